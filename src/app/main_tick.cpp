@@ -1,0 +1,94 @@
+#include "app/main_tick.h"
+
+#include "app/program.h"
+#include "app/status_window.h"
+#include "app/utc_time.h"
+#include "recorder/flight_log.h"
+#include "recorder/logging_labels.h"
+#include "recorder/record_sample.h"
+#include "simlink/connection.h"
+#include "simlink/read_telemetry.h"
+
+namespace flenmark {
+namespace {
+
+void UpdateButtons(Program& program) {
+    MainWindowView& v = program.mainView;
+    v.btnResetLog = v.btnConvert = LogHasContent(program.FlightLogPath);
+    v.btnStartLog = v.btnToggleRealtime = v.btnStartAnimate = v.btnStopLog = program.Connected;
+}
+
+void FillFirstSampleDefaults(Program& program) {
+    if (program.prev.LatText.empty()) program.prev.LatText = program.telemetry.LatText;
+    if (program.prev.LonText.empty()) program.prev.LonText = program.telemetry.LonText;
+    for (std::string* s : {&program.lastLine.HDG, &program.lastLine.VS, &program.lastLine.GndSpd,
+                           &program.lastLine.Alt})
+        if (s->empty()) *s = "0";
+}
+
+// Steps of a tick in which the link was up at its start. False when the link was lost.
+bool ConnectedTick(Program& program) {
+    ReadTelemetry(program);
+    if (!program.Connected) return false;
+    UpdateLoggingLabels(program, program.Logging, false, program.Realtime);
+    FillFirstSampleDefaults(program);
+    if (program.StatusWindowOpen) UpdateStatusWindow(program);
+    RecordSample(program, "", false);
+    if (program.Realtime && program.extensions.convertRealtime) program.extensions.convertRealtime();
+    CopyPreviousTick(program);
+    program.PrevTickStamp = StampText(program.services.clock);
+    return true;
+}
+
+}  // namespace
+
+void CopyPreviousTick(Program& program) {
+    const TelemetrySnapshot& t = program.telemetry;
+    PreviousTick& p = program.prev;
+    p.HDGText = t.HDGText;
+    p.GndSpdText = t.GndSpdText;
+    p.LatText = t.LatText;
+    p.LonText = t.LonText;
+    p.AltText = t.AltText;
+    p.VSText = t.VSText;
+    p.OnGround = t.OnGround;
+    p.Spoilers = t.Spoilers;
+    p.Tailhook = t.Tailhook;
+    p.Overspeed = t.Overspeed;
+    p.Stall = t.Stall;
+    p.InnerMarker = t.InnerMarker;
+    p.MiddleMarker = t.MiddleMarker;
+    p.OuterMarker = t.OuterMarker;
+    p.LocCaptured = t.LocCaptured;
+    p.GSState = t.GSState;
+    p.GSAlive = t.GSAlive;
+    p.GSNeedle = t.GSNeedle;
+}
+
+void MainTick(Program& program) {
+    UpdateButtons(program);
+    MainWindowView& view = program.mainView;
+    view.label9.text = NextClockLabel(view.label9.text, program.services.clock);
+    if (!program.Connected) {
+        TryAutoConnect(program);
+    } else if (!ConnectedTick(program)) {
+        return;  // the link was lost during the read: the rest of the tick is skipped
+    }
+    if (!program.Connected) {
+        program.TCASMode = 0;
+        view.lblConnect = {"Not connected", TextColour::Red};
+        if (view.minimized && program.PrevConnected) {
+            view.minimized = false;
+            program.services.ui.restoreFromTray();
+        }
+    } else {
+        view.lblConnect = {"Connected", TextColour::Black};
+    }
+    if (program.UsageReportPending) {
+        if (program.extensions.sendUsageReport) program.extensions.sendUsageReport();
+        program.UsageReportPending = false;
+    }
+    program.PrevConnected = program.Connected;
+}
+
+}  // namespace flenmark

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace flenmark {
+
+struct Program;
+
+// Shows a one-line message: "Event: " messages go to the status window's event line while
+// that window is open, all others to the main window's message line, which clears itself
+// 5 seconds after the last message.
+void ShowMessage(Program& program, const std::string& text);
+
+// The message timers' ends: empty the line.
+void ClearMessageLine(Program& program);
+void ClearStatusEventLine(Program& program);
+
+}  // namespace flenmark

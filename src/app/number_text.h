@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace flenmark {
+
+// An arithmetic or conversion fault (overflow, a value that is not a number).
+class ConversionFault : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The general text form of a number: at most `significantDigits` significant digits, no
+// trailing zeros, "-" for negatives, `separator` as decimal separator. Values below 1E-4 or
+// from 10^significantDigits upward take the exponent form ("1E-05", "1,5E+20").
+// Throws ConversionFault for infinities and NaN.
+std::string NumberText(double value, char separator, int significantDigits = 15);
+
+// The same digits in plain decimal form, never with an exponent.
+std::string PlainNumberText(double value, char separator, int significantDigits = 15);
+
+// Reads a number written with either "." or "," as separator, blanks around it allowed,
+// exponent forms included. nullopt when the text is not a number.
+std::optional<double> ParseNumber(std::string_view text);
+
+// The numeric value of a text, 0 when it is not a number.
+double NumericValue(std::string_view text);
+
+// Int: rounds toward minus infinity. Throws ConversionFault when out of the 64-bit range.
+int64_t IntOf(double value);
+
+// Round: to the nearest whole number, halves to the even neighbour.
+double RoundHalfEven(double value);
+
+// Round into a 16-bit signed integer; throws ConversionFault on overflow.
+int16_t RoundToInt16(double value);
+
+// Whole numbers as text: "-" for negatives, no leading zeros or blanks.
+std::string IntText(int64_t value);
+
+// Int of the numeric value of a text, as text ("-481" for "-480,3").
+std::string IntTextOf(std::string_view numberText);
+
+// Blanks removed at both ends.
+std::string Trim(std::string_view text);
+
+}  // namespace flenmark

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/settings.h"
+#include "app/view_models.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/folders.h"
+#include "platform/shell.h"
+#include "platform/ui_hooks.h"
+#include "simlink/ai_traffic.h"
+#include "simlink/sim_link.h"
+#include "recorder/realtime_text.h"
+#include "simlink/telemetry_snapshot.h"
+
+namespace flenmark {
+
+// The outside world, handed in once at start-up.
+struct Services {
+    Clock& clock;
+    Folders& folders;
+    Dialogs& dialogs;
+    Shell& shell;
+    UiHooks& ui;
+    SimLink& link;
+};
+
+// Steps of start-up and the main tick that belong to subsystems a build may leave out
+// (the online services, say). An empty function means the step is skipped.
+struct Extensions {
+    std::function<bool()> probeVendorOnline;
+    std::function<void()> checkXPlane;
+    std::function<void()> checkXPUIPCVersion;
+    std::function<bool()> loadKmlTemplates;  // false ends start-up
+    std::function<void()> checkVersion;
+    std::function<void()> sendUsageReport;
+    std::function<void()> convertRealtime;  // the realtime files after each sample
+};
+
+// Reference values of the last written log line, owned by the sampling decision.
+struct LastLine {
+    std::string HDG;
+    std::string GndSpd;
+    std::string Alt;
+    std::string VS;
+    std::string Stamp;
+};
+
+// All program-wide state: one per run, passed by reference to the operations.
+struct Program {
+    explicit Program(Services s) : services(s) {}
+
+    Services services;
+    Extensions extensions;
+
+    std::string AppTitle = "Flenmark";
+    std::string ProductWord = "Flenmark";
+
+    bool Connected = false;
+    bool PrevConnected = false;
+    bool Logging = false;
+    bool Animation = false;
+    bool Realtime = false;
+    bool FirstMinimize = true;
+    bool UsageReportPending = true;
+    bool VendorOnline = false;
+    bool StatusWindowOpen = false;
+    bool TCASWindowOpen = false;
+    bool ChaseView = true;
+    bool ViewFromRight = false;
+    bool LineWrittenThisTick = false;
+
+    std::string FlightLogPath;
+    char DecimalSeparator = '.';
+    bool DecimalIsComma = false;
+    std::string PrevTickStamp;
+
+    // Held by the event detection between its calls.
+    int16_t PrevFlapsPct = 0;
+    std::string PrevGearText;
+    // The stamp of the current sample, for the animation recorder.
+    std::string AnimationStamp;
+    // How far "Realtime.txt" mirrors the log, so each tick only appends what is new.
+    RealtimeTextState realtimeText;
+
+    int16_t TCASRange = 20;
+    int16_t TCASMode = 0;
+    int16_t LastRangeSent = 0;
+    AITrafficTable AITraffic;
+
+    Settings settings;
+    TelemetrySnapshot telemetry;
+    PreviousTick prev;
+    LastLine lastLine;
+
+    MainWindowView mainView;
+    StatusWindowView statusView;
+};
+
+}  // namespace flenmark

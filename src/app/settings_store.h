@@ -1,0 +1,19 @@
+#pragma once
+
+namespace flenmark {
+
+struct Program;
+
+// Creates an empty "Offsets.txt" in the data folder when it is missing.
+void EnsureSettingsFile(Program& program);
+
+// Reads "Offsets.txt" into program.settings over the defaults. A value that cannot be read
+// shows a message and sets the first 23 keys back to their defaults.
+void LoadSettings(Program& program);
+
+// Writes all 29 keys in table order. The file is replaced atomically, so it always holds
+// the complete old or the complete new settings; "OffsetsBackup.txt" exists only meanwhile.
+// Returns false (after showing the message) when the settings could not be saved.
+bool SaveSettings(Program& program);
+
+}  // namespace flenmark

@@ -1,0 +1,78 @@
+#include "app/startup.h"
+
+#include "app/data_folders.h"
+#include "app/main_tick.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "app/settings_store.h"
+#include "app/text_files.h"
+#include "app/utc_time.h"
+#include "recorder/flight_log.h"
+#include "recorder/logging_control.h"
+#include "recorder/logging_labels.h"
+
+namespace flenmark {
+namespace {
+
+template <class F>
+void RunIfSet(const F& step) {
+    if (step) step();
+}
+
+void ResetSessionState(Program& program) {
+    program.VendorOnline =
+        program.extensions.probeVendorOnline ? program.extensions.probeVendorOnline() : false;
+    program.FirstMinimize = true;
+    program.UsageReportPending = true;
+    program.TCASRange = 20;
+    program.TCASMode = 0;
+    program.mainView.label9.text = ClockLabel(program.services.clock);
+    UpdateLoggingLabels(program, false, false, false);
+    program.ChaseView = true;
+    program.ViewFromRight = false;
+    program.Logging = false;
+}
+
+}  // namespace
+
+char DecimalSeparatorOf(const std::string& twoAndAHalf) {
+    return twoAndAHalf.find(',') != std::string::npos ? ',' : '.';
+}
+
+bool StartUp(Program& program, const std::string& systemTwoAndAHalf) {
+    // The separator is known before the settings are first written, so that the
+    // settings file uses the system's number format from the start.
+    program.DecimalSeparator = DecimalSeparatorOf(systemTwoAndAHalf);
+    program.DecimalIsComma = program.DecimalSeparator == ',';
+    ResetSessionState(program);
+    std::string dataFolder;
+    try {
+        dataFolder = DataFolder(program.services.folders);
+    } catch (const FolderError& e) {
+        program.services.dialogs.message(program.AppTitle, e.what());
+        return false;
+    }
+    program.FlightLogPath = dataFolder + "Flightlog.txt";
+    CreateFolders(dataFolder);
+    EnsureSettingsFile(program);
+    LoadSettings(program);
+    RunIfSet(program.extensions.checkXPlane);
+    RunIfSet(program.extensions.checkXPUIPCVersion);
+    SaveSettings(program);
+    LoadSettings(program);
+    if (program.extensions.loadKmlTemplates && !program.extensions.loadKmlTemplates()) return false;
+    EnsureFileExists(program.FlightLogPath);
+    if (!LogIsRecent(program.FlightLogPath, program.services.clock)) ResetLog(program, true);
+    ShowMessage(program, "Have fun using the " + program.AppTitle + "!");
+    program.Realtime = false;
+    MainWindowView& v = program.mainView;
+    v.btnSetChase = v.btnSetLeft = v.btnSetRight = v.btnSetOverview = false;
+    return true;
+}
+
+void FinishStartUp(Program& program) {
+    if (program.VendorOnline) RunIfSet(program.extensions.checkVersion);
+    MainTick(program);
+}
+
+}  // namespace flenmark

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace flenmark {
+
+struct Program;
+
+// "," or "." from the system's way of writing 2.5.
+char DecimalSeparatorOf(const std::string& twoAndAHalf);
+
+// Start-up before the main window is shown: data folder, settings, templates, flight log.
+// False when the program cannot run and must end (the reason has been shown).
+bool StartUp(Program& program, const std::string& systemTwoAndAHalf);
+
+// The last steps, once the window is visible: the version check and the first tick.
+void FinishStartUp(Program& program);
+
+}  // namespace flenmark

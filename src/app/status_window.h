@@ -1,0 +1,11 @@
+#pragma once
+
+namespace flenmark {
+
+struct Program;
+
+// Fills the aircraft status window's six value labels from the snapshot (nothing while the
+// window is closed). Vertical speeds of 6000 ft/min or more either way show in red.
+void UpdateStatusWindow(Program& program);
+
+}  // namespace flenmark

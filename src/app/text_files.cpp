@@ -1,0 +1,104 @@
+#include "app/text_files.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace flenmark {
+
+namespace fs = std::filesystem;
+
+bool EnsureFileExists(const std::string& path) { return AppendText(path, ""); }
+
+bool AppendText(const std::string& path, std::string_view text) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) return false;
+    std::ofstream out(path, std::ios::binary | std::ios::app);
+    if (!out) return false;
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    return !out.fail();
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return text.str();
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view content) {
+    const std::string temp = path + ".tmp" + std::to_string(getpid());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < content.size()) {
+        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        if (n < 0) ok = false;
+        else done += static_cast<size_t>(n);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        lines.emplace_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+bool CreateFolders(const std::string& path) {
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    return fs::is_directory(path, ec);
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(path, ec);
+}
+
+bool RemoveFile(const std::string& path) {
+    std::error_code ec;
+    fs::remove(path, ec);
+    return !ec && !fs::exists(path, ec);
+}
+
+bool CopyFileReplacing(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+    return !ec;
+}
+
+void RemoveFileIgnoringCase(const std::string& folder, const std::string& name) {
+    const auto lower = [](std::string s) {
+        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        if (lower(entry.path().filename().string()) == lower(name)) fs::remove(entry.path(), ec);
+    }
+}
+
+}  // namespace flenmark

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flenmark {
+
+// Small file operations, each opening and closing the file within the call.
+// None throws; each reports success.
+
+// Creates an empty file when missing (open for appending, close).
+bool EnsureFileExists(const std::string& path);
+
+// Appends text as it stands.
+bool AppendText(const std::string& path, std::string_view text);
+
+// The whole file; nullopt when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Replaces the file with `content`: written to a temporary file in the same folder, flushed,
+// then renamed over the target, so a reader sees the old or the new file, never half of one.
+bool WriteFileAtomically(const std::string& path, std::string_view content);
+
+// Lines of a text with CR LF, LF or CR line ends; a final line end adds no empty line.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// Creates a folder with all its missing parents; true when it exists afterwards.
+bool CreateFolders(const std::string& path);
+
+bool FileExists(const std::string& path);
+bool RemoveFile(const std::string& path);
+bool CopyFileReplacing(const std::string& from, const std::string& to);
+
+// Deletes the files of `folder` whose names equal `name` regardless of letter case.
+void RemoveFileIgnoringCase(const std::string& folder, const std::string& name);
+
+}  // namespace flenmark

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/clock.h"
+
+namespace flenmark {
+
+// Current UTC hours and minutes, "hhmm".
+std::string GetUtcHHMM(const Clock& clock);
+
+// The 14-digit log stamp yyyymmddhhmmss of the current moment, in UTC.
+std::string StampText(const Clock& clock);
+
+// A 14-digit stamp as "dd-mm-yyyy hh:mm" (seconds dropped). No validation: a short input
+// gives a short, malformed result.
+std::string CorrectDatumTijd(const std::string& stamp);
+
+// Reads "dd-mm-yyyy hh:mm" into minutes since 1970; nullopt when it is not a valid date-time.
+std::optional<int64_t> ParseDayMonthYearTime(const std::string& text);
+
+// The next text of the blinking clock label: "hh mmz" after "hh:mmz", otherwise "hh:mmz".
+std::string NextClockLabel(const std::string& current, const Clock& clock);
+
+// The clock label with its colon, as at start-up.
+std::string ClockLabel(const Clock& clock);
+
+}  // namespace flenmark

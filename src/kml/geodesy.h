@@ -1,0 +1,23 @@
+#pragma once
+
+namespace flenmark {
+
+// Earth radius in nautical miles (the single-precision value of 3443.917).
+inline constexpr double kEarthRadiusNm = 3443.9169921875;
+
+// Great-circle distance in nautical miles; angles in degrees unless anglesInRadians.
+// Intermediate trigonometry in single precision; central angles above 90 degrees fold back.
+double GreatCircleDistanceNm(double lat1, double lon1, double lat2, double lon2,
+                             bool anglesInRadians);
+
+// Compass bearing in degrees [0, 360) from one point to another, 0 = north, 90 = east.
+double BearingDeg(double lonFrom, double latFrom, double lonTo, double latTo);
+
+// Degrees of latitude covered per second at a ground speed in knots, due north.
+double LatDegreesPerSecond(double groundSpeedKnots, double lon, double lat);
+
+// Degrees of longitude covered per second at a ground speed in knots, due east at `lat`:
+// the speed divided by the length of one degree of longitude there.
+double LonDegreesPerSecond(double groundSpeedKnots, double lon, double lat);
+
+}  // namespace flenmark

@@ -1,0 +1,74 @@
+#include "recorder/animation_recorder.h"
+
+#include "app/data_folders.h"
+#include "app/messages.h"
+#include "app/number_text.h"
+#include "app/program.h"
+#include "app/text_files.h"
+#include "recorder/flight_log.h"
+
+namespace flenmark {
+namespace {
+
+class AnimationFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Parked frames are skipped once the file has a frame: only a file whose first line exists
+// and is empty takes them.
+bool StationaryFrameWanted(const std::string& path) {
+    if (!EnsureFileExists(path)) throw AnimationFailure("animation file");
+    const auto text = ReadWholeFile(path);
+    if (!text) throw AnimationFailure("animation file");
+    const auto lines = SplitLines(*text);
+    return !lines.empty() && lines.front().empty();
+}
+
+std::string TrafficLines(Program& program, const std::string& stamp, const std::string& prev) {
+    const AITrafficTable& table = program.AITraffic;
+    const double ownAlt = NumericValue(program.telemetry.AltText);
+    std::string text;
+    for (int row = 1; row < AITrafficTable::kRows; ++row) {
+        if (table.at(row, 1).empty()) continue;
+        const double lat = NumericValue(table.at(row, 1));
+        const double lon = NumericValue(table.at(row, 2));
+        const double alt = NumericValue(table.at(row, 3));
+        const int16_t cls = ClassifyTraffic(program, lat, lon, alt, "", "", "");
+        text += stamp;
+        for (int c : {0, 1, 2, 3, 4, 5, 6, 7}) text += ":" + table.at(row, c);
+        text += ":" + IntText(cls) + ":" + RelativeAltitudeText(alt, ownAlt) + ":" + prev + "\r\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string RelativeAltitudeText(double trafficAltFeet, double ownAltFeet) {
+    const int64_t rel = IntOf((trafficAltFeet - ownAltFeet) / 100.0);
+    return (rel >= 0 ? "+" : "") + IntText(rel);
+}
+
+void RecordAnimationFrame(Program& program, const std::string& code) {
+    try {
+        const std::string folder = DataFolder(program.services.folders);
+        const std::string stamp = program.AnimationStamp;
+        const std::string prev =
+            !code.empty() ? "" : (program.PrevTickStamp.empty() ? "-" : program.PrevTickStamp);
+        const std::string animationPath = folder + "Animation.txt";
+        const bool parked = code.empty() && NumericValue(program.telemetry.GndSpdText) == 0;
+        if (!parked || StationaryFrameWanted(animationPath)) {
+            const std::string line = BuildLogLine(program.telemetry, stamp, code, prev);
+            if (!AppendLogLine(animationPath, line)) throw AnimationFailure("animation file");
+        }
+        if (program.TCASMode == kTcasOff) return;
+        const std::string trafficPath = folder + "Traffic.txt";
+        if (!EnsureFileExists(trafficPath)) throw AnimationFailure("traffic file");
+        const std::string traffic = TrafficLines(program, stamp, prev);
+        if (!traffic.empty() && !AppendText(trafficPath, traffic)) throw AnimationFailure("traffic file");
+    } catch (const std::exception&) {
+        ShowMessage(program, "Error in animating flight.");
+    }
+}
+
+}  // namespace flenmark

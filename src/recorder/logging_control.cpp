@@ -1,0 +1,101 @@
+#include "recorder/logging_control.h"
+
+#include "app/data_folders.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "app/text_files.h"
+#include "app/utc_time.h"
+#include "recorder/logging_labels.h"
+#include "recorder/record_sample.h"
+
+namespace flenmark {
+namespace {
+
+bool RequireConnection(Program& program) {
+    if (!program.Connected) ShowMessage(program, "No open FS connection.");
+    return program.Connected;
+}
+
+void DisableViewButtons(Program& program) {
+    MainWindowView& v = program.mainView;
+    v.btnSetChase = v.btnSetLeft = v.btnSetRight = v.btnSetOverview = false;
+}
+
+// Creates the file if needed, then deletes it.
+bool DeleteLogFile(const std::string& path) { return EnsureFileExists(path) && RemoveFile(path); }
+
+}  // namespace
+
+void ForgetPreviousPosition(Program& program) {
+    PreviousTick& p = program.prev;
+    p.LonText.clear();
+    p.LatText.clear();
+    p.GndSpdText.clear();
+    p.AltText.clear();
+    p.HDGText.clear();
+    program.PrevTickStamp.clear();
+}
+
+void StartLogging(Program& program) {
+    if (!RequireConnection(program)) return;
+    program.Logging = true;
+    RecordSample(program, "SA", true);
+    if (!program.Logging) return;  // the first line could not be written
+    program.PrevTickStamp = StampText(program.services.clock);
+    ShowMessage(program, program.Animation ? "Logging started (animation mode enabled)."
+                                           : "Logging started.");
+}
+
+void ToggleAnimation(Program& program) {
+    if (!RequireConnection(program)) return;
+    if (program.Animation) {
+        program.Animation = false;
+        ShowMessage(program, "Animation mode disabled.");
+        return;
+    }
+    program.Logging = true;
+    program.Animation = true;
+    RecordSample(program, "SA", true);
+    if (!program.Logging) return;
+    program.PrevTickStamp = StampText(program.services.clock);
+    ShowMessage(program, "Animation mode enabled.");
+}
+
+void StopLogging(Program& program) {
+    if (!program.Logging) return;
+    program.Realtime = false;
+    DisableViewButtons(program);
+    RecordSample(program, "SO", false);
+    program.Animation = false;
+    UpdateLoggingLabels(program, false, false, false);
+    if (program.extensions.convertRealtime) program.extensions.convertRealtime();
+    program.Logging = false;
+    program.mainView.label5.text = "No logging";
+    ForgetPreviousPosition(program);
+    ShowMessage(program, "Logging stopped.");
+}
+
+void ResetLog(Program& program, bool skipConfirmation) {
+    if (!skipConfirmation &&
+        !program.services.dialogs.askYesNo(
+            "Reset log",
+            "Warning, proceeding will delete your current flightlog until now!\r\nAre you sure "
+            "you want to proceed?"))
+        return;
+    bool ok = false;
+    try {
+        const std::string folder = DataFolder(program.services.folders);
+        ok = DeleteLogFile(folder + "Flightlog.txt") && DeleteLogFile(folder + "Animation.txt") &&
+             DeleteLogFile(folder + "Traffic.txt") && EnsureFileExists(folder + "Flightlog.txt");
+    } catch (const FolderError&) {
+    }
+    program.realtimeText.valid = false;
+    if (!ok) {
+        ShowMessage(program, "Unable to delete tracklog, try again with realtime mode off.");
+        return;
+    }
+    if (program.Logging) RecordSample(program, "SA=" + GetUtcHHMM(program.services.clock), false);
+    ShowMessage(program, "Tracklog reset.");
+}
+
+}  // namespace flenmark

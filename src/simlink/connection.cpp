@@ -1,0 +1,108 @@
+#include "simlink/connection.h"
+
+#include <cstdint>
+
+#include "app/main_tick.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "recorder/logging_control.h"
+#include "recorder/logging_labels.h"
+#include "simlink/single_read.h"
+
+namespace flenmark {
+namespace {
+
+void ShowConnected(Program& program) {
+    program.mainView.lblConnect = {"Connected", TextColour::Black};
+}
+
+void SwitchTcasOff(Program& program) {
+    program.TCASMode = 0;  // the TCAS window shows "OFF" from the mode
+}
+
+void RestoreIfLostWhileMinimized(Program& program) {
+    if (program.mainView.minimized && program.PrevConnected) {
+        program.mainView.minimized = false;
+        program.services.ui.restoreFromTray();
+    }
+}
+
+void DisableViewButtons(MainWindowView& view) {
+    view.btnSetOverview = view.btnSetRight = view.btnSetLeft = view.btnSetChase = false;
+}
+
+bool ReadValue(SimLink& link, uint32_t offset, uint32_t size, void* destination) {
+    return ReadOne(link, offset, size, destination) == ReadOutcome::Done;
+}
+
+}  // namespace
+
+void Connect(Program& program) {
+    if (program.Connected) return;
+    int result = 0;
+    if (program.services.link.OpenLink(0, result)) {
+        program.Connected = true;
+        ShowConnected(program);
+        MainTick(program);
+        return;
+    }
+    SwitchTcasOff(program);
+    program.Connected = false;
+    program.mainView.lblConnect = {"Not connected", TextColour::Red};
+    program.services.dialogs.message(
+        "Connection failure",
+        "Connection failed, please make sure your FS is running and you installed FSUIPC (or "
+        "XPUIPC for X-Plane) correctly.\n\nError code: " +
+            std::to_string(result));
+}
+
+void TryAutoConnect(Program& program) {
+    int result = 0;
+    program.Connected = program.services.link.OpenLink(0, result);
+    if (program.Connected) {
+        ShowConnected(program);
+        return;
+    }
+    SwitchTcasOff(program);
+    program.mainView.lblConnect = {"Not connected", TextColour::Red};
+    RestoreIfLostWhileMinimized(program);
+}
+
+void HandleConnectionLost(Program& program, LostDuring during) {
+    program.services.link.CloseLink();
+    program.Connected = false;
+    if (program.StatusWindowOpen) {
+        StatusWindowView& s = program.statusView;
+        for (LabelView* label : {&s.label1, &s.label12, &s.label2, &s.label3, &s.label4, &s.label8})
+            label->text.clear();
+    }
+    program.Logging = false;
+    program.Realtime = false;
+    DisableViewButtons(program.mainView);
+    if (during == LostDuring::Telemetry) program.Animation = false;
+    UpdateLoggingLabels(program, false, false, false);
+    ForgetPreviousPosition(program);
+    program.mainView.lblConnect.text = "Not connected";
+    RestoreIfLostWhileMinimized(program);
+    if (during == LostDuring::Telemetry) program.mainView.lblConnect.colour = TextColour::Red;
+    ShowMessage(program, "Connection to FS timed out.");
+}
+
+std::string SimulatorNameOfCode(int code) {
+    static const char* const kNames[] = {"FS98", "FS2000", "Combat FS2", "Combat FS1",
+                                         "Fly!", "FS2002", "FS2004", "FSX"};
+    if (code >= 1 && code <= 8) return kNames[code - 1];
+    return "? " + std::to_string(code);
+}
+
+std::string SimulatorName(Program& program) {
+    if (!program.Connected) return "Not connected";
+    SimLink& link = program.services.link;
+    uint16_t xplane = 0;
+    if (ReadValue(link, 0x6FFF, 2, &xplane) && xplane != 0) return "X-Plane";
+    uint16_t code = 0;
+    if (!ReadValue(link, 0x3308, 2, &code)) return {};
+    return SimulatorNameOfCode(code);
+}
+
+}  // namespace flenmark

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace flenmark {
+
+struct Program;
+
+enum class LostDuring { Telemetry, Traffic };
+
+// The "(Re) Connect" button: opens the link and runs a tick at once, or shows the
+// "Connection failure" box with the link's result code.
+void Connect(Program& program);
+
+// The main tick's silent attempt while not connected.
+void TryAutoConnect(Program& program);
+
+// A failed exchange: closes the link and switches logging and realtime (and, during the
+// telemetry read, animation) off.
+void HandleConnectionLost(Program& program, LostDuring during);
+
+// The connected simulator's name for the usage report.
+std::string SimulatorName(Program& program);
+
+// The simulator name of a simulator code ("FSX" for 8, "? 9" for an unknown code).
+std::string SimulatorNameOfCode(int code);
+
+}  // namespace flenmark

@@ -1,0 +1,17 @@
+#include "simlink/single_read.h"
+
+namespace flenmark {
+
+ReadOutcome ReadOne(SimLink& link, uint32_t offset, uint32_t size, void* destination) {
+    int result = kLinkOk;
+    if (!link.QueueRead(offset, size, destination, result)) return ReadOutcome::Refused;
+    if (link.ProcessRequests(result)) return ReadOutcome::Done;
+    return result == kLinkOk ? ReadOutcome::Garbled : ReadOutcome::Failed;
+}
+
+bool WriteOne(SimLink& link, uint32_t offset, uint32_t size, const void* source) {
+    int result = kLinkOk;
+    return link.QueueWrite(offset, size, source, result) && link.ProcessRequests(result);
+}
+
+}  // namespace flenmark

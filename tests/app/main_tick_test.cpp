@@ -1,0 +1,196 @@
+#include "app/main_tick.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/startup.h"
+#include "app/utc_time.h"
+#include "simlink/connection.h"
+#include "support/fakes.h"
+
+namespace flenmark {
+namespace {
+
+using testing::ReadFile;
+using testing::TestProgram;
+using testing::WriteFile;
+
+class StartUpTest : public ::testing::Test {
+protected:
+    void start() {
+        ASSERT_TRUE(StartUp(t.program, "2.5"));
+        FinishStartUp(t.program);
+    }
+    TestProgram t;
+};
+
+TEST_F(StartUpTest, WithoutSimulatorTheWindowReadsNotConnected) {
+    t.link.hostPresent = false;
+    start();
+    const MainWindowView& v = t.program.mainView;
+    EXPECT_EQ(v.lblConnect.text, "Not connected");
+    EXPECT_EQ(v.lblConnect.colour, TextColour::Red);
+    EXPECT_FALSE(v.btnStartLog || v.btnStopLog || v.btnStartAnimate || v.btnToggleRealtime);
+    EXPECT_FALSE(v.btnConvert || v.btnResetLog);
+    EXPECT_EQ(v.label7.text, "Have fun using the Flenmark!");
+    EXPECT_EQ(v.label5.text, "No logging");
+    EXPECT_EQ(v.label13.text, "No animation");
+    EXPECT_EQ(v.label6.text, "No realtime");
+    EXPECT_EQ(v.label9.text, "14 35z");  // the first tick already blinked the colon
+}
+
+TEST_F(StartUpTest, WritesACompleteSettingsFileFromAPartialOne) {
+    WriteFile(t.dataPath("Offsets.txt"), "HDGOffset=3\r\n");
+    start();
+    const std::string text = ReadFile(t.dataPath("Offsets.txt"));
+    EXPECT_EQ(text.substr(0, 13), "HDGOffset=3\r\n");
+    EXPECT_NE(text.find("\r\nUpdate=True\r\n"), std::string::npos);
+    EXPECT_EQ(t.program.settings.HDGOffset, 3);
+}
+
+TEST_F(StartUpTest, CreatesAMissingDataFolder) {
+    std::filesystem::remove_all(t.folders.data());
+    start();
+    EXPECT_TRUE(std::filesystem::exists(t.dataPath("Flightlog.txt")));
+    EXPECT_TRUE(std::filesystem::exists(t.dataPath("Offsets.txt")));
+}
+
+TEST_F(StartUpTest, OldLogIsDiscardedSilentlyAndARecentOneKept) {
+    WriteFile(t.dataPath("Flightlog.txt"), "20090712120000:x\r\n");
+    WriteFile(t.dataPath("Animation.txt"), "frame\r\n");
+    start();
+    EXPECT_EQ(ReadFile(t.dataPath("Flightlog.txt")), "");
+    EXPECT_FALSE(std::filesystem::exists(t.dataPath("Animation.txt")));
+    EXPECT_TRUE(t.dialogs.questions.empty());
+
+    TestProgram again;
+    WriteFile(again.dataPath("Flightlog.txt"), "20090712140000:x\r\n");
+    ASSERT_TRUE(StartUp(again.program, "2.5"));
+    FinishStartUp(again.program);
+    EXPECT_EQ(ReadFile(again.dataPath("Flightlog.txt")), "20090712140000:x\r\n");
+    EXPECT_TRUE(again.program.mainView.btnConvert);
+    EXPECT_TRUE(again.program.mainView.btnResetLog);
+}
+
+TEST_F(StartUpTest, DetectsTheDecimalSeparator) {
+    EXPECT_EQ(DecimalSeparatorOf("2,5"), ',');
+    EXPECT_EQ(DecimalSeparatorOf("2.5"), '.');
+    ASSERT_TRUE(StartUp(t.program, "2,5"));
+    EXPECT_TRUE(t.program.DecimalIsComma);
+}
+
+TEST_F(StartUpTest, MissingTemplatesEndTheProgram) {
+    t.program.extensions.loadKmlTemplates = [] { return false; };
+    EXPECT_FALSE(StartUp(t.program, "2.5"));
+}
+
+TEST_F(StartUpTest, UsageReportGoesOutOnceOnTheFirstTick) {
+    int reports = 0;
+    t.program.extensions.sendUsageReport = [&] { ++reports; };
+    start();
+    MainTick(t.program);
+    EXPECT_EQ(reports, 1);
+}
+
+class MainTickTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(StartUp(t.program, "2.5")); }
+    TestProgram t;
+};
+
+TEST_F(MainTickTest, ConnectsByItselfAndReadsOnTheNextTick) {
+    MainTick(t.program);
+    EXPECT_TRUE(t.program.Connected);
+    EXPECT_EQ(t.program.mainView.lblConnect.text, "Connected");
+    EXPECT_EQ(t.program.mainView.lblConnect.colour, TextColour::Black);
+    EXPECT_FALSE(t.program.mainView.btnStartLog);  // enabled from the next tick on
+    EXPECT_TRUE(t.program.PrevTickStamp.empty());
+
+    t.link.poke<int32_t>(0x0580, 1 << 30);
+    MainTick(t.program);
+    EXPECT_TRUE(t.program.mainView.btnStartLog);
+    EXPECT_EQ(t.program.telemetry.HDGText, "90");
+    EXPECT_EQ(t.program.prev.HDGText, "90");
+    EXPECT_EQ(t.program.PrevTickStamp, "20090712143507");
+    EXPECT_EQ(t.program.lastLine.HDG, "0");
+}
+
+TEST_F(MainTickTest, LostLinkEndsTheTickAndKeepsPrevConnected) {
+    MainTick(t.program);
+    MainTick(t.program);
+    ASSERT_TRUE(t.program.PrevConnected);
+    t.link.failAfterExchanges = t.link.exchanges;
+    t.program.mainView.minimized = true;
+    MainTick(t.program);
+    EXPECT_FALSE(t.program.Connected);
+    EXPECT_TRUE(t.program.PrevConnected);
+    EXPECT_EQ(t.ui.restores, 1);  // the window came back from the tray
+    EXPECT_EQ(t.program.mainView.label7.text, "Connection to FS timed out.");
+}
+
+TEST_F(MainTickTest, ReconnectsWhenTheSimulatorComesBack) {
+    MainTick(t.program);
+    t.link.CloseLink();
+    t.program.Connected = false;
+    t.link.hostPresent = false;
+    MainTick(t.program);
+    EXPECT_EQ(t.program.mainView.lblConnect.text, "Not connected");
+    EXPECT_EQ(t.program.TCASMode, 0);
+    t.link.hostPresent = true;
+    MainTick(t.program);
+    EXPECT_EQ(t.program.mainView.lblConnect.text, "Connected");
+}
+
+TEST(Connect, FailureShowsTheBoxWithTheResultCode) {
+    TestProgram t;
+    t.link.hostPresent = false;
+    Connect(t.program);
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t.dialogs.messages[0].first, "Connection failure");
+    EXPECT_EQ(t.dialogs.messages[0].second,
+              "Connection failed, please make sure your FS is running and you installed FSUIPC "
+              "(or XPUIPC for X-Plane) correctly.\n\nError code: 2");
+    EXPECT_EQ(t.program.mainView.lblConnect.colour, TextColour::Red);
+}
+
+TEST(Connect, WhileConnectedDoesNothing) {
+    TestProgram t;
+    t.program.Connected = true;
+    t.program.mainView.lblConnect = {"Connected", TextColour::Black};
+    Connect(t.program);
+    EXPECT_TRUE(t.dialogs.messages.empty());
+    EXPECT_EQ(t.link.exchanges, 0);
+    EXPECT_EQ(t.program.mainView.label7.text, "");
+}
+
+struct SimCase {
+    uint16_t xplane;
+    uint16_t code;
+    const char* name;
+};
+
+class SimulatorNameTest : public ::testing::TestWithParam<SimCase> {};
+
+TEST_P(SimulatorNameTest, NamesTheSimulator) {
+    TestProgram t;
+    int result = 0;
+    t.link.OpenLink(0, result);
+    t.program.Connected = true;
+    t.link.poke<uint16_t>(0x6FFF, GetParam().xplane);
+    t.link.poke<uint16_t>(0x3308, GetParam().code);
+    EXPECT_EQ(SimulatorName(t.program), GetParam().name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SimulatorNameTest,
+                         ::testing::Values(SimCase{1, 8, "X-Plane"}, SimCase{0, 8, "FSX"},
+                                           SimCase{0, 1, "FS98"}, SimCase{0, 5, "Fly!"},
+                                           SimCase{0, 9, "? 9"}, SimCase{7, 9, "X-Plane"}));
+
+TEST(SimulatorName, NotConnected) {
+    TestProgram t;
+    EXPECT_EQ(SimulatorName(t.program), "Not connected");
+}
+
+}  // namespace
+}  // namespace flenmark

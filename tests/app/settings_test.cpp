@@ -1,0 +1,178 @@
+#include "app/settings.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/settings_store.h"
+#include "app/text_files.h"
+#include "support/fakes.h"
+
+namespace flenmark {
+namespace {
+
+using testing::ReadFile;
+using testing::TestProgram;
+using testing::WriteFile;
+
+const std::string kAllDefaults =
+    "HDGOffset=2\r\nAltOffset=100\r\nVSOffset=80\r\nHDGOffset100=4\r\nAltOffset100=200\r\n"
+    "VSOffset100=150\r\nChaseDegreeOffset=5\r\nOverviewDegreeOffset=45\r\nChaseTilt=70\r\n"
+    "OverviewTilt=45\r\nOverviewRangeMultiplier=10\r\nOverviewRangeMin=2000\r\nGNDTilt=60\r\n"
+    "GNDRange=400\r\nPredPathMultiplier=10\r\nPredPathMultiplierTCAS=10\r\nDebuging=False\r\n"
+    "CheckVS=150\r\nLocInt=50\r\nGSInt=50\r\nIgnoreILSBelow=150\r\nIgnoreILSAbove=5000\r\n"
+    "IgnoreILSAboveVS=500\r\nForceNoWinXP=False\r\nXPlane=False\r\nXPlanePath=\r\nXPUIPC=0\r\n"
+    "MinUpdate=True\r\nUpdate=True\r\n";
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    std::string settingsPath() const { return t.dataPath("Offsets.txt"); }
+    void load(const std::string& content) {
+        WriteFile(settingsPath(), content);
+        LoadSettings(t.program);
+    }
+    TestProgram t;
+};
+
+TEST_F(SettingsStoreTest, MissingFileGivesDefaultsAndSaveWritesAll29KeysInOrder) {
+    EnsureSettingsFile(t.program);
+    LoadSettings(t.program);
+    ASSERT_TRUE(SaveSettings(t.program));
+    EXPECT_EQ(ReadFile(settingsPath()), kAllDefaults);
+    EXPECT_FALSE(FileExists(t.dataPath("OffsetsBackup.txt")));
+    EXPECT_EQ(t.program.mainView.label7.text, "");
+}
+
+TEST_F(SettingsStoreTest, OneKeyFileKeepsEveryOtherDefault) {
+    load("HDGOffset=3");
+    EXPECT_EQ(t.program.settings.HDGOffset, 3);
+    EXPECT_EQ(t.program.settings.AltOffset, 100);
+    EXPECT_EQ(t.program.settings.XPUIPC, "0");
+    EXPECT_TRUE(t.program.settings.Update);
+}
+
+TEST_F(SettingsStoreTest, KeysMustStartTheItem) {
+    load("MinUpdate=False\n");
+    EXPECT_FALSE(t.program.settings.MinUpdate);
+    EXPECT_TRUE(t.program.settings.Update);
+}
+
+TEST_F(SettingsStoreTest, ReadsUnixAndWindowsLineEndsBlankLinesQuotesAndUnknownKeys) {
+    load("\r\nAltOffset=250\nunknown=1\r\n\"XPlanePath=/opt/X-Plane 11\"\r\nGSInt=75\r\n\r\n");
+    EXPECT_EQ(t.program.settings.AltOffset, 250);
+    EXPECT_EQ(t.program.settings.XPlanePath, "/opt/X-Plane 11");
+    EXPECT_EQ(t.program.settings.GSInt, 75);
+}
+
+TEST_F(SettingsStoreTest, LastOfTwoEntriesWins) {
+    load("CheckVS=100\r\nCheckVS=200\r\n");
+    EXPECT_EQ(t.program.settings.CheckVS, 200);
+}
+
+TEST_F(SettingsStoreTest, FractionsWithEitherSeparatorAreRead) {
+    load("HDGOffset=2,5\r\nVSOffset=80.5\r\nChaseTilt=12.7\r\n");
+    EXPECT_FLOAT_EQ(t.program.settings.HDGOffset, 2.5f);
+    EXPECT_FLOAT_EQ(t.program.settings.VSOffset, 80.5f);
+    EXPECT_EQ(t.program.settings.ChaseTilt, 13);
+}
+
+TEST_F(SettingsStoreTest, UnconvertibleValueResetsTheFirst23KeysAndKeepsTheRestReadSoFar) {
+    load("XPlane=True\r\nHDGOffset=7\r\nAltOffset=lots\r\nUpdate=False\r\n");
+    EXPECT_EQ(t.program.mainView.label7.text,
+              "Unable to load variables, try re-installing the Flenmark.");
+    EXPECT_EQ(t.program.settings.HDGOffset, 2);
+    EXPECT_TRUE(t.program.settings.XPlane);
+    EXPECT_TRUE(t.program.settings.Update);  // never reached
+}
+
+TEST_F(SettingsStoreTest, OutOfRangeWholeNumberCannotBeConverted) {
+    load("GNDRange=40000\r\n");
+    EXPECT_EQ(t.program.settings.GNDRange, 400);
+    EXPECT_NE(t.program.mainView.label7.text, "");
+}
+
+TEST_F(SettingsStoreTest, ForceNoWinXpSurvivesAReloadWhenMissing) {
+    t.program.settings.ForceNoWinXP = true;
+    load("HDGOffset=3\r\n");
+    EXPECT_TRUE(t.program.settings.ForceNoWinXP);
+}
+
+TEST_F(SettingsStoreTest, CommaSystemWritesFractionsWithCommaAndReadsThemBack) {
+    t.program.DecimalSeparator = ',';
+    t.program.settings.HDGOffset = 2.5f;
+    ASSERT_TRUE(SaveSettings(t.program));
+    EXPECT_NE(ReadFile(settingsPath()).find("HDGOffset=2,5\r\n"), std::string::npos);
+    LoadSettings(t.program);
+    EXPECT_FLOAT_EQ(t.program.settings.HDGOffset, 2.5f);
+}
+
+TEST_F(SettingsStoreTest, FailedSaveKeepsTheOldFileWhole) {
+    load("HDGOffset=3\r\n");
+    t.program.settings.HDGOffset = 9;
+    // A folder where the temporary file should go makes the write fail, even for root.
+    std::filesystem::create_directory(settingsPath() + ".tmp" + std::to_string(getpid()));
+    EXPECT_FALSE(SaveSettings(t.program));
+    EXPECT_EQ(t.program.mainView.label7.text,
+              "Unable to save variables, try re-installing the Flenmark.");
+    EXPECT_EQ(ReadFile(settingsPath()), "HDGOffset=3\r\n");
+    EXPECT_FALSE(FileExists(t.dataPath("OffsetsBackup.txt")));
+}
+
+TEST_F(SettingsStoreTest, SaveReplacesTheFileRatherThanRewritingIt) {
+    load("HDGOffset=3\r\n");
+    std::filesystem::create_hard_link(settingsPath(), t.dataPath("old-link"));
+    ASSERT_TRUE(SaveSettings(t.program));
+    // The old file is untouched: a reader holding it never sees a half-written one.
+    EXPECT_EQ(ReadFile(t.dataPath("old-link")), "HDGOffset=3\r\n");
+    EXPECT_EQ(ReadFile(settingsPath()).substr(0, 13), "HDGOffset=3\r\n");
+}
+
+struct NormaliseCase {
+    const char* key;
+    const char* typed;
+    const char* shown;
+};
+
+class DialogNormalisationTest : public ::testing::TestWithParam<NormaliseCase> {};
+
+TEST_P(DialogNormalisationTest, FieldLosingFocusIsNormalised) {
+    const NormaliseCase& c = GetParam();
+    for (const SettingsKey& key : SettingsTable()) {
+        if (std::string(key.key) == c.key) {
+            EXPECT_EQ(NormaliseDialogValue(c.typed, key), c.shown);
+            return;
+        }
+    }
+    FAIL() << "no key " << c.key;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, DialogNormalisationTest,
+    ::testing::Values(NormaliseCase{"AltOffset", "-250", "250"},
+                      NormaliseCase{"HDGOffset", "200", "180"},
+                      NormaliseCase{"HDGOffset", "-5", "0"},
+                      NormaliseCase{"ChaseTilt", "12.7", "12"},
+                      NormaliseCase{"ChaseTilt", "12,7", "12"},
+                      NormaliseCase{"ChaseTilt", "95", "90"},
+                      NormaliseCase{"LocInt", "101", "100"},
+                      NormaliseCase{"GNDRange", "-3", "0"},
+                      NormaliseCase{"VSOffset", "-80.5", "81"},
+                      NormaliseCase{"GNDRange", "abc", "0"},
+                      NormaliseCase{"GNDRange", "12abc", "12"},
+                      NormaliseCase{"GNDRange", "99999999999", "32767"},
+                      NormaliseCase{"CheckVS", "-99999999999", "32767"}));
+
+TEST(SettingsTable, HasThe29KeysWithTheirPresets) {
+    const auto& table = SettingsTable();
+    ASSERT_EQ(table.size(), 29u);
+    EXPECT_STREQ(table.front().key, "HDGOffset");
+    EXPECT_STREQ(table[22].key, "IgnoreILSAboveVS");
+    EXPECT_STREQ(table.back().key, "Update");
+    EXPECT_STREQ(table[7].dialogPreset, "0");    // OverviewDegreeOffset differs from its default
+    EXPECT_STREQ(table[10].dialogPreset, "30");  // OverviewRangeMultiplier
+    EXPECT_EQ(table[16].dialogPreset, nullptr);  // Debuging is not in the dialog
+}
+
+}  // namespace
+}  // namespace flenmark

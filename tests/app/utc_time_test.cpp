@@ -1,0 +1,77 @@
+#include "app/utc_time.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fakes.h"
+
+namespace flenmark {
+namespace {
+
+using testing::FakeClock;
+
+struct ZoneCase {
+    const char* name;
+    int zoneOffsetMinutes;
+    DateTime utc;
+    const char* hhmm;
+    const char* stamp;
+};
+
+class UtcClockTest : public ::testing::TestWithParam<ZoneCase> {};
+
+// Whatever the local zone (half-hour zones and around midnight included), the clock and the
+// stamps are true UTC.
+TEST_P(UtcClockTest, ClockAndStampAreUtcInEveryZone) {
+    const ZoneCase& c = GetParam();
+    FakeClock clock;
+    clock.setUtc(c.utc);
+    clock.setZoneOffsetMinutes(c.zoneOffsetMinutes);
+    EXPECT_EQ(GetUtcHHMM(clock), c.hhmm);
+    EXPECT_EQ(StampText(clock), c.stamp);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Zones, UtcClockTest,
+    ::testing::Values(
+        ZoneCase{"CentralEuropeSummer", 120, {2009, 7, 12, 14, 20, 5}, "1420", "20090712142005"},
+        ZoneCase{"India", 330, {2009, 7, 12, 6, 30, 0}, "0630", "20090712063000"},
+        ZoneCase{"Hawaii", -600, {2009, 7, 12, 22, 0, 59}, "2200", "20090712220059"},
+        ZoneCase{"IndiaBeforeLocalMidnight", 330, {2009, 7, 12, 18, 27, 0}, "1827", "20090712182700"},
+        ZoneCase{"IndiaAfterLocalMidnight", 330, {2009, 7, 12, 18, 33, 0}, "1833", "20090712183300"},
+        ZoneCase{"HawaiiBeforeUtcMidnight", -600, {2009, 7, 12, 23, 58, 0}, "2358", "20090712235800"},
+        ZoneCase{"HawaiiAfterUtcMidnight", -600, {2009, 7, 13, 0, 2, 0}, "0002", "20090713000200"},
+        ZoneCase{"YearEnd", 60, {2009, 12, 31, 23, 59, 59}, "2359", "20091231235959"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(CorrectDatumTijd, TurnsAStampIntoDayMonthYearAndTime) {
+    EXPECT_EQ(CorrectDatumTijd("20090712143507"), "12-07-2009 14:35");
+    EXPECT_EQ(CorrectDatumTijd("20091231235959"), "31-12-2009 23:59");
+}
+
+TEST(CorrectDatumTijd, ShortInputGivesAShortResultWithoutFailing) {
+    EXPECT_EQ(CorrectDatumTijd(""), "-- :");
+    EXPECT_NO_THROW(CorrectDatumTijd("2009"));
+    EXPECT_FALSE(ParseDayMonthYearTime(CorrectDatumTijd("2009")));
+}
+
+TEST(ParseDayMonthYearTime, RejectsImpossibleDates) {
+    EXPECT_TRUE(ParseDayMonthYearTime("12-07-2009 14:35"));
+    EXPECT_FALSE(ParseDayMonthYearTime("31-02-2009 14:35"));
+    EXPECT_FALSE(ParseDayMonthYearTime("12-13-2009 14:35"));
+    EXPECT_FALSE(ParseDayMonthYearTime("12-07-2009 24:00"));
+    EXPECT_FALSE(ParseDayMonthYearTime("ab-07-2009 14:35"));
+}
+
+TEST(ClockLabel, ColonBlinksOnConsecutiveTicks) {
+    FakeClock clock;
+    clock.setUtc({2009, 7, 12, 14, 35, 7});
+    const std::string first = ClockLabel(clock);
+    EXPECT_EQ(first, "14:35z");
+    const std::string second = NextClockLabel(first, clock);
+    EXPECT_EQ(second, "14 35z");
+    EXPECT_EQ(NextClockLabel(second, clock), "14:35z");
+    EXPECT_EQ(NextClockLabel("", clock), "14:35z");
+}
+
+}  // namespace
+}  // namespace flenmark

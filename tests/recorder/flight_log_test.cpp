@@ -1,0 +1,122 @@
+#include "recorder/flight_log.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/number_text.h"
+#include "support/fakes.h"
+
+namespace flenmark {
+namespace {
+
+using testing::FakeClock;
+using testing::ReadFile;
+using testing::TempFolders;
+using testing::WriteFile;
+
+TelemetrySnapshot Sample(const char* lon, const char* lat) {
+    TelemetrySnapshot t;
+    t.LonText = lon;
+    t.LatText = lat;
+    t.AltText = "1234";
+    t.OnGround = 0;
+    t.IAS = 140.9;
+    t.AltAGLText = "1200,7";
+    t.TAS = 148.2;
+    t.VSText = "-480,3";
+    t.GndSpdText = "145,5";
+    t.HDGText = "359,9";
+    return t;
+}
+
+TEST(BuildLogLine, ThirteenFieldsWithWholeNumbersRoundedDown) {
+    const std::string line =
+        BuildLogLine(Sample("4,76432", "52,30876"), "20090712143507", "TD=-312/2", "20090712143506");
+    EXPECT_EQ(line, "20090712143507:4,76432:52,30876:1234:0:TD=-312/2:140:1200:148:-481:145:359:"
+                    "20090712143506");
+}
+
+TEST(BuildLogLine, EmptyCodeAndDashForNoPreviousStamp) {
+    const std::string line = BuildLogLine(Sample("4.5", "52.5"), "20090712143507", "", "-");
+    EXPECT_EQ(line, "20090712143507:4.5:52.5:1234:0::140:1200:148:-481:145:359:-");
+}
+
+TEST(BuildLogLine, ValueOutOfRangeIsAConversionFault) {
+    TelemetrySnapshot t = Sample("4.5", "52.5");
+    t.IAS = 1e300;
+    EXPECT_THROW(BuildLogLine(t, "20090712143507", "", "-"), ConversionFault);
+}
+
+class FlightLogFileTest : public ::testing::Test {
+protected:
+    std::string log() const { return folders.data() + "Flightlog.txt"; }
+    TempFolders folders;
+    FakeClock clock;
+};
+
+TEST_F(FlightLogFileTest, AppendWritesCrLfLines) {
+    ASSERT_TRUE(AppendLogLine(log(), "a"));
+    ASSERT_TRUE(AppendLogLine(log(), "b"));
+    EXPECT_EQ(ReadFile(log()), "a\r\nb\r\n");
+}
+
+TEST_F(FlightLogFileTest, AppendToAFolderFails) {
+    std::filesystem::create_directory(log());
+    EXPECT_FALSE(AppendLogLine(log(), "a"));
+}
+
+struct ContentCase {
+    const char* text;
+    bool hasContent;
+};
+
+class LogHasContentTest : public FlightLogFileTest, public ::testing::WithParamInterface<ContentCase> {};
+
+TEST_P(LogHasContentTest, LooksAtTheFifthLineOrTheLastOfAShorterLog) {
+    WriteFile(log(), GetParam().text);
+    EXPECT_EQ(LogHasContent(log()), GetParam().hasContent);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LogHasContentTest,
+                         ::testing::Values(ContentCase{"", false}, ContentCase{"a\r\n", true},
+                                           ContentCase{"\r\n", false},
+                                           ContentCase{"a\r\nb\r\nc\r\nd\r\n\r\nf\r\n", false},
+                                           ContentCase{"\r\n\r\n\r\n\r\ne\r\n\r\n", true},
+                                           ContentCase{"a\nb\n", true}, ContentCase{"a\r\n\r\n", false}));
+
+TEST_F(FlightLogFileTest, MissingLogHasNoContent) { EXPECT_FALSE(LogHasContent(log())); }
+
+struct RecentCase {
+    const char* content;
+    DateTime utcNow;
+    bool recent;
+};
+
+class LogIsRecentTest : public FlightLogFileTest, public ::testing::WithParamInterface<RecentCase> {};
+
+TEST_P(LogIsRecentTest, ComparesTheLastStampWithUtcNow) {
+    WriteFile(log(), GetParam().content);
+    clock.setUtc(GetParam().utcNow);
+    clock.setZoneOffsetMinutes(330);  // the local zone plays no part
+    EXPECT_EQ(LogIsRecent(log(), clock), GetParam().recent);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LogIsRecentTest,
+    ::testing::Values(
+        RecentCase{"", {2009, 7, 12, 14, 0, 0}, false},
+        RecentCase{"20090712130000:x\r\n", {2009, 7, 12, 14, 0, 0}, true},
+        RecentCase{"20090712130000:x\r\n", {2009, 7, 12, 14, 1, 0}, false},
+        RecentCase{"20090712233000:x\r\n", {2009, 7, 13, 0, 15, 0}, true},
+        RecentCase{"20090712100000:x\r\n20090712133000:y\r\n\r\n", {2009, 7, 12, 14, 0, 0}, true},
+        RecentCase{"garbage\r\n", {2009, 7, 12, 14, 0, 0}, false},
+        RecentCase{"20091332130000:x\r\n", {2009, 7, 12, 14, 0, 0}, false}));
+
+TEST_F(FlightLogFileTest, LogIsRecentCreatesAMissingLog) {
+    EXPECT_FALSE(LogIsRecent(log(), clock));
+    EXPECT_TRUE(std::filesystem::exists(log()));
+}
+
+}  // namespace
+}  // namespace flenmark

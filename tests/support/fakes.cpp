@@ -1,0 +1,110 @@
+#include "support/fakes.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace flenmark::testing {
+
+namespace fs = std::filesystem;
+
+TempFolders::TempFolders() {
+    std::string pattern = (fs::temp_directory_path() / "flenmark-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
+    root_ = pattern;
+    fs::create_directories(root_ + "/data/Flenmark");
+    fs::create_directories(root_ + "/docs");
+    fs::create_directories(root_ + "/program");
+}
+
+TempFolders::~TempFolders() {
+    std::error_code ec;
+    fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(root_, ec);
+}
+
+std::string TempFolders::applicationDataRoot() const { return root_ + "/data"; }
+std::string TempFolders::documentsRoot() const { return root_ + "/docs"; }
+std::string TempFolders::programFolder() const { return root_ + "/program"; }
+
+bool OffsetTableLink::OpenLink(int, int& result) {
+    if (open_) {
+        result = kLinkAlreadyOpen;
+        return false;
+    }
+    if (!hostPresent) {
+        result = kLinkNoHost;
+        return false;
+    }
+    open_ = true;
+    result = kLinkOk;
+    return true;
+}
+
+bool OffsetTableLink::QueueRead(uint32_t offset, uint32_t size, void* destination, int& result) {
+    if (!open_) {
+        result = kLinkNotOpen;
+        return false;
+    }
+    queue_.push_back({true, offset, std::vector<uint8_t>(size), destination});
+    result = kLinkOk;
+    return true;
+}
+
+bool OffsetTableLink::QueueWrite(uint32_t offset, uint32_t size, const void* source, int& result) {
+    if (!open_) {
+        result = kLinkNotOpen;
+        return false;
+    }
+    const auto* bytes = static_cast<const uint8_t*>(source);
+    queue_.push_back({false, offset, std::vector<uint8_t>(bytes, bytes + size), nullptr});
+    result = kLinkOk;
+    return true;
+}
+
+bool OffsetTableLink::ProcessRequests(int& result) {
+    if (!open_) {
+        result = kLinkNotOpen;
+        return false;
+    }
+    if (queue_.empty()) {
+        result = kLinkNothingQueued;
+        return false;
+    }
+    const bool fail = failAfterExchanges >= 0 && exchanges >= failAfterExchanges;
+    ++exchanges;
+    if (fail) {
+        queue_.clear();
+        result = kLinkTimeout;
+        return false;
+    }
+    for (Request& r : queue_) {
+        if (r.offset + r.data.size() > table.size()) continue;
+        if (r.read) {
+            std::memcpy(r.destination, table.data() + r.offset, r.data.size());
+        } else {
+            std::memcpy(table.data() + r.offset, r.data.data(), r.data.size());
+            writes.push_back(r.offset);
+        }
+    }
+    queue_.clear();
+    result = kLinkOk;
+    return true;
+}
+
+TestProgram::TestProgram() { program.FlightLogPath = dataPath("Flightlog.txt"); }
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+}  // namespace flenmark::testing
