@@ -1,0 +1,15 @@
+// flenmark-cli: the recorder without windows, for scripts and tests.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/record_command.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + (argc > 1 ? 2 : 1), argv + argc);
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "record") return flenmark::cli::RunRecordCommand(args);
+    std::cerr << "usage: flenmark-cli record --ticks N [options]\n"
+                 "       flenmark-cli convert LOG OUT [--name NAME]\n";
+    return 1;
+}

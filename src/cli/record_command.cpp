@@ -1,0 +1,117 @@
+#include "cli/record_command.h"
+
+#include <chrono>
+#include <iostream>
+#include <memory>
+#include <thread>
+
+#include "app/main_tick.h"
+#include "app/startup.h"
+#include "cli/console_services.h"
+#include "platform/posix_ipc_transport.h"
+#include "platform/system_clock.h"
+#include "platform/system_info.h"
+#include "platform/xdg_folders.h"
+#include "recorder/logging_control.h"
+#include "simlink/ai_traffic.h"
+#include "simlink/fsuipc_client.h"
+
+namespace flenmark::cli {
+namespace {
+
+struct RecordOptions {
+    long ticks = -1;
+    bool animation = false;
+    bool realtime = false;
+    int16_t tcasMode = kTcasOff;
+    int16_t rangeNm = 20;
+    long tickMs = 1000;
+};
+
+bool ParseTcasMode(const std::string& text, int16_t& mode) {
+    static const char* const kModes[] = {"OFF", "ABV", "BLW", "NRM", "ALL"};
+    for (int16_t i = 0; i < 5; ++i)
+        if (text == kModes[i]) return mode = i, true;
+    return false;
+}
+
+bool ParseLong(const std::string& text, long low, long high, long& out) {
+    char* end = nullptr;
+    out = std::strtol(text.c_str(), &end, 10);
+    return !text.empty() && *end == '\0' && out >= low && out <= high;
+}
+
+bool Parse(const std::vector<std::string>& args, RecordOptions& o) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const std::string v = i + 1 < args.size() ? args[i + 1] : "";
+        long n = 0;
+        if (a == "--animation") o.animation = true;
+        else if (a == "--realtime") o.realtime = true;
+        else if (a == "--ticks" && ParseLong(v, 0, 100000000, o.ticks)) ++i;
+        else if (a == "--tcas" && ParseTcasMode(v, o.tcasMode)) ++i;
+        else if (a == "--range" && ParseLong(v, 5, 40, n) && (n == 5 || n == 10 || n == 15 || n == 20 || n == 40)) o.rangeNm = static_cast<int16_t>(n), ++i;
+        else if (a == "--tick-ms" && ParseLong(v, 0, 60000, o.tickMs)) ++i;
+        else return false;
+    }
+    return o.ticks >= 0;
+}
+
+bool WaitForHost(Program& program, SimLink& link) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    for (;;) {
+        int result = 0;
+        if (link.OpenLink(0, result)) {
+            program.Connected = true;
+            MainTick(program);  // as the connect button does: read the aircraft at once
+            return program.Connected;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+}
+
+}  // namespace
+
+int RunRecordCommand(const std::vector<std::string>& args) {
+    RecordOptions o;
+    if (!Parse(args, o)) {
+        std::cerr << "usage: flenmark-cli record --ticks N [--animation] [--realtime] "
+                     "[--tcas OFF|ABV|BLW|NRM|ALL] [--range NM] [--tick-ms MS]\n";
+        return 1;
+    }
+    // Faster than real time, the program clock still moves one second per tick.
+    const bool stepped = o.tickMs < 1000;
+    SystemClock systemClock;
+    SteppedClock steppedClock;
+    Clock& clock = stepped ? static_cast<Clock&>(steppedClock) : systemClock;
+    XdgFolders folders;
+    ConsoleDialogs dialogs;
+    ConsoleShell shell;
+    ConsoleUiHooks ui;
+    PosixIpcTransport transport;
+    FsuipcClient link(transport);
+    Program program(Services{clock, folders, dialogs, shell, ui, link});
+    ui.attach(program);
+    if (!StartUp(program, SystemFormatOfTwoAndAHalf())) return 1;
+    if (!WaitForHost(program, link)) {
+        std::cerr << "No simulator answered within 10 seconds.\n";
+        return 2;
+    }
+    program.TCASMode = o.tcasMode;
+    program.TCASRange = o.rangeNm;
+    if (o.animation) ToggleAnimation(program);
+    else StartLogging(program);
+    for (long tick = 0; tick < o.ticks; ++tick) {
+        if (tick > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(o.tickMs));
+            if (stepped) steppedClock.tick();
+        }
+        if (program.Connected && program.TCASMode != kTcasOff) GetAI(program);
+        MainTick(program);
+    }
+    StopLogging(program);
+    return 0;
+}
+
+}  // namespace flenmark::cli

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace flenmark::cli {
+
+// flenmark-cli record --ticks N [--animation] [--realtime] [--tcas OFF|ABV|BLW|NRM|ALL]
+//                     [--range NM] [--tick-ms MS]
+// Exit codes: 0 done, 1 bad options or the program could not start, 2 no simulator answered.
+int RunRecordCommand(const std::vector<std::string>& args);
+
+}  // namespace flenmark::cli

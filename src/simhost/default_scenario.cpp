@@ -1,0 +1,111 @@
+#include "simhost/scenario.h"
+
+namespace flenmark::simhost {
+
+// A left-hand circuit from runway 24 at a field 10 ft above sea level, about eight minutes
+// long, with one of every flight event on the way and traffic at every closeness.
+const std::string& DefaultScenarioText() {
+    static const std::string text = R"(# Parked at the apron, engines running
+at 0 set lat 52.3
+at 0 set lon 4.76
+at 0 set elev 10
+at 0 set onground 1
+at 0 set gear 1
+at 0 set hdg 150
+at 0 set loc 100
+at 0 set autobrake 0
+# Traffic: close, near, around, in range, out of range, and one crossing
+at 0 traffic 0 id=1001 lat=52.3167 lon=4.76 alt=400 hdg=90 gs=0 vs=0 callsign=KLM1234
+at 0 traffic 1 id=1002 lat=52.25 lon=4.76 alt=1000 hdg=240 gs=0 vs=0 callsign=TRA 5X
+at 0 traffic 2 id=1003 lat=52.3 lon=4.8963 alt=1800 hdg=270 gs=0 vs=0 callsign=EZY12AB
+at 0 traffic 3 id=1004 lat=52.4667 lon=4.76 alt=3000 hdg=180 gs=0 vs=0 callsign=ABCDEFGHIJKLMNO
+at 0 traffic 4 id=1005 lat=52.8 lon=4.76 alt=5000 hdg=180 gs=0 vs=0 callsign=BAW2841
+at 0 traffic 5 id=1006 lat=52.35 lon=4.6 alt=2500 hdg=120 gs=220 vs=0 callsign=DLH4U
+# Taxi to the holding point of runway 24
+at 5 ramp gs 15 over 5
+at 5 ramp ias 12 over 5
+at 5 ramp tas 12 over 5
+at 5 ramp hdg 240 over 30
+at 40 ramp gs 0 over 5
+at 40 ramp ias 0 over 5
+at 40 ramp tas 0 over 5
+at 48 set flaps 10
+at 50 set autobrake 3
+# Take-off roll and lift-off
+at 55 ramp gs 150 over 30
+at 55 ramp ias 150 over 30
+at 55 ramp tas 152 over 30
+at 85 set onground 0
+at 85 set vs 1500
+at 90 set gear 0
+at 95 set autobrake 0
+at 100 set flaps 0
+at 110 ramp hdg 330 over 20
+at 110 ramp gs 160 over 20
+at 110 ramp ias 160 over 20
+at 110 ramp tas 165 over 20
+# Level at 1500 ft above the field
+at 145 set vs 0
+at 150 set spoilers 1
+at 158 set spoilers 0
+at 165 set tailhook 1
+at 172 set tailhook 0
+# A dive past the limit, then a stall, each recovered
+at 180 ramp ias 360 over 8
+at 188 set overspeed 1
+at 196 ramp ias 200 over 6
+at 200 set overspeed 0
+at 205 ramp ias 110 over 10
+at 220 set stall 1
+at 224 set ias 140
+at 224 set stall 0
+at 230 ramp hdg 60 over 20
+# Base leg, descending, glideslope alive and showing high
+at 300 ramp hdg 150 over 20
+at 300 set vs -820
+at 300 set flaps 20
+at 300 set gsalive 1
+at 300 ramp gs 140 over 30
+at 300 ramp ias 140 over 30
+at 300 ramp tas 145 over 30
+at 305 set gsneedle 90
+# Final: localizer capture, on the glideslope, outer marker
+at 330 ramp hdg 240 over 20
+at 340 set loc 0
+at 350 set gsneedle 0
+at 355 set outer 1
+at 358 set gear 1
+at 360 set outer 0
+at 362 set flaps 50
+at 368 set flaps 100
+at 372 set gsneedle -90
+at 378 set gsneedle 5
+at 383 set loc 100
+at 388 set loc 0
+at 393 set middle 1
+at 395 set autobrake 2
+at 397 set middle 0
+at 402 set inner 1
+at 405 set inner 0
+# Flare and touchdown at 312 ft/min
+at 405 set vs -311.6
+at 414 set onground 1
+at 414 set gsalive 0
+at 415 set spoilers 1
+at 415 ramp gs 20 over 25
+at 415 ramp ias 20 over 25
+at 415 ramp tas 20 over 25
+# Roll-out and taxi off
+at 440 set spoilers 0
+at 440 set flaps 0
+at 440 set autobrake 0
+at 440 ramp hdg 330 over 15
+at 460 ramp gs 0 over 5
+at 460 ramp ias 0 over 5
+at 460 ramp tas 0 over 5
+at 470 set gear 1
+)";
+    return text;
+}
+
+}  // namespace flenmark::simhost

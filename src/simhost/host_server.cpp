@@ -1,0 +1,179 @@
+#include "simhost/host_server.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/mman.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "simlink/ipc_protocol.h"
+
+namespace flenmark::simhost {
+namespace {
+
+bool SomeoneListens(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const bool listening =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return listening;
+}
+
+}  // namespace
+
+HostServer::HostServer(OffsetTable& table, HostFaults faults) : table_(table), faults_(faults) {}
+
+HostServer::~HostServer() { stop(); }
+
+bool HostServer::start(const std::string& windowClass, std::string& error) {
+    const std::string path = HostSocketPath(windowClass);
+    sockaddr_un address{};
+    if (path.size() >= sizeof address.sun_path) {
+        error = "socket path too long: " + path;
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(HostSocketDirectory(), ec);
+    ::chmod(HostSocketDirectory().c_str(), 0700);
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0) {
+        if (!S_ISSOCK(st.st_mode)) {
+            error = path + " exists and is not a socket; remove it first";
+            return false;
+        }
+        if (SomeoneListens(path)) {
+            error = "another host of window class " + windowClass + " is already running (" + path + ")";
+            return false;
+        }
+        ::unlink(path.c_str());  // left behind by a host that died
+    }
+    listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    if (listener_ < 0 ||
+        ::bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener_, 16) != 0) {
+        error = "cannot listen on " + path + ": " + std::strerror(errno);
+        stop();
+        return false;
+    }
+    socketPath_ = path;
+    return true;
+}
+
+void HostServer::stop() {
+    while (!clients_.empty()) closeClient(clients_.begin()->first);
+    if (listener_ >= 0) ::close(listener_);
+    listener_ = -1;
+    if (!socketPath_.empty()) ::unlink(socketPath_.c_str());
+    socketPath_.clear();
+}
+
+void HostServer::closeClient(int fd) {
+    auto it = clients_.find(fd);
+    if (it == clients_.end()) return;
+    if (it->second.block) ::munmap(it->second.block, kSharedBlockSize);
+    ::close(fd);
+    clients_.erase(it);
+}
+
+void HostServer::accept() {
+    for (;;) {
+        const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (fd < 0) return;
+        clients_[fd] = Client{};
+    }
+}
+
+void HostServer::poll(int timeoutMs) {
+    if (listener_ < 0) return;
+    std::vector<pollfd> fds{{listener_, POLLIN, 0}};
+    for (const auto& [fd, client] : clients_) fds.push_back({fd, POLLIN, 0});
+    if (::poll(fds.data(), fds.size(), timeoutMs) <= 0) return;
+    if (fds[0].revents & POLLIN) accept();
+    for (size_t i = 1; i < fds.size(); ++i) {
+        if (!fds[i].revents) continue;
+        auto it = clients_.find(fds[i].fd);
+        if (it != clients_.end() && !serve(fds[i].fd, it->second)) closeClient(fds[i].fd);
+    }
+}
+
+bool HostServer::serve(int fd, Client& client) {
+    uint8_t buffer[4096];
+    const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+    if (n <= 0) return n < 0 && (errno == EINTR || errno == EAGAIN);
+    client.pending.insert(client.pending.end(), buffer, buffer + n);
+    for (;;) {
+        IpcFrame frame;
+        bool bad = false;
+        const auto used = DecodeFrame(client.pending.data(), client.pending.size(), frame, bad);
+        if (bad) return false;
+        if (!used) return true;
+        client.pending.erase(client.pending.begin(), client.pending.begin() + static_cast<long>(*used));
+        if (!handleFrame(fd, client, frame.name, frame.message)) return false;
+    }
+}
+
+bool HostServer::handleFrame(int fd, Client& client, const std::string& name, uint32_t message) {
+    const int number = exchanges_++;
+    if (faults_.dropAfter >= 0 && number >= faults_.dropAfter) return false;
+    if (!answering_ || (faults_.hangAfter >= 0 && number >= faults_.hangAfter)) return true;
+    uint32_t reply = 0;
+    const bool rejected = faults_.reply0After >= 0 && number >= faults_.reply0After;
+    if (!rejected && message == RegisteredMessageId(kIpcMessageName) && mapBlock(client, name)) {
+        if (beforeExchange) beforeExchange();
+        reply = carryOut(client.block);
+    }
+    uint8_t answer[4];
+    StoreU32(answer, reply);
+    return ::send(fd, answer, sizeof answer, MSG_NOSIGNAL) == sizeof answer;
+}
+
+bool HostServer::mapBlock(Client& client, const std::string& name) {
+    if (client.block && client.mappedName == name) return true;
+    if (client.block) ::munmap(client.block, kSharedBlockSize);
+    client.block = nullptr;
+    const int shm = ::shm_open(("/" + name).c_str(), O_RDWR | O_CLOEXEC, 0);
+    if (shm < 0) return false;
+    struct stat st {};
+    void* p = MAP_FAILED;
+    if (::fstat(shm, &st) == 0 && st.st_size >= static_cast<off_t>(kSharedBlockSize))
+        p = ::mmap(nullptr, kSharedBlockSize, PROT_READ | PROT_WRITE, MAP_SHARED, shm, 0);
+    ::close(shm);
+    if (p == MAP_FAILED) return false;
+    client.block = static_cast<uint8_t*>(p);
+    client.mappedName = name;
+    return true;
+}
+
+uint32_t HostServer::carryOut(uint8_t* block) {
+    uint32_t at = 0;
+    while (at + 4 <= kRequestAreaLimit) {
+        const uint32_t kind = LoadU32(block + at);
+        if (kind == 0) return 1;
+        if (kind != kReadRecordKind && kind != kWriteRecordKind) return 0;
+        const uint32_t header = kind == kReadRecordKind ? kReadHeaderSize : kWriteHeaderSize;
+        if (at + header > kRequestAreaLimit) return 0;
+        const uint32_t offset = LoadU32(block + at + 4);
+        const uint32_t size = LoadU32(block + at + 8);
+        if (size > kRequestAreaLimit - at - header) return 0;
+        uint8_t* data = block + at + header;
+        const bool ok = kind == kReadRecordKind ? table_.read(offset, size, data)
+                                                : table_.write(offset, size, data);
+        if (!ok) return 0;
+        at += header + size;
+    }
+    return 0;
+}
+
+}  // namespace flenmark::simhost

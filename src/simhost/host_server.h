@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "simhost/offset_table.h"
+
+namespace flenmark::simhost {
+
+// Faults a test can ask of the host, each counted in exchanges answered so far.
+struct HostFaults {
+    int hangAfter = -1;    // stop replying
+    int reply0After = -1;  // reply 0 (request rejected)
+    int dropAfter = -1;    // close the connection
+};
+
+// Serves the FSUIPC exchange on the socket of one window class: opens each client's shared
+// block by the name in its message, carries out the records against the offset table and
+// replies 1 (0 for a request it cannot carry out).
+class HostServer {
+public:
+    HostServer(OffsetTable& table, HostFaults faults = {});
+    ~HostServer();
+    HostServer(const HostServer&) = delete;
+    HostServer& operator=(const HostServer&) = delete;
+
+    // Binds the class's socket, replacing a stale one. False with a message when another host
+    // of that class runs or the socket cannot be made.
+    bool start(const std::string& windowClass, std::string& error);
+    // Serves what arrives within timeoutMs.
+    void poll(int timeoutMs);
+    // Closes everything and removes the socket.
+    void stop();
+    // Answering the exchange can be switched off (a simulator that stopped answering).
+    void setAnswering(bool answering) { answering_ = answering; }
+
+    // Called before each exchange is carried out, so a host can refresh the table on demand.
+    std::function<void()> beforeExchange;
+
+    int exchanges() const { return exchanges_; }
+    int connections() const { return static_cast<int>(clients_.size()); }
+
+private:
+    struct Client {
+        std::vector<uint8_t> pending;
+        std::string mappedName;
+        uint8_t* block = nullptr;
+    };
+    void accept();
+    bool serve(int fd, Client& client);  // false: close the connection
+    bool handleFrame(int fd, Client& client, const std::string& name, uint32_t message);
+    uint32_t carryOut(uint8_t* block);
+    bool mapBlock(Client& client, const std::string& name);
+    void closeClient(int fd);
+
+    OffsetTable& table_;
+    HostFaults faults_;
+    std::string socketPath_;
+    int listener_ = -1;
+    std::map<int, Client> clients_;
+    int exchanges_ = 0;
+    bool answering_ = true;
+};
+
+}  // namespace flenmark::simhost

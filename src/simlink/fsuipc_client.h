@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "simlink/ipc_transport.h"
+#include "simlink/sim_link.h"
+
+namespace flenmark {
+
+// Waits of the exchange; the defaults are the protocol's.
+struct FsuipcTiming {
+    int sendTimeoutMs = 2000;
+    int retryPauseMs = 100;
+    int maxSends = 10;
+    int handshakePauseMs = 100;
+};
+
+// The program's FSUIPC client: request records packed into a shared 32 KiB block that the
+// host fills in on one message per exchange.
+class FsuipcClient final : public SimLink {
+public:
+    explicit FsuipcClient(IpcTransport& transport, FsuipcTiming timing = {});
+    ~FsuipcClient() override;
+    FsuipcClient(const FsuipcClient&) = delete;
+    FsuipcClient& operator=(const FsuipcClient&) = delete;
+
+    bool OpenLink(int requestedSim, int& result) override;
+    void CloseLink() override;
+    bool QueueRead(uint32_t offset, uint32_t size, void* destination, int& result) override;
+    bool QueueWrite(uint32_t offset, uint32_t size, const void* source, int& result) override;
+    bool ProcessRequests(int& result) override;
+    int simVersion() const override { return SimVersion; }
+
+    int32_t FSUIPCVersion = 0;
+    int32_t SimVersion = 0;
+    uint16_t LibVersion = 0;
+
+    // The shared-memory name this process uses: "FSASMLIB:IPC:" + hex process id + ":1".
+    std::string sharedMemoryName() const;
+
+private:
+    bool handshake(int& result);
+    bool copyAnswers();
+
+    IpcTransport& transport_;
+    FsuipcTiming timing_;
+    bool hostFound_ = false;
+    uint32_t ipcMessage_ = 0;
+    uint16_t atom_ = 0;
+    bool mapped_ = false;
+    uint8_t* view_ = nullptr;
+    uint32_t next_ = 0;  // bytes queued from the start of the block
+    // Destinations of queued reads; a read record carries its index + 1.
+    std::vector<void*> destinations_;
+};
+
+}  // namespace flenmark
