@@ -1,0 +1,271 @@
+#include "simlink/fsuipc_client.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "simlink/ipc_protocol.h"
+
+namespace flenmark {
+namespace {
+
+// A transport whose "host" is a function run on the shared block at each send.
+class ScriptedTransport final : public IpcTransport {
+public:
+    bool findHost(const std::string& windowClass) override {
+        classesAsked.push_back(windowClass);
+        for (const auto& c : hostClasses)
+            if (c == windowClass) return true;
+        return false;
+    }
+    void releaseHost() override { ++releases; }
+    uint32_t registerMessage(const std::string& name) override { return RegisteredMessageId(name); }
+    uint16_t addAtom(const std::string& name) override {
+        atomName = name;
+        return 0xC123;
+    }
+    void deleteAtom(uint16_t) override { atomName.clear(); }
+    SharedMemoryStatus createSharedMemory(const std::string& name, uint32_t size) override {
+        shmName = name;
+        block.assign(size, 0xEE);
+        return shmStatus;
+    }
+    uint8_t* mapSharedMemory() override { return block.data(); }
+    void unmapSharedMemory() override {}
+    void closeSharedMemory() override { shmClosed = true; }
+    SendStatus send(uint32_t message, uint32_t wParam, uint32_t, int timeoutMs, uint32_t& reply) override {
+        ++sends;
+        lastMessage = message;
+        lastAtom = wParam;
+        lastTimeoutMs = timeoutMs;
+        if (sendStatus != SendStatus::Replied) return sendStatus;
+        if (host) host(block.data());
+        reply = replyValue;
+        return SendStatus::Replied;
+    }
+    void sleepMs(int ms) override { slept.push_back(ms); }
+    uint32_t processId() const override { return 0x1A2B; }
+
+    std::vector<std::string> hostClasses{"UIPCMAIN"};
+    std::vector<std::string> classesAsked;
+    SharedMemoryStatus shmStatus = SharedMemoryStatus::Created;
+    SendStatus sendStatus = SendStatus::Replied;
+    uint32_t replyValue = 1;
+    std::function<void(uint8_t*)> host;
+    std::vector<uint8_t> block;
+    std::string atomName, shmName;
+    bool shmClosed = false;
+    int sends = 0, releases = 0;
+    uint32_t lastMessage = 0, lastAtom = 0;
+    int lastTimeoutMs = 0;
+    std::vector<int> slept;
+};
+
+// A host that answers reads from a small table of values.
+std::function<void(uint8_t*)> AnsweringHost(uint32_t version, uint32_t simWord) {
+    return [=](uint8_t* b) {
+        for (uint32_t at = 0;;) {
+            const uint32_t kind = LoadU32(b + at);
+            if (kind == 0) return;
+            const uint32_t offset = LoadU32(b + at + 4), size = LoadU32(b + at + 8);
+            if (kind == 1) {
+                if (offset == 0x3304) StoreU32(b + at + 16, version);
+                if (offset == 0x3308) StoreU32(b + at + 16, simWord);
+                if (offset == 0x0BEC) StoreU32(b + at + 16, 16383);
+                at += 16 + size;
+            } else {
+                at += 12 + size;
+            }
+        }
+    };
+}
+
+class FsuipcClientTest : public ::testing::Test {
+protected:
+    void SetUp() override { transport.host = AnsweringHost(0x19980005, 0xFADE0008); }
+    ScriptedTransport transport;
+    FsuipcClient client{transport};
+    int result = -1;
+};
+
+TEST_F(FsuipcClientTest, HandshakeReadsVersionAndSimulator) {
+    ASSERT_TRUE(client.OpenLink(0, result));
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(client.FSUIPCVersion, 0x19980005);
+    EXPECT_EQ(client.SimVersion, 8);
+    EXPECT_EQ(transport.sends, 1);  // both values arrived in the first attempt
+    EXPECT_EQ(transport.shmName, "FSASMLIB:IPC:1A2B:1");
+    EXPECT_EQ(transport.atomName, transport.shmName);
+    EXPECT_EQ(transport.lastAtom, 0xC123u);
+    EXPECT_EQ(transport.lastMessage, RegisteredMessageId("FSASMLIB:IPC"));
+    EXPECT_EQ(transport.lastTimeoutMs, 2000);
+    EXPECT_EQ(transport.slept, std::vector<int>{100});
+}
+
+TEST_F(FsuipcClientTest, RecordLayoutOfReadsWritesAndTerminator) {
+    ASSERT_TRUE(client.OpenLink(0, result));
+    std::vector<uint8_t> seen;
+    transport.host = [&](uint8_t* b) { seen.assign(b, b + 64); };
+    uint32_t gear = 0;
+    const uint16_t value = 0xBEEF;
+    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &gear, result));
+    ASSERT_TRUE(client.QueueWrite(0x330A, 2, &value, result));
+    ASSERT_TRUE(client.ProcessRequests(result));
+    EXPECT_EQ(LoadU32(seen.data()), 1u);
+    EXPECT_EQ(LoadU32(seen.data() + 4), 0x0BECu);
+    EXPECT_EQ(LoadU32(seen.data() + 8), 4u);
+    EXPECT_NE(LoadU32(seen.data() + 12), 0u);  // the destination token
+    EXPECT_EQ(LoadU32(seen.data() + 16), 0u);  // data area zeroed
+    EXPECT_EQ(LoadU32(seen.data() + 20), 2u);
+    EXPECT_EQ(LoadU32(seen.data() + 24), 0x330Au);
+    EXPECT_EQ(LoadU32(seen.data() + 28), 2u);
+    EXPECT_EQ(seen[32], 0xEF);
+    EXPECT_EQ(seen[33], 0xBE);
+    EXPECT_EQ(LoadU32(seen.data() + 34), 0u);  // terminator
+}
+
+TEST_F(FsuipcClientTest, AnswersAreCopiedToTheirDestinations) {
+    ASSERT_TRUE(client.OpenLink(0, result));
+    uint32_t gear = 7;
+    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &gear, result));
+    ASSERT_TRUE(client.ProcessRequests(result));
+    EXPECT_EQ(gear, 16383u);
+}
+
+TEST_F(FsuipcClientTest, CallerErrors) {
+    uint32_t v = 0;
+    EXPECT_FALSE(client.QueueRead(0x0BEC, 4, &v, result));
+    EXPECT_EQ(result, kLinkNotOpen);
+    EXPECT_FALSE(client.ProcessRequests(result));
+    EXPECT_EQ(result, kLinkNotOpen);
+    ASSERT_TRUE(client.OpenLink(0, result));
+    EXPECT_FALSE(client.OpenLink(0, result));
+    EXPECT_EQ(result, kLinkAlreadyOpen);
+    EXPECT_FALSE(client.ProcessRequests(result));
+    EXPECT_EQ(result, kLinkNothingQueued);
+}
+
+TEST_F(FsuipcClientTest, RequestAreaLimitReservesTheTerminator) {
+    ASSERT_TRUE(client.OpenLink(0, result));
+    static uint8_t sink[0x8000];
+    // 16 + n + 4 <= 32512 fits exactly; one byte more does not.
+    EXPECT_FALSE(client.QueueRead(0, 32512 - 16 - 4 + 1, sink, result));
+    EXPECT_EQ(result, kLinkRequestTooLarge);
+    EXPECT_TRUE(client.QueueRead(0, 32512 - 16 - 4, sink, result));
+    EXPECT_FALSE(client.QueueWrite(0, 1, sink, result));
+    EXPECT_EQ(result, kLinkRequestTooLarge);
+}
+
+TEST_F(FsuipcClientTest, SilentHostGivesCode11AfterTenSendsAndEmptiesTheQueue) {
+    ASSERT_TRUE(client.OpenLink(0, result));
+    transport.sends = 0;
+    transport.slept.clear();
+    transport.sendStatus = SendStatus::TimedOut;
+    uint32_t v = 0;
+    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &v, result));
+    EXPECT_FALSE(client.ProcessRequests(result));
+    EXPECT_EQ(result, kLinkTimeout);
+    EXPECT_EQ(transport.sends, 10);
+    EXPECT_EQ(transport.slept, std::vector<int>(9, 100));
+    EXPECT_FALSE(client.ProcessRequests(result));
+    EXPECT_EQ(result, kLinkNothingQueued);
+}
+
+TEST_F(FsuipcClientTest, SendErrorIsCode12AndRejectionCode13) {
+    ASSERT_TRUE(client.OpenLink(0, result));
+    uint32_t v = 0;
+    transport.sendStatus = SendStatus::Failed;
+    client.QueueRead(0x0BEC, 4, &v, result);
+    EXPECT_FALSE(client.ProcessRequests(result));
+    EXPECT_EQ(result, kLinkSendFailed);
+    transport.sendStatus = SendStatus::Replied;
+    transport.replyValue = 0;
+    client.QueueRead(0x0BEC, 4, &v, result);
+    EXPECT_FALSE(client.ProcessRequests(result));
+    EXPECT_EQ(result, kLinkRejected);
+}
+
+TEST_F(FsuipcClientTest, GarbageRecordKindFailsWithoutChangingTheCode) {
+    ASSERT_TRUE(client.OpenLink(0, result));
+    transport.host = [](uint8_t* b) { StoreU32(b, 7); };
+    uint32_t v = 5;
+    client.QueueRead(0x0BEC, 4, &v, result);
+    result = 0;
+    EXPECT_FALSE(client.ProcessRequests(result));
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(v, 5u);
+}
+
+TEST_F(FsuipcClientTest, OversizedRecordFromTheHostIsNotFollowed) {
+    ASSERT_TRUE(client.OpenLink(0, result));
+    transport.host = [](uint8_t* b) { StoreU32(b + 8, 0xFFFFFFF0u); };
+    uint32_t v = 5;
+    client.QueueRead(0x0BEC, 4, &v, result);
+    EXPECT_FALSE(client.ProcessRequests(result));
+    EXPECT_EQ(v, 5u);
+}
+
+struct OpenCase {
+    const char* name;
+    std::vector<std::string> classes;
+    uint32_t version;
+    uint32_t simWord;
+    int requestedSim;
+    SharedMemoryStatus shm;
+    int code;
+};
+
+class OpenLinkFailureTest : public ::testing::TestWithParam<OpenCase> {};
+
+TEST_P(OpenLinkFailureTest, FailsWithItsCodeAndReleasesEverything) {
+    const OpenCase& c = GetParam();
+    ScriptedTransport transport;
+    transport.hostClasses = c.classes;
+    transport.shmStatus = c.shm;
+    transport.host = AnsweringHost(c.version, c.simWord);
+    FsuipcClient client(transport, {});
+    int result = -1;
+    EXPECT_FALSE(client.OpenLink(c.requestedSim, result));
+    EXPECT_EQ(result, c.code);
+    EXPECT_TRUE(transport.atomName.empty());
+    uint32_t v = 0;
+    EXPECT_FALSE(client.QueueRead(0, 4, &v, result));  // the link stays closed
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, OpenLinkFailureTest,
+    ::testing::Values(
+        OpenCase{"NoHost", {}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::Created, 2},
+        OpenCase{"NameTaken", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::AlreadyExisted, 5},
+        OpenCase{"CreateFailed", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::Failed, 5},
+        OpenCase{"OldVersion", {"UIPCMAIN"}, 0x19980004, 0xFADE0008, 0, SharedMemoryStatus::Created, 7},
+        OpenCase{"OldVersionFallback", {"FS98MAIN"}, 0x19980004, 0xFADE0008, 0, SharedMemoryStatus::Created, 14},
+        OpenCase{"NoFade", {"UIPCMAIN"}, 0x19980005, 0xFACE0008, 0, SharedMemoryStatus::Created, 7},
+        OpenCase{"NoFadeFallback", {"FS98MAIN"}, 0x19980005, 0x00000008, 0, SharedMemoryStatus::Created, 14},
+        OpenCase{"OtherSimulator", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 7, SharedMemoryStatus::Created, 8}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(FsuipcClient, HostWithoutVersionIsAskedFiveTimes) {
+    ScriptedTransport transport;
+    transport.host = AnsweringHost(0, 0);
+    FsuipcClient client(transport, {});
+    int result = -1;
+    EXPECT_FALSE(client.OpenLink(0, result));
+    EXPECT_EQ(result, kLinkBadVersion);
+    EXPECT_EQ(transport.sends, 5);
+}
+
+TEST(FsuipcClient, FallbackClassIsTriedSecond) {
+    ScriptedTransport transport;
+    transport.hostClasses = {"FS98MAIN"};
+    transport.host = AnsweringHost(0x19980005, 0xFADE0007);
+    FsuipcClient client(transport, {});
+    int result = -1;
+    EXPECT_TRUE(client.OpenLink(0, result));
+    EXPECT_EQ(transport.classesAsked, (std::vector<std::string>{"UIPCMAIN", "FS98MAIN"}));
+    EXPECT_EQ(client.SimVersion, 7);
+}
+
+}  // namespace
+}  // namespace flenmark

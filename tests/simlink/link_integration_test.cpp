@@ -1,0 +1,237 @@
+// The FSUIPC client against the real flenmark-simhost over the socket transport.
+#include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "app/main_tick.h"
+#include "platform/posix_ipc_transport.h"
+#include "simlink/connection.h"
+#include "simlink/fsuipc_client.h"
+#include "simlink/ipc_protocol.h"
+#include "support/fakes.h"
+#include "support/simhost_process.h"
+
+namespace flenmark {
+namespace {
+
+using testing::OpenDescriptorCount;
+using testing::PrivateRuntimeDir;
+using testing::SimHostProcess;
+
+// Short waits so that the time-out paths take a second, not twenty.
+constexpr FsuipcTiming kQuick{100, 10, 10, 10};
+
+std::string OwnSharedMemoryFile() {
+    char name[64];
+    std::snprintf(name, sizeof name, "/dev/shm/FSASMLIB:IPC:%X:1", static_cast<unsigned>(getpid()));
+    return name;
+}
+
+class LinkIntegrationTest : public ::testing::Test {
+protected:
+    // Opens a client against a host started with `args`; returns the result code.
+    int openWith(std::vector<std::string> args, const std::string& windowClass = "UIPCMAIN",
+                 int requestedSim = 0) {
+        host = std::make_unique<SimHostProcess>(std::move(args), windowClass);
+        EXPECT_TRUE(host->ready());
+        int result = -1;
+        client.OpenLink(requestedSim, result);
+        return result;
+    }
+    void expectNothingLeft() {
+        client.CloseLink();
+        EXPECT_FALSE(std::filesystem::exists(OwnSharedMemoryFile()));
+        EXPECT_EQ(OpenDescriptorCount(), descriptorsAtStart);
+    }
+
+    PrivateRuntimeDir runtime;
+    int descriptorsAtStart = OpenDescriptorCount();
+    PosixIpcTransport transport;
+    FsuipcClient client{transport, kQuick};
+    std::unique_ptr<SimHostProcess> host;
+};
+
+TEST_F(LinkIntegrationTest, HandshakeWithTheDefaultHost) {
+    ASSERT_EQ(openWith({}), kLinkOk);
+    EXPECT_EQ(client.FSUIPCVersion, 0x19980005);
+    EXPECT_EQ(client.SimVersion, 8);
+    int32_t gear = 0;
+    int result = 0;
+    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &gear, result));
+    ASSERT_TRUE(client.ProcessRequests(result));
+    EXPECT_EQ(gear, 16383);  // parked with the gear down
+    expectNothingLeft();
+}
+
+TEST_F(LinkIntegrationTest, NoHostIsCode2) {
+    int result = -1;
+    EXPECT_FALSE(client.OpenLink(0, result));
+    EXPECT_EQ(result, kLinkNoHost);
+    expectNothingLeft();
+}
+
+TEST_F(LinkIntegrationTest, SocketPathThatIsNotASocketIsNoHost) {
+    std::filesystem::create_directories(HostSocketDirectory());
+    std::ofstream(HostSocketPath("UIPCMAIN")) << "not a socket";
+    int result = -1;
+    EXPECT_FALSE(client.OpenLink(0, result));
+    EXPECT_EQ(result, kLinkNoHost);
+}
+
+struct HostCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* windowClass;
+    int requestedSim;
+    int code;
+};
+
+class HostRefusalTest : public LinkIntegrationTest, public ::testing::WithParamInterface<HostCase> {};
+
+TEST_P(HostRefusalTest, OpenLinkFailsWithTheCodeAndLeavesNothingBehind) {
+    const HostCase& c = GetParam();
+    EXPECT_EQ(openWith(c.args, c.windowClass, c.requestedSim), c.code);
+    expectNothingLeft();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, HostRefusalTest,
+    ::testing::Values(HostCase{"OldVersion", {"--version", "19980004"}, "UIPCMAIN", 0, 7},
+                      HostCase{"OldVersionFallbackClass", {"--class", "FS98MAIN", "--version", "19980004"}, "FS98MAIN", 0, 14},
+                      HostCase{"OtherSimulator", {"--sim-code", "7"}, "UIPCMAIN", 8, 8},
+                      HostCase{"NeverAnswers", {"--fault", "hang-after=0"}, "UIPCMAIN", 0, 11},
+                      HostCase{"AnswersZero", {"--fault", "reply0-after=0"}, "UIPCMAIN", 0, 13},
+                      HostCase{"DropsTheConnection", {"--fault", "drop-after=0"}, "UIPCMAIN", 0, 12}),
+    [](const auto& info) { return info.param.name; });
+
+struct ExchangeCase {
+    const char* name;
+    const char* fault;
+    int code;
+};
+
+class ExchangeFailureTest : public LinkIntegrationTest,
+                            public ::testing::WithParamInterface<ExchangeCase> {};
+
+TEST_P(ExchangeFailureTest, FailedExchangeAfterTheHandshakeKeepsTheLinkOpen) {
+    ASSERT_EQ(openWith({"--fault", GetParam().fault}), kLinkOk);
+    int32_t v = 0;
+    int result = 0;
+    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &v, result));
+    EXPECT_FALSE(client.ProcessRequests(result));
+    EXPECT_EQ(result, GetParam().code);
+    EXPECT_FALSE(client.ProcessRequests(result));
+    EXPECT_EQ(result, kLinkNothingQueued);  // open, with an empty queue
+    expectNothingLeft();
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ExchangeFailureTest,
+                         ::testing::Values(ExchangeCase{"Hang", "hang-after=1", 11},
+                                           ExchangeCase{"ReplyZero", "reply0-after=1", 13},
+                                           ExchangeCase{"Drop", "drop-after=1", 12}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(LinkIntegrationTest, LeftoverSharedMemoryNameIsCode5) {
+    SimHostProcess h({});
+    ASSERT_TRUE(h.ready());
+    const std::string name = "/" + client.sharedMemoryName();
+    const int fd = shm_open(name.c_str(), O_CREAT | O_RDWR, 0600);
+    ASSERT_GE(fd, 0);
+    int result = -1;
+    EXPECT_FALSE(client.OpenLink(0, result));
+    EXPECT_EQ(result, kLinkMapCreateFailed);
+    EXPECT_TRUE(std::filesystem::exists(OwnSharedMemoryFile()));  // not ours to remove
+    close(fd);
+    shm_unlink(name.c_str());
+}
+
+TEST_F(LinkIntegrationTest, OversizedRequestIsRefusedBeforeSending) {
+    ASSERT_EQ(openWith({}), kLinkOk);
+    static uint8_t sink[0x8000];
+    int result = 0;
+    EXPECT_FALSE(client.QueueRead(0, 32500, sink, result));
+    EXPECT_EQ(result, kLinkRequestTooLarge);
+    EXPECT_FALSE(client.OpenLink(0, result));
+    EXPECT_EQ(result, kLinkAlreadyOpen);
+    expectNothingLeft();
+}
+
+TEST_F(LinkIntegrationTest, HostReplacesAStaleSocketAndRefusesASecondHost) {
+    std::filesystem::create_directories(HostSocketDirectory());
+    const std::string path = HostSocketPath("UIPCMAIN");
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    close(fd);  // a socket file nobody listens on, as a crashed host leaves it
+
+    SimHostProcess first({});
+    ASSERT_TRUE(first.ready());
+    const auto second = testing::RunProgram(testing::SimHostPath(), {});
+    EXPECT_EQ(second.status, 1);
+    EXPECT_NE(second.errors.find("already running"), std::string::npos);
+    EXPECT_EQ(first.stop(), 0);
+    EXPECT_FALSE(std::filesystem::exists(path));  // removed on SIGTERM
+}
+
+TEST_F(LinkIntegrationTest, SimulatorNamesFromTheHost) {
+    for (const auto& [args, name] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{}, "FSX"}, {{"--sim-code", "9"}, "? 9"}, {{"--xplane"}, "X-Plane"}}) {
+        testing::TestProgram t;
+        FsuipcClient link(transport, kQuick);
+        Program program(Services{t.clock, t.folders, t.dialogs, t.shell, t.ui, link});
+        SimHostProcess h(args);
+        ASSERT_TRUE(h.ready());
+        int result = 0;
+        ASSERT_TRUE(link.OpenLink(0, result));
+        program.Connected = true;
+        EXPECT_EQ(SimulatorName(program), name);
+        link.CloseLink();
+    }
+}
+
+TEST_F(LinkIntegrationTest, ReconnectsAfterTheHostIsRestarted) {
+    testing::TestProgram t;
+    Program program(Services{t.clock, t.folders, t.dialogs, t.shell, t.ui, client});
+    program.FlightLogPath = t.dataPath("Flightlog.txt");
+    auto h = std::make_unique<SimHostProcess>(std::vector<std::string>{});
+    ASSERT_TRUE(h->ready());
+    MainTick(program);
+    ASSERT_TRUE(program.Connected);
+    MainTick(program);
+    EXPECT_EQ(program.telemetry.GearText, "1");
+    h.reset();
+    MainTick(program);
+    EXPECT_FALSE(program.Connected);
+    EXPECT_EQ(program.mainView.label7.text, "Connection to FS timed out.");
+    MainTick(program);
+    EXPECT_FALSE(program.Connected);
+    h = std::make_unique<SimHostProcess>(std::vector<std::string>{});
+    ASSERT_TRUE(h->ready());
+    MainTick(program);
+    EXPECT_TRUE(program.Connected);
+    EXPECT_EQ(program.mainView.lblConnect.text, "Connected");
+}
+
+TEST_F(LinkIntegrationTest, TimelineEndStopsTheHost) {
+    char name[] = "/tmp/flenmark-timeline-XXXXXX";
+    const int fd = mkstemp(name);
+    const std::string text = "at 0 set gear 0\nat 0.2 end\n";
+    ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    close(fd);
+    SimHostProcess h({"--scenario", name});
+    EXPECT_EQ(h.waitExit(5000), 0);
+    EXPECT_FALSE(std::filesystem::exists(HostSocketPath("UIPCMAIN")));
+    unlink(name);
+}
+
+}  // namespace
+}  // namespace flenmark

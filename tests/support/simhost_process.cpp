@@ -1,0 +1,148 @@
+#include "support/simhost_process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+#include "simlink/ipc_protocol.h"
+
+extern char** environ;
+
+namespace flenmark::testing {
+
+namespace fs = std::filesystem;
+
+PrivateRuntimeDir::PrivateRuntimeDir() {
+    std::string pattern = (fs::temp_directory_path() / "flenmark-run-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
+    path_ = pattern;
+    if (const char* old = std::getenv("XDG_RUNTIME_DIR")) {
+        hadPrevious_ = true;
+        previous_ = old;
+    }
+    setenv("XDG_RUNTIME_DIR", path_.c_str(), 1);
+}
+
+PrivateRuntimeDir::~PrivateRuntimeDir() {
+    if (hadPrevious_) setenv("XDG_RUNTIME_DIR", previous_.c_str(), 1);
+    else unsetenv("XDG_RUNTIME_DIR");
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+}
+
+namespace {
+
+bool Accepts(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return ok;
+}
+
+pid_t Spawn(const std::string& path, const std::vector<std::string>& args,
+            const std::vector<std::string>& environment, int stderrFd) {
+    std::vector<std::string> all{path};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : all) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) env.emplace_back(*e);
+    env.insert(env.end(), environment.begin(), environment.end());
+    std::vector<char*> envp;
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (stderrFd >= 0) posix_spawn_file_actions_adddup2(&actions, stderrFd, 2);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+int ExitStatus(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+
+}  // namespace
+
+SimHostProcess::SimHostProcess(std::vector<std::string> args, const std::string& windowClass) {
+    pid_ = Spawn(SimHostPath(), args, {}, -1);
+    const std::string socket = HostSocketPath(windowClass);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (pid_ > 0 && std::chrono::steady_clock::now() < deadline) {
+        if (Accepts(socket)) {
+            ready_ = true;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+SimHostProcess::~SimHostProcess() { stop(); }
+
+int SimHostProcess::stop() {
+    if (pid_ <= 0) return -1;
+    ::kill(pid_, SIGTERM);
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return ExitStatus(status);
+}
+
+int SimHostProcess::waitExit(int timeoutMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (pid_ > 0) {
+        int status = 0;
+        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return ExitStatus(status);
+        }
+        if (std::chrono::steady_clock::now() >= deadline) return -2;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return -1;
+}
+
+std::string SimHostPath() { return FLENMARK_SIMHOST_PATH; }
+std::string CliPath() { return FLENMARK_CLI_PATH; }
+
+RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment) {
+    char name[] = "/tmp/flenmark-stderr-XXXXXX";
+    const int fd = mkstemp(name);
+    RunResult r;
+    const pid_t pid = Spawn(path, args, environment, fd);
+    int status = 0;
+    if (pid > 0 && ::waitpid(pid, &status, 0) == pid) r.status = ExitStatus(status);
+    ::close(fd);
+    std::ifstream in(name);
+    std::stringstream s;
+    s << in.rdbuf();
+    r.errors = s.str();
+    ::unlink(name);
+    return r;
+}
+
+int OpenDescriptorCount() {
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/fd")) ++n;
+    return n;
+}
+
+}  // namespace flenmark::testing

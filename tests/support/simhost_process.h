@@ -1,0 +1,59 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace flenmark::testing {
+
+// Gives the test process its own runtime folder, so hosts and clients of one test meet
+// only each other. Removed with the object.
+class PrivateRuntimeDir {
+public:
+    PrivateRuntimeDir();
+    ~PrivateRuntimeDir();
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+    std::string previous_;
+    bool hadPrevious_ = false;
+};
+
+// A flenmark-simhost child process, ended (SIGTERM) with the object.
+class SimHostProcess {
+public:
+    explicit SimHostProcess(std::vector<std::string> args, const std::string& windowClass = "UIPCMAIN");
+    ~SimHostProcess();
+    SimHostProcess(const SimHostProcess&) = delete;
+    SimHostProcess& operator=(const SimHostProcess&) = delete;
+
+    // True once the host accepts connections (waits up to 5 s).
+    bool ready() const { return ready_; }
+    // Ends the host and returns its exit status (-1 when it did not end normally).
+    int stop();
+    // Waits up to timeoutMs for the host to end by itself; its exit status, or -2 on time-out.
+    int waitExit(int timeoutMs);
+
+private:
+    pid_t pid_ = -1;
+    bool ready_ = false;
+};
+
+// Paths of the programs under test.
+std::string SimHostPath();
+std::string CliPath();
+
+// Runs a program to its end with extra environment entries; its exit status and standard error.
+struct RunResult {
+    int status = -1;
+    std::string errors;
+};
+RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment = {});
+
+// Number of open descriptors of this process.
+int OpenDescriptorCount();
+
+}  // namespace flenmark::testing
