@@ -72,6 +72,9 @@ struct Program {
     bool ChaseView = true;
     bool ViewFromRight = false;
     bool LineWrittenThisTick = false;
+    bool MainOnTop = false;
+    bool StatusOnTop = false;
+    bool TCASOnTop = false;
 
     std::string FlightLogPath;
     char DecimalSeparator = '.';

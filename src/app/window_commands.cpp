@@ -1,0 +1,45 @@
+#include "app/window_commands.h"
+
+#include "app/data_folders.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "online/vendor_address.h"
+#include "recorder/logging_control.h"
+
+namespace flenmark {
+
+bool ToggleMainOnTop(Program& program) {
+    program.MainOnTop = !program.MainOnTop;
+    ShowMessage(program, program.MainOnTop ? "Window set always on top." : "Always on top disabled.");
+    return program.MainOnTop;
+}
+
+void OpenManual(Program& program) {
+    if (!program.services.dialogs.askYesNo("Open manual",
+                                           "Are you sure you want to open the user's manual?"))
+        return;
+    try {
+        program.services.shell.open(ProgramFolder(program.services.folders) + "Manual.pdf");
+    } catch (const FolderError&) {
+    }
+}
+
+void OpenWebsite(Program& program) {
+    if (!program.services.dialogs.askYesNo(
+            "Go to website", "Are you sure you want to open the " + program.AppTitle + " website?"))
+        return;
+    program.services.shell.open(VendorBaseUrl() + "/flenmark");
+}
+
+bool StartLoggingQuestionDue(const Program& program) {
+    return program.FirstMinimize && !program.Logging && program.Connected;
+}
+
+void AskStartLoggingOnFirstMinimize(Program& program) {
+    if (StartLoggingQuestionDue(program) &&
+        program.services.dialogs.askYesNo("Logging", "Start logging?"))
+        StartLogging(program);
+    program.FirstMinimize = false;
+}
+
+}  // namespace flenmark

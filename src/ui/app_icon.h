@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace flenmark::ui {
+
+// The program's icon: a small aircraft on a blue disc, painted at start.
+QIcon AppIcon();
+
+}  // namespace flenmark::ui

@@ -1,0 +1,225 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "app/main_tick.h"
+#include "app/messages.h"
+#include "app/window_commands.h"
+#include "recorder/logging_control.h"
+#include "simlink/connection.h"
+#include "ui/app_icon.h"
+
+namespace flenmark::ui {
+namespace {
+
+QColor ColourOf(TextColour c) {
+    switch (c) {
+        case TextColour::Red: return QColor(255, 0, 0);
+        case TextColour::Green: return QColor(0, 200, 0);
+        case TextColour::Black: break;
+    }
+    return QColor(0, 0, 0);
+}
+
+void ShowLabel(QLabel* label, const LabelView& view) {
+    label->setText(QString::fromStdString(view.text));
+    label->setStyleSheet(QString("color: %1;").arg(ColourOf(view.colour).name()));
+}
+
+QGroupBox* Group(const QString& title, const QList<QWidget*>& widgets, int columns) {
+    auto* box = new QGroupBox(title);
+    auto* grid = new QGridLayout(box);
+    for (int i = 0; i < widgets.size(); ++i) grid->addWidget(widgets[i], i / columns, i % columns);
+    return box;
+}
+
+}  // namespace
+
+MainWindow::MainWindow() {
+    setObjectName("Form1");
+    setWindowIcon(AppIcon());
+    timer1_.setInterval(1000);
+    timer2_.setInterval(5000);
+    timer2_.setSingleShot(true);
+    connect(&timer1_, &QTimer::timeout, this, [this] { tick(); });
+    connect(&timer2_, &QTimer::timeout, this, [this] {
+        if (program_) ClearMessageLine(*program_);
+        render();
+    });
+    tray_.setIcon(AppIcon());
+    tray_.setToolTip("Flenmark");
+    connect(&tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::Context) restoreFromTray();
+    });
+}
+
+void MainWindow::attach(Program& program) {
+    program_ = &program;
+    setWindowTitle(QString::fromStdString(program.AppTitle));
+    buildLayout();
+    render();
+}
+
+QPushButton* MainWindow::addButton(const QString& name, const QString& caption,
+                                   const QString& tooltip, void (*action)(Program&)) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    if (!tooltip.isEmpty()) b->setToolTip(tooltip);
+    b->setEnabled(action != nullptr);
+    b->setProperty("available", action != nullptr);
+    if (action) connect(b, &QPushButton::clicked, this, [this, action] { runAndRender(action); });
+    buttons_[name] = b;
+    return b;
+}
+
+QLabel* MainWindow::addLabel(const QString& name) {
+    auto* l = new QLabel;
+    l->setObjectName(name);
+    labels_[name] = l;
+    return l;
+}
+
+void MainWindow::buildLayout() {
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    QFont clockFont = font();
+    clockFont.setPointSize(clockFont.pointSize() + 4);
+    clockFont.setBold(true);
+    QLabel* clock = addLabel("Label9");
+    clock->setFont(clockFont);
+    clock->setToolTip("UTC time");
+    clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    column->addWidget(Group("Status", {addLabel("lblConnect"), addLabel("Label5"), addLabel("Label13"),
+                                       addLabel("Label6"), clock}, 5));
+    column->addWidget(Group("Connection", {addButton("Command1", "(Re) Connect", "Click here to (re)connect.",
+                                                     [](Program& p) { Connect(p); })}, 1));
+    column->addWidget(Group("Logging", {
+        addButton("btn_startlog", "Start logging", "", [](Program& p) { StartLogging(p); }),
+        addButton("btn_stoplog", "Stop logging", "", [](Program& p) { StopLogging(p); }),
+        addButton("btn_startAnimate", "Toggle animation mode", "", [](Program& p) { ToggleAnimation(p); }),
+        addButton("btn_resetlog", "Reset log", "", [](Program& p) { ResetLog(p, false); })}, 2));
+    column->addWidget(Group("Realtime and views", {
+        addButton("btn_ToggleRealtime", "Toggle realtime logging",
+                  "Toggle realtime logging (enables you to see yourself flying realtime in Google Earth, make sure you already generated the Google Earth link before, click button below)", nullptr),
+        addButton("btn_InitiateRealtime", "Generate Google Earth realtime link",
+                  "Click here to generate the Google Earth link for realtime logging, Google Earth will open. Save the file to your My Places folder.", nullptr),
+        addButton("btn_setChase", "Chase", "Set the realtime view mode to chase", nullptr),
+        addButton("btn_setOverview", "Overview", "Set the realtime view mode to overview", nullptr),
+        addButton("btn_setLeft", "Left", "Switch the realtime view to the left", nullptr),
+        addButton("btn_setRight", "Right", "Switch the realtime view to the right", nullptr)}, 2));
+    column->addWidget(Group("Output", {
+        addButton("btn_Convert", "View flight in Google Earth", "Convert your flight to see it in Google Earth!", nullptr),
+        addButton("btn_savedlogs", "Open SavedLogs folder", "Open the folder where your saved logs are saved", nullptr)}, 2));
+    column->addWidget(Group("Windows and options", {
+        addButton("btn_indicator", "Open indicator", "Open the aircraft status indicator window", nullptr),
+        addButton("btn_TCAS", "Open TCAS", "Open the TCAS window", nullptr),
+        addButton("btn_Options", "Options...", "", nullptr),
+        addButton("btn_ToggleOnTop", "Toggle always on top", "", [](Program& p) { ToggleMainOnTop(p); }),
+        addButton("btn_Manual", "Open manual", "", [](Program& p) { OpenManual(p); }),
+        addButton("btn_Website", "Open website", "", [](Program& p) { OpenWebsite(p); })}, 3));
+    QLabel* message = addLabel("Label7");
+    message->setFrameShape(QFrame::StyledPanel);
+    message->setMinimumHeight(message->sizeHint().height() + 8);
+    column->addWidget(message);
+    setCentralWidget(central);
+    setMinimumSize(460, 420);
+}
+
+void MainWindow::render() {
+    if (!program_) return;
+    const MainWindowView& v = program_->mainView;
+    ShowLabel(labels_["lblConnect"], v.lblConnect);
+    ShowLabel(labels_["Label5"], v.label5);
+    ShowLabel(labels_["Label13"], v.label13);
+    ShowLabel(labels_["Label6"], v.label6);
+    ShowLabel(labels_["Label7"], v.label7);
+    ShowLabel(labels_["Label9"], v.label9);
+    const std::pair<const char*, bool> states[] = {
+        {"btn_startlog", v.btnStartLog},       {"btn_stoplog", v.btnStopLog},
+        {"btn_startAnimate", v.btnStartAnimate}, {"btn_ToggleRealtime", v.btnToggleRealtime},
+        {"btn_resetlog", v.btnResetLog},       {"btn_Convert", v.btnConvert},
+        {"btn_setChase", v.btnSetChase},       {"btn_setLeft", v.btnSetLeft},
+        {"btn_setRight", v.btnSetRight},       {"btn_setOverview", v.btnSetOverview}};
+    for (const auto& [name, enabled] : states) {
+        QPushButton* b = buttons_.value(name);
+        b->setEnabled(enabled && b->property("available").toBool());
+    }
+    setOnTop(program_->MainOnTop);
+}
+
+void MainWindow::runAndRender(void (*action)(Program&)) {
+    if (program_) action(*program_);
+    render();
+}
+
+void MainWindow::tick() {
+    if (program_) MainTick(*program_);
+    render();
+}
+
+void MainWindow::restartMessageTimer() { timer2_.start(); }
+
+void MainWindow::restartStatusMessageTimer() {
+    // The status window owns its event line timer; until it is open nothing waits here.
+}
+
+void MainWindow::refresh() {
+    render();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void MainWindow::restoreFromTray() {
+    tray_.hide();
+    showNormal();
+    raise();
+    activateWindow();
+    if (program_) program_->mainView.minimized = false;
+}
+
+void MainWindow::setOnTop(bool onTop) {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (visible) show();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !minimizing_)
+        QTimer::singleShot(0, this, [this] { onMinimized(); });
+}
+
+void MainWindow::onMinimized() {
+    if (!program_ || !isMinimized()) return;
+    minimizing_ = true;
+    if (StartLoggingQuestionDue(*program_)) {
+        showNormal();
+        setOnTop(true);
+        AskStartLoggingOnFirstMinimize(*program_);
+        setOnTop(program_->MainOnTop);
+        showMinimized();
+    }
+    program_->FirstMinimize = false;
+    program_->mainView.minimized = true;
+    showProgramInTray();
+    minimizing_ = false;
+    render();
+}
+
+void MainWindow::showProgramInTray() {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) return;  // stay minimised on the task bar
+    tray_.show();
+    hide();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    tray_.hide();
+    event->accept();
+    QApplication::quit();
+}
+
+}  // namespace flenmark::ui

@@ -1,0 +1,18 @@
+#include "ui/qt_shell.h"
+
+#include <QProcess>
+#include <QStringList>
+
+namespace flenmark::ui {
+
+bool QtShell::open(const std::string& pathOrAddress) {
+    return QProcess::startDetached("xdg-open", {QString::fromStdString(pathOrAddress)});
+}
+
+bool QtShell::startProgram(const std::string& path, const std::vector<std::string>& args) {
+    QStringList list;
+    for (const auto& a : args) list << QString::fromStdString(a);
+    return QProcess::startDetached(QString::fromStdString(path), list);
+}
+
+}  // namespace flenmark::ui

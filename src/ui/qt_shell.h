@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/shell.h"
+
+namespace flenmark::ui {
+
+// Opens documents and addresses with xdg-open and starts programs, detached.
+class QtShell final : public Shell {
+public:
+    bool open(const std::string& pathOrAddress) override;
+    bool startProgram(const std::string& path, const std::vector<std::string>& args) override;
+};
+
+}  // namespace flenmark::ui

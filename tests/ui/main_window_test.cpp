@@ -1,0 +1,108 @@
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/startup.h"
+#include "support/fakes.h"
+
+namespace flenmark::ui {
+namespace {
+
+using testing::FakeClock;
+using testing::FakeDialogs;
+using testing::FakeShell;
+using testing::OffsetTableLink;
+using testing::TempFolders;
+
+// The main window over a program with fakes, as main() wires it.
+struct WindowFixture {
+    FakeClock clock;
+    TempFolders folders;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    OffsetTableLink link;
+    MainWindow window;
+    Program program{Services{clock, folders, dialogs, shell, window, link}};
+
+    WindowFixture() {
+        link.hostPresent = false;
+        EXPECT_TRUE(StartUp(program, "2.5"));
+        window.attach(program);
+        window.show();
+        FinishStartUp(program);
+        window.render();
+    }
+    QString text(const char* label) const { return window.findChild<QLabel*>(label)->text(); }
+    QString style(const char* label) const { return window.findChild<QLabel*>(label)->styleSheet(); }
+    bool enabled(const char* name) const { return window.button(name)->isEnabled(); }
+};
+
+TEST(MainWindow, WithoutSimulatorReadsNotConnectedAndDisablesTheRecorder) {
+    WindowFixture f;
+    EXPECT_EQ(f.window.windowTitle(), "Flenmark");
+    EXPECT_EQ(f.text("lblConnect"), "Not connected");
+    EXPECT_TRUE(f.style("lblConnect").contains("#ff0000"));
+    for (const char* name : {"btn_startlog", "btn_stoplog", "btn_startAnimate", "btn_ToggleRealtime",
+                             "btn_resetlog", "btn_Convert"})
+        EXPECT_FALSE(f.enabled(name)) << name;
+    EXPECT_TRUE(f.enabled("Command1"));
+    EXPECT_EQ(f.window.button("Command1")->toolTip(), "Click here to (re)connect.");
+    EXPECT_EQ(f.text("Label5"), "No logging");
+    EXPECT_EQ(f.text("Label13"), "No animation");
+    EXPECT_EQ(f.text("Label6"), "No realtime");
+}
+
+TEST(MainWindow, WelcomeMessageIsGoneFiveSecondsLater) {
+    WindowFixture f;
+    EXPECT_EQ(f.text("Label7"), "Have fun using the Flenmark!");
+    EXPECT_EQ(f.window.timer2().interval(), 5000);
+    EXPECT_TRUE(f.window.timer2().isSingleShot());
+    QSignalSpy cleared(&f.window.timer2(), &QTimer::timeout);
+    QTest::qWait(4500);
+    EXPECT_EQ(f.text("Label7"), "Have fun using the Flenmark!");
+    EXPECT_TRUE(cleared.wait(2000));
+    EXPECT_EQ(f.text("Label7"), "");
+}
+
+TEST(MainWindow, ClockBlinksItsColonEachTick) {
+    WindowFixture f;
+    f.clock.setUtc({2009, 7, 12, 14, 35, 7});
+    EXPECT_EQ(f.window.timer1().interval(), 1000);
+    const QString first = f.text("Label9");
+    f.window.tick();
+    const QString second = f.text("Label9");
+    f.window.tick();
+    const QString third = f.text("Label9");
+    EXPECT_NE(first, second);
+    EXPECT_TRUE((second == "14:35z" && third == "14 35z") || (second == "14 35z" && third == "14:35z"))
+        << second.toStdString() << " " << third.toStdString();
+}
+
+TEST(MainWindow, ConnectButtonShowsTheFailureBoxWithoutSimulator) {
+    WindowFixture f;
+    QTest::mouseClick(f.window.button("Command1"), Qt::LeftButton);
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.dialogs.messages[0].first, "Connection failure");
+}
+
+TEST(MainWindow, LoggingButtonsFollowTheConnection) {
+    WindowFixture f;
+    f.link.hostPresent = true;
+    f.window.tick();  // connects
+    f.window.tick();  // enables
+    EXPECT_EQ(f.text("lblConnect"), "Connected");
+    EXPECT_TRUE(f.enabled("btn_startlog"));
+    QTest::mouseClick(f.window.button("btn_startlog"), Qt::LeftButton);
+    EXPECT_EQ(f.text("Label5"), "Logging");
+    EXPECT_EQ(f.text("Label7"), "Logging started.");
+    f.window.tick();
+    EXPECT_TRUE(f.enabled("btn_resetlog"));
+    EXPECT_TRUE(f.enabled("btn_Convert") == f.window.button("btn_Convert")->property("available").toBool());
+}
+
+}  // namespace
+}  // namespace flenmark::ui
