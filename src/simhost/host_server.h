@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -63,6 +64,7 @@ private:
     std::map<int, Client> clients_;
     int exchanges_ = 0;
     bool answering_ = true;
+    std::chrono::steady_clock::time_point lastExchange_{};
 };
 
 }  // namespace flenmark::simhost

@@ -125,8 +125,9 @@ void MainWindow::buildLayout() {
     message->setFrameShape(QFrame::StyledPanel);
     message->setMinimumHeight(message->sizeHint().height() + 8);
     column->addWidget(message);
+    column->setSizeConstraint(QLayout::SetMinimumSize);
     setCentralWidget(central);
-    setMinimumSize(460, 420);
+    resize(sizeHint().expandedTo(QSize(480, 0)));
 }
 
 void MainWindow::render() {

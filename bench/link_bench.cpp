@@ -1,0 +1,115 @@
+// The FSUIPC exchange over the socket transport, against an in-process host.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <thread>
+
+#include "app/program.h"
+#include "platform/posix_ipc_transport.h"
+#include "platform/system_clock.h"
+#include "platform/xdg_folders.h"
+#include "simhost/flight_state.h"
+#include "simhost/host_server.h"
+#include "simlink/ai_traffic.h"
+#include "simlink/fsuipc_client.h"
+#include "simlink/read_telemetry.h"
+
+namespace {
+
+using namespace flenmark;
+
+class NullDialogs final : public Dialogs {
+    void message(const std::string&, const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    std::optional<std::string> askText(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::string> chooseFolder(const std::string&) override { return {}; }
+};
+class NullShell final : public Shell {
+    bool open(const std::string&) override { return false; }
+    bool startProgram(const std::string&, const std::vector<std::string>&) override { return false; }
+};
+class NullUi final : public UiHooks {
+    void restartMessageTimer() override {}
+    void restartStatusMessageTimer() override {}
+    void restoreFromTray() override {}
+    void refresh() override {}
+};
+
+// A host on its own thread with a full traffic table, and a connected client.
+struct Fixture {
+    Fixture() {
+        char dir[] = "/tmp/flenmark-bench-XXXXXX";
+        runtime = mkdtemp(dir);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        table.poke<uint32_t>(0x3304, 0x19980005);
+        table.poke<uint32_t>(0x3308, 0xFADE0008);
+        simhost::FlightState state;
+        for (int i = 0; i < 40; ++i)
+            state.traffic[i] = {1000 + i, 52 + i * 0.01, 4, 3000, 90, 250, 0, "CALLSIGN" + std::to_string(i)};
+        state.writeTo(table);
+        std::string error;
+        server.start("UIPCMAIN", error);
+        host = std::thread([this] {
+            while (!stop) server.poll(5);
+        });
+        int result = 0;
+        client.OpenLink(0, result);
+        program.Connected = true;
+    }
+    ~Fixture() {
+        client.CloseLink();
+        stop = true;
+        host.join();
+        server.stop();
+        std::filesystem::remove_all(runtime);
+    }
+
+    std::string runtime;
+    simhost::OffsetTable table;
+    simhost::HostServer server{table};
+    std::atomic<bool> stop{false};
+    std::thread host;
+    PosixIpcTransport transport;
+    FsuipcClient client{transport};
+    SystemClock clock;
+    XdgFolders folders;
+    NullDialogs dialogs;
+    NullShell shell;
+    NullUi ui;
+    Program program{Services{clock, folders, dialogs, shell, ui, client}};
+};
+
+Fixture& Shared() {
+    static Fixture fixture;
+    return fixture;
+}
+
+void BM_SingleReadExchange(benchmark::State& state) {
+    Fixture& f = Shared();
+    int32_t gear = 0;
+    int result = 0;
+    for (auto _ : state) {
+        f.client.QueueRead(0x0BEC, 4, &gear, result);
+        f.client.ProcessRequests(result);
+        benchmark::DoNotOptimize(gear);
+    }
+}
+BENCHMARK(BM_SingleReadExchange)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_ConnectedTickTelemetry(benchmark::State& state) {
+    Fixture& f = Shared();
+    for (auto _ : state) ReadTelemetry(f.program);
+}
+BENCHMARK(BM_ConnectedTickTelemetry)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_FullGetAI(benchmark::State& state) {
+    Fixture& f = Shared();
+    for (auto _ : state) GetAI(f.program);
+    state.counters["occupied"] = f.program.AITraffic.occupied(40) ? 40 : 0;
+}
+BENCHMARK(BM_FullGetAI)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
