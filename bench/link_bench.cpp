@@ -44,13 +44,12 @@ struct Fixture {
         char dir[] = "/tmp/flenmark-bench-XXXXXX";
         runtime = mkdtemp(dir);
         setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-        table.poke<uint32_t>(0x3304, 0x19980005);
-        table.poke<uint32_t>(0x3308, 0xFADE0008);
         simhost::FlightState state;
         for (int i = 0; i < 40; ++i)
             state.traffic[i] = {1000 + i, 52 + i * 0.01, 4, 3000, 90, 250, 0, "CALLSIGN" + std::to_string(i)};
         state.writeTo(table);
         std::string error;
+        server.setIdentity(0x19980005, 0xFADE0008);
         server.start("UIPCMAIN", error);
         host = std::thread([this] {
             while (!stop) server.poll(5);

@@ -57,10 +57,9 @@ bool Parse(const std::vector<std::string>& args, RecordOptions& o) {
     return o.ticks >= 0;
 }
 
-bool WaitForHost(Program& program, SimLink& link) {
+bool WaitForHost(Program& program, SimLink& link, int& result) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     for (;;) {
-        int result = 0;
         if (link.OpenLink(0, result)) {
             program.Connected = true;
             MainTick(program);  // as the connect button does: read the aircraft at once
@@ -94,8 +93,9 @@ int RunRecordCommand(const std::vector<std::string>& args) {
     Program program(Services{clock, folders, dialogs, shell, ui, link});
     ui.attach(program);
     if (!StartUp(program, SystemFormatOfTwoAndAHalf())) return 1;
-    if (!WaitForHost(program, link)) {
-        std::cerr << "No simulator answered within 10 seconds.\n";
+    int result = 0;
+    if (!WaitForHost(program, link, result)) {
+        std::cerr << "No simulator answered within 10 seconds (error code " << result << ").\n";
         return 2;
     }
     program.TCASMode = o.tcasMode;

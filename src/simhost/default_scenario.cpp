@@ -91,13 +91,13 @@ at 405 set inner 0
 at 405 set vs -311.6
 at 414 set onground 1
 at 414 set gsalive 0
-at 415 set spoilers 1
+at 417 set spoilers 1
 at 415 ramp gs 20 over 25
 at 415 ramp ias 20 over 25
 at 415 ramp tas 20 over 25
 # Roll-out and taxi off
 at 440 set spoilers 0
-at 440 set flaps 0
+at 445 set flaps 0
 at 440 set autobrake 0
 at 440 ramp hdg 330 over 15
 at 460 ramp gs 0 over 5

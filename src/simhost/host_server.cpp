@@ -35,6 +35,13 @@ HostServer::HostServer(OffsetTable& table, HostFaults faults) : table_(table), f
 
 HostServer::~HostServer() { stop(); }
 
+void HostServer::setIdentity(uint32_t version, uint32_t simulatorWord) {
+    version_ = version;
+    simulatorWord_ = simulatorWord;
+    table_.poke<uint32_t>(0x3304, version_);
+    table_.poke<uint32_t>(0x3308, simulatorWord_);
+}
+
 bool HostServer::start(const std::string& windowClass, std::string& error) {
     const std::string path = HostSocketPath(windowClass);
     sockaddr_un address{};
@@ -141,6 +148,8 @@ bool HostServer::handleFrame(int fd, Client& client, const std::string& name, ui
     if (!rejected && message == RegisteredMessageId(kIpcMessageName) && mapBlock(client, name)) {
         if (beforeExchange) beforeExchange();
         reply = carryOut(client.block);
+        table_.poke<uint32_t>(0x3304, version_);
+        table_.poke<uint32_t>(0x3308, simulatorWord_);
     }
     uint8_t answer[4];
     StoreU32(answer, reply);

@@ -38,6 +38,10 @@ public:
     // Answering the exchange can be switched off (a simulator that stopped answering).
     void setAnswering(bool answering) { answering_ = answering; }
 
+    // The words the handshake reads at 0x3304 and 0x3308. The client writes its library
+    // version to 0x330A, inside the simulator word: the host keeps answering its own values.
+    void setIdentity(uint32_t version, uint32_t simulatorWord);
+
     // Called before each exchange is carried out, so a host can refresh the table on demand.
     std::function<void()> beforeExchange;
 
@@ -64,6 +68,8 @@ private:
     std::map<int, Client> clients_;
     int exchanges_ = 0;
     bool answering_ = true;
+    uint32_t version_ = 0;
+    uint32_t simulatorWord_ = 0;
     std::chrono::steady_clock::time_point lastExchange_{};
 };
 

@@ -100,11 +100,10 @@ int main(int argc, char** argv) {
     Scenario scenario;
     if (!LoadScenario(o.scenario, scenario)) return 2;
     OffsetTable table;
-    table.poke<uint32_t>(0x3304, o.version);
-    table.poke<uint32_t>(0x3308, 0xFADE0000u | o.simCode);
     table.poke<uint16_t>(0x6FFF, o.xplane ? 1 : 0);
     ScenarioPlayer player(std::move(scenario), table);
     HostServer server(table, o.faults);
+    server.setIdentity(o.version, 0xFADE0000u | o.simCode);
     std::string error;
     if (!server.start(o.windowClass, error)) {
         std::cerr << "flenmark-simhost: " << error << "\n";

@@ -70,6 +70,17 @@ TEST_F(LinkIntegrationTest, HandshakeWithTheDefaultHost) {
     expectNothingLeft();
 }
 
+// The handshake writes the library version into 0x330A, inside the simulator word: the next
+// client must still read 0xFADE there.
+TEST_F(LinkIntegrationTest, AClientAfterAnotherStillConnects) {
+    ASSERT_EQ(openWith({}), kLinkOk);
+    client.CloseLink();
+    int result = -1;
+    EXPECT_TRUE(client.OpenLink(0, result));
+    EXPECT_EQ(result, kLinkOk);
+    expectNothingLeft();
+}
+
 TEST_F(LinkIntegrationTest, NoHostIsCode2) {
     int result = -1;
     EXPECT_FALSE(client.OpenLink(0, result));

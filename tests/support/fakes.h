@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "app/text_files.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/folders.h"
@@ -151,6 +152,8 @@ struct TestProgram {
     TestProgram();
     std::string dataPath(const std::string& name) const { return folders.data() + name; }
 };
+
+using flenmark::SplitLines;
 
 // Reads a whole file; empty when missing.
 std::string ReadFile(const std::string& path);

@@ -1,0 +1,98 @@
+// The default scenario flown by flenmark-simhost and recorded by flenmark-cli.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "e2e/e2e_support.h"
+
+namespace flenmark {
+namespace {
+
+using testing::DefaultFlightRecording;
+using testing::Field;
+using testing::ReadFile;
+using testing::SplitLines;
+
+void ExpectEventsInFlightOrder(const DefaultFlightRecording& r) {
+    std::vector<std::string> codes;
+    for (const std::string& line : SplitLines(ReadFile(r.data("Flightlog.txt")))) {
+        ASSERT_EQ(std::count(line.begin(), line.end(), ':'), 12) << line;
+        if (!Field(line, 6).empty()) codes.push_back(Field(line, 6));
+    }
+    const std::vector<std::string> expected = {
+        "SA", "FL=10", "TO=3", "GU", "FL=0", "SD", "SU", "TL", "TU", "O", "OE", "S", "SE",
+        "FL=20", "AG", "LI", "OG", "OM", "GD", "FL=50", "FL=100", "BG", "OG", "LL", "LI", "MM",
+        "IM", "TD=-312/2", "SD", "SU", "FL=0", "SO"};
+    size_t next = 0;
+    for (const std::string& code : codes)
+        if (next < expected.size() && code == expected[next]) ++next;
+    EXPECT_EQ(next, expected.size()) << "missing from " << next << " (" << expected[std::min(next, expected.size() - 1)] << ")";
+    EXPECT_EQ(codes.front(), "SA");
+    EXPECT_EQ(codes.back(), "SO");
+    EXPECT_NE(r.cli.errors.find("Event: Touchdown, -312ft/m"), std::string::npos);
+}
+
+// Frames come one per tick (one second apart on the recorder's clock) while the aircraft
+// moves; a gap may only follow a frame at taxi pace, where parking began.
+void ExpectAFramePerMovingTick(const DefaultFlightRecording& r) {
+    const auto frames = SplitLines(ReadFile(r.data("Animation.txt")));
+    ASSERT_GT(frames.size(), 200u);
+    auto seconds = [](const std::string& frame) {
+        const std::string s = Field(frame, 1);
+        return std::stoll(s.substr(8, 2)) * 3600 + std::stoll(s.substr(10, 2)) * 60 + std::stoll(s.substr(12, 2));
+    };
+    int gaps = 0;
+    for (size_t i = 1; i < frames.size(); ++i) {
+        const long long step = (seconds(frames[i]) - seconds(frames[i - 1]) + 86400) % 86400;
+        if (step <= 1) continue;
+        ++gaps;
+        EXPECT_LE(std::stoi(Field(frames[i - 1], 11)), 10) << "gap after a moving frame: " << frames[i - 1];
+    }
+    EXPECT_LE(gaps, 3);  // holding short, and parked at the end
+}
+
+void ExpectTrafficOfEveryClass(const DefaultFlightRecording& r) {
+    std::set<std::string> classes;
+    for (const std::string& line : SplitLines(ReadFile(r.data("Traffic.txt")))) {
+        ASSERT_EQ(std::count(line.begin(), line.end(), ':'), 11) << line;
+        classes.insert(Field(line, 10));
+    }
+    for (const char* cls : {"0", "1", "2", "3", "4"}) EXPECT_TRUE(classes.count(cls)) << cls;
+}
+
+// One recording (it takes a while) checked three ways.
+TEST(RecordDefaultFlight, LogAnimationAndTraffic) {
+    const auto& r = DefaultFlightRecording::Get();
+    ASSERT_EQ(r.cli.status, 0) << r.cli.errors;
+    {
+        SCOPED_TRACE("flight log");
+        ExpectEventsInFlightOrder(r);
+    }
+    {
+        SCOPED_TRACE("animation");
+        ExpectAFramePerMovingTick(r);
+    }
+    {
+        SCOPED_TRACE("traffic");
+        ExpectTrafficOfEveryClass(r);
+    }
+}
+
+TEST(RecordDefaultFlight, NoHostMeansExitTwo) {
+    testing::TempFolders folders;
+    testing::PrivateRuntimeDir runtime;
+    const auto r = testing::RunProgram(testing::CliPath(), {"record", "--ticks", "1"},
+                                       {"XDG_DATA_HOME=" + folders.applicationDataRoot()});
+    EXPECT_EQ(r.status, 2);
+}
+
+TEST(RecordDefaultFlight, BadOptionsAreRefused) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"record"}, {"record", "--ticks", "x"}, {"record", "--ticks", "3", "--tcas", "SOME"},
+             {"record", "--ticks", "3", "--range", "7"}, {"fly"}}) {
+        EXPECT_EQ(testing::RunProgram(testing::CliPath(), args).status, 1);
+    }
+}
+
+}  // namespace
+}  // namespace flenmark

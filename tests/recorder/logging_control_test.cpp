@@ -1,0 +1,156 @@
+#include "recorder/logging_control.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/main_tick.h"
+#include "recorder/record_sample.h"
+#include "recorder/recorder_fixture.h"
+
+namespace flenmark {
+namespace {
+
+using testing::ReadFile;
+using testing::RecorderFixture;
+using testing::WriteFile;
+
+class LoggingControlTest : public ::testing::Test {
+protected:
+    void SetUp() override { f.p.Logging = false; }
+    RecorderFixture f;
+};
+
+TEST_F(LoggingControlTest, StartThenStopGivesAnSaAndAnSoLine) {
+    StartLogging(f.p);
+    EXPECT_EQ(f.p.mainView.label7.text, "Logging started.");
+    EXPECT_EQ(f.p.mainView.label5.text, "Logging");
+    StopLogging(f.p);
+    const auto lines = f.logLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find(":SA:"), std::string::npos);
+    EXPECT_NE(lines[1].find(":SO:"), std::string::npos);
+    EXPECT_EQ(f.p.mainView.label7.text, "Logging stopped.");
+    EXPECT_EQ(f.p.mainView.label5.text, "No logging");
+    EXPECT_FALSE(f.p.Logging);
+    EXPECT_TRUE(f.p.PrevTickStamp.empty());
+    EXPECT_TRUE(f.p.prev.LatText.empty());
+}
+
+TEST_F(LoggingControlTest, StopWhenNotLoggingDoesNothing) {
+    StopLogging(f.p);
+    EXPECT_TRUE(f.logLines().empty());
+    EXPECT_EQ(f.p.mainView.label7.text, "");
+}
+
+TEST_F(LoggingControlTest, NotConnectedRefuses) {
+    f.p.Connected = false;
+    StartLogging(f.p);
+    EXPECT_EQ(f.p.mainView.label7.text, "No open FS connection.");
+    ToggleAnimation(f.p);
+    EXPECT_FALSE(f.p.Logging || f.p.Animation);
+    EXPECT_TRUE(f.logLines().empty());
+}
+
+TEST_F(LoggingControlTest, AnimationOnStartsLoggingAndOffKeepsIt) {
+    ToggleAnimation(f.p);
+    EXPECT_TRUE(f.p.Logging);
+    EXPECT_TRUE(f.p.Animation);
+    EXPECT_EQ(f.p.mainView.label7.text, "Animation mode enabled.");
+    EXPECT_EQ(f.p.mainView.label13.text, "Animation");
+    ToggleAnimation(f.p);
+    EXPECT_TRUE(f.p.Logging);
+    EXPECT_FALSE(f.p.Animation);
+    EXPECT_EQ(f.p.mainView.label7.text, "Animation mode disabled.");
+    StartLogging(f.p);
+    EXPECT_EQ(f.p.mainView.label7.text, "Logging started.");
+}
+
+TEST_F(LoggingControlTest, StartWhileAnimatingSaysSo) {
+    ToggleAnimation(f.p);
+    StartLogging(f.p);
+    EXPECT_EQ(f.p.mainView.label7.text, "Logging started (animation mode enabled).");
+}
+
+TEST_F(LoggingControlTest, ResetWhileLoggingLeavesExactlyOneSaLine) {
+    StartLogging(f.p);
+    RecordSample(f.p, "", true);
+    WriteFile(f.t.dataPath("Animation.txt"), "x\r\n");
+    ResetLog(f.p, false);
+    EXPECT_EQ(f.t.dialogs.questions.at(0).first, "Reset log");
+    const auto lines = f.logLines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find(":SA=1159:"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(f.t.dataPath("Animation.txt")));
+    EXPECT_EQ(f.p.mainView.label7.text, "Tracklog reset.");
+}
+
+TEST_F(LoggingControlTest, ResetWhenNotLoggingEmptiesTheLogAndDisablesConvert) {
+    WriteFile(f.t.dataPath("Flightlog.txt"), "a\r\n");
+    ResetLog(f.p, true);
+    EXPECT_TRUE(f.t.dialogs.questions.empty());
+    EXPECT_EQ(ReadFile(f.t.dataPath("Flightlog.txt")), "");
+    MainTick(f.p);
+    EXPECT_FALSE(f.p.mainView.btnConvert);
+}
+
+TEST_F(LoggingControlTest, AnsweringNoKeepsTheLog) {
+    WriteFile(f.t.dataPath("Flightlog.txt"), "a\r\n");
+    f.t.dialogs.yesNoAnswer = false;
+    ResetLog(f.p, false);
+    EXPECT_EQ(ReadFile(f.t.dataPath("Flightlog.txt")), "a\r\n");
+}
+
+TEST_F(LoggingControlTest, ResetThatCannotDeleteSaysSo) {
+    std::filesystem::create_directories(f.t.dataPath("Traffic.txt") + "/inside");
+    ResetLog(f.p, true);
+    EXPECT_EQ(f.p.mainView.label7.text, "Unable to delete tracklog, try again with realtime mode off.");
+}
+
+// A log that cannot be written stops logging with a message; the program goes on and what
+// was written stays.
+TEST_F(LoggingControlTest, WriteFailureStopsLoggingAndKeepsWhatWasWritten) {
+    StartLogging(f.p);
+    f.p.Animation = f.p.Realtime = true;
+    WriteFile(f.t.dataPath("RealtimeLocation.KML"), "camera");
+    const std::string before = ReadFile(f.t.dataPath("Flightlog.txt"));
+    std::filesystem::rename(f.t.dataPath("Flightlog.txt"), f.t.dataPath("saved.txt"));
+    std::filesystem::create_directory(f.t.dataPath("Flightlog.txt"));  // a log that is a folder
+    RecordSample(f.p, "", true);
+    EXPECT_EQ(f.p.mainView.label7.text, "Unable to write the flight log, logging stopped.");
+    EXPECT_FALSE(f.p.Logging || f.p.Animation || f.p.Realtime);
+    EXPECT_EQ(f.p.mainView.label5.text, "No logging");
+    EXPECT_FALSE(std::filesystem::exists(f.t.dataPath("RealtimeLocation.KML")));
+    EXPECT_EQ(ReadFile(f.t.dataPath("saved.txt")), before);
+    MainTick(f.p);  // and the program carries on
+}
+
+TEST_F(LoggingControlTest, VanishedDataFolderStopsLoggingWithTheMessage) {
+    StartLogging(f.p);
+    std::filesystem::remove_all(f.t.folders.data());
+    RecordSample(f.p, "", true);
+    EXPECT_EQ(f.p.mainView.label7.text, "Unable to write the flight log, logging stopped.");
+    EXPECT_FALSE(f.p.Logging);
+}
+
+TEST_F(LoggingControlTest, RealtimeTextIsTheLogPlusTheCurrentSample) {
+    StartLogging(f.p);
+    f.p.Realtime = true;
+    f.p.telemetry.HDGText = "80";
+    RecordSample(f.p, "", false);  // written
+    RecordSample(f.p, "", false);  // not written, still the latest position
+    const std::string log = ReadFile(f.t.dataPath("Flightlog.txt"));
+    const std::string realtime = ReadFile(f.t.dataPath("Realtime.txt"));
+    ASSERT_EQ(testing::SplitLines(log).size(), 2u);
+    ASSERT_EQ(realtime.substr(0, log.size()), log);
+    EXPECT_EQ(testing::SplitLines(realtime).size(), 3u);
+    ResetLog(f.p, true);
+    RecordSample(f.p, "", false);
+    const std::string afterReset = ReadFile(f.t.dataPath("Realtime.txt"));
+    EXPECT_EQ(afterReset.substr(0, ReadFile(f.t.dataPath("Flightlog.txt")).size()),
+              ReadFile(f.t.dataPath("Flightlog.txt")));
+    EXPECT_EQ(testing::SplitLines(afterReset).size(), 2u);
+}
+
+}  // namespace
+}  // namespace flenmark
