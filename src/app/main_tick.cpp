@@ -4,6 +4,7 @@
 #include "app/status_window.h"
 #include "app/utc_time.h"
 #include "recorder/flight_log.h"
+#include "realtime/realtime_control.h"
 #include "recorder/logging_labels.h"
 #include "recorder/record_sample.h"
 #include "simlink/connection.h"
@@ -34,7 +35,7 @@ bool ConnectedTick(Program& program) {
     FillFirstSampleDefaults(program);
     if (program.StatusWindowOpen) UpdateStatusWindow(program);
     RecordSample(program, "", false);
-    if (program.Realtime && program.extensions.convertRealtime) program.extensions.convertRealtime();
+    if (program.Realtime) ConvertRealtimeFiles(program);
     CopyPreviousTick(program);
     program.PrevTickStamp = StampText(program.services.clock);
     return true;

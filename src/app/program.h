@@ -13,6 +13,7 @@
 #include "platform/ui_hooks.h"
 #include "simlink/ai_traffic.h"
 #include "simlink/sim_link.h"
+#include "kml/kml_templates.h"
 #include "recorder/realtime_text.h"
 #include "simlink/telemetry_snapshot.h"
 
@@ -34,10 +35,8 @@ struct Extensions {
     std::function<bool()> probeVendorOnline;
     std::function<void()> checkXPlane;
     std::function<void()> checkXPUIPCVersion;
-    std::function<bool()> loadKmlTemplates;  // false ends start-up
     std::function<void()> checkVersion;
     std::function<void()> sendUsageReport;
-    std::function<void()> convertRealtime;  // the realtime files after each sample
 };
 
 // Reference values of the last written log line, owned by the sampling decision.
@@ -93,6 +92,7 @@ struct Program {
     int16_t TCASMode = 0;
     int16_t LastRangeSent = 0;
     AITrafficTable AITraffic;
+    KmlTemplateSet kmlTemplates;
 
     Settings settings;
     TelemetrySnapshot telemetry;

@@ -7,6 +7,7 @@
 #include "app/settings_store.h"
 #include "app/text_files.h"
 #include "app/utc_time.h"
+#include "kml/kml_templates.h"
 #include "recorder/flight_log.h"
 #include "recorder/logging_control.h"
 #include "recorder/logging_labels.h"
@@ -60,7 +61,7 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf) {
     RunIfSet(program.extensions.checkXPUIPCVersion);
     SaveSettings(program);
     LoadSettings(program);
-    if (program.extensions.loadKmlTemplates && !program.extensions.loadKmlTemplates()) return false;
+    if (!LoadKmlTemplates(program)) return false;
     EnsureFileExists(program.FlightLogPath);
     if (!LogIsRecent(program.FlightLogPath, program.services.clock)) ResetLog(program, true);
     ShowMessage(program, "Have fun using the " + program.AppTitle + "!");

@@ -3,12 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/convert_command.h"
 #include "cli/record_command.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + (argc > 1 ? 2 : 1), argv + argc);
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "record") return flenmark::cli::RunRecordCommand(args);
+    if (command == "convert") return flenmark::cli::RunConvertCommand(args);
     std::cerr << "usage: flenmark-cli record --ticks N [options]\n"
                  "       flenmark-cli convert LOG OUT [--name NAME]\n";
     return 1;

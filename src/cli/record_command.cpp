@@ -12,6 +12,7 @@
 #include "platform/system_clock.h"
 #include "platform/system_info.h"
 #include "platform/xdg_folders.h"
+#include "realtime/realtime_control.h"
 #include "recorder/logging_control.h"
 #include "simlink/ai_traffic.h"
 #include "simlink/fsuipc_client.h"
@@ -102,6 +103,7 @@ int RunRecordCommand(const std::vector<std::string>& args) {
     program.TCASRange = o.rangeNm;
     if (o.animation) ToggleAnimation(program);
     else StartLogging(program);
+    if (o.realtime) ToggleRealtime(program);
     for (long tick = 0; tick < o.ticks; ++tick) {
         if (tick > 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(o.tickMs));

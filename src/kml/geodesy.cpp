@@ -13,18 +13,15 @@ double GreatCircleDistanceNm(double lat1, double lon1, double lat2, double lon2,
         lat2 *= toRad;
         lon2 *= toRad;
     }
-    const float dLon = static_cast<float>(lon2 - lon1);
-    const float sinLat1 = static_cast<float>(std::sin(lat1));
-    const float cosLat1 = static_cast<float>(std::cos(lat1));
-    const float sinLat2 = static_cast<float>(std::sin(lat2));
-    const float cosLat2 = static_cast<float>(std::cos(lat2));
-    const float cosDLon = std::cos(dLon);
-    const float a = std::sin(dLon) * cosLat2;
-    const float b = cosLat1 * sinLat2 - sinLat1 * cosLat2 * cosDLon;
-    const float num = std::sqrt(a * a + b * b);
-    const float den = sinLat1 * sinLat2 + cosLat1 * cosLat2 * cosDLon;
+    // The difference of longitude is kept in single precision; the trigonometry runs in double,
+    // since single precision loses short distances (a tenth of a mile comes out 3% short).
+    const double dLon = static_cast<float>(lon2 - lon1);
+    const double a = std::sin(dLon) * std::cos(lat2);
+    const double b = std::cos(lat1) * std::sin(lat2) - std::sin(lat1) * std::cos(lat2) * std::cos(dLon);
+    const double num = std::sqrt(a * a + b * b);
+    const double den = std::sin(lat1) * std::sin(lat2) + std::cos(lat1) * std::cos(lat2) * std::cos(dLon);
     if (den == 0) return num == 0 ? 0.0 : 5409.69272219995;
-    const double d = static_cast<double>(std::atan(num / den)) * kEarthRadiusNm;
+    const double d = std::atan(num / den) * kEarthRadiusNm;
     return d < 0 ? -d : d;
 }
 
@@ -51,7 +48,7 @@ double LatDegreesPerSecond(double groundSpeedKnots, double lon, double lat) {
 double LonDegreesPerSecond(double groundSpeedKnots, double lon, double lat) {
     if (groundSpeedKnots == 0) return 0;
     const double degreeNm = GreatCircleDistanceNm(lat, lon, lat, lon + 1.0, false);
-    if (degreeNm == 0) return 0;  // at a pole there is no eastward track
+    if (degreeNm < 1e-3) return 0;  // at a pole there is no eastward track
     return groundSpeedKnots / 3600.0 / degreeNm;
 }
 

@@ -6,7 +6,7 @@ namespace flenmark {
 inline constexpr double kEarthRadiusNm = 3443.9169921875;
 
 // Great-circle distance in nautical miles; angles in degrees unless anglesInRadians.
-// Intermediate trigonometry in single precision; central angles above 90 degrees fold back.
+// Central angles above 90 degrees fold back (the arc tangent of one argument).
 double GreatCircleDistanceNm(double lat1, double lon1, double lat2, double lon2,
                              bool anglesInRadians);
 

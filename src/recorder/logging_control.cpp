@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "app/text_files.h"
 #include "app/utc_time.h"
+#include "realtime/realtime_control.h"
 #include "recorder/logging_labels.h"
 #include "recorder/record_sample.h"
 
@@ -68,7 +69,7 @@ void StopLogging(Program& program) {
     RecordSample(program, "SO", false);
     program.Animation = false;
     UpdateLoggingLabels(program, false, false, false);
-    if (program.extensions.convertRealtime) program.extensions.convertRealtime();
+    ConvertRealtimeFiles(program);
     program.Logging = false;
     program.mainView.label5.text = "No logging";
     ForgetPreviousPosition(program);

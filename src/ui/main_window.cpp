@@ -9,6 +9,8 @@
 #include "app/main_tick.h"
 #include "app/messages.h"
 #include "app/window_commands.h"
+#include "kml/conversion_command.h"
+#include "realtime/realtime_control.h"
 #include "recorder/logging_control.h"
 #include "simlink/connection.h"
 #include "ui/app_icon.h"
@@ -104,16 +106,16 @@ void MainWindow::buildLayout() {
         addButton("btn_resetlog", "Reset log", "", [](Program& p) { ResetLog(p, false); })}, 2));
     column->addWidget(Group("Realtime and views", {
         addButton("btn_ToggleRealtime", "Toggle realtime logging",
-                  "Toggle realtime logging (enables you to see yourself flying realtime in Google Earth, make sure you already generated the Google Earth link before, click button below)", nullptr),
+                  "Toggle realtime logging (enables you to see yourself flying realtime in Google Earth, make sure you already generated the Google Earth link before, click button below)", [](Program& p) { ToggleRealtime(p); }),
         addButton("btn_InitiateRealtime", "Generate Google Earth realtime link",
-                  "Click here to generate the Google Earth link for realtime logging, Google Earth will open. Save the file to your My Places folder.", nullptr),
-        addButton("btn_setChase", "Chase", "Set the realtime view mode to chase", nullptr),
-        addButton("btn_setOverview", "Overview", "Set the realtime view mode to overview", nullptr),
-        addButton("btn_setLeft", "Left", "Switch the realtime view to the left", nullptr),
-        addButton("btn_setRight", "Right", "Switch the realtime view to the right", nullptr)}, 2));
+                  "Click here to generate the Google Earth link for realtime logging, Google Earth will open. Save the file to your My Places folder.", [](Program& p) { GenerateRealtimeLink(p); }),
+        addButton("btn_setChase", "Chase", "Set the realtime view mode to chase", [](Program& p) { SetChaseView(p); }),
+        addButton("btn_setOverview", "Overview", "Set the realtime view mode to overview", [](Program& p) { SetOverviewView(p); }),
+        addButton("btn_setLeft", "Left", "Switch the realtime view to the left", [](Program& p) { SetViewFromLeft(p); }),
+        addButton("btn_setRight", "Right", "Switch the realtime view to the right", [](Program& p) { SetViewFromRight(p); })}, 2));
     column->addWidget(Group("Output", {
-        addButton("btn_Convert", "View flight in Google Earth", "Convert your flight to see it in Google Earth!", nullptr),
-        addButton("btn_savedlogs", "Open SavedLogs folder", "Open the folder where your saved logs are saved", nullptr)}, 2));
+        addButton("btn_Convert", "View flight in Google Earth", "Convert your flight to see it in Google Earth!", [](Program& p) { ConvertFlightLogCommand(p); }),
+        addButton("btn_savedlogs", "Open SavedLogs folder", "Open the folder where your saved logs are saved", [](Program& p) { OpenSavedTracksFolder(p); })}, 2));
     column->addWidget(Group("Windows and options", {
         addButton("btn_indicator", "Open indicator", "Open the aircraft status indicator window", nullptr),
         addButton("btn_TCAS", "Open TCAS", "Open the TCAS window", nullptr),

@@ -81,8 +81,13 @@ TEST_F(StartUpTest, DetectsTheDecimalSeparator) {
 }
 
 TEST_F(StartUpTest, MissingTemplatesEndTheProgram) {
-    t.program.extensions.loadKmlTemplates = [] { return false; };
+    std::filesystem::remove(t.folders.programFolder() + "/KMLSettings.txt");
     EXPECT_FALSE(StartUp(t.program, "2.5"));
+    EXPECT_EQ(t.program.mainView.label7.text, "Unable to load KML data, please reinstall the Flenmark.");
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t.dialogs.messages[0].first, "Unable to load KML data");
+    EXPECT_EQ(t.dialogs.messages[0].second,
+              "Unable to load KML data, please reinstall the Flenmark. Application will quit.");
 }
 
 TEST_F(StartUpTest, UsageReportGoesOutOnceOnTheFirstTick) {

@@ -16,6 +16,7 @@ TempFolders::TempFolders() {
     fs::create_directories(root_ + "/data/Flenmark");
     fs::create_directories(root_ + "/docs");
     fs::create_directories(root_ + "/program");
+    fs::copy_file(FLENMARK_RESOURCES_DIR "/KMLSettings.txt", root_ + "/program/KMLSettings.txt");
 }
 
 TempFolders::~TempFolders() {

@@ -1,0 +1,62 @@
+#include "cli/convert_command.h"
+
+#include <iostream>
+
+#include "app/data_folders.h"
+#include "app/settings_store.h"
+#include "app/text_files.h"
+#include "app/startup.h"
+#include "cli/console_services.h"
+#include "kml/kml_templates.h"
+#include "kml/log_to_kml.h"
+#include "platform/system_clock.h"
+#include "platform/system_info.h"
+#include "platform/xdg_folders.h"
+#include "simlink/sim_link.h"
+
+namespace flenmark::cli {
+namespace {
+
+// Converting needs no simulator.
+class NoSimulator final : public SimLink {
+public:
+    bool OpenLink(int, int& result) override { return (result = kLinkNoHost), false; }
+    void CloseLink() override {}
+    bool QueueRead(uint32_t, uint32_t, void*, int& result) override { return (result = kLinkNotOpen), false; }
+    bool QueueWrite(uint32_t, uint32_t, const void*, int& result) override { return (result = kLinkNotOpen), false; }
+    bool ProcessRequests(int& result) override { return (result = kLinkNotOpen), false; }
+    int simVersion() const override { return 0; }
+};
+
+}  // namespace
+
+int RunConvertCommand(const std::vector<std::string>& args) {
+    std::vector<std::string> paths;
+    std::string name;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--name" && i + 1 < args.size()) name = args[++i];
+        else paths.push_back(args[i]);
+    }
+    if (paths.size() != 2) {
+        std::cerr << "usage: flenmark-cli convert LOG OUT [--name NAME]\n";
+        return 1;
+    }
+    SystemClock clock;
+    XdgFolders folders;
+    ConsoleDialogs dialogs;
+    ConsoleShell shell;
+    ConsoleUiHooks ui;
+    NoSimulator link;
+    Program program(Services{clock, folders, dialogs, shell, ui, link});
+    ui.attach(program);
+    program.DecimalSeparator = DecimalSeparatorOf(SystemFormatOfTwoAndAHalf());
+    try {
+        if (FileExists(DataFolder(folders) + "Offsets.txt")) LoadSettings(program);
+    } catch (const FolderError&) {
+    }
+    if (!LoadKmlTemplates(program)) return 1;
+    if (name.empty()) name = "Flightlog";
+    return ConvertLogToKml(program, paths[0], paths[1], name, false, "") ? 0 : 1;
+}
+
+}  // namespace flenmark::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace flenmark {
+
+struct Program;
+
+// The animated replay from the data folder's "Animation.txt", "Flightlog.txt" and
+// "Traffic.txt": frames, event placemarks, history path and traffic. Empty when there is no
+// animation log, or (after the "Not able to convert flightlog" message) when it cannot be built.
+std::string BuildAnimatedKml(Program& program);
+
+}  // namespace flenmark

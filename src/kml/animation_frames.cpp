@@ -1,0 +1,153 @@
+#include <cmath>
+
+#include "app/number_text.h"
+#include "app/settings.h"
+#include "app/utc_time.h"
+#include "kml/geodesy.h"
+#include "kml/kml_values.h"
+#include "kml/replay_parts.h"
+#include "kml/track_folder.h"
+
+namespace flenmark {
+namespace {
+
+constexpr double kPi = 3.14159265;
+
+// The short trail of one frame: from the last logged point before the frame to the aircraft.
+// The warning state carries from frame to frame; everything else starts afresh.
+class FrameTrail {
+public:
+    FrameTrail(const KmlTemplateSet& t, bool& warning, std::string& warningName)
+        : t_(t), warning_(warning), warningName_(warningName) {}
+
+    // Adds one record; `startsFolder` opens a new "FlightLog" folder before it.
+    void add(const LogFields& f, bool startsFolder, bool ownLine) {
+        if (startsFolder) openFolder(f);
+        for (;;) {
+            const int ground = f[5] == "1" ? 1 : 0;
+            const std::string& code = f[6];
+            const std::string point = PointCoordinates(f[2], f[3], f[4], pieceGround_ == 1);
+            bool ends = ground != pieceGround_;
+            if (!ends) {
+                pending_ += point;
+                const bool start = code == "O" || code == "S";
+                const bool end = code == "OE" || code == "SE";
+                if (start) warning_ = true;
+                if (end) warning_ = false;
+                ends = (start || end) && !justBroken_;
+                if (!ends) {
+                    justBroken_ = false;
+                    return;
+                }
+                if (start) warningName_ = code == "O" ? "Overspeed!!" : "Stall!!";
+            }
+            justBroken_ = true;
+            pending_ += point;
+            text_ += pending_ + t_[Kml::PlacemarkEnd];
+            pieceGround_ = ground;
+            if (ground == 1) warning_ = false;
+            text_ += PieceOpener(t_, ground == 1, warning_, warningName_);
+            pending_.clear();
+            if (ownLine) return;  // the new piece stays without points
+        }
+    }
+
+    // The trail's pieces, closed, with the folders they opened.
+    std::string finish() { return text_ + pending_ + t_[Kml::PlacemarkEnd] + t_[Kml::FolderEnd]; }
+
+private:
+    void openFolder(const LogFields& f) {
+        if (folderOpen_) text_ += pending_ + t_[Kml::PlacemarkEnd] + t_[Kml::FolderEnd];
+        folderOpen_ = true;
+        pieceGround_ = f[5] == "1" ? 1 : 0;
+        pending_.clear();
+        text_ += FillPlaceholder(t_[Kml::Folder], "NAME", "FlightLog " + CorrectDatumTijd(f[1]));
+        text_ += warning_ ? FillPlaceholder(t_[Kml::PathWarning], "NAME", warningName_)
+                          : PieceOpener(t_, pieceGround_ == 1, false, "");
+    }
+
+    const KmlTemplateSet& t_;
+    bool& warning_;
+    std::string& warningName_;
+    std::string text_;
+    std::string pending_;
+    int pieceGround_ = 0;
+    bool justBroken_ = false;
+    bool folderOpen_ = false;
+};
+
+std::string PredictedPath(const KmlTemplateSet& t, const Settings& s, const LogFields& f) {
+    const std::string lon = KmlCoordinate(f[2]);
+    const std::string lat = KmlCoordinate(f[3]);
+    const double x = NumericValue(lon), y = NumericValue(lat);
+    const double gs = NumericValue(f[11]), hdg = NumericValue(f[12]) * kPi / 180;
+    const double predLon = x + std::sin(hdg) * LonDegreesPerSecond(gs, x, y) * s.PredPathMultiplier;
+    const double predLat = y + std::cos(hdg) * LatDegreesPerSecond(gs, x, y) * s.PredPathMultiplier;
+    const double altFt = NumericValue(f[4]);
+    const double predAltM = (altFt + NumericValue(f[10]) / 60 * s.PredPathMultiplier) * 0.3048;
+    if (f[5] == "1") {
+        return FillPlaceholder(t[Kml::PredictedPathGND], "NAME", "Predicted Flightpath") + lon +
+               "," + lat + " " + KmlNumber(predLon) + "," + KmlNumber(predLat) + t[Kml::PlacemarkEnd];
+    }
+    return FillPlaceholder(t[Kml::PredictedPath], "NAME", "Predicted Flightpath") + lon + "," +
+           lat + "," + KmlNumber(altFt * 0.3048) + " " + KmlNumber(predLon) + "," +
+           KmlNumber(predLat) + "," + KmlNumber(predAltM) + t[Kml::PlacemarkEnd];
+}
+
+std::string AircraftMarker(const KmlTemplateSet& t, const Settings& s, const LogFields& f) {
+    const std::string lon = KmlCoordinate(f[2]);
+    const std::string lat = KmlCoordinate(f[3]);
+    std::string pin = t[Kml::PlacemarkPin];
+    pin = FillPlaceholder(FillPlaceholder(pin, "LATAC", lat), "LATAC", lat);
+    pin = FillPlaceholder(FillPlaceholder(pin, "LONAC", lon), "LONAC", lon);
+    pin = FillPlaceholder(pin, "NAME", "Your aircraft: alt=" + f[4] + " spd=" + f[11] + " hdg=" + f[12]);
+    pin = FillPlaceholder(pin, "HDG", f[12]);
+    const bool ground = f[5] == "1";
+    pin = FillPlaceholder(pin, "RANGE", ground ? IntText(s.GNDRange) : KmlNumber(NumericValue(f[8]) * 1.2 + 500));
+    if (!ground) return FillPlaceholder(pin, "ALTM", "," + MetresText(f[4]));
+    // Standing on the ground: clamped to it.
+    const char* absolute = "<altitudeMode>absolute</altitudeMode>";
+    const char* clamped = "<altitudeMode>clampToGround</altitudeMode>";
+    pin = FillPlaceholder(FillPlaceholder(pin, absolute, clamped), absolute, clamped);
+    return FillPlaceholder(pin, "ALTM", "");
+}
+
+// Index of the log line a frame's trail starts at; `cursor` moves forward frame by frame.
+size_t TrailStart(const std::vector<std::string>& log, const std::string& frameStamp, size_t& cursor) {
+    if (log.size() == 1) return 0;
+    cursor = std::max<size_t>(cursor, 1);
+    while (cursor < log.size() - 1 && LogFields(log[cursor])[1] < frameStamp) ++cursor;
+    return cursor - 1;
+}
+
+}  // namespace
+
+std::string AnimationFramesKml(const KmlTemplateSet& t, const Settings& s,
+                               const std::vector<std::string>& animation,
+                               const std::vector<std::string>& log) {
+    std::string out;
+    bool warning = false;
+    std::string warningName = "Overspeed!!";
+    size_t cursor = 1;
+    std::string previousStamp;
+    for (const std::string& line : animation) {
+        const LogFields f(line);
+        const std::string& stamp = f[1];
+        const std::string p = previousStamp.empty() || previousStamp == stamp ? stamp : previousStamp;
+        previousStamp = stamp;
+        const size_t start = TrailStart(log, stamp, cursor);
+        const size_t found = log.size() == 1 ? 0 : start + 1;
+        FrameTrail trail(t, warning, warningName);
+        const bool logRecord = LogFields(log[start])[1] < stamp && start != log.size() - 1;
+        if (logRecord) trail.add(LogFields(log[start]), true, false);
+        trail.add(f, !logRecord || StartsRecordingRun(log[found]), true);
+        out += "<Folder><name>" + StampDisplayName(stamp) + "</name><TimeSpan><begin>" +
+               StampDateTime(StampPlusOneSecond(p)) + "</begin><end>" + StampDateTime(stamp) +
+               "</end></TimeSpan><Style><ListStyle><listItemType>checkHideChildren</listItemType>"
+               "<bgColor>00ffffff</bgColor></ListStyle></Style>";
+        out += trail.finish() + PredictedPath(t, s, f) + AircraftMarker(t, s, f) + t[Kml::FolderEnd];
+    }
+    return out;
+}
+
+}  // namespace flenmark

@@ -1,0 +1,79 @@
+#include "kml/conversion_command.h"
+
+#include <cstdio>
+
+#include "app/data_folders.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "app/text_files.h"
+#include "kml/log_to_kml.h"
+#include "recorder/logging_control.h"
+#include "recorder/logging_labels.h"
+
+namespace flenmark {
+namespace {
+
+void EndRecording(Program& program) {
+    program.Logging = false;
+    program.Animation = false;
+    UpdateLoggingLabels(program, false, false, false);
+    program.Realtime = false;
+    MainWindowView& v = program.mainView;
+    v.btnSetOverview = v.btnSetRight = v.btnSetLeft = v.btnSetChase = false;
+    ForgetPreviousPosition(program);
+}
+
+}  // namespace
+
+std::string SavedTrackStamp(const Program& program) {
+    const DateTime t = program.services.clock.localNow();
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%02d-%02d-%04d %02d.%02d", t.day, t.month, t.year % 10000,
+                  t.hour, t.minute);
+    return buffer;
+}
+
+void ConvertFlightLogCommand(Program& program) {
+    const Folders& folders = program.services.folders;
+    try {
+        CreateFolders(FilesFolder(folders));
+    } catch (const FolderError&) {
+    }
+    const auto answer = program.services.dialogs.askText(
+        "File name",
+        "The log will be saved to the saved tracks folder too, please supply the name. Leave blank "
+        "for only the date and time.");
+    if (!answer) return;
+    try {
+        const std::string data = DataFolder(folders);
+        const std::string base = "Flightlog " + *answer + " " + SavedTrackStamp(program);
+        // A name may not leave the saved tracks folder.
+        if (base.find('/') != std::string::npos) throw FolderError("a name with a slash");
+        const std::string logPath = data + "Flightlog.txt";
+        if (!EnsureFileExists(logPath)) throw FolderError("no log");
+        ShowMessage(program, "Converting flightlog...");
+        program.services.ui.refresh();
+        const bool converted = ConvertLogToKml(program, logPath, data + "Flightlog.kml", base, false, "");
+        const std::string copy = FilesFolder(folders) + base;
+        bool ok = true;
+        if (program.settings.Debuging) ok = CopyFileReplacing(logPath, copy + ".txt");
+        ok = ok && CopyFileReplacing(data + "Flightlog.kml", copy + ".kml");
+        if (!ok) throw FolderError("copy failed");
+        EndRecording(program);
+        if (!converted) return;
+        ShowMessage(program, "Tracklog converted and saved, opening Google Earth...");
+        program.services.shell.open(copy + ".kml");
+    } catch (const FolderError&) {
+        ShowMessage(program, "Unable to save tracklog, try again with FS and GE off.");
+    }
+}
+
+void OpenSavedTracksFolder(Program& program) {
+    try {
+        program.services.shell.open(FilesFolder(program.services.folders));
+    } catch (const FolderError&) {
+    }
+    ShowMessage(program, "Saves tracks folder opened.");
+}
+
+}  // namespace flenmark

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace flenmark {
+
+struct Program;
+
+// "View flight in Google Earth": asks for a name, converts "Flightlog.txt" with the animated
+// replay, keeps a named copy in the saved tracks folder and opens it. Ends logging.
+void ConvertFlightLogCommand(Program& program);
+
+// "Open SavedLogs folder".
+void OpenSavedTracksFolder(Program& program);
+
+// The "dd-mm-yyyy hh.mm" stamp of saved track names, from the local time.
+std::string SavedTrackStamp(const Program& program);
+
+}  // namespace flenmark

@@ -1,0 +1,64 @@
+#include "kml/kml_templates.h"
+
+#include "app/data_folders.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "app/text_files.h"
+
+namespace flenmark {
+
+const char* KmlTemplateKey(Kml which) {
+    static const char* const kKeys[kKmlTemplateCount] = {
+        "KML=", "KMLEnd=", "Folder=", "FolderEnd=", "LookAt=", "Path=", "PathWarning=",
+        "PlacemarkEnd=", "PathGND=", "PlacemarkPin=", "PlacemarkPinSmall=",
+        "PlacemarkPinSmallAir=", "PlacemarkPinWarning=", "PlacemarkPinWarningAir=", "PinDot=",
+        "PinDotAir=", "KMLRealtime=", "KMLTCASBlue=", "KMLTCASYellow=", "KMLTCASOrange=",
+        "KMLTCASRed=", "PredictedPath=", "PredictedPathGND="};
+    return kKeys[static_cast<size_t>(which)];
+}
+
+KmlTemplateSet ParseKmlTemplates(std::string_view fileText) {
+    KmlTemplateSet set;
+    for (const std::string& line : SplitLines(fileText)) {
+        for (size_t k = 0; k < kKmlTemplateCount; ++k) {
+            const std::string_view key = KmlTemplateKey(static_cast<Kml>(k));
+            if (line.compare(0, key.size(), key) == 0) set.texts[k] = line.substr(line.find('=') + 1);
+        }
+    }
+    return set;
+}
+
+bool LoadKmlTemplates(Program& program) {
+    std::optional<std::string> text;
+    try {
+        text = ReadWholeFile(ProgramFolder(program.services.folders) + "KMLSettings.txt");
+    } catch (const FolderError&) {
+    }
+    if (text) {
+        program.kmlTemplates = ParseKmlTemplates(*text);
+        return true;
+    }
+    const std::string message = "Unable to load KML data, please reinstall the " + program.AppTitle + ".";
+    ShowMessage(program, message);
+    program.services.dialogs.message("Unable to load KML data", message + " Application will quit.");
+    return false;
+}
+
+std::string FillPlaceholder(const std::string& text, std::string_view word, std::string_view value) {
+    const size_t at = text.find(word);
+    if (at == std::string::npos) throw TemplateError("template without " + std::string(word));
+    std::string out;
+    out.reserve(text.size() + value.size());
+    out.append(text, 0, at).append(value).append(text, at + word.size());
+    return out;
+}
+
+std::string InsertBehind(const std::string& text, std::string_view marker, std::string_view insertion) {
+    const size_t at = text.find(marker);
+    if (at == std::string::npos) throw TemplateError("template without " + std::string(marker));
+    std::string out = text;
+    out.insert(at + marker.size(), insertion);
+    return out;
+}
+
+}  // namespace flenmark

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace flenmark {
+
+struct Program;
+
+// The 23 KML fragments of "KMLSettings.txt", in the order the loader tests their keys.
+enum class Kml {
+    Head, End, Folder, FolderEnd, LookAt, Path, PathWarning, PlacemarkEnd, PathGND, PlacemarkPin,
+    PlacemarkPinSmall, PlacemarkPinSmallAir, PlacemarkPinWarning, PlacemarkPinWarningAir, PinDot,
+    PinDotAir, Realtime, TCASBlue, TCASYellow, TCASOrange, TCASRed, PredictedPath, PredictedPathGND,
+};
+inline constexpr size_t kKmlTemplateCount = 23;
+
+// The key of a template in the file, "KML=" and so on.
+const char* KmlTemplateKey(Kml which);
+
+struct KmlTemplateSet {
+    std::array<std::string, kKmlTemplateCount> texts;
+    const std::string& operator[](Kml which) const { return texts[static_cast<size_t>(which)]; }
+    std::string& operator[](Kml which) { return texts[static_cast<size_t>(which)]; }
+};
+
+// Reads the templates from the text of a template file: a line that begins with a key sets
+// that template to the rest of the line after its first "="; the last such line wins.
+KmlTemplateSet ParseKmlTemplates(std::string_view fileText);
+
+// Loads "KMLSettings.txt" from the program folder. Without it the program cannot run: the
+// messages are shown and false returned.
+bool LoadKmlTemplates(Program& program);
+
+// A template that lacks a word the generator fills in it.
+class TemplateError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Replaces the first occurrence of `word` by `value`. Throws TemplateError when `word` is
+// not in `text`.
+std::string FillPlaceholder(const std::string& text, std::string_view word, std::string_view value);
+
+// Inserts `insertion` directly behind the first occurrence of `marker`; throws when missing.
+std::string InsertBehind(const std::string& text, std::string_view marker, std::string_view insertion);
+
+}  // namespace flenmark

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flenmark {
+
+// Helpers shared by the KML generators: reading log fields and writing KML values.
+
+// A ":"-separated log line. Missing fields read as empty text.
+class LogFields {
+public:
+    explicit LogFields(std::string_view line);
+    const std::string& operator[](int number) const;  // 1-based, as the log format numbers them
+    size_t count() const { return fields_.size(); }
+
+private:
+    std::vector<std::string> fields_;
+};
+
+// A coordinate field written with either separator, with "." as KML wants it.
+std::string KmlCoordinate(std::string_view field);
+
+// A number for KML: "." separator, up to 15 significant digits, no exponent.
+std::string KmlNumber(double value);
+
+// Feet (a number text in either separator) as metres, "304.8" for "1000".
+std::string MetresText(std::string_view feet);
+
+// Escapes the characters XML gives a meaning to, for names that come from people or sims.
+std::string XmlText(std::string_view text);
+
+// A 14-digit stamp "20090712143507" as "2009-07-12T14:35:07Z".
+std::string StampDateTime(std::string_view stamp);
+// ... as "2009-07-12 14:35:07z" (a display name).
+std::string StampDisplayName(std::string_view stamp);
+// ... as "12-07-2009" and "14:35:07".
+std::string StampDate(std::string_view stamp);
+std::string StampTime(std::string_view stamp);
+// The stamp one second later, carried into the next day, month and year.
+std::string StampPlusOneSecond(std::string_view stamp);
+
+// True for a line that starts a recording run: its previous-stamp field is "-".
+bool StartsRecordingRun(std::string_view line);
+
+}  // namespace flenmark

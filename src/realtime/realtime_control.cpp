@@ -1,0 +1,98 @@
+#include "realtime/realtime_control.h"
+
+#include "app/data_folders.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "app/text_files.h"
+#include "kml/log_to_kml.h"
+#include "recorder/logging_labels.h"
+
+namespace flenmark {
+namespace {
+
+void EnableViewButtons(Program& program, bool enabled) {
+    MainWindowView& v = program.mainView;
+    v.btnSetChase = v.btnSetLeft = v.btnSetRight = v.btnSetOverview = enabled;
+}
+
+}  // namespace
+
+bool WriteRealtimeLink(Program& program) {
+    try {
+        const std::string data = DataFolder(program.services.folders);
+        std::string text = FillPlaceholder(program.kmlTemplates[Kml::Realtime], "FILE1", data + "Realtime.kml");
+        text = FillPlaceholder(text, "FILE2", data + "RealtimeLocation.kml");
+        const std::string link = data + program.ProductWord + " Realtime.kml";
+        if (!WriteFileAtomically(link, text + "\r\n")) throw FolderError("cannot write the link");
+        program.services.shell.open(link);
+        return true;
+    } catch (const std::exception&) {
+        ShowMessage(program, "Unable to initialize realtime tracking.");
+        return false;
+    }
+}
+
+void GenerateRealtimeLink(Program& program) {
+    if (!program.Logging && !program.Connected) {
+        program.Realtime = false;
+        EnableViewButtons(program, false);
+        UpdateLoggingLabels(program, false, false, false);
+        ShowMessage(program, "No open FS connection.");
+        return;
+    }
+    program.Realtime = true;
+    EnableViewButtons(program, true);
+    program.Logging = true;
+    UpdateLoggingLabels(program, true, false, true);
+    ShowMessage(program, "Realtime network link generated, check Google Earth.");
+    WriteRealtimeLink(program);
+}
+
+void ToggleRealtime(Program& program) {
+    if (program.Realtime) {
+        program.Realtime = false;
+        ShowMessage(program, "Realtime stopped.");
+        EnableViewButtons(program, false);
+        return;
+    }
+    if (!program.Connected) {
+        ShowMessage(program, "No open FS connection.");
+        return;
+    }
+    EnableViewButtons(program, true);
+    program.Realtime = true;
+    program.Logging = true;
+    ShowMessage(program, "Realtime started.");
+}
+
+void ConvertRealtimeFiles(Program& program) {
+    try {
+        const std::string data = DataFolder(program.services.folders);
+        ConvertLogToKml(program, data + "Realtime.txt", data + "Realtime.kml",
+                        program.ProductWord + " Realtime Flightpath", true, data + "RealtimeLocation.kml");
+    } catch (const FolderError&) {
+        ShowMessage(program, "Not able to convert flightlog");
+    }
+}
+
+void SetChaseView(Program& program) {
+    program.ChaseView = true;
+    ShowMessage(program, "View set to chase airplane.");
+}
+
+void SetOverviewView(Program& program) {
+    program.ChaseView = false;
+    ShowMessage(program, "View set to overview.");
+}
+
+void SetViewFromLeft(Program& program) {
+    program.ViewFromRight = false;
+    ShowMessage(program, "View set to the left.");
+}
+
+void SetViewFromRight(Program& program) {
+    program.ViewFromRight = true;
+    ShowMessage(program, "View set to the right.");
+}
+
+}  // namespace flenmark

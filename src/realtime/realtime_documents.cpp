@@ -1,0 +1,174 @@
+#include "realtime/realtime_documents.h"
+
+#include <cmath>
+
+#include "app/number_text.h"
+#include "app/program.h"
+#include "kml/geodesy.h"
+#include "kml/kml_values.h"
+#include "recorder/animation_recorder.h"
+
+namespace flenmark {
+namespace {
+
+constexpr double kPi = 3.14159265;
+
+struct Position {
+    std::string lon, lat;
+    double x, y;
+};
+
+Position OwnPosition(const TelemetrySnapshot& t) {
+    Position p{KmlCoordinate(t.LonText), KmlCoordinate(t.LatText), 0, 0};
+    const auto x = ParseNumber(p.lon), y = ParseNumber(p.lat);
+    if (!x || !y) throw ConversionFault("no position");
+    p.x = *x;
+    p.y = *y;
+    return p;
+}
+
+std::string AircraftPlacemark(const Program& program, const Position& p, const std::string& range) {
+    const TelemetrySnapshot& t = program.telemetry;
+    const std::string heading = IntTextOf(t.HDGText);
+    std::string pin = program.kmlTemplates[Kml::PlacemarkPin];
+    pin = FillPlaceholder(FillPlaceholder(pin, "LATAC", p.lat), "LATAC", p.lat);
+    pin = FillPlaceholder(FillPlaceholder(pin, "LONAC", p.lon), "LONAC", p.lon);
+    pin = FillPlaceholder(pin, "NAME", "Your aircraft: alt=" + t.AltText + " spd=" + IntTextOf(t.GndSpdText) + " hdg=" + heading);
+    pin = FillPlaceholder(pin, "HDG", heading);
+    pin = FillPlaceholder(pin, "RANGE", range);
+    if (t.OnGround != 1) return FillPlaceholder(pin, "ALTM", "," + MetresText(t.AltText));
+    // Standing on the ground: clamped to it.
+    const char* absolute = "<altitudeMode>absolute</altitudeMode>";
+    const char* clamped = "<altitudeMode>clampToGround</altitudeMode>";
+    pin = FillPlaceholder(FillPlaceholder(pin, absolute, clamped), absolute, clamped);
+    return FillPlaceholder(pin, "ALTM", "");
+}
+
+std::string OwnPredictedPath(const Program& program, const Position& p) {
+    const TelemetrySnapshot& t = program.telemetry;
+    const KmlTemplateSet& k = program.kmlTemplates;
+    const int seconds = program.settings.PredPathMultiplier;
+    const double speed = NumericValue(t.GndSpdText);
+    const double h = NumericValue(t.HDGText) * kPi / 180;
+    const double predLat = p.y + std::cos(h) * LatDegreesPerSecond(speed, p.x, p.y) * seconds;
+    const double predLon = p.x + std::sin(h) * LonDegreesPerSecond(speed, p.x, p.y) * seconds;
+    const double alt = NumericValue(t.AltText);
+    const double predAltFeet = alt + (alt - NumericValue(program.prev.AltText)) * seconds;
+    if (t.OnGround == 1) {
+        return FillPlaceholder(k[Kml::PredictedPathGND], "NAME", "Predicted Flightpath") + p.lon +
+               "," + p.lat + " " + KmlNumber(predLon) + "," + KmlNumber(predLat) + k[Kml::PlacemarkEnd];
+    }
+    return FillPlaceholder(k[Kml::PredictedPath], "NAME", "Predicted Flightpath") + p.lon + "," +
+           p.lat + "," + KmlNumber(alt * 0.3048) + " " + KmlNumber(predLon) + "," +
+           KmlNumber(predLat) + "," + KmlNumber(predAltFeet * 0.3048) + k[Kml::PlacemarkEnd];
+}
+
+std::string TrafficOpener(const KmlTemplateSet& k, int16_t cls, const std::string& callsign) {
+    const std::string name = "Predicted Flightpath " + callsign;
+    switch (cls) {
+        case 2: return FillPlaceholder(k[Kml::TCASYellow], "NAME", name + " ;Getting Close");
+        case 3: return FillPlaceholder(k[Kml::TCASOrange], "NAME", name + " ;Close");
+        case 4: return FillPlaceholder(k[Kml::TCASRed], "NAME", name + " ;Too close");
+        default: return FillPlaceholder(k[Kml::TCASBlue], "NAME", name);
+    }
+}
+
+// One traffic aircraft: its predicted line and its label. Throws for a row it cannot read.
+std::string TrafficAircraftKml(Program& program, int row) {
+    const AITrafficTable& table = program.AITraffic;
+    const KmlTemplateSet& k = program.kmlTemplates;
+    auto number = [&](int column) {
+        const auto v = ParseNumber(table.at(row, column));
+        if (!v) throw ConversionFault("traffic cell is not a number");
+        return *v;
+    };
+    const double lat = number(1), lon = number(2), alt = number(3), h = number(4);
+    const double speed = number(5), vs = number(7);
+    const std::string callsign = XmlText(table.at(row, 6));
+    const int seconds = program.settings.PredPathMultiplierTCAS;
+    const double latRate = speed / 3600 / GreatCircleDistanceNm(lat, lon, lat + 1, lon, false);
+    const double lonDegreeNm = GreatCircleDistanceNm(lat, lon, lat, lon + 1, false);
+    const double lonRate = lonDegreeNm > 0 ? speed / 3600 / lonDegreeNm : 0;
+    const double d = (h + 180) * kPi / 180;
+    const double predLat = lat + std::cos(d) * latRate * seconds;
+    const double predLon = lon + std::sin(d) * lonRate * seconds;
+    const double predAltFeet = alt + vs / 60 * seconds;
+    const int16_t cls = ClassifyTraffic(program, lat, lon, alt, "", "", "");
+    std::string out = TrafficOpener(k, cls, callsign) + KmlNumber(lon) + "," + KmlNumber(lat) +
+                      "," + KmlNumber(alt * 0.3048) + " " + KmlNumber(predLon) + "," +
+                      KmlNumber(predLat) + "," + KmlNumber(predAltFeet * 0.3048) + k[Kml::PlacemarkEnd];
+    const std::string relative = RelativeAltitudeText(alt, NumericValue(program.telemetry.AltText));
+    std::string label = FillPlaceholder(k[Kml::PlacemarkPinSmallAir], "NAME", callsign + " " + relative);
+    // The label's balloon shows what is known of the aircraft.
+    const std::pair<const char*, std::string> values[] = {
+        {"DESC", "AI/Online traffic: " + callsign}, {"KIAS", "-"},
+        {"HDG", IntText(IntOf(std::fmod(h + 180, 360)))}, {"SPDTAS", "-"}, {"GNDSPD", KmlNumber(speed)},
+        {"VERTSPEED", KmlNumber(vs)}, {"ALT", KmlNumber(alt)}, {"ALTAGL", "-"}, {"TIME", "-"}, {"DATE", "-"}};
+    for (const auto& [word, value] : values) {
+        if (label.find(word) != std::string::npos) label = FillPlaceholder(label, word, value);
+    }
+    label = FillPlaceholder(label, "LATX", KmlNumber(lat));
+    label = FillPlaceholder(label, "LONY", KmlNumber(lon));
+    return out + FillPlaceholder(label, "ALTM", KmlNumber(alt * 0.3048));
+}
+
+}  // namespace
+
+CameraView BuildCameraDocument(const Program& program) {
+    const TelemetrySnapshot& t = program.telemetry;
+    const Settings& s = program.settings;
+    const bool air = t.OnGround != 1;
+    CameraView view;
+    int sideOffset = 0;
+    if (!air) {
+        view.tilt = IntText(s.GNDTilt);
+        view.range = IntText(s.GNDRange);
+    } else if (program.ChaseView) {
+        view.tilt = IntText(s.ChaseTilt);
+        view.range = KmlNumber(NumericValue(t.AltAGLText) * 1.2 + 500);
+        sideOffset = s.ChaseDegreeOffset;
+    } else {
+        view.tilt = IntText(s.OverviewTilt);
+        const double range = NumericValue(t.AltAGLText) * s.OverviewRangeMultiplier;
+        view.range = range < s.OverviewRangeMin ? IntText(s.OverviewRangeMin) : KmlNumber(range);
+        sideOffset = s.OverviewDegreeOffset;
+    }
+    int64_t heading = IntOf(NumericValue(t.HDGText));
+    if (air) heading += program.ViewFromRight ? -sideOffset : sideOffset;
+    if (heading > 360) heading -= 360;
+    if (heading < 0) heading += 360;
+    view.heading = IntText(heading);
+    const Position p = OwnPosition(t);
+    const KmlTemplateSet& k = program.kmlTemplates;
+    std::string lookAt = FillPlaceholder(k[Kml::LookAt], "LATX", p.lat);
+    lookAt = FillPlaceholder(lookAt, "LONY", p.lon);
+    lookAt = FillPlaceholder(lookAt, "HDG", view.heading);
+    lookAt = FillPlaceholder(lookAt, "RANGE", view.range);
+    lookAt = FillPlaceholder(lookAt, "TILT", view.tilt);
+    const std::string head = FillPlaceholder(k[Kml::Head], "NAME", XmlText(program.ProductWord + " Realtime Chase View"));
+    const size_t cut = head.find("<StyleMap id=\"msn_ylw-");
+    if (cut == std::string::npos) throw TemplateError("document head without the pushpin style map");
+    view.document = head.substr(0, cut) + lookAt + head.substr(cut) + k[Kml::End];
+    return view;
+}
+
+std::string BuildRealtimeSection(Program& program, const std::string& cameraRange) {
+    const KmlTemplateSet& k = program.kmlTemplates;
+    const Position p = OwnPosition(program.telemetry);
+    std::string out = FillPlaceholder(k[Kml::Folder], "NAME", "Aircraft position");
+    out += AircraftPlacemark(program, p, cameraRange);
+    out += OwnPredictedPath(program, p) + k[Kml::FolderEnd];
+    if (program.TCASMode == 0) return out;
+    out += FillPlaceholder(k[Kml::Folder], "NAME", "AI/Multiplayer traffic");
+    for (int row = 1; row < AITrafficTable::kRows; ++row) {
+        if (!program.AITraffic.occupied(row)) continue;
+        try {
+            out += TrafficAircraftKml(program, row);
+        } catch (const ConversionFault&) {
+            // A damaged row: that aircraft is left out this second.
+        }
+    }
+    return out + k[Kml::FolderEnd];
+}
+
+}  // namespace flenmark
