@@ -1,6 +1,7 @@
 // The default scenario flown by flenmark-simhost and recorded by flenmark-cli.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 #include "e2e/e2e_support.h"
@@ -76,6 +77,27 @@ TEST(RecordDefaultFlight, LogAnimationAndTraffic) {
         SCOPED_TRACE("traffic");
         ExpectTrafficOfEveryClass(r);
     }
+    {
+        SCOPED_TRACE("conversion");
+        const std::string out = r.folders.root() + "/flight.kml";
+        const auto convert = testing::RunProgram(testing::CliPath(), {"convert", r.data("Flightlog.txt"), out, "--name", "Circuit"},
+                                                 r.environment());
+        ASSERT_EQ(convert.status, 0) << convert.errors;
+        EXPECT_EQ(testing::KmlSchemaErrors(out), "");
+        const std::string kml = ReadFile(out);
+        EXPECT_NE(kml.find("<name>T/D VS: -312ft/m</name>"), std::string::npos);
+        EXPECT_NE(kml.find("<name>Animated AI/Online traffic</name>"), std::string::npos);
+        EXPECT_NE(kml.find("Too close"), std::string::npos);
+    }
+}
+
+TEST(ConvertCommand, UnreadableLogIsRefused) {
+    testing::TempFolders folders;
+    const auto r = testing::RunProgram(testing::CliPath(), {"convert", folders.root() + "/missing.txt", folders.root() + "/out.kml"},
+                                       {"XDG_DATA_HOME=" + folders.applicationDataRoot(), "HOME=" + folders.root()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.errors.find("Not able to convert flightlog"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folders.root() + "/out.kml"));
 }
 
 TEST(RecordDefaultFlight, NoHostMeansExitTwo) {

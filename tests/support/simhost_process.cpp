@@ -139,10 +139,47 @@ RunResult RunProgram(const std::string& path, const std::vector<std::string>& ar
     return r;
 }
 
+BackgroundProgram::BackgroundProgram(const std::string& path, const std::vector<std::string>& args,
+                                     const std::vector<std::string>& environment)
+    : pid_(Spawn(path, args, environment, -1)) {}
+
+BackgroundProgram::~BackgroundProgram() { wait(); }
+
+bool BackgroundProgram::running() {
+    if (pid_ <= 0) return false;
+    int status = 0;
+    if (::waitpid(pid_, &status, WNOHANG) != pid_) return true;
+    status_ = ExitStatus(status);
+    pid_ = -1;
+    return false;
+}
+
+int BackgroundProgram::wait() {
+    if (pid_ > 0) {
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        status_ = ExitStatus(status);
+        pid_ = -1;
+    }
+    return status_;
+}
+
 int OpenDescriptorCount() {
     int n = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/fd")) ++n;
     return n;
+}
+
+}  // namespace flenmark::testing
+
+namespace flenmark::testing {
+
+std::string KmlSchemaErrors(const std::string& path) {
+    const std::string dir = FLENMARK_KML_SCHEMA_DIR;
+    const RunResult r = RunProgram("/usr/bin/xmllint",
+                                   {"--nonet", "--noout", "--schema", dir + "/ogckml22.xsd", path},
+                                   {"XML_CATALOG_FILES=" + dir + "/catalog.xml"});
+    return r.status == 0 ? std::string() : r.errors.empty() ? "xmllint failed" : r.errors;
 }
 
 }  // namespace flenmark::testing

@@ -53,7 +53,31 @@ struct RunResult {
 RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
                      const std::vector<std::string>& environment = {});
 
+// A program running beside the test; waited for with the object.
+class BackgroundProgram {
+public:
+    BackgroundProgram(const std::string& path, const std::vector<std::string>& args,
+                      const std::vector<std::string>& environment);
+    ~BackgroundProgram();
+    // True while it runs.
+    bool running();
+    // Waits for its end; its exit status.
+    int wait();
+
+private:
+    pid_t pid_ = -1;
+    int status_ = -1;
+};
+
 // Number of open descriptors of this process.
 int OpenDescriptorCount();
+
+}  // namespace flenmark::testing
+
+namespace flenmark::testing {
+
+// Validates a document against the OGC KML 2.2 schema with xmllint, offline.
+// Empty when valid, else what xmllint said.
+std::string KmlSchemaErrors(const std::string& path);
 
 }  // namespace flenmark::testing

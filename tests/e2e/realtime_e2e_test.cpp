@@ -1,0 +1,60 @@
+// Realtime tracking of the default circuit: "Realtime.kml" rewritten every tick, always
+// valid, following the aircraft.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+#include <set>
+#include <thread>
+
+#include "e2e/e2e_support.h"
+#include "kml/kml_values.h"
+
+namespace flenmark {
+namespace {
+
+using testing::ReadFile;
+
+// The aircraft placemark's coordinates in a realtime document.
+std::string AircraftCoordinates(const std::string& kml) {
+    const size_t pin = kml.find("<name>Your aircraft:");
+    const size_t open = kml.find("<coordinates>", pin);
+    const size_t close = kml.find("</coordinates>", open);
+    if (pin == std::string::npos || open == std::string::npos) return {};
+    return kml.substr(open + 13, close - open - 13);
+}
+
+TEST(RealtimeTracking, DocumentChangesEveryTickIsValidAndFollowsTheAircraft) {
+    testing::TempFolders folders;
+    testing::PrivateRuntimeDir runtime;
+    testing::SimHostProcess host({"--scenario", "default", "--speed", "10"});
+    ASSERT_TRUE(host.ready());
+    const std::string path = folders.data() + "Realtime.kml";
+    testing::BackgroundProgram cli(testing::CliPath(),
+                                   {"record", "--ticks", "60", "--tick-ms", "100", "--realtime", "--tcas", "ALL"},
+                                   {"XDG_DATA_HOME=" + folders.applicationDataRoot(), "HOME=" + folders.root()});
+    std::map<std::string, std::string> versions;  // content -> file name of its copy
+    std::vector<std::string> positions;
+    while (cli.running()) {
+        const std::string kml = ReadFile(path);
+        if (!kml.empty() && !versions.count(kml)) {
+            const std::string copy = folders.root() + "/v" + std::to_string(versions.size()) + ".kml";
+            testing::WriteFile(copy, kml);
+            versions[kml] = copy;
+            positions.push_back(AircraftCoordinates(kml));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+    }
+    EXPECT_EQ(cli.wait(), 0);
+    EXPECT_GE(versions.size(), 45u);  // one per tick, bar the few a busy machine hides from us
+    for (const auto& [kml, copy] : versions) EXPECT_EQ(testing::KmlSchemaErrors(copy), "") << copy;
+    // Taxiing and taking off: the aircraft moves with the host's position.
+    std::set<std::string> distinct(positions.begin(), positions.end());
+    EXPECT_GT(distinct.size(), 30u);
+    EXPECT_EQ(positions.front().rfind("4.7", 0), 0u) << positions.front();
+    const std::string camera = ReadFile(folders.data() + "RealtimeLocation.kml");
+    EXPECT_NE(camera.find("<LookAt>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace flenmark

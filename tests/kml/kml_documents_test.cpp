@@ -1,0 +1,171 @@
+// Every kind of document the program writes, made with the shipped templates and checked
+// against the OGC KML 2.2 schema.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/settings_store.h"
+#include "kml/conversion_command.h"
+#include "kml/kml_templates.h"
+#include "kml/kml_test_support.h"
+#include "kml/log_to_kml.h"
+#include "realtime/realtime_control.h"
+#include "support/fakes.h"
+#include "support/simhost_process.h"
+
+namespace flenmark {
+namespace {
+
+using testing::Count;
+using testing::LogLine;
+using testing::ReadFile;
+using testing::WriteFile;
+
+// A short flight with every kind of stretch, event and traffic, in the comma format.
+class KmlDocumentsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(LoadKmlTemplates(t.program));
+        const std::vector<std::string> log = {
+            LogLine("20090712235950", "4,76", "52,30", "15", 1, "SA", "-"),
+            LogLine("20090712235955", "4,761", "52,301", "15", 1, "TO=3", "20090712235954"),
+            LogLine("20090712235958", "4,762", "52,302", "300", 0, "GU", "20090712235957"),
+            LogLine("20090712235959", "4,763", "52,303", "600", 0, "O", "20090712235958"),
+            LogLine("20090713000001", "4,764", "52,304", "900", 0, "OE", "20090713000000"),
+            LogLine("20090713000003", "4,765", "52,305", "800", 0, "S", "20090713000002"),
+            LogLine("20090713000006", "4,766", "52,306", "20", 1, "TD=-312/2", "20090713000005"),
+            LogLine("20090713000008", "4,767", "52,307", "15", 1, "", "20090713000007"),
+            LogLine("20090713001000", "4,767", "52,307", "15", 1, "SA", "-"),
+            LogLine("20090713001005", "4,768", "52,308", "15", 1, "SO", "20090713001004")};
+        std::string text, animation;
+        for (const auto& l : log) text += l + "\r\n";
+        for (int s = 0; s < 20; ++s)
+            animation += LogLine("200907130000" + std::string(s < 10 ? "0" : "") + std::to_string(s),
+                                 "4,76" + std::to_string(s), "52,3" + std::to_string(s), "700", s > 15, s == 4 ? "GD" : "",
+                                 s == 4 ? "" : "x") + "\r\n";
+        WriteFile(t.dataPath("Flightlog.txt"), text);
+        WriteFile(t.dataPath("Animation.txt"), animation);
+        WriteFile(t.dataPath("Traffic.txt"),
+                  "20090713000001:1001:52.31:4.77:1200:90:250:KLM12:0:4:+5:20090713000000\r\n"
+                  "20090713000001:1002:52.5:4.9:5000:270:300:A&B<C>:-500:1:+43:20090713000000\r\n"
+                  "20090713000002:1001:52.311:4.771:1210:90:250:KLM12:0:3:+5:20090713000001\r\n");
+    }
+    testing::TestProgram t;
+};
+
+TEST_F(KmlDocumentsTest, OrdinaryConversionWithReplayAndTrafficIsValidKml) {
+    const std::string out = t.dataPath("Flightlog.kml");
+    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "Flightlog Me & You 13-07-2009 00.10", false, ""));
+    const std::string kml = ReadFile(out);
+    EXPECT_EQ(testing::KmlSchemaErrors(out), "");
+    EXPECT_NE(kml.find("<name>Flightlog Me &amp; You 13-07-2009 00.10</name>"), std::string::npos);
+    EXPECT_NE(kml.find("Animated AI/Online traffic"), std::string::npos);
+    EXPECT_NE(kml.find("A&amp;B&lt;C&gt;"), std::string::npos);
+    EXPECT_NE(kml.find("<name>T/D VS: -312ft/m</name>"), std::string::npos);
+    EXPECT_NE(kml.find(">checkHideChildren<"), std::string::npos);
+    EXPECT_EQ(kml.find("z</begin>"), std::string::npos);  // time values end in an upper-case Z
+    EXPECT_EQ(kml.find("z</end>"), std::string::npos);
+    EXPECT_NE(kml.find("<name>2009-07-13 00:00:03z</name>"), std::string::npos);  // names keep theirs
+    EXPECT_EQ(kml.substr(kml.size() - 2), "\r\n");
+    EXPECT_EQ(t.program.mainView.label7.text, "");
+}
+
+TEST_F(KmlDocumentsTest, RealtimeTrackCameraAndLinkAreValidKml) {
+    TelemetrySnapshot& s = t.program.telemetry;
+    s.LatText = "52,31";
+    s.LonText = "4,77";
+    s.AltText = "1000";
+    s.AltAGLText = "985";
+    s.GndSpdText = "120";
+    s.HDGText = "270,5";
+    t.program.prev.AltText = "980";
+    t.program.TCASMode = 4;
+    const char* row[] = {"1001", "52.32", "4.78", "1500", "90", "200", "KLM<1>", "-300"};
+    for (int c = 0; c < 8; ++c) t.program.AITraffic.at(3, c) = row[c];
+    WriteFile(t.dataPath("Realtime.txt"), ReadFile(t.dataPath("Flightlog.txt")));
+    ConvertRealtimeFiles(t.program);
+    EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("Realtime.kml")), "");
+    EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("RealtimeLocation.kml")), "");
+    t.program.telemetry.OnGround = 1;
+    ConvertRealtimeFiles(t.program);
+    EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("Realtime.kml")), "");
+    EXPECT_NE(ReadFile(t.dataPath("Realtime.kml")).find("clampToGround"), std::string::npos);
+    ASSERT_TRUE(WriteRealtimeLink(t.program));
+    EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("Flenmark Realtime.kml")), "");
+}
+
+TEST_F(KmlDocumentsTest, FailedConversionLeavesTheOldDocument) {
+    const std::string out = t.dataPath("Flightlog.kml");
+    WriteFile(out, "old");
+    for (const std::string& bad : {std::string(""), std::string("20090712143500:1:2\r\n"),
+                                   LogLine("2009071214350", "x", "52", "0", 0, "", "-") + "\r\n"}) {
+        WriteFile(t.dataPath("bad.txt"), bad);
+        t.program.mainView.label7.text.clear();
+        EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("bad.txt"), out, "x", false, ""));
+        EXPECT_EQ(t.program.mainView.label7.text, "Not able to convert flightlog");
+        EXPECT_EQ(ReadFile(out), "old");
+    }
+}
+
+TEST_F(KmlDocumentsTest, TemplateWithoutAPlaceholderFailsTheWholeConversion) {
+    t.program.kmlTemplates[Kml::PinDot] = "<Placemark><name>NAME</name></Placemark>";
+    EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), t.dataPath("x.kml"), "x", false, ""));
+    EXPECT_FALSE(std::filesystem::exists(t.dataPath("x.kml")));
+}
+
+TEST_F(KmlDocumentsTest, DamagedAnimationLeavesOutOnlyTheReplay) {
+    WriteFile(t.dataPath("Animation.txt"), "garbage\r\n");
+    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), t.dataPath("x.kml"), "x", false, ""));
+    EXPECT_EQ(t.program.mainView.label7.text, "Not able to convert flightlog");
+    EXPECT_EQ(ReadFile(t.dataPath("x.kml")).find("Animated flight data"), std::string::npos);
+    EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("x.kml")), "");
+}
+
+TEST_F(KmlDocumentsTest, ConversionCommandSavesANamedCopyAndOpensIt) {
+    t.program.Logging = t.program.Realtime = t.program.Animation = true;
+    t.clock.setZoneOffsetMinutes(120);
+    t.dialogs.textAnswer = "Evening";
+    ConvertFlightLogCommand(t.program);
+    const std::string copy = t.folders.documentsRoot() + "/Flenmark files/Flightlog Evening 12-07-2009 16.35.kml";
+    EXPECT_TRUE(std::filesystem::exists(copy));
+    EXPECT_FALSE(std::filesystem::exists(t.folders.documentsRoot() + "/Flenmark files/Flightlog Evening 12-07-2009 16.35.txt"));
+    ASSERT_EQ(t.shell.opened.size(), 1u);
+    EXPECT_EQ(t.shell.opened[0], copy);
+    EXPECT_EQ(t.program.mainView.label7.text, "Tracklog converted and saved, opening Google Earth...");
+    EXPECT_FALSE(t.program.Logging || t.program.Realtime || t.program.Animation);
+}
+
+TEST_F(KmlDocumentsTest, ConversionCommandCopiesTheLogWhenDebugging) {
+    t.program.settings.Debuging = true;
+    t.dialogs.textAnswer = "";
+    ConvertFlightLogCommand(t.program);
+    EXPECT_TRUE(std::filesystem::exists(t.folders.documentsRoot() + "/Flenmark files/Flightlog  12-07-2009 14.35.txt"));
+    EXPECT_TRUE(std::filesystem::exists(t.folders.documentsRoot() + "/Flenmark files/Flightlog  12-07-2009 14.35.kml"));
+}
+
+TEST_F(KmlDocumentsTest, CancellingTheNameChangesNothing) {
+    t.program.Logging = true;
+    t.dialogs.textAnswer.reset();
+    ConvertFlightLogCommand(t.program);
+    EXPECT_TRUE(t.program.Logging);
+    EXPECT_FALSE(std::filesystem::exists(t.dataPath("Flightlog.kml")));
+    EXPECT_TRUE(t.shell.opened.empty());
+}
+
+TEST_F(KmlDocumentsTest, ANameThatLeavesTheFolderIsRefused) {
+    t.dialogs.textAnswer = "../../elsewhere";
+    ConvertFlightLogCommand(t.program);
+    EXPECT_EQ(t.program.mainView.label7.text, "Unable to save tracklog, try again with FS and GE off.");
+    EXPECT_TRUE(t.shell.opened.empty());
+}
+
+TEST(OpenSavedTracksFolder, OpensTheFolderAndSaysSo) {
+    testing::TestProgram t;
+    OpenSavedTracksFolder(t.program);
+    ASSERT_EQ(t.shell.opened.size(), 1u);
+    EXPECT_EQ(t.shell.opened[0], t.folders.documentsRoot() + "/Flenmark files/");
+    EXPECT_EQ(t.program.mainView.label7.text, "Saves tracks folder opened.");
+}
+
+}  // namespace
+}  // namespace flenmark
