@@ -36,7 +36,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return text.str();
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view content) {
+bool WriteFileAtomically(const std::string& path, std::string_view content, Durability durability) {
     const std::string temp = path + ".tmp" + std::to_string(getpid());
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
@@ -47,7 +47,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content) {
         if (n < 0) ok = false;
         else done += static_cast<size_t>(n);
     }
-    ok = ok && ::fsync(fd) == 0;
+    if (durability == Durability::Flushed) ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) ::unlink(temp.c_str());

@@ -19,9 +19,15 @@ bool AppendText(const std::string& path, std::string_view text);
 // The whole file; nullopt when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// Replaces the file with `content`: written to a temporary file in the same folder, flushed,
-// then renamed over the target, so a reader sees the old or the new file, never half of one.
-bool WriteFileAtomically(const std::string& path, std::string_view content);
+enum class Durability {
+    Flushed,   // on disk before it replaces the old file (settings: a crash keeps one of them)
+    Replaced,  // replaces the old file whole; may still be in the cache (documents made anew)
+};
+
+// Replaces the file with `content`: written to a temporary file in the same folder, then
+// renamed over the target, so a reader sees the old or the new file, never half of one.
+bool WriteFileAtomically(const std::string& path, std::string_view content,
+                         Durability durability = Durability::Flushed);
 
 // Lines of a text with CR LF, LF or CR line ends; a final line end adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);

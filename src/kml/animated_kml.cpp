@@ -28,31 +28,49 @@ bool TrafficRecorded(const std::string& path) {
 
 }  // namespace
 
-std::string BuildAnimatedKml(Program& program) {
+void BuildAnimatedKml(Program& program, std::string& out) {
+    const size_t start = out.size();
     try {
         const std::string folder = DataFolder(program.services.folders);
-        if (!FileExists(folder + "Animation.txt")) return {};
+        if (!FileExists(folder + "Animation.txt")) return;
         const bool traffic = TrafficRecorded(folder + "Traffic.txt");
         const auto animation = NonEmptyLines(folder + "Animation.txt");
         const auto log = NonEmptyLines(folder + "Flightlog.txt");
         if (animation.empty() || log.empty()) throw ConversionFault("nothing to animate");
         const KmlTemplateSet& t = program.kmlTemplates;
-        std::string section = FillPlaceholder(t[Kml::Folder], "NAME", "Animation") +
-                              AnimationFramesKml(t, program.settings, animation, log);
-        section = FillPlaceholder(section, ">check<", ">checkHideChildren<");
-        section = InsertBehind(section, "</name>", "<visibility>0</visibility>");
-        section += FillPlaceholder(t[Kml::Folder], "NAME", "Animated flight data");
-        section += EventPlacemarksKml(t, log) + t[Kml::FolderEnd];
-        section += HistoryPathKml(t, log);
-        if (traffic) {
-            section += FillPlaceholder(t[Kml::Folder], "NAME", "Animated AI/Online traffic");
-            section += TrafficKml(t, program.settings, NonEmptyLines(folder + "Traffic.txt"));
-            section += t[Kml::FolderEnd];
+        const std::string trafficPath = folder + "Traffic.txt";
+        const std::vector<std::string> trafficLines = traffic ? NonEmptyLines(trafficPath) : std::vector<std::string>();
+        // Room for the whole section at once: it grows to hundreds of megabytes on long flights.
+        out.reserve(out.size() + animation.size() * (t[Kml::PlacemarkPin].size() + 1500) +
+                    log.size() * (t[Kml::PlacemarkPinSmallAir].size() + 600) +
+                    trafficLines.size() * (t[Kml::TCASBlue].size() + t[Kml::PlacemarkPinSmallAir].size() + 400));
+        std::string opener = FillPlaceholder(t[Kml::Folder], "NAME", "Animation");
+        // The list item type and the visibility go into the first folder: the section's own.
+        const bool ownFolder = opener.find(">check<") != std::string::npos && opener.find("</name>") != std::string::npos;
+        out += opener;
+        AnimationFramesKml(t, program.settings, animation, log, out);
+        if (ownFolder) {
+            out.replace(start, opener.size(), InsertBehind(FillPlaceholder(opener, ">check<", ">checkHideChildren<"),
+                                                           "</name>", "<visibility>0</visibility>"));
+        } else {
+            const std::string section = InsertBehind(
+                FillPlaceholder(out.substr(start), ">check<", ">checkHideChildren<"), "</name>", "<visibility>0</visibility>");
+            out.replace(start, std::string::npos, section);
         }
-        return section + t[Kml::FolderEnd] + t[Kml::FolderEnd];
+        out += FillPlaceholder(t[Kml::Folder], "NAME", "Animated flight data");
+        out += EventPlacemarksKml(t, log);
+        out += t[Kml::FolderEnd];
+        out += HistoryPathKml(t, log);
+        if (traffic) {
+            out += FillPlaceholder(t[Kml::Folder], "NAME", "Animated AI/Online traffic");
+            TrafficKml(t, program.settings, trafficLines, out);
+            out += t[Kml::FolderEnd];
+        }
+        out += t[Kml::FolderEnd];
+        out += t[Kml::FolderEnd];
     } catch (const std::exception&) {
+        out.resize(start);
         ShowMessage(program, "Not able to convert flightlog");
-        return {};
     }
 }
 

@@ -122,10 +122,10 @@ size_t TrailStart(const std::vector<std::string>& log, const std::string& frameS
 
 }  // namespace
 
-std::string AnimationFramesKml(const KmlTemplateSet& t, const Settings& s,
-                               const std::vector<std::string>& animation,
-                               const std::vector<std::string>& log) {
-    std::string out;
+void AnimationFramesKml(const KmlTemplateSet& t, const Settings& s,
+                        const std::vector<std::string>& animation,
+                        const std::vector<std::string>& log, std::string& out) {
+    out.reserve(out.size() + animation.size() * (t[Kml::PlacemarkPin].size() + 1200));
     bool warning = false;
     std::string warningName = "Overspeed!!";
     size_t cursor = 1;
@@ -145,9 +145,11 @@ std::string AnimationFramesKml(const KmlTemplateSet& t, const Settings& s,
                StampDateTime(StampPlusOneSecond(p)) + "</begin><end>" + StampDateTime(stamp) +
                "</end></TimeSpan><Style><ListStyle><listItemType>checkHideChildren</listItemType>"
                "<bgColor>00ffffff</bgColor></ListStyle></Style>";
-        out += trail.finish() + PredictedPath(t, s, f) + AircraftMarker(t, s, f) + t[Kml::FolderEnd];
+        out += trail.finish();
+        out += PredictedPath(t, s, f);
+        out += AircraftMarker(t, s, f);
+        out += t[Kml::FolderEnd];
     }
-    return out;
 }
 
 }  // namespace flenmark

@@ -14,6 +14,7 @@ std::string BeginSpan(const std::string& stamp) {
 std::string EventPlacemarksKml(const KmlTemplateSet& t, const std::vector<std::string>& lines) {
     // Opened before the first member, so the caller's closing tag always has its opener.
     std::string out = FillPlaceholder(t[Kml::Folder], "NAME", "Special placemarks");
+    const PointPlacemarkWriter writer(t, true);
     bool pendingStop = false;
     bool stopDone = false;
     size_t i = 0;
@@ -28,14 +29,14 @@ std::string EventPlacemarksKml(const KmlTemplateSet& t, const std::vector<std::s
             if (!stopDone) {
                 // The first line of a new run: its dot, then the previous run's stop.
                 pendingStop = true;
-                out += DataDot(t, f, BeginSpan(f[1]), false);
+                writer.dataDot(out, f, BeginSpan(f[1]));
                 --i;
                 continue;
             }
             pendingStop = stopDone = false;
         }
-        if (IsEventCode(code)) out += EventPin(t, f, code, BeginSpan(f[1]));
-        else out += DataDot(t, f, BeginSpan(f[1]), false);
+        if (IsEventCode(code)) writer.eventPin(out, f, code, BeginSpan(f[1]));
+        else writer.dataDot(out, f, BeginSpan(f[1]));
         ++i;
     }
     return out;

@@ -62,3 +62,26 @@ std::string InsertBehind(const std::string& text, std::string_view marker, std::
 }
 
 }  // namespace flenmark
+
+namespace flenmark {
+namespace {
+
+// Marks the place of value i while the places are found; no word can match across it.
+std::string Mark(size_t i) { return std::string("\x01") + static_cast<char>('0' + i) + "\x01"; }
+
+}  // namespace
+
+TemplateFiller::TemplateFiller(std::string_view text, const std::vector<std::string_view>& words) {
+    std::string marked(text);
+    size_t i = 0;
+    for (std::string_view word : words) marked = FillPlaceholder(marked, word, Mark(i++));
+    size_t start = 0;
+    for (size_t at = marked.find('\x01'); at != std::string::npos; at = marked.find('\x01', start)) {
+        literals_.push_back(marked.substr(start, at - start));
+        slots_.push_back(static_cast<size_t>(marked[at + 1] - '0'));
+        start = at + 3;
+    }
+    literals_.push_back(marked.substr(start));
+}
+
+}  // namespace flenmark

@@ -92,11 +92,22 @@ std::string StampTime(std::string_view s) {
     return Join({Part(s, 8, 2), ":", Part(s, 10, 2), ":", Part(s, 12, 2)});
 }
 
+std::optional<int64_t> StampSeconds(std::string_view s) {
+    if (s.size() != 14) return std::nullopt;
+    for (char c : s)
+        if (c < '0' || c > '9') return std::nullopt;
+    auto number = [&](size_t from, size_t count) {
+        int v = 0;
+        for (size_t i = from; i < from + count; ++i) v = v * 10 + (s[i] - '0');
+        return v;
+    };
+    return ToEpochSeconds({number(0, 4), number(4, 2), number(6, 2), number(8, 2), number(10, 2), number(12, 2)});
+}
+
 std::string StampPlusOneSecond(std::string_view s) {
-    RequireStamp(s);
-    auto number = [&](size_t from, size_t count) { return std::stoi(std::string(s.substr(from, count))); };
-    DateTime t{number(0, 4), number(4, 2), number(6, 2), number(8, 2), number(10, 2), number(12, 2)};
-    const DateTime next = FromEpochSeconds(ToEpochSeconds(t) + 1);
+    const auto seconds = StampSeconds(s);
+    if (!seconds) throw ConversionFault("a stamp has 14 digits");
+    const DateTime next = FromEpochSeconds(*seconds + 1);
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", next.year % 10000, next.month,
                   next.day, next.hour, next.minute, next.second);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +40,9 @@ std::string StampDisplayName(std::string_view stamp);
 // ... as "12-07-2009" and "14:35:07".
 std::string StampDate(std::string_view stamp);
 std::string StampTime(std::string_view stamp);
+// Seconds since 1970 of a 14-digit stamp; nullopt for anything else.
+std::optional<int64_t> StampSeconds(std::string_view stamp);
+
 // The stamp one second later, carried into the next day, month and year.
 std::string StampPlusOneSecond(std::string_view stamp);
 

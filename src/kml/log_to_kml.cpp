@@ -40,10 +40,12 @@ bool ConvertLogToKml(Program& program, const std::string& logPath, const std::st
             document += BuildRealtimeSection(program, view.range);
         }
         document += PointPlacemarksFolder(t, lines, realtime);
-        if (!realtime) document += BuildAnimatedKml(program);
-        document += t[Kml::End] + "\r\n";
-        if (!WriteFileAtomically(kmlPath, document)) throw ConversionFault("cannot write " + kmlPath);
-        if (realtime && !WriteFileAtomically(cameraPath, camera + "\r\n"))
+        if (!realtime) BuildAnimatedKml(program, document);
+        document += t[Kml::End];
+        document += "\r\n";
+        if (!WriteFileAtomically(kmlPath, document, Durability::Replaced))
+            throw ConversionFault("cannot write " + kmlPath);
+        if (realtime && !WriteFileAtomically(cameraPath, camera + "\r\n", Durability::Replaced))
             throw ConversionFault("cannot write " + cameraPath);
         return true;
     } catch (const std::exception&) {

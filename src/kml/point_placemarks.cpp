@@ -8,58 +8,75 @@ namespace {
 
 bool OnGround(const LogFields& f) { return NumericValue(f[5]) == 1; }
 
-// The flight data every point placemark shows, in the order the templates are filled.
-std::string FillFlightData(std::string text, const LogFields& f) {
-    const std::pair<const char*, int> numbers[] = {{"KIAS", 7}, {"HDG", 12}, {"SPDTAS", 9},
-                                                   {"GNDSPD", 11}, {"VERTSPEED", 10},
-                                                   {"ALT", 4}, {"ALTAGL", 8}};
-    for (const auto& [word, field] : numbers) {
-        if (!ParseNumber(f[field])) throw ConversionFault("a flight value is not a number");
-        text = FillPlaceholder(text, word, Trim(f[field]));
+// The words of a point placemark in the order they are filled.
+TemplateFiller PointFiller(const std::string& text, bool span, bool desc, bool dateTime, bool air) {
+    std::vector<std::string_view> words;
+    if (dateTime) words.push_back("DATETIME");
+    if (span) words.push_back("</name>");
+    words.push_back(desc ? "DESC" : "");
+    for (const char* w : {"KIAS", "HDG", "SPDTAS", "GNDSPD", "VERTSPEED", "ALT", "ALTAGL", "TIME",
+                          "DATE", "NAME", "LONY", "LATX"})
+        words.push_back(w);
+    words.push_back(air ? "ALTM" : "");
+    std::erase_if(words, [](std::string_view w) { return w.empty(); });
+    return TemplateFiller(text, words);
+}
+
+// The values of a point in the order of PointFiller's words.
+struct PointValues {
+    std::vector<std::string> texts;
+
+    PointValues(const LogFields& f, std::string_view span, const std::string* desc, bool dateTime,
+                bool air, const std::string& name) {
+        if (dateTime) texts.push_back(StampDateTime(f[1]));
+        if (!span.empty()) texts.push_back("</name>" + std::string(span));
+        if (desc) texts.push_back(*desc);
+        for (int field : {7, 12, 9, 11, 10, 4, 8}) {
+            if (!ParseNumber(f[field])) throw ConversionFault("a flight value is not a number");
+            texts.push_back(Trim(f[field]));
+        }
+        texts.push_back(StampTime(f[1]));
+        texts.push_back(StampDate(f[1]));
+        texts.push_back(name);
+        texts.push_back(KmlCoordinate(f[2]));
+        texts.push_back(KmlCoordinate(f[3]));
+        if (!ParseNumber(texts[texts.size() - 2]) || !ParseNumber(texts.back()))
+            throw ConversionFault("position is not a number");
+        if (air) texts.push_back(MetresText(f[4]));
     }
-    text = FillPlaceholder(text, "TIME", StampTime(f[1]));
-    return FillPlaceholder(text, "DATE", StampDate(f[1]));
-}
-
-std::string FillPosition(std::string text, const LogFields& f, bool withAltitude) {
-    const std::string lon = KmlCoordinate(f[2]);
-    const std::string lat = KmlCoordinate(f[3]);
-    if (!ParseNumber(lon) || !ParseNumber(lat)) throw ConversionFault("position is not a number");
-    text = FillPlaceholder(text, "LONY", lon);
-    text = FillPlaceholder(text, "LATX", lat);
-    return withAltitude ? FillPlaceholder(text, "ALTM", MetresText(f[4])) : text;
-}
-
-std::string WithTimeSpan(std::string text, const std::string& timeSpan) {
-    return timeSpan.empty() ? text : InsertBehind(text, "</name>", timeSpan);
-}
+};
 
 }  // namespace
 
-bool IsEventCode(const std::string& code) { return !code.empty() && LookUpEvent(code, false).has_value(); }
+PointPlacemarkWriter::PointPlacemarkWriter(const KmlTemplateSet& t, bool withTimeSpan)
+    : withTimeSpan_(withTimeSpan) {
+    const Kml pins[4] = {Kml::PlacemarkPinSmall, Kml::PlacemarkPinSmallAir, Kml::PlacemarkPinWarning,
+                         Kml::PlacemarkPinWarningAir};
+    for (int i = 0; i < 4; ++i) pins_[i].emplace(PointFiller(t[pins[i]], withTimeSpan, true, false, i % 2 == 1));
+    for (int i = 0; i < 2; ++i) {
+        const std::string& text = t[i == 0 ? Kml::PinDot : Kml::PinDotAir];
+        dotDateTime_[i] = !withTimeSpan && text.find("DATETIME") != std::string::npos;
+        dots_[i].emplace(PointFiller(text, withTimeSpan, false, dotDateTime_[i], i == 1));
+    }
+}
 
-std::string EventPin(const KmlTemplateSet& t, const LogFields& f, const std::string& code,
-                     const std::string& timeSpan) {
+void PointPlacemarkWriter::eventPin(std::string& out, const LogFields& f, const std::string& code,
+                                    std::string_view timeSpan) const {
     const EventInfo e = *LookUpEvent(code, OnGround(f));
-    const Kml which = e.inAir ? (e.warning ? Kml::PlacemarkPinWarningAir : Kml::PlacemarkPinSmallAir)
-                              : (e.warning ? Kml::PlacemarkPinWarning : Kml::PlacemarkPinSmall);
-    std::string pin = WithTimeSpan(t[which], timeSpan);
-    pin = FillPlaceholder(pin, "DESC", e.description);
-    pin = FillFlightData(pin, f);
-    pin = FillPlaceholder(pin, "NAME", XmlText(e.name));
-    return FillPosition(pin, f, e.inAir);
+    const int which = (e.warning ? 2 : 0) + (e.inAir ? 1 : 0);
+    const PointValues v(f, withTimeSpan_ ? timeSpan : std::string_view(), &e.description, false,
+                        e.inAir, XmlText(e.name));
+    pins_[which]->appendTo(out, v.texts);
 }
 
-std::string DataDot(const KmlTemplateSet& t, const LogFields& f, const std::string& timeSpan,
-                    bool fillDateTime) {
-    const bool air = !OnGround(f);
-    std::string dot = WithTimeSpan(t[air ? Kml::PinDotAir : Kml::PinDot], timeSpan);
-    if (fillDateTime && dot.find("DATETIME") != std::string::npos)
-        dot = FillPlaceholder(dot, "DATETIME", StampDateTime(f[1]));
-    dot = FillFlightData(dot, f);
-    dot = FillPlaceholder(dot, "NAME", "");
-    return FillPosition(dot, f, air);
+void PointPlacemarkWriter::dataDot(std::string& out, const LogFields& f, std::string_view timeSpan) const {
+    const int which = OnGround(f) ? 0 : 1;
+    const PointValues v(f, withTimeSpan_ ? timeSpan : std::string_view(), nullptr, dotDateTime_[which],
+                        which == 1, "");
+    dots_[which]->appendTo(out, v.texts);
 }
+
+bool IsEventCode(const std::string& code) { return !code.empty() && LookUpEvent(code, false).has_value(); }
 
 std::string DotsFolderOpener(const KmlTemplateSet& t) {
     return InsertBehind(FillPlaceholder(t[Kml::Folder], "NAME", "Flight data"), "Type>check", "HideChildren");
@@ -67,15 +84,16 @@ std::string DotsFolderOpener(const KmlTemplateSet& t) {
 
 std::string PointPlacemarksFolder(const KmlTemplateSet& t, const std::vector<std::string>& lines,
                                   bool realtime) {
+    const PointPlacemarkWriter writer(t, false);
     std::string events;
     std::string dots;
     auto addEvent = [&](const LogFields& f, const std::string& code) {
         if (events.empty()) events = FillPlaceholder(t[Kml::Folder], "NAME", "Special placemarks");
-        events += EventPin(t, f, code, "");
+        writer.eventPin(events, f, code);
     };
     auto addDot = [&](const LogFields& f) {
         if (dots.empty()) dots = DotsFolderOpener(t);
-        dots += DataDot(t, f, "", true);
+        writer.dataDot(dots, f);
     };
     for (size_t i = 0; i < lines.size(); ++i) {
         const LogFields f(lines[i]);

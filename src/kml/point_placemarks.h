@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,12 +9,22 @@
 
 namespace flenmark {
 
-// The placemark of one log point: an event pin for a code the event table knows, a small
-// data dot otherwise. `timeSpan`, when not empty, goes directly behind the name.
-std::string EventPin(const KmlTemplateSet& t, const LogFields& f, const std::string& code,
-                     const std::string& timeSpan);
-std::string DataDot(const KmlTemplateSet& t, const LogFields& f, const std::string& timeSpan,
-                    bool fillDateTime);
+// Writes the placemark of one log point: an event pin for a code the event table knows, a
+// small data dot otherwise. With a time span, the span stands directly behind the name.
+class PointPlacemarkWriter {
+public:
+    PointPlacemarkWriter(const KmlTemplateSet& t, bool withTimeSpan);
+
+    void eventPin(std::string& out, const LogFields& f, const std::string& code,
+                  std::string_view timeSpan = {}) const;
+    void dataDot(std::string& out, const LogFields& f, std::string_view timeSpan = {}) const;
+
+private:
+    std::optional<TemplateFiller> pins_[4];  // ground, air, warning, warning in the air
+    std::optional<TemplateFiller> dots_[2];  // ground, air
+    bool dotDateTime_[2] = {false, false};
+    bool withTimeSpan_;
+};
 
 // True when the code makes an event pin rather than a data dot.
 bool IsEventCode(const std::string& code);

@@ -21,15 +21,15 @@ std::string HistoryPathKml(const KmlTemplateSet& t, const std::vector<std::strin
 
 // The traffic of "Traffic.txt" lines: for each aircraft in each frame a predicted-path line
 // coloured by closeness and a placemark, both shown for the time of that frame. Lines that
-// cannot be read are left out.
-std::string TrafficKml(const KmlTemplateSet& t, const Settings& settings,
-                       const std::vector<std::string>& trafficLines);
+// cannot be read are left out. Appended to `out`: the text runs to hundreds of megabytes.
+void TrafficKml(const KmlTemplateSet& t, const Settings& settings,
+                const std::vector<std::string>& trafficLines, std::string& out);
 
 // The frames of the replay: for every "Animation.txt" line a folder holding the trail from
 // the last logged point, the predicted path and the aircraft, shown from the previous frame
-// to this one.
-std::string AnimationFramesKml(const KmlTemplateSet& t, const Settings& settings,
-                               const std::vector<std::string>& animationLines,
-                               const std::vector<std::string>& logLines);
+// to this one. Appended to `out`.
+void AnimationFramesKml(const KmlTemplateSet& t, const Settings& settings,
+                        const std::vector<std::string>& animationLines,
+                        const std::vector<std::string>& logLines, std::string& out);
 
 }  // namespace flenmark

@@ -5,30 +5,21 @@
 #include "kml/geodesy.h"
 #include "kml/kml_values.h"
 #include "kml/replay_parts.h"
-#include "platform/clock.h"
 
 namespace flenmark {
 namespace {
 
-int64_t StampSeconds(const std::string& stamp) {
-    StampDateTime(stamp);  // throws for anything but 14 digits
-    auto n = [&](size_t from, size_t count) { return std::stoi(stamp.substr(from, count)); };
-    return ToEpochSeconds({n(0, 4), n(4, 2), n(6, 2), n(8, 2), n(10, 2), n(12, 2)});
-}
+// A number field: its value, and its text as KML writes it.
+struct NumberField {
+    double value;
+    std::string text;
+};
 
-bool IsStamp(const std::string& s) {
-    try {
-        StampSeconds(s);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-double Number(const std::string& text) {
+NumberField Number(const std::string& field) {
+    std::string text = KmlCoordinate(field);
     const auto v = ParseNumber(text);
     if (!v) throw ConversionFault("not a number");
-    return *v;
+    return {*v, std::move(text)};
 }
 
 struct ClassLook {
@@ -44,12 +35,14 @@ ClassLook LookOf(const std::string& cls) {
 }
 
 // One aircraft of one frame: its predicted path and its placemark.
-std::string TrafficPlacemark(const KmlTemplateSet& t, int lookAheadSeconds, const LogFields& f,
-                             const std::string& begin) {
+std::string TrafficPlacemark(const KmlTemplateSet& t, const TemplateFiller& pinFiller,
+                             int lookAheadSeconds, const LogFields& f, const std::string& begin) {
     const std::string span = "<TimeSpan><begin>" + StampDateTime(begin) + "</begin><end>" +
                              StampDateTime(f[1]) + "</end></TimeSpan>";
-    const double lat = Number(f[3]), lon = Number(f[4]), altFt = Number(f[5]);
-    const double heading = Number(f[6]), speed = Number(f[7]), vs = Number(f[9]);
+    const NumberField latField = Number(f[3]), lonField = Number(f[4]), altField = Number(f[5]);
+    const NumberField speedField = Number(f[7]), vsField = Number(f[9]);
+    const double lat = latField.value, lon = lonField.value, altFt = altField.value;
+    const double heading = Number(f[6]).value, speed = speedField.value, vs = vsField.value;
     const std::string callsign = XmlText(f[8]);
     const ClassLook look = LookOf(f[10]);
     std::string out = InsertBehind(
@@ -62,27 +55,27 @@ std::string TrafficPlacemark(const KmlTemplateSet& t, int lookAheadSeconds, cons
     const double predLat = lat + std::cos(d) * rateLat * lookAheadSeconds;
     const double predLon = lon + std::sin(d) * rateLon * lookAheadSeconds;
     const double predAltFt = altFt + vs / 60 * lookAheadSeconds;
-    out += KmlNumber(lon) + "," + KmlNumber(lat) + "," + KmlNumber(altFt * 0.3048) + " " +
+    const std::string altMetres = KmlNumber(altFt * 0.3048);
+    out += lonField.text + "," + latField.text + "," + altMetres + " " +
            KmlNumber(predLon) + "," + KmlNumber(predLat) + "," + KmlNumber(predAltFt * 0.3048) +
            t[Kml::PlacemarkEnd];
-    std::string pin = FillPlaceholder(t[Kml::PlacemarkPinSmallAir], "NAME", callsign + " " + XmlText(f[11]));
     const std::string& hdg = f[6];
-    const std::pair<const char*, std::string> values[] = {
-        {"DESC", "AI/Online traffic: " + callsign}, {"KIAS", "-"}, {"HDG", hdg.substr(0, hdg.find('.'))},
-        {"SPDTAS", "-"}, {"GNDSPD", KmlNumber(speed)}, {"VERTSPEED", KmlNumber(vs)},
-        {"ALT", KmlNumber(altFt)}, {"ALTAGL", "-"}, {"TIME", StampTime(f[1])}, {"DATE", StampDate(f[1])}};
-    for (const auto& [word, value] : values) pin = FillPlaceholder(pin, word, value);
-    pin = InsertBehind(pin, "</name>", span);
-    pin = FillPlaceholder(pin, "LATX", KmlNumber(lat));
-    pin = FillPlaceholder(pin, "LONY", KmlNumber(lon));
-    return out + FillPlaceholder(pin, "ALTM", KmlNumber(altFt * 0.3048));
+    const std::string values[] = {callsign + " " + XmlText(f[11]), "AI/Online traffic: " + callsign, "-",
+                                  hdg.substr(0, hdg.find('.')), "-", speedField.text, vsField.text,
+                                  altField.text, "-", StampTime(f[1]), StampDate(f[1]), "</name>" + span,
+                                  latField.text, lonField.text, altMetres};
+    pinFiller.appendTo(out, values);
+    return out;
 }
 
 }  // namespace
 
-std::string TrafficKml(const KmlTemplateSet& t, const Settings& settings,
-                       const std::vector<std::string>& lines) {
-    std::string out;
+void TrafficKml(const KmlTemplateSet& t, const Settings& settings,
+                const std::vector<std::string>& lines, std::string& out) {
+    out.reserve(out.size() + lines.size() * (t[Kml::TCASBlue].size() + t[Kml::PlacemarkPinSmallAir].size() + 200));
+    const TemplateFiller pinFiller(t[Kml::PlacemarkPinSmallAir],
+                                   {"NAME", "DESC", "KIAS", "HDG", "SPDTAS", "GNDSPD", "VERTSPEED", "ALT",
+                                    "ALTAGL", "TIME", "DATE", "</name>", "LATX", "LONY", "ALTM"});
     std::string previousLineStamp;  // P: the stamp of the line before
     std::string joinStamp;          // J: where the current frame joins the one before
     for (const std::string& line : lines) {
@@ -91,24 +84,23 @@ std::string TrafficKml(const KmlTemplateSet& t, const Settings& settings,
         std::string prev = f[12];
         const std::string p = previousLineStamp;
         previousLineStamp = stamp;
-        if (f[2].empty() || !IsStamp(stamp)) continue;
+        const auto stampSeconds = StampSeconds(stamp);
+        if (f[2].empty() || !stampSeconds) continue;
         if (stamp != p) {
             joinStamp = p.empty() ? stamp : p;
             // Frames a few seconds apart join without a gap.
-            if (IsStamp(p) && IsStamp(prev) && StampSeconds(prev) >= StampSeconds(p) &&
-                StampSeconds(prev) - StampSeconds(p) < 5)
-                prev = p;
+            const auto ps = StampSeconds(p), prevSeconds = StampSeconds(prev);
+            if (ps && prevSeconds && *prevSeconds >= *ps && *prevSeconds - *ps < 5) prev = p;
         } else {
             prev = joinStamp;
         }
-        const std::string begin = prev != stamp && IsStamp(prev) ? StampPlusOneSecond(prev) : stamp;
+        const std::string begin = prev != stamp && StampSeconds(prev) ? StampPlusOneSecond(prev) : stamp;
         try {
-            out += TrafficPlacemark(t, settings.PredPathMultiplierTCAS, f, begin);
+            out += TrafficPlacemark(t, pinFiller, settings.PredPathMultiplierTCAS, f, begin);
         } catch (const ConversionFault&) {
             // A damaged line: left out, the rest of the traffic is shown.
         }
     }
-    return out;
 }
 
 }  // namespace flenmark

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "kml/kml_test_support.h"
 #include "support/fakes.h"
 
@@ -16,6 +18,14 @@ TEST(FillPlaceholder, ReplacesOnlyTheFirstOccurrence) {
     EXPECT_THROW(FillPlaceholder("no words", "NAME", "x"), TemplateError);
     // A value holding a placeholder word is found by a later step.
     EXPECT_EQ(FillPlaceholder(FillPlaceholder("NAME DESC", "NAME", "DESC"), "DESC", "d"), "d DESC");
+}
+
+TEST(TemplateFiller, FillsThePlacesOfTheWordsInTheTemplateOnce) {
+    const TemplateFiller f("<name>NAME</name>(ALTAGL? no: ALT ALTAGL ALTM) LATAC,LATAC", {"NAME", "ALT", "ALTAGL", "ALTM", "LATAC", "LATAC", "</name>"});
+    // A value holding a later word stays as it is: a callsign ALT1 is not an altitude.
+    EXPECT_EQ(f.fill({"ALT1", "9", "8", "7", "1", "2", "</name><T/>"}), "<name>ALT1</name><T/>(9AGL? no: ALT 8 7) 1,2");
+    EXPECT_THROW(TemplateFiller("no words", {"NAME"}), TemplateError);
+    EXPECT_THROW(TemplateFiller("NAME", {"NAME", "NAME"}), TemplateError);
 }
 
 TEST(ParseKmlTemplates, KeysAreExactLineStartsAndTheLastOneWins) {
@@ -45,7 +55,8 @@ TEST(ShippedTemplates, MeetTheTemplateContract) {
                     Kml::PlacemarkPinWarningAir, Kml::PinDot, Kml::PinDotAir}) {
         const std::string& text = t[pin];
         const size_t alt = text.find("ALT");
-        EXPECT_EQ(alt, text.find("ALT ")) << KmlTemplateKey(pin);  // the bare word comes first
+        ASSERT_NE(alt, std::string::npos);
+        EXPECT_FALSE(std::isupper(static_cast<unsigned char>(text[alt + 3]))) << KmlTemplateKey(pin);  // the bare word comes first
         EXPECT_EQ(text.find("DATETIME"), std::string::npos) << KmlTemplateKey(pin);
     }
     EXPECT_EQ(testing::Count(t[Kml::Realtime], "FILE1"), 1u);

@@ -15,7 +15,15 @@ const KmlTemplateSet kT = CompactTemplates();
 const Settings kS;
 
 std::string Frames(const std::vector<std::string>& animation, const std::vector<std::string>& log) {
-    return AnimationFramesKml(kT, kS, animation, log);
+    std::string out;
+    AnimationFramesKml(kT, kS, animation, log, out);
+    return out;
+}
+
+std::string Traffic(const Settings& s, const std::vector<std::string>& lines) {
+    std::string out;
+    TrafficKml(kT, s, lines, out);
+    return out;
 }
 
 TEST(AnimationFrames, SpanRunsFromThePreviousFrameAndEqualStampsStartLater) {
@@ -128,7 +136,7 @@ TEST(TrafficReplay, ClassesSpansAndPrediction) {
         "20090712143559:2:52.1:4.1:2000:180:360:DEF:600:4:-3:20090712143558",
         "20090712143601:1:52:4:1000:180:0:ABC:0:1:+2:20090712143600",
         "20090712143602::52:4:1000:180:0:GHI:0:1:+2:20090712143601"};
-    const std::string out = TrafficKml(kT, s, lines);
+    const std::string out = Traffic(s, lines);
     // First frame: the first line starts after its previous stamp, the next at its own.
     EXPECT_NE(out.find("[orange:<name>Predicted Flightpath ABC ;Close</name><TimeSpan><begin>2009-07-12T14:35:59Z</begin><end>2009-07-12T14:35:59Z</end></TimeSpan>"), std::string::npos) << out;
     EXPECT_NE(out.find("[red:<name>Predicted Flightpath DEF ;Too close</name><TimeSpan><begin>2009-07-12T14:35:59Z</begin><end>2009-07-12T14:35:59Z</end>"), std::string::npos) << out;
@@ -143,7 +151,7 @@ TEST(TrafficReplay, ClassesSpansAndPrediction) {
 
 TEST(TrafficReplay, DamagedLinesAreLeftOut) {
     Settings s;
-    const std::string out = TrafficKml(kT, s, {"2009071214355:1:52:4:1000:180:0:ABC:0:3:+2:x",
+    const std::string out = Traffic(s, {"2009071214355:1:52:4:1000:180:0:ABC:0:3:+2:x",
                                                "20090712143559:1:north:4:1000:180:0:ABC:0:3:+2:x",
                                                "20090712143600:1:52:4:1000:180:0:A<B:0:9:+2:x"});
     EXPECT_EQ(Count(out, "[blue:"), 1u);

@@ -112,10 +112,15 @@ TEST(PointPlacemarks, WarningTemplatesByGroundAndCode) {
     const LogFields overspeedOnGround(LogLine("20090712143500", "1", "1", "0", 1, "O", "x"));
     const LogFields stallOnGround(LogLine("20090712143500", "1", "1", "0", 1, "S", "x"));
     const LogFields takeOff(LogLine("20090712143500", "1", "1", "0", 0, "TO=2", "x"));
-    EXPECT_NE(EventPin(kT, overspeedOnGround, "O", "").find("(EW "), std::string::npos);
-    EXPECT_NE(EventPin(kT, stallOnGround, "S", "").find("(EWA "), std::string::npos);
-    EXPECT_NE(EventPin(kT, takeOff, "TO=2", "").find("(E "), std::string::npos);
-    EXPECT_NE(EventPin(kT, takeOff, "TO=2", "<T/>").find("<name>T/O</name><T/>"), std::string::npos);
+    auto pin = [](bool span, const LogFields& f, const std::string& code) {
+        std::string out;
+        PointPlacemarkWriter(kT, span).eventPin(out, f, code, "<T/>");
+        return out;
+    };
+    EXPECT_NE(pin(false, overspeedOnGround, "O").find("(EW "), std::string::npos);
+    EXPECT_NE(pin(false, stallOnGround, "S").find("(EWA "), std::string::npos);
+    EXPECT_NE(pin(false, takeOff, "TO=2").find("(E "), std::string::npos);
+    EXPECT_NE(pin(true, takeOff, "TO=2").find("<name>T/O</name><T/>"), std::string::npos);
 }
 
 }  // namespace
