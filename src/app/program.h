@@ -14,6 +14,7 @@
 #include "simlink/ai_traffic.h"
 #include "simlink/sim_link.h"
 #include "kml/kml_templates.h"
+#include "realtime/realtime_kml_cache.h"
 #include "recorder/realtime_text.h"
 #include "simlink/telemetry_snapshot.h"
 
@@ -87,6 +88,8 @@ struct Program {
     std::string AnimationStamp;
     // How far "Realtime.txt" mirrors the log, so each tick only appends what is new.
     RealtimeTextState realtimeText;
+    // The realtime document's parts that only grow, kept between ticks.
+    RealtimeKmlCache realtimeKml;
 
     int16_t TCASRange = 20;
     int16_t TCASMode = 0;

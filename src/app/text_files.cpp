@@ -1,9 +1,13 @@
 #include "app/text_files.h"
 
 #include <fcntl.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -37,16 +41,42 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view content, Durability durability) {
+    return WriteFileAtomically(path, std::vector<std::string_view>{content}, durability);
+}
+
+namespace {
+
+bool WriteAll(int fd, const std::vector<std::string_view>& parts) {
+    std::vector<iovec> chunks;
+    for (std::string_view part : parts)
+        if (!part.empty()) chunks.push_back({const_cast<char*>(part.data()), part.size()});
+    size_t next = 0;
+    while (next < chunks.size()) {
+        const int count = static_cast<int>(std::min<size_t>(chunks.size() - next, IOV_MAX));
+        ssize_t n = ::writev(fd, chunks.data() + next, count);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        // Skip what was written, leaving a partly written chunk's rest for the next round.
+        while (next < chunks.size() && static_cast<size_t>(n) >= chunks[next].iov_len) {
+            n -= static_cast<ssize_t>(chunks[next].iov_len);
+            ++next;
+        }
+        if (next < chunks.size()) {
+            chunks[next].iov_base = static_cast<char*>(chunks[next].iov_base) + n;
+            chunks[next].iov_len -= static_cast<size_t>(n);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::vector<std::string_view>& parts,
+                         Durability durability) {
     const std::string temp = path + ".tmp" + std::to_string(getpid());
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    size_t done = 0;
-    bool ok = true;
-    while (ok && done < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-        if (n < 0) ok = false;
-        else done += static_cast<size_t>(n);
-    }
+    bool ok = WriteAll(fd, parts);
     if (durability == Durability::Flushed) ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;

@@ -28,6 +28,9 @@ enum class Durability {
 // renamed over the target, so a reader sees the old or the new file, never half of one.
 bool WriteFileAtomically(const std::string& path, std::string_view content,
                          Durability durability = Durability::Flushed);
+// The same for a file made of several parts, written one after the other without joining them.
+bool WriteFileAtomically(const std::string& path, const std::vector<std::string_view>& parts,
+                         Durability durability);
 
 // Lines of a text with CR LF, LF or CR line ends; a final line end adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);

@@ -26,27 +26,51 @@ std::vector<std::string> ReadLogLines(const std::string& path) {
 
 }  // namespace
 
+namespace {
+
+std::string OrdinaryDocument(Program& program, const std::string& logPath, const std::string& documentName) {
+    const KmlTemplateSet& t = program.kmlTemplates;
+    const auto lines = ReadLogLines(logPath);
+    std::string document = FillPlaceholder(t[Kml::Head], "NAME", XmlText(documentName));
+    document += TrackFolder(t, lines);
+    document += PointPlacemarksFolder(t, lines, false);
+    BuildAnimatedKml(program, document);
+    return document;
+}
+
+// The realtime document, written from the parts kept between ticks and the present.
+void WriteRealtimeDocument(Program& program, const std::string& logPath, const std::string& kmlPath,
+                           const std::string& documentName, const std::string& cameraRange) {
+    const KmlTemplateSet& t = program.kmlTemplates;
+    RealtimeKmlCache& cache = program.realtimeKml;
+    cache.update(t, logPath);
+    const std::string head = FillPlaceholder(t[Kml::Head], "NAME", XmlText(documentName));
+    const std::string section = BuildRealtimeSection(program, cameraRange);
+    std::vector<std::string_view> parts{head};
+    cache.trackParts(parts);
+    parts.push_back(section);
+    cache.placemarkParts(parts);
+    parts.insert(parts.end(), {t[Kml::End], "\r\n"});
+    if (!WriteFileAtomically(kmlPath, parts, Durability::Replaced)) throw ConversionFault("cannot write " + kmlPath);
+}
+
+}  // namespace
+
 bool ConvertLogToKml(Program& program, const std::string& logPath, const std::string& kmlPath,
                      const std::string& documentName, bool realtime, const std::string& cameraPath) {
     try {
-        const KmlTemplateSet& t = program.kmlTemplates;
-        const auto lines = ReadLogLines(logPath);
-        std::string document = FillPlaceholder(t[Kml::Head], "NAME", XmlText(documentName));
-        document += TrackFolder(t, lines);
-        std::string camera;
         if (realtime) {
             const CameraView view = BuildCameraDocument(program);
-            camera = view.document;
-            document += BuildRealtimeSection(program, view.range);
+            WriteRealtimeDocument(program, logPath, kmlPath, documentName, view.range);
+            if (!WriteFileAtomically(cameraPath, view.document + "\r\n", Durability::Replaced))
+                throw ConversionFault("cannot write " + cameraPath);
+            return true;
         }
-        document += PointPlacemarksFolder(t, lines, realtime);
-        if (!realtime) BuildAnimatedKml(program, document);
-        document += t[Kml::End];
+        std::string document = OrdinaryDocument(program, logPath, documentName);
+        document += program.kmlTemplates[Kml::End];
         document += "\r\n";
         if (!WriteFileAtomically(kmlPath, document, Durability::Replaced))
             throw ConversionFault("cannot write " + kmlPath);
-        if (realtime && !WriteFileAtomically(cameraPath, camera + "\r\n", Durability::Replaced))
-            throw ConversionFault("cannot write " + cameraPath);
         return true;
     } catch (const std::exception&) {
         ShowMessage(program, "Not able to convert flightlog");

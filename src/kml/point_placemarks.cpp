@@ -82,32 +82,67 @@ std::string DotsFolderOpener(const KmlTemplateSet& t) {
     return InsertBehind(FillPlaceholder(t[Kml::Folder], "NAME", "Flight data"), "Type>check", "HideChildren");
 }
 
-std::string PointPlacemarksFolder(const KmlTemplateSet& t, const std::vector<std::string>& lines,
-                                  bool realtime) {
-    const PointPlacemarkWriter writer(t, false);
-    std::string events;
-    std::string dots;
+PointPlacemarksBuilder::PointPlacemarksBuilder(const KmlTemplateSet& t, bool realtime)
+    : t_(&t), writer_(t, false), realtime_(realtime) {}
+
+void PointPlacemarksBuilder::addTo(Texts& texts, bool eventsOpen, bool dotsOpen,
+                                   const std::string& line, const std::string& previous, bool last) const {
+    const KmlTemplateSet& t = *t_;
     auto addEvent = [&](const LogFields& f, const std::string& code) {
-        if (events.empty()) events = FillPlaceholder(t[Kml::Folder], "NAME", "Special placemarks");
-        writer.eventPin(events, f, code);
+        if (!eventsOpen && texts.events.empty()) texts.events = FillPlaceholder(t[Kml::Folder], "NAME", "Special placemarks");
+        writer_.eventPin(texts.events, f, code);
     };
     auto addDot = [&](const LogFields& f) {
-        if (dots.empty()) dots = DotsFolderOpener(t);
-        writer.dataDot(dots, f);
+        if (!dotsOpen && texts.dots.empty()) texts.dots = DotsFolderOpener(t);
+        writer_.dataDot(texts.dots, f);
     };
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const LogFields f(lines[i]);
-        if (i > 0 && StartsRecordingRun(lines[i])) {
-            addDot(f);
-            addEvent(LogFields(lines[i - 1]), "SO");
-        }
-        std::string code = f[6];
-        if (i + 1 == lines.size() && !realtime && code.rfind("SO", 0) != 0) code = "SO";
-        if (IsEventCode(code)) addEvent(f, code);
-        else addDot(f);
+    const LogFields f(line);
+    if (!previous.empty() && StartsRecordingRun(line)) {
+        // A new run: this line's dot, then the stop of the run before.
+        addDot(f);
+        addEvent(LogFields(previous), "SO");
     }
-    if (!dots.empty()) dots += t[Kml::FolderEnd];
-    return events.empty() ? std::string() : events + dots + t[Kml::FolderEnd];
+    std::string code = f[6];
+    if (last && !realtime_ && code.rfind("SO", 0) != 0) code = "SO";
+    if (IsEventCode(code)) addEvent(f, code);
+    else addDot(f);
+}
+
+void PointPlacemarksBuilder::add(const std::string& line, bool last) {
+    addTo(texts_, !texts_.events.empty(), !texts_.dots.empty(), line, lines_ > 0 ? previousLine_ : "", last);
+    previousLine_ = line;
+    ++lines_;
+}
+
+PointPlacemarksBuilder::Texts PointPlacemarksBuilder::extra(const std::string* extraLine) const {
+    Texts extra;
+    if (extraLine)
+        addTo(extra, !texts_.events.empty(), !texts_.dots.empty(), *extraLine, lines_ > 0 ? previousLine_ : "", true);
+    return extra;
+}
+
+void PointPlacemarksBuilder::pieces(const Texts& extra, std::vector<std::string_view>& out) const {
+    if (texts_.events.empty() && extra.events.empty()) return;  // no event: no folder, no dots
+    const KmlTemplateSet& t = *t_;
+    out.insert(out.end(), {texts_.events, extra.events, texts_.dots, extra.dots});
+    if (!texts_.dots.empty() || !extra.dots.empty()) out.push_back(t[Kml::FolderEnd]);
+    out.push_back(t[Kml::FolderEnd]);
+}
+
+void PointPlacemarksBuilder::finishInto(std::string& out, const std::string* extraLine) const {
+    const Texts more = extra(extraLine);
+    std::vector<std::string_view> parts;
+    pieces(more, parts);
+    for (std::string_view part : parts) out += part;
+}
+
+std::string PointPlacemarksFolder(const KmlTemplateSet& t, const std::vector<std::string>& lines,
+                                  bool realtime) {
+    PointPlacemarksBuilder builder(t, realtime);
+    for (size_t i = 0; i < lines.size(); ++i) builder.add(lines[i], i + 1 == lines.size());
+    std::string out;
+    builder.finishInto(out, nullptr);
+    return out;
 }
 
 }  // namespace flenmark

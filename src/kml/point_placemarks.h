@@ -30,7 +30,37 @@ private:
 bool IsEventCode(const std::string& code);
 
 // The "Special placemarks" folder of an ordinary or realtime conversion, holding the
-// "Flight data" dots at its end; empty when the log has no event at all.
+// "Flight data" dots at its end, built line by line like the track.
+class PointPlacemarksBuilder {
+public:
+    PointPlacemarksBuilder(const KmlTemplateSet& t, bool realtime);
+    // `last`: the log's last line, which an ordinary conversion marks as the stop of the log.
+    void add(const std::string& line, bool last);
+    // Appends the folder (nothing when the log has no event at all): the lines added so far
+    // and, when given, one more last line that is not kept.
+    void finishInto(std::string& out, const std::string* extraLine) const;
+
+    // The placemarks of the extra line, and the folder in parts that point into them and into
+    // what is kept here, so a caller can write it without joining them.
+    struct Texts {
+        std::string events;
+        std::string dots;
+    };
+    Texts extra(const std::string* extraLine) const;
+    void pieces(const Texts& extra, std::vector<std::string_view>& out) const;
+
+private:
+    void addTo(Texts& texts, bool eventsOpen, bool dotsOpen, const std::string& line,
+               const std::string& previous, bool last) const;
+
+    const KmlTemplateSet* t_;
+    PointPlacemarkWriter writer_;
+    bool realtime_;
+    Texts texts_;
+    std::string previousLine_;
+    size_t lines_ = 0;
+};
+
 std::string PointPlacemarksFolder(const KmlTemplateSet& t, const std::vector<std::string>& lines,
                                   bool realtime);
 

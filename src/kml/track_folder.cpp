@@ -30,82 +30,93 @@ int GroundFlag(const LogFields& f) {
     return static_cast<int>(*g);
 }
 
-class TrackBuilder {
-public:
-    explicit TrackBuilder(const KmlTemplateSet& t) : t_(t) {}
-
-    std::string build(const std::vector<std::string>& lines) {
-        size_t i = 0;
-        bool rereading = false;  // a line that closed a piece opens the next one
-        while (i < lines.size()) {
-            const LogFields f(lines[i]);
-            if (f.count() < 12) throw ConversionFault("a log line has 13 fields");
-            if (!rereading && (i == 0 || StartsRecordingRun(lines[i]))) startRun(f);
-            rereading = false;
-            if (takePoint(f)) {
-                ++i;
-            } else {
-                rereading = true;
-            }
-        }
-        track_ += pending_ + t_[Kml::PlacemarkEnd] + t_[Kml::FolderEnd];
-        return track_;
-    }
-
-private:
-    void startRun(const LogFields& f) {
-        if (!track_.empty()) track_ += pending_ + t_[Kml::PlacemarkEnd] + t_[Kml::FolderEnd];
-        pending_.clear();
-        pieceGround_ = GroundFlag(f);
-        track_ += FillPlaceholder(t_[Kml::Folder], "NAME", "FlightLog " + CorrectDatumTijd(f[1]));
-        track_ += PieceOpener(t_, pieceGround_ == 1, false, "");
-    }
-
-    // Adds the point to the open piece; false when the point closed the piece and must be
-    // read again as the first point of the next one.
-    bool takePoint(const LogFields& f) {
-        const int ground = GroundFlag(f);
-        const std::string& code = f[6];
-        const std::string point = PointCoordinates(f[2], f[3], f[4], pieceGround_ == 1);
-        if (ground == pieceGround_) {
-            pending_ += point;
-            if (!justBroken_ && (code == "O" || code == "S")) {
-                warning_ = true;
-            } else if (!justBroken_ && (code == "OE" || code == "SE")) {
-                warning_ = false;
-            } else {
-                justBroken_ = false;
-                return true;
-            }
-        } else {
-            pending_ += point;
-        }
-        if (warning_ && code == "O") warningName_ = "Overspeed!!";
-        if (warning_ && code == "S") warningName_ = "Stall!!";
-        justBroken_ = true;
-        if (ground == 1) warning_ = false;
-        pieceGround_ = ground;
-        track_ += pending_ + t_[Kml::PlacemarkEnd];
-        track_ += PieceOpener(t_, pieceGround_ == 1, warning_, warningName_);
-        pending_.clear();
-        return false;
-    }
-
-    const KmlTemplateSet& t_;
-    std::string track_;
-    std::string pending_;
-    int pieceGround_ = 0;
-    bool warning_ = false;
-    std::string warningName_ = "Overspeed!!";
-    bool justBroken_ = false;
-};
-
 }  // namespace
 
+TrackBuilder::TrackBuilder(const KmlTemplateSet& t) : t_(&t) {}
+
+void TrackBuilder::add(const std::string& line) {
+    const LogFields f(line);
+    if (f.count() < 12) throw ConversionFault("a log line has 13 fields");
+    if (lines_ == 0 || StartsRecordingRun(line)) startRun(f);
+    ++lines_;
+    // A point that closes a piece opens the next one as well.
+    if (!takePoint(f)) takePoint(f);
+}
+
+std::string TrackBuilder::opener() const { return FillPlaceholder((*t_)[Kml::Folder], "NAME", "Flight"); }
+
+std::string TrackBuilder::rest(const std::string* extraLine) const {
+    if (lines_ == 0 && !extraLine) throw ConversionFault("empty log");
+    std::string out;
+    if (extraLine) {
+        // The extra line goes through a copy of the state; only its own text is new.
+        TrackBuilder copy = *this;
+        copy.track_.clear();
+        copy.add(*extraLine);
+        out = std::move(copy.track_);
+        out += copy.pending_;
+    } else {
+        out = pending_;
+    }
+    out += (*t_)[Kml::PlacemarkEnd];
+    out += (*t_)[Kml::FolderEnd];
+    out += (*t_)[Kml::FolderEnd];
+    return out;
+}
+
+void TrackBuilder::finishInto(std::string& out, const std::string* extraLine) const {
+    const std::string tail = rest(extraLine);
+    out += opener();
+    out += track_;
+    out += tail;
+}
+
+void TrackBuilder::startRun(const LogFields& f) {
+    const KmlTemplateSet& t = *t_;
+    if (lines_ > 0) {
+        track_ += pending_;
+        track_ += t[Kml::PlacemarkEnd];
+        track_ += t[Kml::FolderEnd];
+    }
+    pending_.clear();
+    pieceGround_ = GroundFlag(f);
+    track_ += FillPlaceholder(t[Kml::Folder], "NAME", "FlightLog " + CorrectDatumTijd(f[1]));
+    track_ += PieceOpener(t, pieceGround_ == 1, false, "");
+}
+
+bool TrackBuilder::takePoint(const LogFields& f) {
+    const int ground = GroundFlag(f);
+    const std::string& code = f[6];
+    const std::string point = PointCoordinates(f[2], f[3], f[4], pieceGround_ == 1);
+    pending_ += point;
+    if (ground == pieceGround_) {
+        if (!justBroken_ && (code == "O" || code == "S")) {
+            warning_ = true;
+        } else if (!justBroken_ && (code == "OE" || code == "SE")) {
+            warning_ = false;
+        } else {
+            justBroken_ = false;
+            return true;
+        }
+    }
+    if (warning_ && code == "O") warningName_ = "Overspeed!!";
+    if (warning_ && code == "S") warningName_ = "Stall!!";
+    justBroken_ = true;
+    if (ground == 1) warning_ = false;
+    pieceGround_ = ground;
+    track_ += pending_;
+    track_ += (*t_)[Kml::PlacemarkEnd];
+    track_ += PieceOpener(*t_, pieceGround_ == 1, warning_, warningName_);
+    pending_.clear();
+    return false;
+}
+
 std::string TrackFolder(const KmlTemplateSet& t, const std::vector<std::string>& lines) {
-    if (lines.empty()) throw ConversionFault("empty log");
-    return FillPlaceholder(t[Kml::Folder], "NAME", "Flight") + TrackBuilder(t).build(lines) +
-           t[Kml::FolderEnd];
+    TrackBuilder builder(t);
+    for (const std::string& line : lines) builder.add(line);
+    std::string out;
+    builder.finishInto(out, nullptr);
+    return out;
 }
 
 }  // namespace flenmark

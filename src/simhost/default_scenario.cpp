@@ -62,7 +62,7 @@ at 224 set stall 0
 at 230 ramp hdg 60 over 20
 # Base leg, descending, glideslope alive and showing high
 at 300 ramp hdg 150 over 20
-at 300 set vs -820
+at 300 set vs -814
 at 300 set flaps 20
 at 300 set gsalive 1
 at 300 ramp gs 140 over 30
@@ -74,27 +74,27 @@ at 330 ramp hdg 240 over 20
 at 340 set loc 0
 at 350 set gsneedle 0
 at 355 set outer 1
-at 358 set gear 1
-at 360 set outer 0
-at 362 set flaps 50
-at 368 set flaps 100
-at 372 set gsneedle -90
-at 378 set gsneedle 5
-at 383 set loc 100
-at 388 set loc 0
-at 393 set middle 1
-at 395 set autobrake 2
-at 397 set middle 0
+at 358 set outer 0
+at 361 set gear 1
+at 366 set flaps 50
+at 371 set flaps 100
+at 376 set gsneedle -90
+at 381 set gsneedle 5
+at 386 set loc 100
+at 391 set loc 0
+at 396 set middle 1
+at 398 set autobrake 2
+at 400 set middle 0
 at 402 set inner 1
-at 405 set inner 0
+at 406 set inner 0
 # Flare and touchdown at 312 ft/min
-at 405 set vs -311.6
-at 414 set onground 1
-at 414 set gsalive 0
-at 417 set spoilers 1
-at 415 ramp gs 20 over 25
-at 415 ramp ias 20 over 25
-at 415 ramp tas 20 over 25
+at 406 set vs -311.6
+at 416 set onground 1
+at 416 set gsalive 0
+at 421 set spoilers 1
+at 417 ramp gs 20 over 25
+at 417 ramp ias 20 over 25
+at 417 ramp tas 20 over 25
 # Roll-out and taxi off
 at 440 set spoilers 0
 at 445 set flaps 0

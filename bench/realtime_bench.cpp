@@ -1,0 +1,97 @@
+// One connected tick with realtime on and TCAS ALL with 40 aircraft, by log length.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <thread>
+
+#include "app/main_tick.h"
+#include "app/startup.h"
+#include "bench_support.h"
+#include "platform/posix_ipc_transport.h"
+#include "realtime/realtime_control.h"
+#include "recorder/logging_control.h"
+#include "recorder/realtime_text.h"
+#include "simhost/flight_state.h"
+#include "simhost/host_server.h"
+#include "simlink/ai_traffic.h"
+#include "simlink/fsuipc_client.h"
+
+namespace {
+
+using namespace flenmark;
+using namespace flenmark::bench;
+
+// A host flying a circle with 40 aircraft around, on its own thread.
+struct Host {
+    Host() {
+        char dir[] = "/tmp/flenmark-bench-run-XXXXXX";
+        runtime = mkdtemp(dir);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        state.latDeg = 52.3;
+        state.lonDeg = 4.76;
+        state.onGround = 0;
+        state.altFt = 3000;
+        state.groundSpeedKt = 140;
+        state.headingDeg = 90;
+        for (int i = 0; i < 40; ++i)
+            state.traffic[i] = {1000 + i, 52.3 + i * 0.01, 4.7, 2000.0 + i * 100, 90, 250, 0, "KLM" + std::to_string(i)};
+        state.writeTo(table);
+        server.setIdentity(0x19980005, 0xFADE0008);
+        std::string error;
+        server.start("UIPCMAIN", error);
+        thread = std::thread([this] {
+            while (!stop) server.poll(5);
+        });
+    }
+    ~Host() {
+        stop = true;
+        thread.join();
+        server.stop();
+        std::filesystem::remove_all(runtime);
+    }
+    std::string runtime;
+    simhost::FlightState state;
+    simhost::OffsetTable table;
+    simhost::HostServer server{table};
+    std::atomic<bool> stop{false};
+    std::thread thread;
+};
+
+void BM_RealtimeTick(benchmark::State& state) {
+    Host host;
+    BenchFolders folders;
+    SteppedClock clock;
+    NullDialogs dialogs;
+    NullShell shell;
+    NullUi ui;
+    PosixIpcTransport transport;
+    FsuipcClient link(transport);
+    Program program(Services{clock, folders, dialogs, shell, ui, link});
+    StartUp(program, "2.5");
+    // Written after start-up, which empties a log as old as this one.
+    WriteLines(folders.data("Flightlog.txt"), static_cast<int>(state.range(0)), 1, true);
+    MainTick(program);  // connects
+    MainTick(program);
+    program.TCASMode = kTcasAll;
+    ToggleRealtime(program);
+    for (auto _ : state) {
+        clock.tick();
+        GetAI(program);
+        MainTick(program);
+    }
+    if (!program.Realtime) state.SkipWithError("realtime switched off");
+    state.counters["kml_bytes"] = static_cast<double>(std::filesystem::file_size(folders.data("Realtime.kml")));
+}
+BENCHMARK(BM_RealtimeTick)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+// Keeping "Realtime.txt" the log plus the current sample, by log length.
+void BM_RealtimeTextUpkeep(benchmark::State& state) {
+    BenchFolders folders;
+    WriteLines(folders.data("Flightlog.txt"), static_cast<int>(state.range(0)), 1, true);
+    RealtimeTextState text;
+    const std::string line = SyntheticLine(999999, false);
+    for (auto _ : state) UpdateRealtimeText(folders.data("Flightlog.txt"), folders.data("Realtime.txt"), line, text);
+}
+BENCHMARK(BM_RealtimeTextUpkeep)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

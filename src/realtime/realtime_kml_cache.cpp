@@ -1,0 +1,101 @@
+#include "realtime/realtime_kml_cache.h"
+
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "app/number_text.h"
+
+namespace flenmark {
+namespace {
+
+std::string ReadRange(const std::string& path, uint64_t from, uint64_t size) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw ConversionFault("cannot read " + path);
+    in.seekg(static_cast<std::streamoff>(from));
+    std::string bytes(size, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    return bytes;
+}
+
+}  // namespace
+
+void RealtimeKmlCache::reset() {
+    templates_ = nullptr;
+    track_.reset();
+    placemarks_.reset();
+}
+
+void RealtimeKmlCache::start(const KmlTemplateSet& t, const std::string& logPath) {
+    templates_ = &t;
+    path_ = logPath;
+    settledBytes_ = 0;
+    lastSettledRaw_.clear();
+    current_.clear();
+    track_.emplace(t);
+    placemarks_.emplace(t, true);
+}
+
+bool RealtimeKmlCache::stillValid(const std::string& logPath, uint64_t size) const {
+    if (!track_ || logPath != path_ || size < settledBytes_) return false;
+    if (lastSettledRaw_.empty()) return true;
+    const uint64_t at = settledBytes_ - lastSettledRaw_.size();
+    return ReadRange(logPath, at, lastSettledRaw_.size()) == lastSettledRaw_;
+}
+
+void RealtimeKmlCache::update(const KmlTemplateSet& t, const std::string& logPath) {
+    struct stat st {};
+    if (::stat(logPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw ConversionFault("cannot read the log");
+    const uint64_t size = static_cast<uint64_t>(st.st_size);
+    if (templates_ != &t || static_cast<uint64_t>(st.st_ino) != inode_ || !stillValid(logPath, size)) {
+        start(t, logPath);
+        inode_ = static_cast<uint64_t>(st.st_ino);
+    }
+    const std::string fresh = ReadRange(logPath, settledBytes_, size - settledBytes_);
+    // Lines with their ends; the last non-empty one is the current sample.
+    std::vector<std::pair<size_t, size_t>> lines;  // start, length with the line end
+    for (size_t at = 0; at < fresh.size();) {
+        size_t end = fresh.find('\n', at);
+        end = end == std::string::npos ? fresh.size() : end + 1;
+        lines.emplace_back(at, end - at);
+        at = end;
+    }
+    while (!lines.empty() && fresh.find_first_not_of("\r\n", lines.back().first) >= lines.back().first + lines.back().second)
+        lines.pop_back();
+    if (lines.empty()) {
+        if (current_.empty()) throw ConversionFault("the log is empty");
+        return;  // nothing new: last tick's parts stand
+    }
+    try {
+        for (size_t i = 0; i + 1 < lines.size(); ++i) {
+            const std::string raw = fresh.substr(lines[i].first, lines[i].second);
+            const std::string line = raw.substr(0, raw.find_first_of("\r\n"));
+            if (!line.empty()) {
+                track_->add(line);
+                placemarks_->add(line, false);
+            }
+            settledBytes_ += raw.size();
+            lastSettledRaw_ = raw;
+        }
+    } catch (...) {
+        reset();
+        throw;
+    }
+    const std::string last = fresh.substr(lines.back().first, lines.back().second);
+    current_ = last.substr(0, last.find_first_of("\r\n"));
+    if (LogFields(current_).count() < 12) throw ConversionFault("a log line is short");
+    trackOpener_ = track_->opener();
+    trackRest_ = track_->rest(&current_);
+    currentPlacemarks_ = placemarks_->extra(&current_);
+}
+
+void RealtimeKmlCache::trackParts(std::vector<std::string_view>& out) const {
+    out.insert(out.end(), {trackOpener_, track_->closedPieces(), trackRest_});
+}
+
+void RealtimeKmlCache::placemarkParts(std::vector<std::string_view>& out) const {
+    placemarks_->pieces(currentPlacemarks_, out);
+}
+
+}  // namespace flenmark
