@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/settings.h"
+#include "app/tcas_display.h"
 #include "app/view_models.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -103,6 +104,7 @@ struct Program {
     LastLine lastLine;
 
     MainWindowView mainView;
+    TcasView tcasView;
     StatusWindowView statusView;
 };
 

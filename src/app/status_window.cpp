@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/messages.h"
 #include "app/number_text.h"
 #include "app/program.h"
 
@@ -22,6 +23,13 @@ void UpdateStatusWindow(Program& program) {
     } catch (const ConversionFault&) {
         // A value out of range: the labels keep what they showed.
     }
+}
+
+bool ToggleStatusOnTop(Program& program) {
+    program.StatusOnTop = !program.StatusOnTop;
+    ShowMessage(program, program.StatusOnTop ? "Aircraft status window set always on top."
+                                             : "Aircraft status always on top disabled.");
+    return program.StatusOnTop;
 }
 
 }  // namespace flenmark

@@ -14,6 +14,8 @@
 #include "recorder/logging_control.h"
 #include "simlink/connection.h"
 #include "ui/app_icon.h"
+#include "ui/options_dialog.h"
+#include "ui/window_flags.h"
 
 namespace flenmark::ui {
 namespace {
@@ -78,6 +80,35 @@ QPushButton* MainWindow::addButton(const QString& name, const QString& caption,
     return b;
 }
 
+QPushButton* MainWindow::addWindowButton(const QString& name, const QString& caption,
+                                         const QString& tooltip, void (MainWindow::*open)()) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    if (!tooltip.isEmpty()) b->setToolTip(tooltip);
+    b->setProperty("available", true);
+    connect(b, &QPushButton::clicked, this, [this, open] { (this->*open)(); });
+    buttons_[name] = b;
+    return b;
+}
+
+void MainWindow::openTcasWindow() {
+    if (!program_ || program_->TCASWindowOpen) return;
+    tcas_ = std::make_unique<TcasWindow>(*program_, windowIcon());
+    tcas_->show();
+}
+
+void MainWindow::openStatusWindow() {
+    if (!program_ || program_->StatusWindowOpen) return;
+    status_ = std::make_unique<StatusWindow>(*program_, windowIcon());
+    status_->show();
+}
+
+void MainWindow::openOptions() {
+    if (!program_) return;
+    OptionsDialog(*program_, this).exec();
+    render();
+}
+
 QLabel* MainWindow::addLabel(const QString& name) {
     auto* l = new QLabel;
     l->setObjectName(name);
@@ -117,9 +148,9 @@ void MainWindow::buildLayout() {
         addButton("btn_Convert", "View flight in Google Earth", "Convert your flight to see it in Google Earth!", [](Program& p) { ConvertFlightLogCommand(p); }),
         addButton("btn_savedlogs", "Open SavedLogs folder", "Open the folder where your saved logs are saved", [](Program& p) { OpenSavedTracksFolder(p); })}, 2));
     column->addWidget(Group("Windows and options", {
-        addButton("btn_indicator", "Open indicator", "Open the aircraft status indicator window", nullptr),
-        addButton("btn_TCAS", "Open TCAS", "Open the TCAS window", nullptr),
-        addButton("btn_Options", "Options...", "", nullptr),
+        addWindowButton("btn_indicator", "Open indicator", "Open the aircraft status indicator window", &MainWindow::openStatusWindow),
+        addWindowButton("btn_TCAS", "Open TCAS", "Open the TCAS window", &MainWindow::openTcasWindow),
+        addWindowButton("btn_Options", "Options...", "", &MainWindow::openOptions),
         addButton("btn_ToggleOnTop", "Toggle always on top", "", [](Program& p) { ToggleMainOnTop(p); }),
         addButton("btn_Manual", "Open manual", "", [](Program& p) { OpenManual(p); }),
         addButton("btn_Website", "Open website", "", [](Program& p) { OpenWebsite(p); })}, 3));
@@ -156,18 +187,24 @@ void MainWindow::render() {
 
 void MainWindow::runAndRender(void (*action)(Program&)) {
     if (program_) action(*program_);
-    render();
+    renderAll();
 }
 
 void MainWindow::tick() {
     if (program_) MainTick(*program_);
+    renderAll();
+}
+
+void MainWindow::renderAll() {
     render();
+    if (status_ && program_ && program_->StatusWindowOpen) status_->render();
+    if (tcas_ && program_ && program_->TCASWindowOpen) tcas_->render();
 }
 
 void MainWindow::restartMessageTimer() { timer2_.start(); }
 
 void MainWindow::restartStatusMessageTimer() {
-    // The status window owns its event line timer; until it is open nothing waits here.
+    if (status_ && program_ && program_->StatusWindowOpen) status_->restartEventTimer();
 }
 
 void MainWindow::refresh() {
@@ -183,12 +220,7 @@ void MainWindow::restoreFromTray() {
     if (program_) program_->mainView.minimized = false;
 }
 
-void MainWindow::setOnTop(bool onTop) {
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (visible) show();
-}
+void MainWindow::setOnTop(bool onTop) { SetStaysOnTop(*this, onTop); }
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
@@ -214,13 +246,21 @@ void MainWindow::onMinimized() {
 }
 
 void MainWindow::showProgramInTray() {
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) return;  // stay minimised on the task bar
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Without a notification area the window stays minimised on the task bar.
+        if (!trayMissingReported_ && program_)
+            ShowMessage(*program_, "No system tray found: the window stays on the task bar.");
+        trayMissingReported_ = true;
+        return;
+    }
     tray_.show();
     hide();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     tray_.hide();
+    if (tcas_) tcas_->close();
+    if (status_) status_->close();
     event->accept();
     QApplication::quit();
 }

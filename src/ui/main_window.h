@@ -7,8 +7,12 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <memory>
+
 #include "app/program.h"
 #include "platform/ui_hooks.h"
+#include "ui/status_window.h"
+#include "ui/tcas_window.h"
 
 namespace flenmark::ui {
 
@@ -25,6 +29,8 @@ public:
     void render();
     // One main tick, as Timer1 runs it.
     void tick();
+    // Draws this window and the open cockpit windows.
+    void renderAll();
 
     void restartMessageTimer() override;
     void restartStatusMessageTimer() override;
@@ -32,6 +38,12 @@ public:
     void refresh() override;
 
     QPushButton* button(const QString& name) const { return buttons_.value(name); }
+    TcasWindow* tcasWindow() const { return tcas_.get(); }
+    StatusWindow* statusWindow() const { return status_.get(); }
+    // The buttons that open the other windows.
+    void openTcasWindow();
+    void openStatusWindow();
+    void openOptions();
     QTimer& timer1() { return timer1_; }
     QTimer& timer2() { return timer2_; }
 
@@ -42,6 +54,8 @@ protected:
 private:
     QPushButton* addButton(const QString& name, const QString& caption, const QString& tooltip,
                            void (*action)(Program&));
+    QPushButton* addWindowButton(const QString& name, const QString& caption, const QString& tooltip,
+                                 void (MainWindow::*open)());
     QLabel* addLabel(const QString& name);
     void buildLayout();
     void runAndRender(void (*action)(Program&));
@@ -56,6 +70,9 @@ private:
     QTimer timer2_;
     QSystemTrayIcon tray_;
     bool minimizing_ = false;
+    bool trayMissingReported_ = false;
+    std::unique_ptr<TcasWindow> tcas_;
+    std::unique_ptr<StatusWindow> status_;
 };
 
 }  // namespace flenmark::ui

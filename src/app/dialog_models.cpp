@@ -1,0 +1,54 @@
+#include "app/dialog_models.h"
+
+#include "app/program.h"
+#include "app/settings_store.h"
+
+namespace flenmark {
+
+std::vector<ParameterBox> LoadParameterBoxes(const Settings& settings) {
+    std::vector<ParameterBox> boxes;
+    for (const SettingsKey& key : SettingsTable())
+        if (key.dialogPreset) boxes.push_back({&key, SettingValueText(settings, key, '.')});
+    return boxes;
+}
+
+std::vector<ParameterBox> PresetParameterBoxes() {
+    std::vector<ParameterBox> boxes;
+    for (const SettingsKey& key : SettingsTable())
+        if (key.dialogPreset) boxes.push_back({&key, key.dialogPreset});
+    return boxes;
+}
+
+void ApplyParameterBoxes(Program& program, const std::vector<ParameterBox>& boxes) {
+    for (const ParameterBox& box : boxes)
+        SetSettingFromText(program.settings, *box.key, NormaliseDialogValue(box.text, *box.key));
+    SaveSettings(program);
+}
+
+bool ConfirmParameterReset(Program& program) {
+    return program.services.dialogs.askYesNo("Reset settings", "Are you sure you want to reset your settings?");
+}
+
+OptionsValues LoadOptions(const Settings& s) {
+    return {s.XPlane, s.MinUpdate, s.Update, s.XPlanePath, s.XPUIPC};
+}
+
+void ApplyOptions(Program& program, const OptionsValues& v) {
+    Settings& s = program.settings;
+    s.XPlane = v.xplane;
+    s.MinUpdate = v.minUpdate;
+    s.Update = v.update;
+    s.XPUIPC = v.xpuipc;
+    s.XPlanePath = v.xplanePath;
+    SaveSettings(program);
+}
+
+bool BrowseXPlaneFolder(Program& program) {
+    const auto folder = program.services.dialogs.chooseFolder("Locate plugins folder...");
+    if (!folder) return false;
+    program.settings.XPlane = true;
+    program.settings.XPlanePath = *folder;
+    return true;
+}
+
+}  // namespace flenmark

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/settings.h"
+
+namespace flenmark {
+
+struct Program;
+
+// The logging-parameters dialog: one text box per numeric key.
+struct ParameterBox {
+    const SettingsKey* key;
+    std::string text;
+};
+
+// The boxes with the current values, in table order.
+std::vector<ParameterBox> LoadParameterBoxes(const Settings& settings);
+// The boxes with the dialog's presets (its Reset button).
+std::vector<ParameterBox> PresetParameterBoxes();
+// OK: every box, normalised, into the settings, then saved.
+void ApplyParameterBoxes(Program& program, const std::vector<ParameterBox>& boxes);
+// Reset asks first.
+bool ConfirmParameterReset(Program& program);
+
+// The options dialog's five settings.
+struct OptionsValues {
+    bool xplane = false;
+    bool minUpdate = true;
+    bool update = true;
+    std::string xplanePath;
+    std::string xpuipc;
+};
+
+OptionsValues LoadOptions(const Settings& settings);
+// OK: the values into the settings, then saved.
+void ApplyOptions(Program& program, const OptionsValues& values);
+
+// "Browse...": asks for the X-Plane plugins folder and keeps it; true when one was chosen.
+bool BrowseXPlaneFolder(Program& program);
+
+}  // namespace flenmark

@@ -1,0 +1,94 @@
+#include "ui/options_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/dialog_models.h"
+#include "ui/parameters_dialog.h"
+
+namespace flenmark::ui {
+namespace {
+
+QCheckBox* Check(const char* name, const char* caption, const char* tip) {
+    auto* c = new QCheckBox(caption);
+    c->setObjectName(name);
+    c->setToolTip(tip);
+    return c;
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(Program& program, QWidget* parent) : QDialog(parent), program_(program) {
+    setObjectName("frmOptions");
+    setWindowTitle("Options");
+    if (parent) setWindowIcon(parent->windowIcon());
+    auto* column = new QVBoxLayout(this);
+    auto* updates = new QGroupBox("Flenmark automatic update settings");
+    updates->setObjectName("Frame2");
+    auto* u = new QVBoxLayout(updates);
+    update_ = Check("Check3", "Install updates", "Check this box to automatically let the Flenmark upgrade itself when a new version becomes available");
+    minUpdate_ = Check("Check2", "Download and install minor updates too", "Check this box to let the Flenmark download all available updates, also minor ones. Uncheck this box to let the Flenmark only download and install major updates.");
+    u->addWidget(update_);
+    u->addWidget(minUpdate_);
+    column->addWidget(updates);
+    auto* xp = new QGroupBox("X-Plane (XPUIPC) settings");
+    xp->setObjectName("Frame1");
+    auto* x = new QVBoxLayout(xp);
+    xplane_ = Check("Check1", "Enable XPUIPC downloading and installing", "Check this box to enable the Flenmark to download and install the XPUIPC module for X-Plane. Make sure the text box above is filled with the X-Plane plugins folder, click Browse... for more instructions");
+    x->addWidget(xplane_);
+    auto* pathRow = new QHBoxLayout;
+    path_ = new QLineEdit;
+    path_->setObjectName("txtXPlanePath");
+    path_->setToolTip("The X-Plane plugins folder");
+    auto* browse = new QPushButton("Browse...");
+    browse->setObjectName("Command1");
+    browse->setToolTip("Click here to locate the X-Plane plugins folder");
+    pathRow->addWidget(path_);
+    pathRow->addWidget(browse);
+    x->addLayout(pathRow);
+    auto* versionRow = new QHBoxLayout;
+    auto* versionCaption = new QLabel("Current XPUIPC version:");
+    versionCaption->setObjectName("Label24");
+    xpuipc_ = new QLabel;
+    xpuipc_->setObjectName("lblXPUIPC");
+    xpuipc_->setToolTip("The current XPUIPC version installed");
+    versionRow->addWidget(versionCaption);
+    versionRow->addWidget(xpuipc_, 1);
+    x->addLayout(versionRow);
+    column->addWidget(xp);
+    auto* parameters = new QPushButton("Logging parameters...");
+    parameters->setObjectName("Command2");
+    column->addWidget(parameters);
+    auto* buttons = new QDialogButtonBox;
+    auto* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    ok->setObjectName("btnOK");
+    auto* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    cancel->setObjectName("btnCancel");
+    column->addWidget(buttons);
+    connect(browse, &QPushButton::clicked, this, [this] {
+        xplane_->setChecked(true);
+        if (BrowseXPlaneFolder(program_)) load();
+    });
+    connect(parameters, &QPushButton::clicked, this, [this] { ParametersDialog(program_, this).exec(); });
+    connect(ok, &QPushButton::clicked, this, [this] {
+        ApplyOptions(program_, {xplane_->isChecked(), minUpdate_->isChecked(), update_->isChecked(),
+                                path_->text().toStdString(), xpuipc_->text().toStdString()});
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    load();
+}
+
+void OptionsDialog::load() {
+    const OptionsValues v = LoadOptions(program_.settings);
+    if (v.xplane) xplane_->setChecked(true);
+    if (v.minUpdate) minUpdate_->setChecked(true);
+    if (v.update) update_->setChecked(true);
+    xpuipc_->setText(QString::fromStdString(v.xpuipc));
+    path_->setText(QString::fromStdString(v.xplanePath));
+}
+
+}  // namespace flenmark::ui

@@ -1,0 +1,132 @@
+#include "ui/tcas_window.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "app/tcas_display.h"
+#include "ui/window_flags.h"
+
+namespace flenmark::ui {
+namespace {
+
+// The four symbol looks: hollow black; white, yellow and red with a black outline.
+QBrush SymbolFill(int16_t traffic) {
+    switch (traffic) {
+        case 2: return QBrush(Qt::white);
+        case 3: return QBrush(QColor(255, 215, 0));
+        case 4: return QBrush(QColor(230, 0, 0));
+        default: return Qt::NoBrush;
+    }
+}
+
+void DrawDiamond(QPainter& p, int cx, int cy, int16_t traffic) {
+    QPolygon diamond({QPoint(cx, cy - 4), QPoint(cx + 4, cy), QPoint(cx, cy + 4), QPoint(cx - 4, cy)});
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(SymbolFill(traffic));
+    p.drawPolygon(diamond);
+}
+
+}  // namespace
+
+ScopeWidget::ScopeWidget(const Program& program, QWidget* parent) : QWidget(parent), program_(program) {
+    setObjectName("imgTCASTable");
+    setFixedSize(kScopeSize, kScopeSize);
+}
+
+void ScopeWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int c = kScopeSize / 2;
+    p.setPen(QPen(QColor(90, 110, 90), 1));
+    p.setBrush(QColor(205, 218, 200));
+    p.drawEllipse(QPoint(c, c), c - 1, c - 1);
+    p.setPen(QPen(QColor(120, 140, 120), 1, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPoint(c, c), c / 2, c / 2);  // half the range
+    // Own aircraft, nose up.
+    QPainterPath own;
+    own.moveTo(c, c - 7);
+    own.lineTo(c + 5, c + 6);
+    own.lineTo(c, c + 3);
+    own.lineTo(c - 5, c + 6);
+    own.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 60, 140));
+    p.drawPath(own);
+    QFont font("Arial Rounded MT Bold");
+    font.setPixelSize(9);
+    p.setFont(font);
+    for (const TcasTarget& t : program_.tcasView.targets) {
+        DrawDiamond(p, t.x, t.y, t.traffic);
+        const QString caption = QString::fromStdString(t.caption);
+        const int width = p.fontMetrics().horizontalAdvance(caption);
+        p.setPen(Qt::black);
+        p.drawText(t.x - width / 2, t.y - 5, caption);
+    }
+}
+
+TcasWindow::TcasWindow(Program& program, const QIcon& icon) : program_(program) {
+    setObjectName("frmTCAS");
+    setWindowTitle("TCAS");
+    setWindowIcon(icon);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* frame = new QGroupBox("TCAS and TCAS operations");
+    frame->setObjectName("Frame3");
+    auto* grid = new QGridLayout(frame);
+    scope_ = new ScopeWidget(program_);
+    grid->addWidget(scope_, 0, 0, 1, 2, Qt::AlignCenter);
+    mode_ = new QLabel;
+    mode_->setObjectName("Label11");
+    range_ = new QLabel;
+    range_->setObjectName("Label10");
+    grid->addWidget(mode_, 1, 0);
+    grid->addWidget(range_, 1, 1, Qt::AlignRight);
+    auto add = [&](const char* name, const char* caption, const char* tip, void (*action)(Program&), int row, int col) {
+        auto* b = new QPushButton(caption);
+        b->setObjectName(name);
+        b->setToolTip(tip);
+        connect(b, &QPushButton::clicked, this, [this, action] { run(action); });
+        grid->addWidget(b, row, col);
+    };
+    add("btn_ToggleTCAS", "Cycle TCAS modes", "Cycle TCAS modes (OFF, ABV, BLW, NRM, ALL)", [](Program& p) { CycleTCASMode(p); }, 2, 0);
+    add("Command1", "Toggle always on top", "Toggle always on top for this window", [](Program& p) { ToggleTCASOnTop(p); }, 2, 1);
+    add("btn_zoomin", "Zoom in", "Zoom in on the TCAS", [](Program& p) { ZoomIn(p); }, 3, 0);
+    add("btn_zoomout", "Zoom out", "Zoom out on the TCAS", [](Program& p) { ZoomOut(p); }, 3, 1);
+    auto* outer = new QHBoxLayout(this);
+    outer->addWidget(frame);
+    timer_.setInterval(1000);
+    connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+    program_.TCASWindowOpen = true;
+    timer_.start();
+    render();
+}
+
+void TcasWindow::run(void (*action)(Program&)) {
+    action(program_);
+    render();
+}
+
+void TcasWindow::tick() {
+    TcasTimerTick(program_);
+    render();
+}
+
+void TcasWindow::render() {
+    mode_->setText(QString::fromStdString(TcasModeText(program_.TCASMode)));
+    range_->setText(QString::fromStdString(TcasRangeText(program_.TCASRange)));
+    SetStaysOnTop(*this, program_.TCASOnTop);
+    scope_->update();
+}
+
+void TcasWindow::closeEvent(QCloseEvent* event) {
+    timer_.stop();
+    program_.TCASWindowOpen = false;
+    program_.tcasView.targets.clear();
+    event->accept();
+}
+
+}  // namespace flenmark::ui

@@ -1,0 +1,118 @@
+#include "app/tcas_display.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fakes.h"
+
+namespace flenmark {
+namespace {
+
+using testing::TestProgram;
+
+TEST(TcasDisplay, CyclingWhileNotConnectedStaysOff) {
+    TestProgram t;
+    t.program.TCASMode = 3;
+    CycleTCASMode(t.program);
+    EXPECT_EQ(t.program.TCASMode, 0);
+    t.program.Connected = true;
+    std::vector<std::string> seen;
+    for (int i = 0; i < 5; ++i) {
+        CycleTCASMode(t.program);
+        seen.push_back(TcasModeText(t.program.TCASMode));
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"ABV", "BLW", "NRM", "ALL", "OFF"}));
+}
+
+TEST(TcasDisplay, ZoomStepsAndLimits) {
+    TestProgram t;
+    std::vector<int> in, out;
+    for (int i = 0; i < 5; ++i) {
+        ZoomIn(t.program);
+        in.push_back(t.program.TCASRange);
+    }
+    for (int i = 0; i < 5; ++i) {
+        ZoomOut(t.program);
+        out.push_back(t.program.TCASRange);
+    }
+    EXPECT_EQ(in, (std::vector<int>{15, 10, 5, 5, 5}));
+    EXPECT_EQ(out, (std::vector<int>{10, 15, 20, 40, 40}));
+    EXPECT_EQ(TcasRangeText(t.program.TCASRange), "40NM");
+}
+
+struct ScopeCase {
+    const char* name;
+    double lat, lon;
+    const char* position;
+};
+
+class ScopePositionTest : public ::testing::TestWithParam<ScopeCase> {};
+
+// Own aircraft at 52 N 4 E heading east, 20 NM range on a 145-pixel scope (centre 73,73).
+TEST_P(ScopePositionTest, HeadingUp) {
+    TestProgram t;
+    t.program.telemetry.LatText = "52";
+    t.program.telemetry.LonText = "4";
+    t.program.telemetry.HDGText = "90";
+    EXPECT_EQ(ScopePosition(t.program, GetParam().lat, GetParam().lon), GetParam().position);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, ScopePositionTest,
+    ::testing::Values(ScopeCase{"AheadDueEast", 52, 4.2706, "72:36"},    // 10 NM ahead: above the centre
+                      ScopeCase{"DueNorthIsLeft", 52.1664, 4, "36:72"},  // 10 NM north: to the left
+                      ScopeCase{"DueSouthIsRight", 51.8336, 4, "108:72"},
+                      ScopeCase{"OnTheRangeRing", 52.3328, 4, "0:72"},
+                      ScopeCase{"OwnPosition", 52, 4, "72:72"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(TcasDisplay, UnknownOwnPositionGivesTheCornerAndAMessage) {
+    TestProgram t;
+    EXPECT_EQ(ScopePosition(t.program, 52, 4), "0:0");
+    EXPECT_EQ(t.program.mainView.label7.text, "Unable to calculate X and Y pos for TCAS.");
+}
+
+TEST(TcasDisplay, TimerDrawsShownTrafficWithCaptionsAndReadsNothingWhenOff) {
+    TestProgram t;
+    int result = 0;
+    t.link.OpenLink(0, result);
+    t.program.Connected = true;
+    t.program.telemetry.LatText = "52";
+    t.program.telemetry.LonText = "4";
+    t.program.telemetry.HDGText = "0";
+    t.program.telemetry.AltText = "1000";
+    TcasTimerTick(t.program);
+    EXPECT_EQ(t.link.exchanges, 0);  // OFF: no traffic read
+    // A slot 1 NM north, 1250 ft above; another 40 ft below.
+    auto slot = [&](int i, int32_t id, float lat, float alt) {
+        const uint32_t base = 0xF080 + 40 * i;
+        t.link.poke<int32_t>(base, id);
+        t.link.poke<float>(base + 4, lat);
+        t.link.poke<float>(base + 8, 4.0f);
+        t.link.poke<float>(base + 12, alt);
+    };
+    slot(0, 7, 52.0166f, 2250.0f);
+    slot(1, 8, 52.0166f, 960.0f);
+    t.program.TCASMode = 4;
+    TcasTimerTick(t.program);
+    ASSERT_EQ(t.program.tcasView.targets.size(), 2u);
+    EXPECT_EQ(t.program.tcasView.targets[0].caption, "+12");
+    EXPECT_EQ(t.program.tcasView.targets[0].traffic, 2);  // 1 NM, but more than 1200 ft
+    EXPECT_EQ(t.program.tcasView.targets[1].caption, "-1");
+    EXPECT_EQ(t.program.tcasView.targets[1].traffic, 4);
+    EXPECT_EQ(t.program.tcasView.targets[0].x, 72);
+    EXPECT_LT(t.program.tcasView.targets[0].y, 72);  // ahead is up
+    t.program.TCASMode = 0;
+    TcasTimerTick(t.program);
+    EXPECT_TRUE(t.program.tcasView.targets.empty());
+}
+
+TEST(TcasDisplay, OnTopTogglesWithItsMessages) {
+    TestProgram t;
+    EXPECT_TRUE(ToggleTCASOnTop(t.program));
+    EXPECT_EQ(t.program.mainView.label7.text, "TCAS window set always on top.");
+    EXPECT_FALSE(ToggleTCASOnTop(t.program));
+    EXPECT_EQ(t.program.mainView.label7.text, "TCAS always on top disabled.");
+}
+
+}  // namespace
+}  // namespace flenmark
