@@ -1,0 +1,81 @@
+// flenmark-screenshots DIR: the windows of a recording in progress, saved as PNG pictures.
+// Needs a simulator (flenmark-simhost) serving the link.
+#include <QApplication>
+#include <QDir>
+#include <QThread>
+#include <iostream>
+
+#include "app/main_tick.h"
+#include "app/startup.h"
+#include "platform/posix_ipc_transport.h"
+#include "platform/system_clock.h"
+#include "platform/system_info.h"
+#include "platform/xdg_folders.h"
+#include "recorder/logging_control.h"
+#include "simlink/fsuipc_client.h"
+#include "ui/main_window.h"
+#include "ui/options_dialog.h"
+#include "ui/parameters_dialog.h"
+#include "ui/qt_dialogs.h"
+#include "ui/qt_shell.h"
+
+namespace {
+
+bool Save(QWidget& window, const QString& dir, const char* name) {
+    window.show();
+    window.raise();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    const QString path = QDir(dir).filePath(name);
+    const bool ok = window.grab().save(path, "PNG");
+    std::cerr << (ok ? "saved " : "could not save ") << path.toStdString() << "\n";
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: flenmark-screenshots DIR\n";
+        return 1;
+    }
+    const QString dir = argv[1];
+    QDir().mkpath(dir);
+    flenmark::SystemClock clock;
+    flenmark::XdgFolders folders;
+    flenmark::ui::QtDialogs dialogs;
+    flenmark::ui::QtShell shell;
+    flenmark::PosixIpcTransport transport;
+    flenmark::FsuipcClient link(transport);
+    flenmark::ui::MainWindow window;
+    dialogs.setParent(&window);
+    flenmark::Program program(flenmark::Services{clock, folders, dialogs, shell, window, link});
+    if (!flenmark::StartUp(program, flenmark::SystemFormatOfTwoAndAHalf())) return 1;
+    window.attach(program);
+    window.show();
+    flenmark::FinishStartUp(program);
+    for (int i = 0; i < 50 && !program.Connected; ++i) {
+        QThread::msleep(100);
+        window.tick();
+    }
+    if (!program.Connected) {
+        std::cerr << "no simulator answered\n";
+        return 2;
+    }
+    window.tick();
+    flenmark::StartLogging(program);
+    window.openTcasWindow();
+    window.openStatusWindow();
+    for (int i = 0; i < 4; ++i) flenmark::CycleTCASMode(program);  // ALL
+    window.tcasWindow()->tick();
+    window.tick();
+    bool ok = Save(window, dir, "main-window.png");
+    ok = Save(*window.tcasWindow(), dir, "tcas.png") && ok;
+    ok = Save(*window.statusWindow(), dir, "status.png") && ok;
+    flenmark::ui::OptionsDialog options(program, &window);
+    ok = Save(options, dir, "options.png") && ok;
+    flenmark::ui::ParametersDialog parameters(program, &window);
+    ok = Save(parameters, dir, "logging-parameters.png") && ok;
+    flenmark::StopLogging(program);
+    return ok ? 0 : 1;
+}
