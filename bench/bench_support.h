@@ -30,6 +30,7 @@ class NullUi final : public UiHooks {
     void restartStatusMessageTimer() override {}
     void restoreFromTray() override {}
     void refresh() override {}
+    void quitProgram() override {}
 };
 class NullLink final : public SimLink {
     bool OpenLink(int, int& r) override { return (r = kLinkNoHost), false; }

@@ -36,6 +36,7 @@ class NullUi final : public UiHooks {
     void restartStatusMessageTimer() override {}
     void restoreFromTray() override {}
     void refresh() override {}
+    void quitProgram() override {}
 };
 
 // A host on its own thread with a full traffic table, and a connected client.

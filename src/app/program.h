@@ -39,6 +39,7 @@ struct Extensions {
     std::function<void()> checkXPUIPCVersion;
     std::function<void()> checkVersion;
     std::function<void()> sendUsageReport;
+    std::function<void()> browseXPlane;  // "Browse..." of the options dialog
 };
 
 // Reference values of the last written log line, owned by the sampling decision.

@@ -43,6 +43,7 @@ public:
     }
     void restoreFromTray() override {}
     void refresh() override {}
+    void quitProgram() override {}
 
 private:
     const Program* program_ = nullptr;

@@ -14,6 +14,8 @@ public:
     virtual void restoreFromTray() = 0;
     // Redraw the windows from the view models now (during long operations).
     virtual void refresh() = 0;
+    // End the program at once, without its shutdown (the updater takes over).
+    virtual void quitProgram() = 0;
 };
 
 }  // namespace flenmark

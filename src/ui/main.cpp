@@ -3,6 +3,10 @@
 
 #include "app/program.h"
 #include "app/startup.h"
+#include "online/embedded_version.h"
+#include "online/usage_report.h"
+#include "online/version_check.h"
+#include "online/xplane_module.h"
 #include "platform/posix_ipc_transport.h"
 #include "platform/system_clock.h"
 #include "platform/system_info.h"
@@ -10,7 +14,28 @@
 #include "simlink/fsuipc_client.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
+#include "ui/qt_http.h"
 #include "ui/qt_shell.h"
+
+FLENMARK_EMBED_VERSION()
+
+namespace {
+
+// The online services, which the headless front end goes without.
+void ConnectOnlineServices(flenmark::Program& program, flenmark::Http& http) {
+    flenmark::Extensions& e = program.extensions;
+    e.probeVendorOnline = [&http] { return flenmark::ProbeVendorOnline(http); };
+    e.checkXPlane = [&program] { flenmark::CheckXPlane(program, false); };
+    e.checkXPUIPCVersion = [&program, &http] { flenmark::CheckXPUIPCVersion(program, http); };
+    e.checkVersion = [&program, &http] { flenmark::CheckVersion(program, http); };
+    e.sendUsageReport = [&program, &http] { flenmark::SendUsageReport(program, http); };
+    e.browseXPlane = [&program, &http] {
+        flenmark::CheckXPlane(program, true);
+        flenmark::CheckXPUIPCVersion(program, http);
+    };
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -20,16 +45,19 @@ int main(int argc, char** argv) {
     flenmark::XdgFolders folders;
     flenmark::ui::QtDialogs dialogs;
     flenmark::ui::QtShell shell;
+    flenmark::ui::QtHttp http;
     flenmark::PosixIpcTransport transport;
     flenmark::FsuipcClient link(transport);
     flenmark::ui::MainWindow window;
     dialogs.setParent(&window);
     flenmark::Program program(flenmark::Services{clock, folders, dialogs, shell, window, link});
+    ConnectOnlineServices(program, http);
     if (!flenmark::StartUp(program, flenmark::SystemFormatOfTwoAndAHalf())) return 1;
     window.attach(program);
     window.show();
     flenmark::FinishStartUp(program);
-    window.render();
+    if (window.quitRequested()) return 0;  // the updater took over
+    window.renderAll();
     window.timer1().start();
     return app.exec();
 }

@@ -212,6 +212,12 @@ void MainWindow::refresh() {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void MainWindow::quitProgram() {
+    quitRequested_ = true;
+    tray_.hide();
+    QApplication::exit(0);
+}
+
 void MainWindow::restoreFromTray() {
     tray_.hide();
     showNormal();

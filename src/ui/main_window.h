@@ -36,6 +36,8 @@ public:
     void restartStatusMessageTimer() override;
     void restoreFromTray() override;
     void refresh() override;
+    void quitProgram() override;
+    bool quitRequested() const { return quitRequested_; }
 
     QPushButton* button(const QString& name) const { return buttons_.value(name); }
     TcasWindow* tcasWindow() const { return tcas_.get(); }
@@ -71,6 +73,7 @@ private:
     QSystemTrayIcon tray_;
     bool minimizing_ = false;
     bool trayMissingReported_ = false;
+    bool quitRequested_ = false;
     std::unique_ptr<TcasWindow> tcas_;
     std::unique_ptr<StatusWindow> status_;
 };

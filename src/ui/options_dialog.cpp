@@ -70,7 +70,9 @@ OptionsDialog::OptionsDialog(Program& program, QWidget* parent) : QDialog(parent
     column->addWidget(buttons);
     connect(browse, &QPushButton::clicked, this, [this] {
         xplane_->setChecked(true);
-        if (BrowseXPlaneFolder(program_)) load();
+        if (program_.extensions.browseXPlane) program_.extensions.browseXPlane();
+        else BrowseXPlaneFolder(program_);
+        load();
     });
     connect(parameters, &QPushButton::clicked, this, [this] { ParametersDialog(program_, this).exec(); });
     connect(ok, &QPushButton::clicked, this, [this] {

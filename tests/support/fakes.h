@@ -93,10 +93,12 @@ public:
     void restartStatusMessageTimer() override { ++statusTimerRestarts; }
     void restoreFromTray() override { ++restores; }
     void refresh() override { ++refreshes; }
+    void quitProgram() override { ++quits; }
     int messageTimerRestarts = 0;
     int statusTimerRestarts = 0;
     int restores = 0;
     int refreshes = 0;
+    int quits = 0;
 };
 
 // A simulator in memory: a 64 KiB offset table that reads and writes go to directly.

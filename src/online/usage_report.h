@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace flenmark {
+
+struct Program;
+class Http;
+
+// True when the vendor's server says its online services are available ("1").
+bool ProbeVendorOnline(Http& http);
+
+// The operating system for the usage report; "Unknown" on Linux, as for every non-Windows system.
+std::string getOSV();
+
+// Percent-encodes a query value, so blanks and "&" arrive whole and cannot add keys.
+std::string PercentEncode(const std::string& value);
+
+// "/Submit.asp?App=...&User=...&TimeDate=...&Version=...&OS=...&Extra=...", values encoded.
+std::string UsageReportQuery(const std::string& app, const std::string& user, const std::string& timeDate,
+                             const std::string& version, const std::string& os, const std::string& extra);
+
+// Sends this run's usage report; the answer is not used and failures pass silently.
+void SendUsageReport(Program& program, Http& http);
+
+}  // namespace flenmark

@@ -1,0 +1,75 @@
+// flenmark-updater: installs a newer Flenmark and starts it again.
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "app/data_folders.h"
+#include "online/embedded_version.h"
+#include "online/updater_run.h"
+#include "platform/system_info.h"
+#include "platform/xdg_folders.h"
+#include "ui/app_icon.h"
+#include "ui/qt_dialogs.h"
+#include "ui/qt_http.h"
+#include "ui/qt_shell.h"
+
+FLENMARK_EMBED_VERSION()
+
+namespace {
+
+QLabel* AddLabel(QVBoxLayout* column, const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setMinimumWidth(320);
+    column->addWidget(label);
+    return label;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setObjectName("Form1");
+    window.setWindowTitle("Flenmark Updater");
+    window.setWindowIcon(flenmark::ui::AppIcon());
+    auto* column = new QVBoxLayout(&window);
+    QLabel* status = AddLabel(column, "lblStatus");
+    QLabel* file = AddLabel(column, "lblFile");
+    QLabel* progress = AddLabel(column, "lblProgress");
+    auto* cancel = new QPushButton("Cancel");
+    cancel->setObjectName("Command1");
+    column->addWidget(cancel);
+
+    flenmark::XdgFolders folders;
+    flenmark::UpdaterFolders where;
+    try {
+        where = {flenmark::ProgramFolder(folders), folders.applicationDataRoot() + "/Zolt/"};
+    } catch (const flenmark::FolderError&) {
+        return 1;
+    }
+    flenmark::ui::QtHttp http;
+    flenmark::ui::QtShell shell;
+    flenmark::ui::QtDialogs dialogs;
+    dialogs.setParent(&window);
+    flenmark::UpdaterRun* current = nullptr;
+    flenmark::UpdaterRun run(http, shell, dialogs, where, flenmark::SystemUserName(), [&] {
+        if (!current) return;
+        status->setText(QString::fromStdString(current->view().status));
+        file->setText(QString::fromStdString(current->view().file));
+        progress->setText(QString::fromStdString(current->view().progress));
+        QApplication::processEvents();
+    });
+    current = &run;
+    QObject::connect(cancel, &QPushButton::clicked, &window, [&] {
+        run.cancel();
+        http.cancel();
+    });
+    status->setText("Initializing...");
+    window.show();
+    QApplication::processEvents();
+    run.run();
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <atomic>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace flenmark::testing {
+
+// The vendor's web server as tests need it: HTTP on 127.0.0.1 at a free port, serving the
+// bodies it was given by path, 404 otherwise, and recording every request target.
+class VendorServer {
+public:
+    VendorServer();
+    ~VendorServer();
+    void serve(const std::string& path, const std::string& body);
+    std::string baseUrl() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    std::vector<std::string> requests() const;
+
+private:
+    void loop();
+    void answer(int fd);
+
+    int listener_ = -1;
+    int port_ = 0;
+    std::atomic<bool> stop_{false};
+    mutable std::mutex mutex_;
+    std::map<std::string, std::string> bodies_;
+    std::vector<std::string> requests_;
+    std::thread thread_;
+};
+
+}  // namespace flenmark::testing
