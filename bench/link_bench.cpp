@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "app/program.h"
+#include "bench_support.h"
 #include "platform/posix_ipc_transport.h"
 #include "platform/system_clock.h"
 #include "platform/xdg_folders.h"
@@ -20,24 +21,7 @@
 namespace {
 
 using namespace flenmark;
-
-class NullDialogs final : public Dialogs {
-    void message(const std::string&, const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> askText(const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> chooseFolder(const std::string&) override { return {}; }
-};
-class NullShell final : public Shell {
-    bool open(const std::string&) override { return false; }
-    bool startProgram(const std::string&, const std::vector<std::string>&) override { return false; }
-};
-class NullUi final : public UiHooks {
-    void restartMessageTimer() override {}
-    void restartStatusMessageTimer() override {}
-    void restoreFromTray() override {}
-    void refresh() override {}
-    void quitProgram() override {}
-};
+using namespace flenmark::bench;
 
 // A host on its own thread with a full traffic table, and a connected client.
 struct Fixture {
