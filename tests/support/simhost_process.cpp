@@ -145,6 +145,10 @@ BackgroundProgram::BackgroundProgram(const std::string& path, const std::vector<
 
 BackgroundProgram::~BackgroundProgram() { wait(); }
 
+void BackgroundProgram::terminate() {
+    if (pid_ > 0) ::kill(pid_, SIGTERM);
+}
+
 bool BackgroundProgram::running() {
     if (pid_ <= 0) return false;
     int status = 0;

@@ -59,6 +59,8 @@ public:
     BackgroundProgram(const std::string& path, const std::vector<std::string>& args,
                       const std::vector<std::string>& environment);
     ~BackgroundProgram();
+    // Asks it to end (SIGTERM).
+    void terminate();
     // True while it runs.
     bool running();
     // Waits for its end; its exit status.

@@ -43,7 +43,8 @@ void VendorServer::loop() {
         pollfd p{listener_, POLLIN, 0};
         if (::poll(&p, 1, 50) <= 0) continue;
         const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd >= 0) answer(fd);
+        if (fd >= 0 && down_) ::close(fd);
+        else if (fd >= 0) answer(fd);
     }
 }
 

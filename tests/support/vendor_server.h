@@ -18,6 +18,8 @@ public:
     void serve(const std::string& path, const std::string& body);
     std::string baseUrl() const { return "http://127.0.0.1:" + std::to_string(port_); }
     std::vector<std::string> requests() const;
+    // A server that is down closes every connection without an answer.
+    void setDown(bool down) { down_ = down; }
 
 private:
     void loop();
@@ -26,6 +28,7 @@ private:
     int listener_ = -1;
     int port_ = 0;
     std::atomic<bool> stop_{false};
+    std::atomic<bool> down_{false};
     mutable std::mutex mutex_;
     std::map<std::string, std::string> bodies_;
     std::vector<std::string> requests_;

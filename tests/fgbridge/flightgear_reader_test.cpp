@@ -1,0 +1,96 @@
+#include "fgbridge/flightgear_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "fgbridge/flightgear_answers.h"
+#include "fgbridge/json_value.h"
+
+namespace flenmark::fgbridge {
+namespace {
+
+using testing::FgAircraft;
+using testing::FgLeaf;
+using testing::FgNode;
+
+PropertyTree Tree(const std::string& json) { return PropertyTree(*ParseJson(json)); }
+
+FlightGearTrees Airborne(bool wow) {
+    FlightGearTrees t;
+    t.position = Tree(FgNode("position", {FgLeaf("latitude-deg", "21.3"), FgLeaf("longitude-deg", "-157.9"),
+                                          FgLeaf("altitude-ft", "2500"), FgLeaf("ground-elev-ft", "12")}));
+    t.orientation = Tree(FgNode("orientation", {FgLeaf("heading-deg", "80.5")}));
+    t.velocities = Tree(FgNode("velocities", {FgLeaf("groundspeed-kt", "101"), FgLeaf("vertical-speed-fps", "-5.2"),
+                                              FgLeaf("airspeed-kt", "100")}));
+    t.gear = Tree(FgNode("gear", {FgNode("gear", {FgLeaf("wow", "false"), FgLeaf("position-norm", "1")}, 0),
+                                  FgNode("gear", {FgLeaf("wow", wow ? "true" : "false")}, 2)}));
+    t.surfaces = Tree(FgNode("surface-positions", {FgLeaf("flap-pos-norm", "0.333")}));
+    t.markers = Tree(FgNode("marker-beacon", {FgLeaf("outer", "true"), FgLeaf("inner", "false")}));
+    t.nav = Tree(FgNode("nav", {FgLeaf("heading-needle-deflection-norm", "-0.5"), FgLeaf("gs-needle-deflection-norm", "1.4"),
+                                FgLeaf("gs-in-range", "true")}));
+    t.ai = Tree(FgNode("models", {FgAircraft(0, 11, "FAR1", 22.3, -157.9, 9000), FgAircraft(1, 12, "NEAR2", 21.31, -157.9, 2600)}));
+    return t;
+}
+
+TEST(FlightGearReader, PropertiesIntoTheFlightState) {
+    simhost::FlightState s;
+    ApplyFlightGear(Airborne(false), s);
+    EXPECT_DOUBLE_EQ(s.latDeg, 21.3);
+    EXPECT_DOUBLE_EQ(s.lonDeg, -157.9);
+    EXPECT_DOUBLE_EQ(s.altFt, 2500);
+    EXPECT_DOUBLE_EQ(s.groundElevationFt, 12);
+    EXPECT_DOUBLE_EQ(s.headingDeg, 80.5);
+    EXPECT_DOUBLE_EQ(s.verticalSpeedFpm, -312);
+    EXPECT_EQ(s.onGround, 0);
+    EXPECT_DOUBLE_EQ(s.flapsPct, 33.3);
+    EXPECT_EQ(s.outerMarker, 1);
+    EXPECT_EQ(s.innerMarker, 0);
+    EXPECT_DOUBLE_EQ(s.locNeedle, -63.5);
+    EXPECT_DOUBLE_EQ(s.gsNeedle, -119);  // needle up: below the glideslope
+    EXPECT_EQ(s.gsAlive, 1);
+    EXPECT_EQ(s.stall, 0);  // no alarms node: no warning
+    EXPECT_DOUBLE_EQ(s.autobrake, 0);
+    // Traffic nearest first.
+    EXPECT_EQ(s.traffic[0].callsign, "NEAR2");
+    EXPECT_EQ(s.traffic[1].callsign, "FAR1");
+    EXPECT_DOUBLE_EQ(s.traffic[0].verticalSpeedFpm, -600);
+    EXPECT_EQ(s.traffic[2].id, 0);
+}
+
+TEST(FlightGearReader, AnyWheelOnTheGroundHoldsTheTouchdownRate) {
+    simhost::FlightState s;
+    ApplyFlightGear(Airborne(false), s);
+    FlightGearTrees landed = Airborne(true);
+    landed.velocities = Tree(FgNode("velocities", {FgLeaf("vertical-speed-fps", "0")}));
+    ApplyFlightGear(landed, s);
+    EXPECT_EQ(s.onGround, 1);
+    EXPECT_DOUBLE_EQ(s.lastAirVerticalSpeedFpm, -312);  // frozen at the moment of touchdown
+    simhost::OffsetTable table;
+    s.writeTo(table);
+    EXPECT_EQ(table.peek<uint16_t>(0x0366), 1);
+    EXPECT_EQ(table.peek<int32_t>(0x0BEC), 16383);
+    EXPECT_EQ(table.peek<int32_t>(0x030C), static_cast<int32_t>(std::lround(-312 / 60.0 / 3.28084 * 256)));
+}
+
+TEST(FlightGearReader, MissingPropertiesGiveTheirDefaults) {
+    simhost::FlightState s;
+    FlightGearTrees t;
+    t.position = Tree(FgNode("position", {FgLeaf("latitude-deg", "64.1")}));
+    ApplyFlightGear(t, s);
+    EXPECT_DOUBLE_EQ(s.latDeg, 64.1);
+    EXPECT_DOUBLE_EQ(s.gear, 1);  // fixed gear reads as down
+    EXPECT_DOUBLE_EQ(s.tailhook, 0);
+    EXPECT_EQ(s.onGround, 0);
+}
+
+TEST(Json, ParsesFlightGearAnswersAndRefusesGarbage) {
+    const auto v = ParseJson(R"({"a":[1,-2.5e1,true,null,"x\"y\u0041"],"b":{}})");
+    ASSERT_TRUE(v);
+    EXPECT_DOUBLE_EQ(v->member("a")->items[1].number, -25);
+    EXPECT_EQ(v->member("a")->items[4].text, "x\"yA");
+    for (const char* bad : {"", "{", "[1,]", "{\"a\" 1}", "tru", "\"open"}) EXPECT_FALSE(ParseJson(bad)) << bad;
+}
+
+}  // namespace
+}  // namespace flenmark::fgbridge
