@@ -9,6 +9,7 @@
 
 #include "app/program.h"
 #include "bench_support.h"
+#include "threaded_host.h"
 #include "platform/posix_ipc_transport.h"
 #include "platform/system_clock.h"
 #include "platform/xdg_folders.h"
@@ -26,36 +27,13 @@ using namespace flenmark::bench;
 // A host on its own thread with a full traffic table, and a connected client.
 struct Fixture {
     Fixture() {
-        char dir[] = "/tmp/flenmark-bench-XXXXXX";
-        runtime = mkdtemp(dir);
-        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-        simhost::FlightState state;
-        for (int i = 0; i < 40; ++i)
-            state.traffic[i] = {1000 + i, 52 + i * 0.01, 4, 3000, 90, 250, 0, "CALLSIGN" + std::to_string(i)};
-        state.writeTo(table);
-        std::string error;
-        server.setIdentity(0x19980005, 0xFADE0008);
-        server.start("UIPCMAIN", error);
-        host = std::thread([this] {
-            while (!stop) server.poll(5);
-        });
         int result = 0;
         client.OpenLink(0, result);
         program.Connected = true;
     }
-    ~Fixture() {
-        client.CloseLink();
-        stop = true;
-        host.join();
-        server.stop();
-        std::filesystem::remove_all(runtime);
-    }
+    ~Fixture() { client.CloseLink(); }
 
-    std::string runtime;
-    simhost::OffsetTable table;
-    simhost::HostServer server{table};
-    std::atomic<bool> stop{false};
-    std::thread host;
+    ThreadedHost host;
     PosixIpcTransport transport;
     FsuipcClient client{transport};
     SystemClock clock;

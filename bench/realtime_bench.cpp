@@ -7,6 +7,7 @@
 #include "app/main_tick.h"
 #include "app/startup.h"
 #include "bench_support.h"
+#include "threaded_host.h"
 #include "platform/posix_ipc_transport.h"
 #include "realtime/realtime_control.h"
 #include "recorder/logging_control.h"
@@ -21,44 +22,8 @@ namespace {
 using namespace flenmark;
 using namespace flenmark::bench;
 
-// A host flying a circle with 40 aircraft around, on its own thread.
-struct Host {
-    Host() {
-        char dir[] = "/tmp/flenmark-bench-run-XXXXXX";
-        runtime = mkdtemp(dir);
-        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-        state.latDeg = 52.3;
-        state.lonDeg = 4.76;
-        state.onGround = 0;
-        state.altFt = 3000;
-        state.groundSpeedKt = 140;
-        state.headingDeg = 90;
-        for (int i = 0; i < 40; ++i)
-            state.traffic[i] = {1000 + i, 52.3 + i * 0.01, 4.7, 2000.0 + i * 100, 90, 250, 0, "KLM" + std::to_string(i)};
-        state.writeTo(table);
-        server.setIdentity(0x19980005, 0xFADE0008);
-        std::string error;
-        server.start("UIPCMAIN", error);
-        thread = std::thread([this] {
-            while (!stop) server.poll(5);
-        });
-    }
-    ~Host() {
-        stop = true;
-        thread.join();
-        server.stop();
-        std::filesystem::remove_all(runtime);
-    }
-    std::string runtime;
-    simhost::FlightState state;
-    simhost::OffsetTable table;
-    simhost::HostServer server{table};
-    std::atomic<bool> stop{false};
-    std::thread thread;
-};
-
 void BM_RealtimeTick(benchmark::State& state) {
-    Host host;
+    ThreadedHost host;
     BenchFolders folders;
     SteppedClock clock;
     NullDialogs dialogs;

@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cctype>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 
 namespace flenmark {
@@ -55,6 +57,37 @@ int Connect(const Address& a, int timeoutMs) {
     return fd;
 }
 
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// True once the whole answer is in: servers may keep the connection open after it.
+bool AnswerComplete(const std::string& reply) {
+    const size_t end = reply.find("\r\n\r\n");
+    if (end == std::string::npos) return false;
+    const std::string head = Lower(reply.substr(0, end));
+    if (head.find("transfer-encoding: chunked") != std::string::npos)
+        return reply.size() >= end + 9 && reply.compare(reply.size() - 5, 5, "0\r\n\r\n") == 0;
+    const size_t at = head.find("\r\ncontent-length:");
+    return at != std::string::npos && reply.size() - end - 4 >= std::strtoull(head.c_str() + at + 17, nullptr, 10);
+}
+
+// The body of a chunked answer: size lines in hex, each followed by that many bytes.
+std::optional<std::string> Unchunk(const std::string& chunked) {
+    std::string body;
+    size_t at = 0;
+    for (;;) {
+        const size_t lineEnd = chunked.find("\r\n", at);
+        if (lineEnd == std::string::npos) return std::nullopt;
+        const size_t size = std::strtoul(chunked.c_str() + at, nullptr, 16);
+        if (size == 0) return body;
+        if (lineEnd + 2 + size > chunked.size()) return std::nullopt;
+        body.append(chunked, lineEnd + 2, size);
+        at = lineEnd + 2 + size + 2;
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> PosixHttp::fetch(const std::string& url) {
@@ -76,12 +109,16 @@ std::optional<std::string> PosixHttp::fetch(const std::string& url) {
         if (n == 0) break;
         if (n < 0) ok = errno == EAGAIN || errno == EINTR;
         else reply.append(buffer, static_cast<size_t>(n));
+        if (AnswerComplete(reply)) break;
     }
     ::close(fd);
     const size_t bodyAt = reply.find("\r\n\r\n");
     const bool http = reply.compare(0, 9, "HTTP/1.1 ") == 0 || reply.compare(0, 9, "HTTP/1.0 ") == 0;
     if (!ok || bodyAt == std::string::npos || !http || reply.compare(9, 1, "2") != 0) return std::nullopt;
-    return reply.substr(bodyAt + 4);
+    std::string body = reply.substr(bodyAt + 4);
+    const std::string head = Lower(reply.substr(0, bodyAt));
+    if (head.find("transfer-encoding: chunked") != std::string::npos) return Unchunk(body);
+    return body;
 }
 
 }  // namespace flenmark

@@ -6,6 +6,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 namespace flenmark::testing {
 
 VendorServer::VendorServer() {
@@ -72,9 +74,20 @@ void VendorServer::answer(int fd) {
             body = it->second;
         }
     }
-    const std::string head = std::string(found ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found") +
-                             "\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n";
-    const std::string reply = head + body;
+    const std::string status = found ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found";
+    std::string reply;
+    if (chunked_ && found) {
+        char size[32];
+        reply = status + "\r\nTransfer-Encoding: chunked\r\nConnection: keep-alive\r\n\r\n";
+        for (size_t at = 0; at < body.size(); at += 7) {  // small chunks, to be put together again
+            const std::string part = body.substr(at, 7);
+            std::snprintf(size, sizeof size, "%zx\r\n", part.size());
+            reply += size + part + "\r\n";
+        }
+        reply += "0\r\n\r\n";
+    } else {
+        reply = status + "\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    }
     ::send(fd, reply.data(), reply.size(), MSG_NOSIGNAL);
     ::close(fd);
 }

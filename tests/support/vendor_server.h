@@ -20,6 +20,8 @@ public:
     std::vector<std::string> requests() const;
     // A server that is down closes every connection without an answer.
     void setDown(bool down) { down_ = down; }
+    // Answers in chunks and keeps the connection open, as FlightGear's server does.
+    void setChunked(bool chunked) { chunked_ = chunked; }
 
 private:
     void loop();
@@ -29,6 +31,7 @@ private:
     int port_ = 0;
     std::atomic<bool> stop_{false};
     std::atomic<bool> down_{false};
+    std::atomic<bool> chunked_{false};
     mutable std::mutex mutex_;
     std::map<std::string, std::string> bodies_;
     std::vector<std::string> requests_;
