@@ -18,12 +18,16 @@ namespace flenmark::bench {
 class NullDialogs final : public Dialogs {
     void message(const std::string&, const std::string&) override {}
     bool askYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> askText(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::string> askText(const std::string&, const std::string&) override {
+        return {};
+    }
     std::optional<std::string> chooseFolder(const std::string&) override { return {}; }
 };
 class NullShell final : public Shell {
     bool open(const std::string&) override { return false; }
-    bool startProgram(const std::string&, const std::vector<std::string>&) override { return false; }
+    bool startProgram(const std::string&, const std::vector<std::string>&) override {
+        return false;
+    }
 };
 class NullUi final : public UiHooks {
     void restartMessageTimer() override {}
@@ -36,20 +40,23 @@ class NullLink final : public SimLink {
     bool OpenLink(int, int& r) override { return (r = kLinkNoHost), false; }
     void CloseLink() override {}
     bool QueueRead(uint32_t, uint32_t, void*, int& r) override { return (r = kLinkNotOpen), false; }
-    bool QueueWrite(uint32_t, uint32_t, const void*, int& r) override { return (r = kLinkNotOpen), false; }
+    bool QueueWrite(uint32_t, uint32_t, const void*, int& r) override {
+        return (r = kLinkNotOpen), false;
+    }
     bool ProcessRequests(int& r) override { return (r = kLinkNotOpen), false; }
     int simVersion() const override { return 0; }
 };
 
 // Folders in a temporary folder, removed with the object.
 class BenchFolders final : public Folders {
-public:
+  public:
     BenchFolders() {
         char dir[] = "/tmp/flenmark-bench-XXXXXX";
         root_ = mkdtemp(dir);
         std::filesystem::create_directories(root_ + "/data/Flenmark");
         std::filesystem::create_directories(root_ + "/program");
-        std::filesystem::copy_file(FLENMARK_RESOURCES_DIR "/KMLSettings.txt", root_ + "/program/KMLSettings.txt");
+        std::filesystem::copy_file(FLENMARK_RESOURCES_DIR "/KMLSettings.txt",
+                                   root_ + "/program/KMLSettings.txt");
     }
     ~BenchFolders() override { std::filesystem::remove_all(root_); }
     std::string applicationDataRoot() const override { return root_ + "/data"; }
@@ -57,7 +64,7 @@ public:
     std::string programFolder() const override { return root_ + "/program"; }
     std::string data(const std::string& name) const { return root_ + "/data/Flenmark/" + name; }
 
-private:
+  private:
     std::string root_;
 };
 

@@ -9,7 +9,6 @@
 
 #include "app/program.h"
 #include "bench_support.h"
-#include "threaded_host.h"
 #include "platform/posix_ipc_transport.h"
 #include "platform/system_clock.h"
 #include "platform/xdg_folders.h"
@@ -18,6 +17,7 @@
 #include "simlink/ai_traffic.h"
 #include "simlink/fsuipc_client.h"
 #include "simlink/read_telemetry.h"
+#include "threaded_host.h"
 
 namespace {
 
@@ -59,13 +59,19 @@ void BM_SingleReadExchange(benchmark::State& state) {
         benchmark::DoNotOptimize(gear);
     }
 }
-BENCHMARK(BM_SingleReadExchange)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SingleReadExchange)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_ConnectedTickTelemetry(benchmark::State& state) {
     Fixture& f = Shared();
     for (auto _ : state) ReadTelemetry(f.program);
 }
-BENCHMARK(BM_ConnectedTickTelemetry)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ConnectedTickTelemetry)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_FullGetAI(benchmark::State& state) {
     Fixture& f = Shared();

@@ -7,7 +7,6 @@
 #include "app/main_tick.h"
 #include "app/startup.h"
 #include "bench_support.h"
-#include "threaded_host.h"
 #include "platform/posix_ipc_transport.h"
 #include "realtime/realtime_control.h"
 #include "recorder/logging_control.h"
@@ -16,6 +15,7 @@
 #include "simhost/host_server.h"
 #include "simlink/ai_traffic.h"
 #include "simlink/fsuipc_client.h"
+#include "threaded_host.h"
 
 namespace {
 
@@ -45,9 +45,15 @@ void BM_RealtimeTick(benchmark::State& state) {
         MainTick(program);
     }
     if (!program.Realtime) state.SkipWithError("realtime switched off");
-    state.counters["kml_bytes"] = static_cast<double>(std::filesystem::file_size(folders.data("Realtime.kml")));
+    state.counters["kml_bytes"] =
+        static_cast<double>(std::filesystem::file_size(folders.data("Realtime.kml")));
 }
-BENCHMARK(BM_RealtimeTick)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_RealtimeTick)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(40000)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2);
 
 // Keeping "Realtime.txt" the log plus the current sample, by log length.
 void BM_RealtimeTextUpkeep(benchmark::State& state) {
@@ -55,7 +61,8 @@ void BM_RealtimeTextUpkeep(benchmark::State& state) {
     WriteLines(folders.data("Flightlog.txt"), static_cast<int>(state.range(0)), 1, true);
     RealtimeTextState text;
     const std::string line = SyntheticLine(999999, false);
-    for (auto _ : state) UpdateRealtimeText(folders.data("Flightlog.txt"), folders.data("Realtime.txt"), line, text);
+    for (auto _ : state)
+        UpdateRealtimeText(folders.data("Flightlog.txt"), folders.data("Realtime.txt"), line, text);
 }
 BENCHMARK(BM_RealtimeTextUpkeep)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMicrosecond);
 

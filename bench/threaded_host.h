@@ -26,7 +26,8 @@ struct ThreadedHost {
         state.groundSpeedKt = 140;
         state.headingDeg = 90;
         for (int i = 0; i < 40; ++i)
-            state.traffic[i] = {1000 + i, 52.3 + i * 0.01, 4.7, 2000.0 + i * 100, 90, 250, 0, "KLM" + std::to_string(i)};
+            state.traffic[i] = {1000 + i, 52.3 + i * 0.01,          4.7, 2000.0 + i * 100, 90, 250,
+                                0,        "KLM" + std::to_string(i)};
         state.writeTo(table);
         server.setIdentity(0x19980005, 0xFADE0008);
         std::string error;

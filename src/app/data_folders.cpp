@@ -10,6 +10,8 @@ std::string FilesFolder(const Folders& folders) {
     return folders.documentsRoot() + "/Flenmark files/";
 }
 
-std::string ProgramFolder(const Folders& folders) { return folders.programFolder() + "/"; }
+std::string ProgramFolder(const Folders& folders) {
+    return folders.programFolder() + "/";
+}
 
 }  // namespace flenmark

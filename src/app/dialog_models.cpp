@@ -26,7 +26,8 @@ void ApplyParameterBoxes(Program& program, const std::vector<ParameterBox>& boxe
 }
 
 bool ConfirmParameterReset(Program& program) {
-    return program.services.dialogs.askYesNo("Reset settings", "Are you sure you want to reset your settings?");
+    return program.services.dialogs.askYesNo("Reset settings",
+                                             "Are you sure you want to reset your settings?");
 }
 
 OptionsValues LoadOptions(const Settings& s) {

@@ -14,8 +14,12 @@ void ShowMessage(Program& program, const std::string& text) {
     program.services.ui.restartMessageTimer();
 }
 
-void ClearMessageLine(Program& program) { program.mainView.label7.text.clear(); }
+void ClearMessageLine(Program& program) {
+    program.mainView.label7.text.clear();
+}
 
-void ClearStatusEventLine(Program& program) { program.statusView.lblEvent.text.clear(); }
+void ClearStatusEventLine(Program& program) {
+    program.statusView.lblEvent.text.clear();
+}
 
 }  // namespace flenmark

@@ -87,7 +87,9 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
-double NumericValue(std::string_view text) { return ParseNumber(text).value_or(0.0); }
+double NumericValue(std::string_view text) {
+    return ParseNumber(text).value_or(0.0);
+}
 
 int64_t IntOf(double value) {
     const double f = std::floor(value);
@@ -95,7 +97,9 @@ int64_t IntOf(double value) {
     return static_cast<int64_t>(f);
 }
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 int16_t RoundToInt16(double value) {
     const double r = RoundHalfEven(value);
@@ -104,9 +108,13 @@ int16_t RoundToInt16(double value) {
     return static_cast<int16_t>(r);
 }
 
-std::string IntText(int64_t value) { return std::to_string(value); }
+std::string IntText(int64_t value) {
+    return std::to_string(value);
+}
 
-std::string IntTextOf(std::string_view numberText) { return IntText(IntOf(NumericValue(numberText))); }
+std::string IntTextOf(std::string_view numberText) {
+    return IntText(IntOf(NumericValue(numberText)));
+}
 
 std::string Trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");

@@ -10,7 +10,7 @@ namespace flenmark {
 
 // An arithmetic or conversion fault (overflow, a value that is not a number).
 class ConversionFault : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

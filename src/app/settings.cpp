@@ -82,14 +82,13 @@ double LeadingNumber(const std::string& text) {
 }  // namespace
 
 std::string SettingValueText(const Settings& s, const SettingsKey& key, char decimalSeparator) {
-    return std::visit(
-        Overloaded{
-            [&](float Settings::*m) { return NumberText(s.*m, decimalSeparator, 7); },
-            [&](int16_t Settings::*m) { return IntText(s.*m); },
-            [&](bool Settings::*m) { return std::string(s.*m ? "True" : "False"); },
-            [&](std::string Settings::*m) { return Trim(s.*m); },
-        },
-        key.member);
+    return std::visit(Overloaded{
+                          [&](float Settings::*m) { return NumberText(s.*m, decimalSeparator, 7); },
+                          [&](int16_t Settings::*m) { return IntText(s.*m); },
+                          [&](bool Settings::*m) { return std::string(s.*m ? "True" : "False"); },
+                          [&](std::string Settings::*m) { return Trim(s.*m); },
+                      },
+                      key.member);
 }
 
 bool SetSettingFromText(Settings& s, const SettingsKey& key, const std::string& text) {
@@ -127,10 +126,17 @@ bool SetSettingFromText(Settings& s, const SettingsKey& key, const std::string& 
 std::string NormaliseDialogValue(const std::string& text, const SettingsKey& key) {
     double v = std::floor(LeadingNumber(text));
     switch (key.rule) {
-        case DialogRule::Absolute: v = std::fabs(v); break;
-        case DialogRule::NotNegative: v = std::max(v, 0.0); break;
-        case DialogRule::Range: v = std::clamp(v, 0.0, static_cast<double>(key.rangeMax)); break;
-        case DialogRule::None: break;
+        case DialogRule::Absolute:
+            v = std::fabs(v);
+            break;
+        case DialogRule::NotNegative:
+            v = std::max(v, 0.0);
+            break;
+        case DialogRule::Range:
+            v = std::clamp(v, 0.0, static_cast<double>(key.rangeMax));
+            break;
+        case DialogRule::None:
+            break;
     }
     // Every dialog value must survive the conversion to its 16-bit or single type on OK.
     v = std::clamp(v, -32768.0, 32767.0);

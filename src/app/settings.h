@@ -43,8 +43,8 @@ struct Settings {
 // How the logging-parameters dialog normalises a field when it loses focus.
 enum class DialogRule { None, Absolute, NotNegative, Range };
 
-using SettingsMember = std::variant<float Settings::*, int16_t Settings::*, bool Settings::*,
-                                    std::string Settings::*>;
+using SettingsMember =
+    std::variant<float Settings::*, int16_t Settings::*, bool Settings::*, std::string Settings::*>;
 
 // One row of the settings table, in file order.
 struct SettingsKey {

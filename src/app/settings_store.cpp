@@ -72,8 +72,8 @@ void LoadSettings(Program& program) {
         }
     }
     if (!ok) {
-        ShowMessage(program, "Unable to load variables, try re-installing the " +
-                                 program.AppTitle + ".");
+        ShowMessage(program,
+                    "Unable to load variables, try re-installing the " + program.AppTitle + ".");
         ResetLeadingKeys(program.settings);
     }
 }
@@ -95,8 +95,8 @@ bool SaveSettings(Program& program) {
     }
     if (!backup.empty()) RemoveFile(backup);
     if (!ok) {
-        ShowMessage(program, "Unable to save variables, try re-installing the " +
-                                 program.AppTitle + ".");
+        ShowMessage(program,
+                    "Unable to save variables, try re-installing the " + program.AppTitle + ".");
     }
     return ok;
 }

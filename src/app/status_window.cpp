@@ -18,7 +18,8 @@ void UpdateStatusWindow(Program& program) {
         s.label2.text = "HDG: " + IntTextOf(t.HDGText);
         s.label3.text = "ALT: " + t.AltText;
         const int64_t vs = IntOf(NumericValue(t.VSText));
-        s.label4 = {"VS: " + IntText(vs), std::llabs(vs) >= 6000 ? TextColour::Red : TextColour::Black};
+        s.label4 = {"VS: " + IntText(vs),
+                    std::llabs(vs) >= 6000 ? TextColour::Red : TextColour::Black};
         s.label8.text = "ALT AGL: " + IntTextOf(t.AltAGLText);
     } catch (const ConversionFault&) {
         // A value out of range: the labels keep what they showed.

@@ -16,7 +16,9 @@ std::string TcasModeText(int16_t mode) {
     return mode >= 0 && mode <= 4 ? kNames[mode] : "OFF";
 }
 
-std::string TcasRangeText(int16_t range) { return IntText(range) + "NM"; }
+std::string TcasRangeText(int16_t range) {
+    return IntText(range) + "NM";
+}
 
 void CycleTCASMode(Program& program) {
     program.TCASMode = program.Connected ? static_cast<int16_t>((program.TCASMode + 1) % 5) : 0;
@@ -24,29 +26,39 @@ void CycleTCASMode(Program& program) {
 
 void ZoomIn(Program& program) {
     int16_t& r = program.TCASRange;
-    if (r == 5 || r == 10) r = 5;
-    else if (r == 15) r = 10;
-    else if (r == 20) r = 15;
-    else if (r == 40) r = 20;
+    if (r == 5 || r == 10)
+        r = 5;
+    else if (r == 15)
+        r = 10;
+    else if (r == 20)
+        r = 15;
+    else if (r == 40)
+        r = 20;
 }
 
 void ZoomOut(Program& program) {
     int16_t& r = program.TCASRange;
-    if (r == 5) r = 10;
-    else if (r == 10) r = 15;
-    else if (r == 15) r = 20;
-    else if (r == 20 || r == 40) r = 40;
+    if (r == 5)
+        r = 10;
+    else if (r == 10)
+        r = 15;
+    else if (r == 15)
+        r = 20;
+    else if (r == 20 || r == 40)
+        r = 40;
 }
 
 bool ToggleTCASOnTop(Program& program) {
     program.TCASOnTop = !program.TCASOnTop;
-    ShowMessage(program, program.TCASOnTop ? "TCAS window set always on top." : "TCAS always on top disabled.");
+    ShowMessage(program, program.TCASOnTop ? "TCAS window set always on top."
+                                           : "TCAS always on top disabled.");
     return program.TCASOnTop;
 }
 
 std::string ScopePosition(Program& program, double lat, double lon) {
     const TelemetrySnapshot& t = program.telemetry;
-    const auto ownLat = ParseNumber(t.LatText), ownLon = ParseNumber(t.LonText), heading = ParseNumber(t.HDGText);
+    const auto ownLat = ParseNumber(t.LatText), ownLon = ParseNumber(t.LonText),
+               heading = ParseNumber(t.HDGText);
     if (!ownLat || !ownLon || !heading || program.TCASRange <= 0) {
         ShowMessage(program, "Unable to calculate X and Y pos for TCAS.");
         return "0:0";

@@ -17,7 +17,9 @@ namespace flenmark {
 
 namespace fs = std::filesystem;
 
-bool EnsureFileExists(const std::string& path) { return AppendText(path, ""); }
+bool EnsureFileExists(const std::string& path) {
+    return AppendText(path, "");
+}
 
 bool AppendText(const std::string& path, std::string_view text) {
     std::error_code ec;

@@ -38,8 +38,8 @@ std::string GetUtcHHMM(const Clock& clock) {
 std::string StampText(const Clock& clock) {
     const DateTime t = clock.utcNow();
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", t.year % 10000, t.month,
-                  t.day, t.hour, t.minute, t.second);
+    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", t.year % 10000, t.month, t.day,
+                  t.hour, t.minute, t.second);
     return buffer;
 }
 
@@ -51,8 +51,7 @@ std::string CorrectDatumTijd(const std::string& stamp) {
 
 std::optional<int64_t> ParseDayMonthYearTime(const std::string& text) {
     int day = 0, month = 0, year = 0, hour = 0, minute = 0;
-    if (text.size() != 16 || text[2] != '-' || text[5] != '-' || text[10] != ' ' ||
-        text[13] != ':')
+    if (text.size() != 16 || text[2] != '-' || text[5] != '-' || text[10] != ' ' || text[13] != ':')
         return std::nullopt;
     if (!ReadNumber(text, 0, 2, day) || !ReadNumber(text, 3, 2, month) ||
         !ReadNumber(text, 6, 4, year) || !ReadNumber(text, 11, 2, hour) ||

@@ -10,7 +10,8 @@ namespace flenmark {
 
 bool ToggleMainOnTop(Program& program) {
     program.MainOnTop = !program.MainOnTop;
-    ShowMessage(program, program.MainOnTop ? "Window set always on top." : "Always on top disabled.");
+    ShowMessage(program,
+                program.MainOnTop ? "Window set always on top." : "Always on top disabled.");
     return program.MainOnTop;
 }
 

@@ -12,7 +12,7 @@ namespace flenmark::cli {
 // Without windows: questions get their "No"/cancel answers, notices and messages go to
 // standard error, nothing is opened.
 class ConsoleDialogs final : public Dialogs {
-public:
+  public:
     void message(const std::string& title, const std::string& text) override {
         std::cerr << title << ": " << text << "\n";
     }
@@ -24,7 +24,7 @@ public:
 };
 
 class ConsoleShell final : public Shell {
-public:
+  public:
     bool open(const std::string&) override { return false; }
     bool startProgram(const std::string&, const std::vector<std::string>&) override {
         return false;
@@ -33,7 +33,7 @@ public:
 
 // Prints each message as it is shown.
 class ConsoleUiHooks final : public UiHooks {
-public:
+  public:
     void attach(const Program& program) { program_ = &program; }
     void restartMessageTimer() override {
         if (program_) std::cerr << program_->mainView.label7.text << "\n";
@@ -45,7 +45,7 @@ public:
     void refresh() override {}
     void quitProgram() override {}
 
-private:
+  private:
     const Program* program_ = nullptr;
 };
 

@@ -4,8 +4,8 @@
 
 #include "app/data_folders.h"
 #include "app/settings_store.h"
-#include "app/text_files.h"
 #include "app/startup.h"
+#include "app/text_files.h"
 #include "cli/console_services.h"
 #include "kml/kml_templates.h"
 #include "kml/log_to_kml.h"
@@ -19,11 +19,15 @@ namespace {
 
 // Converting needs no simulator.
 class NoSimulator final : public SimLink {
-public:
+  public:
     bool OpenLink(int, int& result) override { return (result = kLinkNoHost), false; }
     void CloseLink() override {}
-    bool QueueRead(uint32_t, uint32_t, void*, int& result) override { return (result = kLinkNotOpen), false; }
-    bool QueueWrite(uint32_t, uint32_t, const void*, int& result) override { return (result = kLinkNotOpen), false; }
+    bool QueueRead(uint32_t, uint32_t, void*, int& result) override {
+        return (result = kLinkNotOpen), false;
+    }
+    bool QueueWrite(uint32_t, uint32_t, const void*, int& result) override {
+        return (result = kLinkNotOpen), false;
+    }
     bool ProcessRequests(int& result) override { return (result = kLinkNotOpen), false; }
     int simVersion() const override { return 0; }
 };
@@ -34,8 +38,10 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     std::vector<std::string> paths;
     std::string name;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--name" && i + 1 < args.size()) name = args[++i];
-        else paths.push_back(args[i]);
+        if (args[i] == "--name" && i + 1 < args.size())
+            name = args[++i];
+        else
+            paths.push_back(args[i]);
     }
     if (paths.size() != 2) {
         std::cerr << "usage: flenmark-cli convert LOG OUT [--name NAME]\n";

@@ -47,13 +47,21 @@ bool Parse(const std::vector<std::string>& args, RecordOptions& o) {
         const std::string& a = args[i];
         const std::string v = i + 1 < args.size() ? args[i + 1] : "";
         long n = 0;
-        if (a == "--animation") o.animation = true;
-        else if (a == "--realtime") o.realtime = true;
-        else if (a == "--ticks" && ParseLong(v, 0, 100000000, o.ticks)) ++i;
-        else if (a == "--tcas" && ParseTcasMode(v, o.tcasMode)) ++i;
-        else if (a == "--range" && ParseLong(v, 5, 40, n) && (n == 5 || n == 10 || n == 15 || n == 20 || n == 40)) o.rangeNm = static_cast<int16_t>(n), ++i;
-        else if (a == "--tick-ms" && ParseLong(v, 0, 60000, o.tickMs)) ++i;
-        else return false;
+        if (a == "--animation")
+            o.animation = true;
+        else if (a == "--realtime")
+            o.realtime = true;
+        else if (a == "--ticks" && ParseLong(v, 0, 100000000, o.ticks))
+            ++i;
+        else if (a == "--tcas" && ParseTcasMode(v, o.tcasMode))
+            ++i;
+        else if (a == "--range" && ParseLong(v, 5, 40, n) &&
+                 (n == 5 || n == 10 || n == 15 || n == 20 || n == 40))
+            o.rangeNm = static_cast<int16_t>(n), ++i;
+        else if (a == "--tick-ms" && ParseLong(v, 0, 60000, o.tickMs))
+            ++i;
+        else
+            return false;
     }
     return o.ticks >= 0;
 }
@@ -101,8 +109,10 @@ int RunRecordCommand(const std::vector<std::string>& args) {
     }
     program.TCASMode = o.tcasMode;
     program.TCASRange = o.rangeNm;
-    if (o.animation) ToggleAnimation(program);
-    else StartLogging(program);
+    if (o.animation)
+        ToggleAnimation(program);
+    else
+        StartLogging(program);
     if (o.realtime) ToggleRealtime(program);
     for (long tick = 0; tick < o.ticks; ++tick) {
         if (tick > 0) {

@@ -31,7 +31,9 @@ const JsonValue* Child(const JsonValue& node, const std::string& name, int index
     return nullptr;
 }
 
-double Clamp(double v, double low, double high) { return std::min(std::max(v, low), high); }
+double Clamp(double v, double low, double high) {
+    return std::min(std::max(v, low), high);
+}
 
 void ApplyTraffic(const PropertyTree& ai, simhost::FlightState& s) {
     std::vector<simhost::TrafficAircraft> seen;
@@ -55,7 +57,8 @@ void ApplyTraffic(const PropertyTree& ai, simhost::FlightState& s) {
         return GreatCircleDistanceNm(s.latDeg, s.lonDeg, x.latDeg, x.lonDeg, false) <
                GreatCircleDistanceNm(s.latDeg, s.lonDeg, y.latDeg, y.lonDeg, false);
     });
-    for (size_t i = 0; i < s.traffic.size(); ++i) s.traffic[i] = i < seen.size() ? seen[i] : simhost::TrafficAircraft{};
+    for (size_t i = 0; i < s.traffic.size(); ++i)
+        s.traffic[i] = i < seen.size() ? seen[i] : simhost::TrafficAircraft{};
 }
 
 }  // namespace
@@ -107,7 +110,9 @@ void ApplyFlightGear(const FlightGearTrees& t, simhost::FlightState& s) {
     auto num = [](const std::optional<PropertyTree>& tree, const char* path, double missing) {
         return tree ? tree->number(path, missing) : missing;
     };
-    auto flag = [](const std::optional<PropertyTree>& tree, const std::string& path) { return tree && tree->flag(path); };
+    auto flag = [](const std::optional<PropertyTree>& tree, const std::string& path) {
+        return tree && tree->flag(path);
+    };
     s.latDeg = num(t.position, "latitude-deg", s.latDeg);
     s.lonDeg = num(t.position, "longitude-deg", s.lonDeg);
     s.altFt = num(t.position, "altitude-ft", s.altFt);
@@ -116,12 +121,15 @@ void ApplyFlightGear(const FlightGearTrees& t, simhost::FlightState& s) {
     s.groundSpeedKt = num(t.velocities, "groundspeed-kt", 0);
     s.verticalSpeedFpm = num(t.velocities, "vertical-speed-fps", 0) * 60;
     bool onGround = false;
-    for (int i = 0; i < 8; ++i) onGround = onGround || flag(t.gear, "gear[" + std::to_string(i) + "]/wow");
+    for (int i = 0; i < 8; ++i)
+        onGround = onGround || flag(t.gear, "gear[" + std::to_string(i) + "]/wow");
     if (!onGround) s.lastAirVerticalSpeedFpm = s.verticalSpeedFpm;  // held from touchdown on
     s.onGround = onGround ? 1 : 0;
     s.gear = Clamp(num(t.gear, "gear[0]/position-norm", 1), 0, 1);
     s.flapsPct = Clamp(num(t.surfaces, "flap-pos-norm", 0), 0, 1) * 100;
-    s.spoilers = Clamp(std::max(num(t.surfaces, "spoiler-pos-norm", 0), num(t.surfaces, "speedbrake-pos-norm", 0)), 0, 1);
+    s.spoilers = Clamp(
+        std::max(num(t.surfaces, "spoiler-pos-norm", 0), num(t.surfaces, "speedbrake-pos-norm", 0)),
+        0, 1);
     s.iasKt = num(t.airspeed, "indicated-speed-kt", num(t.velocities, "airspeed-kt", 0));
     s.tasKt = num(t.airspeed, "true-speed-kt", num(t.velocities, "airspeed-kt", 0));
     s.tailhook = Clamp(num(t.tailhook, "position-norm", 0), 0, 1);

@@ -13,7 +13,7 @@ namespace flenmark::fgbridge {
 
 // A subtree of FlightGear's property tree as its HTTP server returns it ("/json/<path>?d=N").
 class PropertyTree {
-public:
+  public:
     explicit PropertyTree(JsonValue root) : root_(std::move(root)) {}
     // The value at a path below the root ("gear[1]/wow"); nullptr when missing.
     const JsonValue* find(const std::string& path) const;
@@ -23,7 +23,7 @@ public:
     // The children of the root named `name` (every index).
     std::vector<PropertyTree> children(const std::string& name) const;
 
-private:
+  private:
     JsonValue root_;
 };
 
@@ -34,8 +34,8 @@ bool ReadFlightGear(Http& http, const std::string& baseUrl, simhost::FlightState
 
 // The same from property trees already fetched (tests, and the reader above).
 struct FlightGearTrees {
-    std::optional<PropertyTree> position, orientation, velocities, gear, surfaces, markers, nav, airspeed,
-        alarms, autobrake, tailhook, ai;
+    std::optional<PropertyTree> position, orientation, velocities, gear, surfaces, markers, nav,
+        airspeed, alarms, autobrake, tailhook, ai;
 };
 void ApplyFlightGear(const FlightGearTrees& trees, simhost::FlightState& state);
 

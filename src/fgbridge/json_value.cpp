@@ -7,7 +7,7 @@ namespace flenmark::fgbridge {
 namespace {
 
 class Parser {
-public:
+  public:
     explicit Parser(const std::string& text) : s_(text) {}
 
     bool parse(JsonValue& out) {
@@ -16,9 +16,11 @@ public:
         return pos_ == s_.size();
     }
 
-private:
+  private:
     void skip() {
-        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\n' || s_[pos_] == '\r' || s_[pos_] == '\t')) ++pos_;
+        while (pos_ < s_.size() &&
+               (s_[pos_] == ' ' || s_[pos_] == '\n' || s_[pos_] == '\r' || s_[pos_] == '\t'))
+            ++pos_;
     }
     bool literal(const char* word) {
         const std::string w(word);
@@ -33,14 +35,17 @@ private:
             char c = s_[pos_++];
             if (c == '\\' && pos_ < s_.size()) {
                 const char e = s_[pos_++];
-                if (e == 'n') c = '\n';
-                else if (e == 't') c = '\t';
+                if (e == 'n')
+                    c = '\n';
+                else if (e == 't')
+                    c = '\t';
                 else if (e == 'u') {
                     if (pos_ + 4 > s_.size()) return false;
                     const long code = std::strtol(s_.substr(pos_, 4).c_str(), nullptr, 16);
                     pos_ += 4;
                     c = code < 128 ? static_cast<char>(code) : '?';
-                } else c = e;
+                } else
+                    c = e;
             }
             out += c;
         }
@@ -50,7 +55,9 @@ private:
     }
     bool number(double& out) {
         const size_t start = pos_;
-        while (pos_ < s_.size() && std::string_view("+-0123456789.eE").find(s_[pos_]) != std::string_view::npos) ++pos_;
+        while (pos_ < s_.size() &&
+               std::string_view("+-0123456789.eE").find(s_[pos_]) != std::string_view::npos)
+            ++pos_;
         const auto r = std::from_chars(s_.data() + start, s_.data() + pos_, out);
         return pos_ > start && r.ec == std::errc() && r.ptr == s_.data() + pos_;
     }

@@ -15,7 +15,7 @@ struct JsonValue {
     bool boolean = false;
     double number = 0;
     std::string text;
-    std::vector<JsonValue> items;                       // Array
+    std::vector<JsonValue> items;                            // Array
     std::vector<std::pair<std::string, JsonValue>> members;  // Object, in order
 
     const JsonValue* member(const std::string& name) const;

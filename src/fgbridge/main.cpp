@@ -15,14 +15,16 @@
 namespace {
 
 volatile std::sig_atomic_t gStop = 0;
-void OnSignal(int) { gStop = 1; }
+void OnSignal(int) {
+    gStop = 1;
+}
 
 using Clock = std::chrono::steady_clock;
 
 // Reads FlightGear on a thread of its own, once a second and at once when asked, so that an
 // exchange with the recorder never waits for FlightGear.
 class FlightGearFeed {
-public:
+  public:
     explicit FlightGearFeed(std::string url) : url_(std::move(url)), thread_([this] { run(); }) {}
     ~FlightGearFeed() {
         {
@@ -43,7 +45,7 @@ public:
         return true;
     }
 
-private:
+  private:
     void run() {
         flenmark::PosixHttp http(1500);
         flenmark::simhost::FlightState state;
@@ -71,7 +73,8 @@ private:
     std::thread thread_;
 };
 
-const char* kUsage = "usage: flenmark-fgbridge [--fg http://HOST:PORT] [--class UIPCMAIN|FS98MAIN]\n";
+const char* kUsage =
+    "usage: flenmark-fgbridge [--fg http://HOST:PORT] [--class UIPCMAIN|FS98MAIN]\n";
 
 }  // namespace
 
@@ -81,9 +84,12 @@ int main(int argc, char** argv) {
     if (argc % 2 == 0) return std::cerr << kUsage, 2;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
-        if (a == "--fg") fgUrl = argv[i + 1];
-        else if (a == "--class") windowClass = argv[i + 1];
-        else return std::cerr << kUsage, 2;
+        if (a == "--fg")
+            fgUrl = argv[i + 1];
+        else if (a == "--class")
+            windowClass = argv[i + 1];
+        else
+            return std::cerr << kUsage, 2;
     }
     flenmark::simhost::OffsetTable table;
     flenmark::simhost::HostServer server(table);
@@ -98,7 +104,8 @@ int main(int argc, char** argv) {
     action.sa_handler = OnSignal;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
-    std::cerr << "flenmark-fgbridge: FlightGear at " << fgUrl << ", serving " << windowClass << "\n";
+    std::cerr << "flenmark-fgbridge: FlightGear at " << fgUrl << ", serving " << windowClass
+              << "\n";
     FlightGearFeed feed(fgUrl);
     flenmark::simhost::FlightState state;
     Clock::time_point readAt{};
@@ -112,7 +119,8 @@ int main(int argc, char** argv) {
             state.writeTo(table);
             everRead = true;
         }
-        // Stale values are not served as live: after 3 seconds without FlightGear the link goes quiet.
+        // Stale values are not served as live: after 3 seconds without FlightGear the link goes
+        // quiet.
         server.setAnswering(everRead && Clock::now() - readAt < std::chrono::seconds(3));
     }
     server.stop();

@@ -39,22 +39,27 @@ void BuildAnimatedKml(Program& program, std::string& out) {
         if (animation.empty() || log.empty()) throw ConversionFault("nothing to animate");
         const KmlTemplateSet& t = program.kmlTemplates;
         const std::string trafficPath = folder + "Traffic.txt";
-        const std::vector<std::string> trafficLines = traffic ? NonEmptyLines(trafficPath) : std::vector<std::string>();
+        const std::vector<std::string> trafficLines =
+            traffic ? NonEmptyLines(trafficPath) : std::vector<std::string>();
         // Room for the whole section at once: it grows to hundreds of megabytes on long flights.
         out.reserve(out.size() + animation.size() * (t[Kml::PlacemarkPin].size() + 1500) +
                     log.size() * (t[Kml::PlacemarkPinSmallAir].size() + 600) +
-                    trafficLines.size() * (t[Kml::TCASBlue].size() + t[Kml::PlacemarkPinSmallAir].size() + 400));
+                    trafficLines.size() *
+                        (t[Kml::TCASBlue].size() + t[Kml::PlacemarkPinSmallAir].size() + 400));
         std::string opener = FillPlaceholder(t[Kml::Folder], "NAME", "Animation");
         // The list item type and the visibility go into the first folder: the section's own.
-        const bool ownFolder = opener.find(">check<") != std::string::npos && opener.find("</name>") != std::string::npos;
+        const bool ownFolder = opener.find(">check<") != std::string::npos &&
+                               opener.find("</name>") != std::string::npos;
         out += opener;
         AnimationFramesKml(t, program.settings, animation, log, out);
         if (ownFolder) {
-            out.replace(start, opener.size(), InsertBehind(FillPlaceholder(opener, ">check<", ">checkHideChildren<"),
-                                                           "</name>", "<visibility>0</visibility>"));
+            out.replace(start, opener.size(),
+                        InsertBehind(FillPlaceholder(opener, ">check<", ">checkHideChildren<"),
+                                     "</name>", "<visibility>0</visibility>"));
         } else {
-            const std::string section = InsertBehind(
-                FillPlaceholder(out.substr(start), ">check<", ">checkHideChildren<"), "</name>", "<visibility>0</visibility>");
+            const std::string section =
+                InsertBehind(FillPlaceholder(out.substr(start), ">check<", ">checkHideChildren<"),
+                             "</name>", "<visibility>0</visibility>");
             out.replace(start, std::string::npos, section);
         }
         out += FillPlaceholder(t[Kml::Folder], "NAME", "Animated flight data");

@@ -16,7 +16,7 @@ constexpr double kPi = 3.14159265;
 // The short trail of one frame: from the last logged point before the frame to the aircraft.
 // The warning state carries from frame to frame; everything else starts afresh.
 class FrameTrail {
-public:
+  public:
     FrameTrail(const KmlTemplateSet& t, bool& warning, std::string& warningName)
         : t_(t), warning_(warning), warningName_(warningName) {}
 
@@ -55,7 +55,7 @@ public:
     // The trail's pieces, closed, with the folders they opened.
     std::string finish() { return text_ + pending_ + t_[Kml::PlacemarkEnd] + t_[Kml::FolderEnd]; }
 
-private:
+  private:
     void openFolder(const LogFields& f) {
         if (folderOpen_) text_ += pending_ + t_[Kml::PlacemarkEnd] + t_[Kml::FolderEnd];
         folderOpen_ = true;
@@ -87,7 +87,8 @@ std::string PredictedPath(const KmlTemplateSet& t, const Settings& s, const LogF
     const double predAltM = (altFt + NumericValue(f[10]) / 60 * s.PredPathMultiplier) * 0.3048;
     if (f[5] == "1") {
         return FillPlaceholder(t[Kml::PredictedPathGND], "NAME", "Predicted Flightpath") + lon +
-               "," + lat + " " + KmlNumber(predLon) + "," + KmlNumber(predLat) + t[Kml::PlacemarkEnd];
+               "," + lat + " " + KmlNumber(predLon) + "," + KmlNumber(predLat) +
+               t[Kml::PlacemarkEnd];
     }
     return FillPlaceholder(t[Kml::PredictedPath], "NAME", "Predicted Flightpath") + lon + "," +
            lat + "," + KmlNumber(altFt * 0.3048) + " " + KmlNumber(predLon) + "," +
@@ -100,10 +101,12 @@ std::string AircraftMarker(const KmlTemplateSet& t, const Settings& s, const Log
     std::string pin = t[Kml::PlacemarkPin];
     pin = FillPlaceholder(FillPlaceholder(pin, "LATAC", lat), "LATAC", lat);
     pin = FillPlaceholder(FillPlaceholder(pin, "LONAC", lon), "LONAC", lon);
-    pin = FillPlaceholder(pin, "NAME", "Your aircraft: alt=" + f[4] + " spd=" + f[11] + " hdg=" + f[12]);
+    pin = FillPlaceholder(pin, "NAME",
+                          "Your aircraft: alt=" + f[4] + " spd=" + f[11] + " hdg=" + f[12]);
     pin = FillPlaceholder(pin, "HDG", f[12]);
     const bool ground = f[5] == "1";
-    pin = FillPlaceholder(pin, "RANGE", ground ? IntText(s.GNDRange) : KmlNumber(NumericValue(f[8]) * 1.2 + 500));
+    pin = FillPlaceholder(pin, "RANGE",
+                          ground ? IntText(s.GNDRange) : KmlNumber(NumericValue(f[8]) * 1.2 + 500));
     if (!ground) return FillPlaceholder(pin, "ALTM", "," + MetresText(f[4]));
     // Standing on the ground: clamped to it.
     const char* absolute = "<altitudeMode>absolute</altitudeMode>";
@@ -113,7 +116,8 @@ std::string AircraftMarker(const KmlTemplateSet& t, const Settings& s, const Log
 }
 
 // Index of the log line a frame's trail starts at; `cursor` moves forward frame by frame.
-size_t TrailStart(const std::vector<std::string>& log, const std::string& frameStamp, size_t& cursor) {
+size_t TrailStart(const std::vector<std::string>& log, const std::string& frameStamp,
+                  size_t& cursor) {
     if (log.size() == 1) return 0;
     cursor = std::max<size_t>(cursor, 1);
     while (cursor < log.size() - 1 && LogFields(log[cursor])[1] < frameStamp) ++cursor;
@@ -133,7 +137,8 @@ void AnimationFramesKml(const KmlTemplateSet& t, const Settings& s,
     for (const std::string& line : animation) {
         const LogFields f(line);
         const std::string& stamp = f[1];
-        const std::string p = previousStamp.empty() || previousStamp == stamp ? stamp : previousStamp;
+        const std::string p =
+            previousStamp.empty() || previousStamp == stamp ? stamp : previousStamp;
         previousStamp = stamp;
         const size_t start = TrailStart(log, stamp, cursor);
         const size_t found = log.size() == 1 ? 0 : start + 1;

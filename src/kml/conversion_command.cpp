@@ -53,7 +53,8 @@ void ConvertFlightLogCommand(Program& program) {
         if (!EnsureFileExists(logPath)) throw FolderError("no log");
         ShowMessage(program, "Converting flightlog...");
         program.services.ui.refresh();
-        const bool converted = ConvertLogToKml(program, logPath, data + "Flightlog.kml", base, false, "");
+        const bool converted =
+            ConvertLogToKml(program, logPath, data + "Flightlog.kml", base, false, "");
         const std::string copy = FilesFolder(folders) + base;
         bool ok = true;
         if (program.settings.Debuging) ok = CopyFileReplacing(logPath, copy + ".txt");

@@ -35,8 +35,10 @@ std::string EventPlacemarksKml(const KmlTemplateSet& t, const std::vector<std::s
             }
             pendingStop = stopDone = false;
         }
-        if (IsEventCode(code)) writer.eventPin(out, f, code, BeginSpan(f[1]));
-        else writer.dataDot(out, f, BeginSpan(f[1]));
+        if (IsEventCode(code))
+            writer.eventPin(out, f, code, BeginSpan(f[1]));
+        else
+            writer.dataDot(out, f, BeginSpan(f[1]));
         ++i;
     }
     return out;

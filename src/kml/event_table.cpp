@@ -21,8 +21,10 @@ struct Row {
 // "O" and "S" on the whole code.
 constexpr std::array<Row, 23> kRows = {{
     {"SA", "Start log", "Event: You started logging at this point.", Air::WhenAirborne, false},
-    {"LI", "LLZ intercept", "Event: The aircraft intercepted the localizer (ILS).", Air::Always, false},
-    {"LL", "LLZ lost", "Event: The aircraft lost the localizer (ILS) intercept.", Air::Always, false},
+    {"LI", "LLZ intercept", "Event: The aircraft intercepted the localizer (ILS).", Air::Always,
+     false},
+    {"LL", "LLZ lost", "Event: The aircraft lost the localizer (ILS) intercept.", Air::Always,
+     false},
     {"OG", "On G/S", "Event: The aircraft is on the glideslope.", Air::Always, false},
     {"BG", "Below G/S", "Event: The aircraft is below the glideslope.", Air::Always, false},
     {"AG", "Above G/S", "Event: The aircraft is above the glideslope.", Air::Always, false},
@@ -35,13 +37,24 @@ constexpr std::array<Row, 23> kRows = {{
     {"FL=", "Flaps ", "", Air::WhenAirborne, false},
     {"GU", "Gear up", "Event: You retracted the gear at this point.", Air::Always, false},
     {"GD", "Gear down", "Event: You lowered the gear at this point.", Air::Always, false},
-    {"SD", "Spoilers deployed", "Event: You deployed the spoilers at this point.", Air::WhenAirborne, false},
-    {"SU", "Spoilers retracted", "Event: You retracted the spoilers at this point.", Air::WhenAirborne, false},
-    {"TL", "Tailhook down", "Event: You lowered the tailhook at this point.", Air::WhenAirborne, false},
-    {"TU", "Tailhook up", "Event: You retracted the tailhook at this point.", Air::WhenAirborne, false},
-    {"O", "Overspeed!!", "Event: You went too fast and therefore overspeeded.<br>Make sure you never do it again as this is very dangerous.", Air::WhenAirborne, true},
-    {"OE", "Recovered", "Event: You recovered from overspeed at this point.", Air::WhenAirborne, true},
-    {"S", "Stall!!", "Event: You went too slow and therefore you stalled at this point.<br>Make sure you never do it again as this can result in a crash...", Air::Always, true},
+    {"SD", "Spoilers deployed", "Event: You deployed the spoilers at this point.",
+     Air::WhenAirborne, false},
+    {"SU", "Spoilers retracted", "Event: You retracted the spoilers at this point.",
+     Air::WhenAirborne, false},
+    {"TL", "Tailhook down", "Event: You lowered the tailhook at this point.", Air::WhenAirborne,
+     false},
+    {"TU", "Tailhook up", "Event: You retracted the tailhook at this point.", Air::WhenAirborne,
+     false},
+    {"O", "Overspeed!!",
+     "Event: You went too fast and therefore overspeeded.<br>Make sure you never do it again as "
+     "this is very dangerous.",
+     Air::WhenAirborne, true},
+    {"OE", "Recovered", "Event: You recovered from overspeed at this point.", Air::WhenAirborne,
+     true},
+    {"S", "Stall!!",
+     "Event: You went too slow and therefore you stalled at this point.<br>Make sure you never do "
+     "it again as this can result in a crash...",
+     Air::Always, true},
     {"SE", "Recovered", "Event: You recovered from stall at this point.", Air::Always, true},
 }};
 
@@ -76,7 +89,8 @@ std::optional<EventInfo> LookUpEvent(const std::string& code, bool onGround) {
     for (const Row& row : kRows) {
         if (!Matches(row.code, code)) continue;
         EventInfo e{row.name, row.description,
-                    row.air == Air::Always || (row.air == Air::WhenAirborne && !onGround), row.warning};
+                    row.air == Air::Always || (row.air == Air::WhenAirborne && !onGround),
+                    row.warning};
         Complete(e, code);
         return e;
     }
@@ -84,8 +98,10 @@ std::optional<EventInfo> LookUpEvent(const std::string& code, bool onGround) {
 }
 
 std::string TouchdownRating(double vs) {
-    if (vs < -600) return "This touchdown was too hard, please practice your landings a bit more...";
-    if (vs < -300) return "This was a pretty hard touchdown, the gear probably sustained some damage.";
+    if (vs < -600)
+        return "This touchdown was too hard, please practice your landings a bit more...";
+    if (vs < -300)
+        return "This was a pretty hard touchdown, the gear probably sustained some damage.";
     if (vs < -180) return "Nice touchdown!";
     return "Now this is what you can call a 'kiss' touchdown, you're good!";
 }

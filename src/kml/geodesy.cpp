@@ -17,9 +17,11 @@ double GreatCircleDistanceNm(double lat1, double lon1, double lat2, double lon2,
     // since single precision loses short distances (a tenth of a mile comes out 3% short).
     const double dLon = static_cast<float>(lon2 - lon1);
     const double a = std::sin(dLon) * std::cos(lat2);
-    const double b = std::cos(lat1) * std::sin(lat2) - std::sin(lat1) * std::cos(lat2) * std::cos(dLon);
+    const double b =
+        std::cos(lat1) * std::sin(lat2) - std::sin(lat1) * std::cos(lat2) * std::cos(dLon);
     const double num = std::sqrt(a * a + b * b);
-    const double den = std::sin(lat1) * std::sin(lat2) + std::cos(lat1) * std::cos(lat2) * std::cos(dLon);
+    const double den =
+        std::sin(lat1) * std::sin(lat2) + std::cos(lat1) * std::cos(lat2) * std::cos(dLon);
     if (den == 0) return num == 0 ? 0.0 : 5409.69272219995;
     const double d = std::atan(num / den) * kEarthRadiusNm;
     return d < 0 ? -d : d;

@@ -8,12 +8,29 @@
 namespace flenmark {
 
 const char* KmlTemplateKey(Kml which) {
-    static const char* const kKeys[kKmlTemplateCount] = {
-        "KML=", "KMLEnd=", "Folder=", "FolderEnd=", "LookAt=", "Path=", "PathWarning=",
-        "PlacemarkEnd=", "PathGND=", "PlacemarkPin=", "PlacemarkPinSmall=",
-        "PlacemarkPinSmallAir=", "PlacemarkPinWarning=", "PlacemarkPinWarningAir=", "PinDot=",
-        "PinDotAir=", "KMLRealtime=", "KMLTCASBlue=", "KMLTCASYellow=", "KMLTCASOrange=",
-        "KMLTCASRed=", "PredictedPath=", "PredictedPathGND="};
+    static const char* const kKeys[kKmlTemplateCount] = {"KML=",
+                                                         "KMLEnd=",
+                                                         "Folder=",
+                                                         "FolderEnd=",
+                                                         "LookAt=",
+                                                         "Path=",
+                                                         "PathWarning=",
+                                                         "PlacemarkEnd=",
+                                                         "PathGND=",
+                                                         "PlacemarkPin=",
+                                                         "PlacemarkPinSmall=",
+                                                         "PlacemarkPinSmallAir=",
+                                                         "PlacemarkPinWarning=",
+                                                         "PlacemarkPinWarningAir=",
+                                                         "PinDot=",
+                                                         "PinDotAir=",
+                                                         "KMLRealtime=",
+                                                         "KMLTCASBlue=",
+                                                         "KMLTCASYellow=",
+                                                         "KMLTCASOrange=",
+                                                         "KMLTCASRed=",
+                                                         "PredictedPath=",
+                                                         "PredictedPathGND="};
     return kKeys[static_cast<size_t>(which)];
 }
 
@@ -22,7 +39,8 @@ KmlTemplateSet ParseKmlTemplates(std::string_view fileText) {
     for (const std::string& line : SplitLines(fileText)) {
         for (size_t k = 0; k < kKmlTemplateCount; ++k) {
             const std::string_view key = KmlTemplateKey(static_cast<Kml>(k));
-            if (line.compare(0, key.size(), key) == 0) set.texts[k] = line.substr(line.find('=') + 1);
+            if (line.compare(0, key.size(), key) == 0)
+                set.texts[k] = line.substr(line.find('=') + 1);
         }
     }
     return set;
@@ -38,13 +56,16 @@ bool LoadKmlTemplates(Program& program) {
         program.kmlTemplates = ParseKmlTemplates(*text);
         return true;
     }
-    const std::string message = "Unable to load KML data, please reinstall the " + program.AppTitle + ".";
+    const std::string message =
+        "Unable to load KML data, please reinstall the " + program.AppTitle + ".";
     ShowMessage(program, message);
-    program.services.dialogs.message("Unable to load KML data", message + " Application will quit.");
+    program.services.dialogs.message("Unable to load KML data",
+                                     message + " Application will quit.");
     return false;
 }
 
-std::string FillPlaceholder(const std::string& text, std::string_view word, std::string_view value) {
+std::string FillPlaceholder(const std::string& text, std::string_view word,
+                            std::string_view value) {
     const size_t at = text.find(word);
     if (at == std::string::npos) throw TemplateError("template without " + std::string(word));
     std::string out;
@@ -53,7 +74,8 @@ std::string FillPlaceholder(const std::string& text, std::string_view word, std:
     return out;
 }
 
-std::string InsertBehind(const std::string& text, std::string_view marker, std::string_view insertion) {
+std::string InsertBehind(const std::string& text, std::string_view marker,
+                         std::string_view insertion) {
     const size_t at = text.find(marker);
     if (at == std::string::npos) throw TemplateError("template without " + std::string(marker));
     std::string out = text;
@@ -67,7 +89,9 @@ namespace flenmark {
 namespace {
 
 // Marks the place of value i while the places are found; no word can match across it.
-std::string Mark(size_t i) { return std::string("\x01") + static_cast<char>('0' + i) + "\x01"; }
+std::string Mark(size_t i) {
+    return std::string("\x01") + static_cast<char>('0' + i) + "\x01";
+}
 
 }  // namespace
 
@@ -76,7 +100,8 @@ TemplateFiller::TemplateFiller(std::string_view text, const std::vector<std::str
     size_t i = 0;
     for (std::string_view word : words) marked = FillPlaceholder(marked, word, Mark(i++));
     size_t start = 0;
-    for (size_t at = marked.find('\x01'); at != std::string::npos; at = marked.find('\x01', start)) {
+    for (size_t at = marked.find('\x01'); at != std::string::npos;
+         at = marked.find('\x01', start)) {
         literals_.push_back(marked.substr(start, at - start));
         slots_.push_back(static_cast<size_t>(marked[at + 1] - '0'));
         start = at + 3;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <array>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
-#include <iterator>
 
 namespace flenmark {
 
@@ -13,9 +13,29 @@ struct Program;
 
 // The 23 KML fragments of "KMLSettings.txt", in the order the loader tests their keys.
 enum class Kml {
-    Head, End, Folder, FolderEnd, LookAt, Path, PathWarning, PlacemarkEnd, PathGND, PlacemarkPin,
-    PlacemarkPinSmall, PlacemarkPinSmallAir, PlacemarkPinWarning, PlacemarkPinWarningAir, PinDot,
-    PinDotAir, Realtime, TCASBlue, TCASYellow, TCASOrange, TCASRed, PredictedPath, PredictedPathGND,
+    Head,
+    End,
+    Folder,
+    FolderEnd,
+    LookAt,
+    Path,
+    PathWarning,
+    PlacemarkEnd,
+    PathGND,
+    PlacemarkPin,
+    PlacemarkPinSmall,
+    PlacemarkPinSmallAir,
+    PlacemarkPinWarning,
+    PlacemarkPinWarningAir,
+    PinDot,
+    PinDotAir,
+    Realtime,
+    TCASBlue,
+    TCASYellow,
+    TCASOrange,
+    TCASRed,
+    PredictedPath,
+    PredictedPathGND,
 };
 inline constexpr size_t kKmlTemplateCount = 23;
 
@@ -38,7 +58,7 @@ bool LoadKmlTemplates(Program& program);
 
 // A template that lacks a word the generator fills in it.
 class TemplateError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -47,7 +67,8 @@ public:
 std::string FillPlaceholder(const std::string& text, std::string_view word, std::string_view value);
 
 // Inserts `insertion` directly behind the first occurrence of `marker`; throws when missing.
-std::string InsertBehind(const std::string& text, std::string_view marker, std::string_view insertion);
+std::string InsertBehind(const std::string& text, std::string_view marker,
+                         std::string_view insertion);
 
 }  // namespace flenmark
 
@@ -59,7 +80,7 @@ namespace flenmark {
 // words that follow it (a callsign "ALT1" stays "ALT1"), and filling costs one copy.
 // A word may be "</name>" with "</name>" plus a time span as its value.
 class TemplateFiller {
-public:
+  public:
     // Throws TemplateError when a word does not stand in the template at its turn.
     TemplateFiller(std::string_view text, const std::vector<std::string_view>& words);
 
@@ -78,7 +99,7 @@ public:
         return out;
     }
 
-private:
+  private:
     std::vector<std::string> literals_;  // one more than the slots
     std::vector<size_t> slots_;          // which value goes between literal i and i + 1
 };

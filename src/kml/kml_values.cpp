@@ -19,7 +19,8 @@ LogFields::LogFields(std::string_view line) {
 
 const std::string& LogFields::operator[](int number) const {
     static const std::string kEmpty;
-    return number >= 1 && static_cast<size_t>(number) <= fields_.size() ? fields_[number - 1] : kEmpty;
+    return number >= 1 && static_cast<size_t>(number) <= fields_.size() ? fields_[number - 1]
+                                                                        : kEmpty;
 }
 
 std::string KmlCoordinate(std::string_view field) {
@@ -29,7 +30,9 @@ std::string KmlCoordinate(std::string_view field) {
     return out;
 }
 
-std::string KmlNumber(double value) { return PlainNumberText(value, '.', 15); }
+std::string KmlNumber(double value) {
+    return PlainNumberText(value, '.', 15);
+}
 
 std::string MetresText(std::string_view feet) {
     const auto value = ParseNumber(feet);
@@ -42,11 +45,20 @@ std::string XmlText(std::string_view text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -101,7 +113,8 @@ std::optional<int64_t> StampSeconds(std::string_view s) {
         for (size_t i = from; i < from + count; ++i) v = v * 10 + (s[i] - '0');
         return v;
     };
-    return ToEpochSeconds({number(0, 4), number(4, 2), number(6, 2), number(8, 2), number(10, 2), number(12, 2)});
+    return ToEpochSeconds(
+        {number(0, 4), number(4, 2), number(6, 2), number(8, 2), number(10, 2), number(12, 2)});
 }
 
 std::string StampPlusOneSecond(std::string_view s) {
@@ -114,6 +127,8 @@ std::string StampPlusOneSecond(std::string_view s) {
     return buffer;
 }
 
-bool StartsRecordingRun(std::string_view line) { return !line.empty() && line.back() == '-'; }
+bool StartsRecordingRun(std::string_view line) {
+    return !line.empty() && line.back() == '-';
+}
 
 }  // namespace flenmark

@@ -12,12 +12,12 @@ namespace flenmark {
 
 // A ":"-separated log line. Missing fields read as empty text.
 class LogFields {
-public:
+  public:
     explicit LogFields(std::string_view line);
     const std::string& operator[](int number) const;  // 1-based, as the log format numbers them
     size_t count() const { return fields_.size(); }
 
-private:
+  private:
     std::vector<std::string> fields_;
 };
 

@@ -28,7 +28,8 @@ std::vector<std::string> ReadLogLines(const std::string& path) {
 
 namespace {
 
-std::string OrdinaryDocument(Program& program, const std::string& logPath, const std::string& documentName) {
+std::string OrdinaryDocument(Program& program, const std::string& logPath,
+                             const std::string& documentName) {
     const KmlTemplateSet& t = program.kmlTemplates;
     const auto lines = ReadLogLines(logPath);
     std::string document = FillPlaceholder(t[Kml::Head], "NAME", XmlText(documentName));
@@ -51,13 +52,15 @@ void WriteRealtimeDocument(Program& program, const std::string& logPath, const s
     parts.push_back(section);
     cache.placemarkParts(parts);
     parts.insert(parts.end(), {t[Kml::End], "\r\n"});
-    if (!WriteFileAtomically(kmlPath, parts, Durability::Replaced)) throw ConversionFault("cannot write " + kmlPath);
+    if (!WriteFileAtomically(kmlPath, parts, Durability::Replaced))
+        throw ConversionFault("cannot write " + kmlPath);
 }
 
 }  // namespace
 
 bool ConvertLogToKml(Program& program, const std::string& logPath, const std::string& kmlPath,
-                     const std::string& documentName, bool realtime, const std::string& cameraPath) {
+                     const std::string& documentName, bool realtime,
+                     const std::string& cameraPath) {
     try {
         if (realtime) {
             const CameraView view = BuildCameraDocument(program);

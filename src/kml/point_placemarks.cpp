@@ -6,7 +6,9 @@
 namespace flenmark {
 namespace {
 
-bool OnGround(const LogFields& f) { return NumericValue(f[5]) == 1; }
+bool OnGround(const LogFields& f) {
+    return NumericValue(f[5]) == 1;
+}
 
 // The words of a point placemark in the order they are filled.
 TemplateFiller PointFiller(const std::string& text, bool span, bool desc, bool dateTime, bool air) {
@@ -50,9 +52,10 @@ struct PointValues {
 
 PointPlacemarkWriter::PointPlacemarkWriter(const KmlTemplateSet& t, bool withTimeSpan)
     : withTimeSpan_(withTimeSpan) {
-    const Kml pins[4] = {Kml::PlacemarkPinSmall, Kml::PlacemarkPinSmallAir, Kml::PlacemarkPinWarning,
-                         Kml::PlacemarkPinWarningAir};
-    for (int i = 0; i < 4; ++i) pins_[i].emplace(PointFiller(t[pins[i]], withTimeSpan, true, false, i % 2 == 1));
+    const Kml pins[4] = {Kml::PlacemarkPinSmall, Kml::PlacemarkPinSmallAir,
+                         Kml::PlacemarkPinWarning, Kml::PlacemarkPinWarningAir};
+    for (int i = 0; i < 4; ++i)
+        pins_[i].emplace(PointFiller(t[pins[i]], withTimeSpan, true, false, i % 2 == 1));
     for (int i = 0; i < 2; ++i) {
         const std::string& text = t[i == 0 ? Kml::PinDot : Kml::PinDotAir];
         dotDateTime_[i] = !withTimeSpan && text.find("DATETIME") != std::string::npos;
@@ -69,27 +72,33 @@ void PointPlacemarkWriter::eventPin(std::string& out, const LogFields& f, const 
     pins_[which]->appendTo(out, v.texts);
 }
 
-void PointPlacemarkWriter::dataDot(std::string& out, const LogFields& f, std::string_view timeSpan) const {
+void PointPlacemarkWriter::dataDot(std::string& out, const LogFields& f,
+                                   std::string_view timeSpan) const {
     const int which = OnGround(f) ? 0 : 1;
-    const PointValues v(f, withTimeSpan_ ? timeSpan : std::string_view(), nullptr, dotDateTime_[which],
-                        which == 1, "");
+    const PointValues v(f, withTimeSpan_ ? timeSpan : std::string_view(), nullptr,
+                        dotDateTime_[which], which == 1, "");
     dots_[which]->appendTo(out, v.texts);
 }
 
-bool IsEventCode(const std::string& code) { return !code.empty() && LookUpEvent(code, false).has_value(); }
+bool IsEventCode(const std::string& code) {
+    return !code.empty() && LookUpEvent(code, false).has_value();
+}
 
 std::string DotsFolderOpener(const KmlTemplateSet& t) {
-    return InsertBehind(FillPlaceholder(t[Kml::Folder], "NAME", "Flight data"), "Type>check", "HideChildren");
+    return InsertBehind(FillPlaceholder(t[Kml::Folder], "NAME", "Flight data"), "Type>check",
+                        "HideChildren");
 }
 
 PointPlacemarksBuilder::PointPlacemarksBuilder(const KmlTemplateSet& t, bool realtime)
     : t_(&t), writer_(t, false), realtime_(realtime) {}
 
 void PointPlacemarksBuilder::addTo(Texts& texts, bool eventsOpen, bool dotsOpen,
-                                   const std::string& line, const std::string& previous, bool last) const {
+                                   const std::string& line, const std::string& previous,
+                                   bool last) const {
     const KmlTemplateSet& t = *t_;
     auto addEvent = [&](const LogFields& f, const std::string& code) {
-        if (!eventsOpen && texts.events.empty()) texts.events = FillPlaceholder(t[Kml::Folder], "NAME", "Special placemarks");
+        if (!eventsOpen && texts.events.empty())
+            texts.events = FillPlaceholder(t[Kml::Folder], "NAME", "Special placemarks");
         writer_.eventPin(texts.events, f, code);
     };
     auto addDot = [&](const LogFields& f) {
@@ -104,12 +113,15 @@ void PointPlacemarksBuilder::addTo(Texts& texts, bool eventsOpen, bool dotsOpen,
     }
     std::string code = f[6];
     if (last && !realtime_ && code.rfind("SO", 0) != 0) code = "SO";
-    if (IsEventCode(code)) addEvent(f, code);
-    else addDot(f);
+    if (IsEventCode(code))
+        addEvent(f, code);
+    else
+        addDot(f);
 }
 
 void PointPlacemarksBuilder::add(const std::string& line, bool last) {
-    addTo(texts_, !texts_.events.empty(), !texts_.dots.empty(), line, lines_ > 0 ? previousLine_ : "", last);
+    addTo(texts_, !texts_.events.empty(), !texts_.dots.empty(), line,
+          lines_ > 0 ? previousLine_ : "", last);
     previousLine_ = line;
     ++lines_;
 }
@@ -117,7 +129,8 @@ void PointPlacemarksBuilder::add(const std::string& line, bool last) {
 PointPlacemarksBuilder::Texts PointPlacemarksBuilder::extra(const std::string* extraLine) const {
     Texts extra;
     if (extraLine)
-        addTo(extra, !texts_.events.empty(), !texts_.dots.empty(), *extraLine, lines_ > 0 ? previousLine_ : "", true);
+        addTo(extra, !texts_.events.empty(), !texts_.dots.empty(), *extraLine,
+              lines_ > 0 ? previousLine_ : "", true);
     return extra;
 }
 

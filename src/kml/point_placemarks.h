@@ -12,14 +12,14 @@ namespace flenmark {
 // Writes the placemark of one log point: an event pin for a code the event table knows, a
 // small data dot otherwise. With a time span, the span stands directly behind the name.
 class PointPlacemarkWriter {
-public:
+  public:
     PointPlacemarkWriter(const KmlTemplateSet& t, bool withTimeSpan);
 
     void eventPin(std::string& out, const LogFields& f, const std::string& code,
                   std::string_view timeSpan = {}) const;
     void dataDot(std::string& out, const LogFields& f, std::string_view timeSpan = {}) const;
 
-private:
+  private:
     std::optional<TemplateFiller> pins_[4];  // ground, air, warning, warning in the air
     std::optional<TemplateFiller> dots_[2];  // ground, air
     bool dotDateTime_[2] = {false, false};
@@ -32,7 +32,7 @@ bool IsEventCode(const std::string& code);
 // The "Special placemarks" folder of an ordinary or realtime conversion, holding the
 // "Flight data" dots at its end, built line by line like the track.
 class PointPlacemarksBuilder {
-public:
+  public:
     PointPlacemarksBuilder(const KmlTemplateSet& t, bool realtime);
     // `last`: the log's last line, which an ordinary conversion marks as the stop of the log.
     void add(const std::string& line, bool last);
@@ -49,7 +49,7 @@ public:
     Texts extra(const std::string* extraLine) const;
     void pieces(const Texts& extra, std::vector<std::string_view>& out) const;
 
-private:
+  private:
     void addTo(Texts& texts, bool eventsOpen, bool dotsOpen, const std::string& line,
                const std::string& previous, bool last) const;
 

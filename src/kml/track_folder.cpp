@@ -43,7 +43,9 @@ void TrackBuilder::add(const std::string& line) {
     if (!takePoint(f)) takePoint(f);
 }
 
-std::string TrackBuilder::opener() const { return FillPlaceholder((*t_)[Kml::Folder], "NAME", "Flight"); }
+std::string TrackBuilder::opener() const {
+    return FillPlaceholder((*t_)[Kml::Folder], "NAME", "Flight");
+}
 
 std::string TrackBuilder::rest(const std::string* extraLine) const {
     if (lines_ == 0 && !extraLine) throw ConversionFault("empty log");

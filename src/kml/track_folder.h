@@ -16,7 +16,7 @@ std::string TrackFolder(const KmlTemplateSet& t, const std::vector<std::string>&
 // The track built line by line, so that a log that only grows is not read again: the
 // realtime tracking adds the settled lines once and finishes with the current sample.
 class TrackBuilder {
-public:
+  public:
     explicit TrackBuilder(const KmlTemplateSet& t);
     // Throws ConversionFault or TemplateError on a line or template it cannot use.
     void add(const std::string& line);
@@ -30,7 +30,7 @@ public:
     const std::string& closedPieces() const { return track_; }
     std::string rest(const std::string* extraLine) const;
 
-private:
+  private:
     void startRun(const LogFields& f);
     // Adds the point to the open piece; false when the point closed the piece and must be
     // taken again as the first point of the next one.

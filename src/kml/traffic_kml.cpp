@@ -56,14 +56,24 @@ std::string TrafficPlacemark(const KmlTemplateSet& t, const TemplateFiller& pinF
     const double predLon = lon + std::sin(d) * rateLon * lookAheadSeconds;
     const double predAltFt = altFt + vs / 60 * lookAheadSeconds;
     const std::string altMetres = KmlNumber(altFt * 0.3048);
-    out += lonField.text + "," + latField.text + "," + altMetres + " " +
-           KmlNumber(predLon) + "," + KmlNumber(predLat) + "," + KmlNumber(predAltFt * 0.3048) +
-           t[Kml::PlacemarkEnd];
+    out += lonField.text + "," + latField.text + "," + altMetres + " " + KmlNumber(predLon) + "," +
+           KmlNumber(predLat) + "," + KmlNumber(predAltFt * 0.3048) + t[Kml::PlacemarkEnd];
     const std::string& hdg = f[6];
-    const std::string values[] = {callsign + " " + XmlText(f[11]), "AI/Online traffic: " + callsign, "-",
-                                  hdg.substr(0, hdg.find('.')), "-", speedField.text, vsField.text,
-                                  altField.text, "-", StampTime(f[1]), StampDate(f[1]), "</name>" + span,
-                                  latField.text, lonField.text, altMetres};
+    const std::string values[] = {callsign + " " + XmlText(f[11]),
+                                  "AI/Online traffic: " + callsign,
+                                  "-",
+                                  hdg.substr(0, hdg.find('.')),
+                                  "-",
+                                  speedField.text,
+                                  vsField.text,
+                                  altField.text,
+                                  "-",
+                                  StampTime(f[1]),
+                                  StampDate(f[1]),
+                                  "</name>" + span,
+                                  latField.text,
+                                  lonField.text,
+                                  altMetres};
     pinFiller.appendTo(out, values);
     return out;
 }
@@ -72,10 +82,12 @@ std::string TrafficPlacemark(const KmlTemplateSet& t, const TemplateFiller& pinF
 
 void TrafficKml(const KmlTemplateSet& t, const Settings& settings,
                 const std::vector<std::string>& lines, std::string& out) {
-    out.reserve(out.size() + lines.size() * (t[Kml::TCASBlue].size() + t[Kml::PlacemarkPinSmallAir].size() + 200));
-    const TemplateFiller pinFiller(t[Kml::PlacemarkPinSmallAir],
-                                   {"NAME", "DESC", "KIAS", "HDG", "SPDTAS", "GNDSPD", "VERTSPEED", "ALT",
-                                    "ALTAGL", "TIME", "DATE", "</name>", "LATX", "LONY", "ALTM"});
+    out.reserve(out.size() + lines.size() * (t[Kml::TCASBlue].size() +
+                                             t[Kml::PlacemarkPinSmallAir].size() + 200));
+    const TemplateFiller pinFiller(
+        t[Kml::PlacemarkPinSmallAir],
+        {"NAME", "DESC", "KIAS", "HDG", "SPDTAS", "GNDSPD", "VERTSPEED", "ALT", "ALTAGL", "TIME",
+         "DATE", "</name>", "LATX", "LONY", "ALTM"});
     std::string previousLineStamp;  // P: the stamp of the line before
     std::string joinStamp;          // J: where the current frame joins the one before
     for (const std::string& line : lines) {
@@ -94,7 +106,8 @@ void TrafficKml(const KmlTemplateSet& t, const Settings& settings,
         } else {
             prev = joinStamp;
         }
-        const std::string begin = prev != stamp && StampSeconds(prev) ? StampPlusOneSecond(prev) : stamp;
+        const std::string begin =
+            prev != stamp && StampSeconds(prev) ? StampPlusOneSecond(prev) : stamp;
         try {
             out += TrafficPlacemark(t, pinFiller, settings.PredPathMultiplierTCAS, f, begin);
         } catch (const ConversionFault&) {

@@ -10,7 +10,8 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string ReplaceAll(std::string text, const std::string& word, const std::string& value) {
-    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + value.size()))
+    for (size_t at = text.find(word); at != std::string::npos;
+         at = text.find(word, at + value.size()))
         text.replace(at, word.size(), value);
     return text;
 }
@@ -26,7 +27,8 @@ bool Inside(const fs::path& path, const std::string& folder) {
 std::optional<std::string> ResolveDownloadDestination(const std::string& destination,
                                                       const std::string& programFolder,
                                                       const std::string& userFolder) {
-    std::string filled = ReplaceAll(ReplaceAll(destination, "<app>", programFolder), "<user>", userFolder);
+    std::string filled =
+        ReplaceAll(ReplaceAll(destination, "<app>", programFolder), "<user>", userFolder);
     for (char& c : filled)
         if (c == '\\') c = '/';
     const fs::path path(filled);

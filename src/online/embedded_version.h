@@ -4,8 +4,8 @@
 
 // Each program carries its version as a text that can be read from the file without running
 // it: "FLENMARK-VERSION:" followed by the dotted version.
-#define FLENMARK_EMBED_VERSION()                                                               \
-    extern "C" {                                                                               \
+#define FLENMARK_EMBED_VERSION()                                                                \
+    extern "C" {                                                                                \
     [[gnu::used]] const char kFlenmarkEmbeddedVersion[] = "FLENMARK-VERSION:" FLENMARK_VERSION; \
     }
 

@@ -21,12 +21,15 @@ std::string LocalDateTime() {
     std::tm tm{};
     localtime_r(&now, &tm);
     char text[64];
-    std::snprintf(text, sizeof text, "%02d-%02d-%04d %02d:%02d", tm.tm_mday % 100, (tm.tm_mon + 1) % 100,
-                  (tm.tm_year + 1900) % 10000, tm.tm_hour % 100, tm.tm_min % 100);
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d %02d:%02d", tm.tm_mday % 100,
+                  (tm.tm_mon + 1) % 100, (tm.tm_year + 1900) % 10000, tm.tm_hour % 100,
+                  tm.tm_min % 100);
     return text;
 }
 
-std::string LastPart(const std::string& path) { return path.substr(path.find_last_of("/\\") + 1); }
+std::string LastPart(const std::string& path) {
+    return path.substr(path.find_last_of("/\\") + 1);
+}
 
 }  // namespace
 
@@ -34,12 +37,17 @@ std::string UpdaterReportExtra(int installed, int newest) {
     return "Flen " + DottedVersion(installed) + " - " + DottedVersion(newest);
 }
 
-UpdaterRun::UpdaterRun(Http& http, Shell& shell, Dialogs& dialogs, UpdaterFolders folders, std::string userName,
-                       std::function<void()> refresh)
-    : http_(http), shell_(shell), dialogs_(dialogs), folders_(std::move(folders)), userName_(std::move(userName)),
+UpdaterRun::UpdaterRun(Http& http, Shell& shell, Dialogs& dialogs, UpdaterFolders folders,
+                       std::string userName, std::function<void()> refresh)
+    : http_(http),
+      shell_(shell),
+      dialogs_(dialogs),
+      folders_(std::move(folders)),
+      userName_(std::move(userName)),
       refresh_(std::move(refresh)) {}
 
-void UpdaterRun::show(const std::string& status, const std::string& file, const std::string& progress) {
+void UpdaterRun::show(const std::string& status, const std::string& file,
+                      const std::string& progress) {
     view_ = {status, file, progress};
     if (refresh_) refresh_();
 }
@@ -67,7 +75,8 @@ void UpdaterRun::downloadFiles(const std::string& versionText) {
         if (file.version > installed_ && file.version <= newest_) due.push_back(file);
     for (size_t k = 0; k < due.size() && !finished_; ++k) {
         // A destination outside our folders is refused: that step fails and the run goes on.
-        const auto destination = ResolveDownloadDestination(due[k].destination, folders_.program, folders_.user);
+        const auto destination =
+            ResolveDownloadDestination(due[k].destination, folders_.program, folders_.user);
         if (!destination) continue;
         show("Downloading file:", LastPart(*destination) + "...",
              "File number " + std::to_string(k + 1) + " of " + std::to_string(due.size()) + ".");
@@ -83,12 +92,15 @@ void UpdaterRun::finish() {
     finished_ = true;
     show("Finishing update...", "", "");
     if (online_) {
-        http_.fetch(VendorBaseUrl() + UsageReportQuery("Updater", userName_, LocalDateTime(), DottedVersion(OwnVersionNumber()),
-                                                       getOSV(), UpdaterReportExtra(installed_, newest_)));
+        http_.fetch(VendorBaseUrl() + UsageReportQuery("Updater", userName_, LocalDateTime(),
+                                                       DottedVersion(OwnVersionNumber()), getOSV(),
+                                                       UpdaterReportExtra(installed_, newest_)));
     }
     shell_.startProgram(folders_.program + "flenmark", {});
 }
 
-void UpdaterRun::cancel() { finish(); }
+void UpdaterRun::cancel() {
+    finish();
+}
 
 }  // namespace flenmark

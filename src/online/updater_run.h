@@ -25,9 +25,9 @@ struct UpdaterFolders {
 // The update run: downloads every file that changed between the installed and the newest
 // version, reports, and starts the main program again.
 class UpdaterRun {
-public:
-    UpdaterRun(Http& http, Shell& shell, Dialogs& dialogs, UpdaterFolders folders, std::string userName,
-               std::function<void()> refresh);
+  public:
+    UpdaterRun(Http& http, Shell& shell, Dialogs& dialogs, UpdaterFolders folders,
+               std::string userName, std::function<void()> refresh);
 
     enum class End { Offline, Finished };
     End run();
@@ -40,7 +40,7 @@ public:
     int installed() const { return installed_; }
     int newest() const { return newest_; }
 
-private:
+  private:
     void downloadFiles(const std::string& versionText);
     void show(const std::string& status, const std::string& file, const std::string& progress);
 

@@ -5,9 +5,9 @@
 
 #include "app/program.h"
 #include "app/user_name.h"
+#include "online/embedded_version.h"
 #include "online/vendor_address.h"
 #include "online/version_file.h"
-#include "online/embedded_version.h"
 #include "platform/http.h"
 #include "simlink/connection.h"
 
@@ -18,7 +18,9 @@ bool ProbeVendorOnline(Http& http) {
     return answer && *answer == "1";
 }
 
-std::string getOSV() { return "Unknown"; }
+std::string getOSV() {
+    return "Unknown";
+}
 
 std::string PercentEncode(const std::string& value) {
     static const char* const kHex = "0123456789ABCDEF";
@@ -35,8 +37,9 @@ std::string PercentEncode(const std::string& value) {
     return out;
 }
 
-std::string UsageReportQuery(const std::string& app, const std::string& user, const std::string& timeDate,
-                             const std::string& version, const std::string& os, const std::string& extra) {
+std::string UsageReportQuery(const std::string& app, const std::string& user,
+                             const std::string& timeDate, const std::string& version,
+                             const std::string& os, const std::string& extra) {
     return "/Submit.asp?App=" + PercentEncode(app) + "&User=" + PercentEncode(user) +
            "&TimeDate=" + PercentEncode(timeDate) + "&Version=" + PercentEncode(version) +
            "&OS=" + PercentEncode(os) + "&Extra=" + PercentEncode(extra);
@@ -45,9 +48,11 @@ std::string UsageReportQuery(const std::string& app, const std::string& user, co
 void SendUsageReport(Program& program, Http& http) {
     const DateTime t = program.services.clock.localNow();
     char when[32];
-    std::snprintf(when, sizeof when, "%02d-%02d-%04d %02d:%02d", t.day, t.month, t.year % 10000, t.hour, t.minute);
-    const std::string query = UsageReportQuery("Ornix", GetUserName(program), when,
-                                               DottedVersion(OwnVersionNumber()), getOSV(), SimulatorName(program));
+    std::snprintf(when, sizeof when, "%02d-%02d-%04d %02d:%02d", t.day, t.month, t.year % 10000,
+                  t.hour, t.minute);
+    const std::string query =
+        UsageReportQuery("Ornix", GetUserName(program), when, DottedVersion(OwnVersionNumber()),
+                         getOSV(), SimulatorName(program));
     http.fetch(VendorBaseUrl() + query);
 }
 

@@ -17,8 +17,9 @@ std::string getOSV();
 std::string PercentEncode(const std::string& value);
 
 // "/Submit.asp?App=...&User=...&TimeDate=...&Version=...&OS=...&Extra=...", values encoded.
-std::string UsageReportQuery(const std::string& app, const std::string& user, const std::string& timeDate,
-                             const std::string& version, const std::string& os, const std::string& extra);
+std::string UsageReportQuery(const std::string& app, const std::string& user,
+                             const std::string& timeDate, const std::string& version,
+                             const std::string& os, const std::string& extra);
 
 // Sends this run's usage report; the answer is not used and failures pass silently.
 void SendUsageReport(Program& program, Http& http);

@@ -27,14 +27,17 @@ void Show(Program& program, const std::string& message) {
 void ReplaceUpdater(Program& program, Http& http, const VersionFile& f) {
     const std::string updater = UpdaterPath(program);
     if (!f.hasUpdater || f.updateVer <= EmbeddedVersion(updater)) return;
-    const auto destination = ResolveDownloadDestination(f.updaterDestination, ProgramFolder(program.services.folders),
-                                                        DataFolder(program.services.folders));
+    const auto destination =
+        ResolveDownloadDestination(f.updaterDestination, ProgramFolder(program.services.folders),
+                                   DataFolder(program.services.folders));
     if (!destination) return;  // a destination outside our folders is refused
     const auto bytes = http.fetch(VendorFileAddress(f.updaterAddress));
     if (!bytes || !SaveDownload(*destination, *bytes)) return;
     std::error_code ec;
-    std::filesystem::permissions(*destination, std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
-                                                   std::filesystem::perms::others_exec,
+    std::filesystem::permissions(*destination,
+                                 std::filesystem::perms::owner_exec |
+                                     std::filesystem::perms::group_exec |
+                                     std::filesystem::perms::others_exec,
                                  std::filesystem::perm_options::add, ec);
 }
 
@@ -74,8 +77,9 @@ void CheckVersion(Program& program, Http& http) {
         if (!s.Update) return;
         const std::string updater = UpdaterPath(program);
         if (!FileExists(updater) || !program.services.shell.startProgram(updater, {})) {
-            program.services.dialogs.message(program.AppTitle,
-                                             "The updater could not be found, please re-install the Flenmark.");
+            program.services.dialogs.message(
+                program.AppTitle,
+                "The updater could not be found, please re-install the Flenmark.");
             return;
         }
         program.services.ui.quitProgram();

@@ -19,7 +19,8 @@ int NumberOf(const std::string& text) {
 std::vector<std::string> SplitAt(const std::string& text, char separator) {
     std::vector<std::string> pieces;
     size_t start = 0;
-    for (size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
+    for (size_t at = text.find(separator); at != std::string::npos;
+         at = text.find(separator, start)) {
         pieces.push_back(text.substr(start, at - start));
         start = at + 1;
     }
@@ -27,9 +28,10 @@ std::vector<std::string> SplitAt(const std::string& text, char separator) {
     return pieces;
 }
 
-const char* const kMessageKeys[] = {"MessageAll", "MessageNotUpdate", "MessageUpdateOn", "MessageMinUpdate",
-                                    "MessageMajUpdate", "MessageUAll", "MessageUNotUpdate", "MessageUUpdateOn",
-                                    "MessageUMinUpdate", "MessageUMajUpdate"};
+const char* const kMessageKeys[] = {"MessageAll",        "MessageNotUpdate", "MessageUpdateOn",
+                                    "MessageMinUpdate",  "MessageMajUpdate", "MessageUAll",
+                                    "MessageUNotUpdate", "MessageUUpdateOn", "MessageUMinUpdate",
+                                    "MessageUMajUpdate"};
 
 }  // namespace
 
@@ -42,10 +44,14 @@ const std::string& VersionFile::message(const std::string& key) const {
 VersionFile ParseVersionFile(const std::string& text) {
     VersionFile f;
     for (const std::string& line : SplitLines(text)) {
-        const std::string value = line.substr(line.find('=') == std::string::npos ? line.size() : line.find('=') + 1);
-        if (line.rfind("MinVer=", 0) == 0) f.minVer = NumberOf(value);
-        else if (line.rfind("MajVer=", 0) == 0) f.majVer = NumberOf(value);
-        else if (line.rfind("UpdateVer=", 0) == 0) f.updateVer = NumberOf(value);
+        const std::string value =
+            line.substr(line.find('=') == std::string::npos ? line.size() : line.find('=') + 1);
+        if (line.rfind("MinVer=", 0) == 0)
+            f.minVer = NumberOf(value);
+        else if (line.rfind("MajVer=", 0) == 0)
+            f.majVer = NumberOf(value);
+        else if (line.rfind("UpdateVer=", 0) == 0)
+            f.updateVer = NumberOf(value);
         for (const char* key : kMessageKeys)
             if (line.rfind(std::string(key) + "=", 0) == 0) f.messages[key] = value;
         if (line.find("Updater=") != std::string::npos) {
@@ -69,12 +75,14 @@ int VersionNumber(const std::string& dotted) {
     const auto parts = SplitAt(dotted, '.');
     if (parts.size() != 3) return 0;
     for (const auto& p : parts)
-        if (p.empty() || p.find_first_not_of("0123456789") != std::string::npos || p.size() > 4) return 0;
+        if (p.empty() || p.find_first_not_of("0123456789") != std::string::npos || p.size() > 4)
+            return 0;
     return std::stoi(parts[0]) * 10000 + std::stoi(parts[1]) * 100 + std::stoi(parts[2]);
 }
 
 std::string DottedVersion(int number) {
-    return std::to_string(number / 10000) + "." + std::to_string(number / 100 % 100) + "." + std::to_string(number % 100);
+    return std::to_string(number / 10000) + "." + std::to_string(number / 100 % 100) + "." +
+           std::to_string(number % 100);
 }
 
 }  // namespace flenmark

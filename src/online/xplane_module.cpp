@@ -14,22 +14,28 @@ void CheckXPlane(Program& program, bool forceYes) {
     Dialogs& d = program.services.dialogs;
     if (!forceYes) {
         if (!s.XPUIPC.empty() || s.XPlane) return;  // asked before
-        if (!d.askYesNo("X-Plane?", "Thank you for downloading the Flenmark!!\r\n\r\nAre you planning to use the "
-                                    "Flenmark with X-Plane (if you don't know what this means, click No)?")) {
+        if (!d.askYesNo(
+                "X-Plane?",
+                "Thank you for downloading the Flenmark!!\r\n\r\nAre you planning to use the "
+                "Flenmark with X-Plane (if you don't know what this means, click No)?")) {
             s.XPUIPC = "0";
             return;
         }
     }
     s.XPlane = true;
     d.message("Locate plugins folder...",
-              "You will now be asked to locate the X-Plane plugins folder, in this folder the essential XPUIPC module "
-              "will be installed which allowes a connection between the Flenmark and X-Plane.\r\nThis folder is "
+              "You will now be asked to locate the X-Plane plugins folder, in this folder the "
+              "essential XPUIPC module "
+              "will be installed which allowes a connection between the Flenmark and "
+              "X-Plane.\r\nThis folder is "
               "typically located at X-Plane/Resources/plugins.\r\n\r\nChoose that folder.");
     const auto folder = d.chooseFolder("Locate the X-Plane plugins folder...");
     if (!folder) return;
     s.XPlanePath = *folder + (folder->empty() || folder->back() != '/' ? "/" : "");
-    d.message("Flenmark", "Thank you, the Flenmark will now download and install the most up-to-date version of the "
-                          "XPUIPC module.\r\n\r\nFor more information see the Manual.");
+    d.message(
+        "Flenmark",
+        "Thank you, the Flenmark will now download and install the most up-to-date version of the "
+        "XPUIPC module.\r\n\r\nFor more information see the Manual.");
     SaveSettings(program);
 }
 
@@ -49,21 +55,28 @@ std::string DisplayVersion(const std::string& version) {
 void CheckXPUIPCVersion(Program& program, Http& http) {
     Settings& s = program.settings;
     if (s.XPlanePath.empty() || !s.XPlane) return;
-    auto fail = [&] { program.services.dialogs.message("Flenmark", "Was not able to download and/or install new version of the XPUIPC module."); };
+    auto fail = [&] {
+        program.services.dialogs.message(
+            "Flenmark",
+            "Was not able to download and/or install new version of the XPUIPC module.");
+    };
     const auto remote = http.fetch(VendorBaseUrl() + "/XPUIPCVersion.txt");
     if (!remote) return fail();
     const std::string version = Trim(*remote);
     if (version.empty()) return;
     if (s.XPUIPC == version) return;
-    const std::string report = s.XPUIPC.empty() ? "Updated from none to " + DisplayVersion(version) + "."
-                                                : "Updated from " + DisplayVersion(s.XPUIPC) + " to " + DisplayVersion(version) + ".";
+    const std::string report =
+        s.XPUIPC.empty()
+            ? "Updated from none to " + DisplayVersion(version) + "."
+            : "Updated from " + DisplayVersion(s.XPUIPC) + " to " + DisplayVersion(version) + ".";
     const auto module = http.fetch(VendorBaseUrl() + "/XPUIPC.txt");
     const auto offsets = http.fetch(VendorBaseUrl() + "/XPUIPCOffsets.txt");
     if (!module || !offsets || !SaveDownload(s.XPlanePath + "XPUIPC.xpl", *module) ||
         !SaveDownload(s.XPlanePath + "XPUIPCOffsets.cfg", *offsets))
         return fail();
     s.XPUIPC = version;
-    program.services.dialogs.message("Flenmark", "XPUIPC module update was successful.\r\n\r\n" + report);
+    program.services.dialogs.message("Flenmark",
+                                     "XPUIPC module update was successful.\r\n\r\n" + report);
     SaveSettings(program);
 }
 

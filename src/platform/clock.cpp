@@ -14,8 +14,7 @@ int64_t DaysFromCivil(int year, int month, int day) {
 }
 
 int64_t ToEpochSeconds(const DateTime& t) {
-    return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 +
-           t.second;
+    return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
 }
 
 DateTime FromEpochSeconds(int64_t seconds) {

@@ -27,7 +27,7 @@ DateTime FromEpochSeconds(int64_t seconds);
 
 // The wall clock: local time and UTC of the same moment.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual DateTime localNow() const = 0;
     virtual DateTime utcNow() const = 0;

@@ -7,7 +7,7 @@ namespace flenmark {
 
 // Modal questions and notices shown to the user.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A notice with an OK button.
     virtual void message(const std::string& title, const std::string& text) = 0;

@@ -7,13 +7,13 @@ namespace flenmark {
 
 // Raised when a folder's location cannot be found (no home folder, say).
 class FolderError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Where the user's folders are. Paths end without a slash; each call looks them up anew.
 class Folders {
-public:
+  public:
     virtual ~Folders() = default;
     // The per-user application data root (the data folder lives below it).
     virtual std::string applicationDataRoot() const = 0;

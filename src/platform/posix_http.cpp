@@ -5,8 +5,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -50,7 +50,8 @@ int Connect(const Address& a, int timeoutMs) {
     pollfd p{fd, POLLOUT, 0};
     int error = 0;
     socklen_t size = sizeof error;
-    if (::poll(&p, 1, timeoutMs) != 1 || ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0) {
+    if (::poll(&p, 1, timeoutMs) != 1 ||
+        ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0) {
         ::close(fd);
         return -1;
     }
@@ -70,7 +71,8 @@ bool AnswerComplete(const std::string& reply) {
     if (head.find("transfer-encoding: chunked") != std::string::npos)
         return reply.size() >= end + 9 && reply.compare(reply.size() - 5, 5, "0\r\n\r\n") == 0;
     const size_t at = head.find("\r\ncontent-length:");
-    return at != std::string::npos && reply.size() - end - 4 >= std::strtoull(head.c_str() + at + 17, nullptr, 10);
+    return at != std::string::npos &&
+           reply.size() - end - 4 >= std::strtoull(head.c_str() + at + 17, nullptr, 10);
 }
 
 // The body of a chunked answer: size lines in hex, each followed by that many bytes.
@@ -96,25 +98,33 @@ std::optional<std::string> PosixHttp::fetch(const std::string& url) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs_);
     const int fd = Connect(*address, timeoutMs_);
     if (fd < 0) return std::nullopt;
-    const std::string request = "GET " + address->path + " HTTP/1.0\r\nHost: " + address->host + "\r\nConnection: close\r\n\r\n";
+    const std::string request = "GET " + address->path + " HTTP/1.0\r\nHost: " + address->host +
+                                "\r\nConnection: close\r\n\r\n";
     std::string reply;
-    bool ok = ::send(fd, request.data(), request.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(request.size());
+    bool ok = ::send(fd, request.data(), request.size(), MSG_NOSIGNAL) ==
+              static_cast<ssize_t>(request.size());
     char buffer[16384];
     while (ok) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                              deadline - std::chrono::steady_clock::now())
+                              .count();
         pollfd p{fd, POLLIN, 0};
         if (left <= 0 || ::poll(&p, 1, static_cast<int>(left)) != 1) ok = false;
         if (!ok) break;
         const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
         if (n == 0) break;
-        if (n < 0) ok = errno == EAGAIN || errno == EINTR;
-        else reply.append(buffer, static_cast<size_t>(n));
+        if (n < 0)
+            ok = errno == EAGAIN || errno == EINTR;
+        else
+            reply.append(buffer, static_cast<size_t>(n));
         if (AnswerComplete(reply)) break;
     }
     ::close(fd);
     const size_t bodyAt = reply.find("\r\n\r\n");
-    const bool http = reply.compare(0, 9, "HTTP/1.1 ") == 0 || reply.compare(0, 9, "HTTP/1.0 ") == 0;
-    if (!ok || bodyAt == std::string::npos || !http || reply.compare(9, 1, "2") != 0) return std::nullopt;
+    const bool http =
+        reply.compare(0, 9, "HTTP/1.1 ") == 0 || reply.compare(0, 9, "HTTP/1.0 ") == 0;
+    if (!ok || bodyAt == std::string::npos || !http || reply.compare(9, 1, "2") != 0)
+        return std::nullopt;
     std::string body = reply.substr(bodyAt + 4);
     const std::string head = Lower(reply.substr(0, bodyAt));
     if (head.find("transfer-encoding: chunked") != std::string::npos) return Unchunk(body);

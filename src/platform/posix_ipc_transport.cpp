@@ -88,13 +88,16 @@ uint16_t PosixIpcTransport::addAtom(const std::string& name) {
     return atom;
 }
 
-void PosixIpcTransport::deleteAtom(uint16_t atom) { atoms_.erase(atom); }
+void PosixIpcTransport::deleteAtom(uint16_t atom) {
+    atoms_.erase(atom);
+}
 
 SharedMemoryStatus PosixIpcTransport::createSharedMemory(const std::string& name, uint32_t size) {
     closeSharedMemory();
     const std::string shmPath = "/" + name;
     const int fd = ::shm_open(shmPath.c_str(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, 0600);
-    if (fd < 0) return errno == EEXIST ? SharedMemoryStatus::AlreadyExisted : SharedMemoryStatus::Failed;
+    if (fd < 0)
+        return errno == EEXIST ? SharedMemoryStatus::AlreadyExisted : SharedMemoryStatus::Failed;
     if (::ftruncate(fd, size) != 0) {
         ::close(fd);
         ::shm_unlink(shmPath.c_str());
@@ -145,8 +148,10 @@ SendStatus PosixIpcTransport::send(uint32_t message, uint32_t wParam, uint32_t l
     // briefly before going to sleep in poll, which costs a scheduler round trip.
     while (got < sizeof answer && std::chrono::steady_clock::now() - start < kSpinBeforeSleep) {
         const ssize_t n = ::recv(socket_, answer + got, sizeof answer - got, MSG_DONTWAIT);
-        if (n > 0) got += static_cast<size_t>(n);
-        else if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) break;
+        if (n > 0)
+            got += static_cast<size_t>(n);
+        else if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR))
+            break;
     }
     const auto deadline = start + std::chrono::milliseconds(timeoutMs);
     while (got < sizeof answer) {
@@ -178,6 +183,8 @@ void PosixIpcTransport::sleepMs(int ms) {
     }
 }
 
-uint32_t PosixIpcTransport::processId() const { return static_cast<uint32_t>(::getpid()); }
+uint32_t PosixIpcTransport::processId() const {
+    return static_cast<uint32_t>(::getpid());
+}
 
 }  // namespace flenmark

@@ -9,7 +9,7 @@ namespace flenmark {
 
 // The simulator link over a Unix-domain socket per window class and POSIX shared memory.
 class PosixIpcTransport final : public IpcTransport {
-public:
+  public:
     PosixIpcTransport() = default;
     ~PosixIpcTransport() override;
     PosixIpcTransport(const PosixIpcTransport&) = delete;
@@ -29,7 +29,7 @@ public:
     void sleepMs(int ms) override;
     uint32_t processId() const override;
 
-private:
+  private:
     bool connectHost();
     void dropConnection();
 

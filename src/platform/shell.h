@@ -7,7 +7,7 @@ namespace flenmark {
 
 // Hands documents, folders and web addresses to the desktop, and starts programs.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Opens a path or address with its associated application; false when that failed.
     virtual bool open(const std::string& pathOrAddress) = 0;

@@ -6,8 +6,8 @@ namespace flenmark {
 namespace {
 
 DateTime FromTm(const std::tm& tm) {
-    return DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
-                    tm.tm_sec > 59 ? 59 : tm.tm_sec};
+    return DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
+                    tm.tm_hour,        tm.tm_min,     tm.tm_sec > 59 ? 59 : tm.tm_sec};
 }
 
 DateTime LocalOf(std::time_t t) {
@@ -18,9 +18,13 @@ DateTime LocalOf(std::time_t t) {
 
 }  // namespace
 
-DateTime SystemClock::localNow() const { return LocalOf(std::time(nullptr)); }
+DateTime SystemClock::localNow() const {
+    return LocalOf(std::time(nullptr));
+}
 
-DateTime SystemClock::utcNow() const { return FromEpochSeconds(std::time(nullptr)); }
+DateTime SystemClock::utcNow() const {
+    return FromEpochSeconds(std::time(nullptr));
+}
 
 SteppedClock::SteppedClock() : startUtcSeconds_(std::time(nullptr)) {}
 
@@ -28,6 +32,8 @@ DateTime SteppedClock::localNow() const {
     return LocalOf(static_cast<std::time_t>(startUtcSeconds_ + offsetSeconds_));
 }
 
-DateTime SteppedClock::utcNow() const { return FromEpochSeconds(startUtcSeconds_ + offsetSeconds_); }
+DateTime SteppedClock::utcNow() const {
+    return FromEpochSeconds(startUtcSeconds_ + offsetSeconds_);
+}
 
 }  // namespace flenmark

@@ -4,7 +4,7 @@ namespace flenmark {
 
 // What the core asks of the windows beyond the view models they render.
 class UiHooks {
-public:
+  public:
     virtual ~UiHooks() = default;
     // Restart the main window's 5-second message timer.
     virtual void restartMessageTimer() = 0;

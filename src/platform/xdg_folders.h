@@ -6,7 +6,7 @@ namespace flenmark {
 
 // Folders after the XDG base directory and user-dirs conventions.
 class XdgFolders final : public Folders {
-public:
+  public:
     std::string applicationDataRoot() const override;
     std::string documentsRoot() const override;
     std::string programFolder() const override;

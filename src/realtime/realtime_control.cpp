@@ -20,7 +20,8 @@ void EnableViewButtons(Program& program, bool enabled) {
 bool WriteRealtimeLink(Program& program) {
     try {
         const std::string data = DataFolder(program.services.folders);
-        std::string text = FillPlaceholder(program.kmlTemplates[Kml::Realtime], "FILE1", data + "Realtime.kml");
+        std::string text =
+            FillPlaceholder(program.kmlTemplates[Kml::Realtime], "FILE1", data + "Realtime.kml");
         text = FillPlaceholder(text, "FILE2", data + "RealtimeLocation.kml");
         const std::string link = data + program.ProductWord + " Realtime.kml";
         if (!WriteFileAtomically(link, text + "\r\n")) throw FolderError("cannot write the link");
@@ -69,7 +70,8 @@ void ConvertRealtimeFiles(Program& program) {
     try {
         const std::string data = DataFolder(program.services.folders);
         ConvertLogToKml(program, data + "Realtime.txt", data + "Realtime.kml",
-                        program.ProductWord + " Realtime Flightpath", true, data + "RealtimeLocation.kml");
+                        program.ProductWord + " Realtime Flightpath", true,
+                        data + "RealtimeLocation.kml");
     } catch (const FolderError&) {
         ShowMessage(program, "Not able to convert flightlog");
     }

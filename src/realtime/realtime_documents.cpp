@@ -33,7 +33,9 @@ std::string AircraftPlacemark(const Program& program, const Position& p, const s
     std::string pin = program.kmlTemplates[Kml::PlacemarkPin];
     pin = FillPlaceholder(FillPlaceholder(pin, "LATAC", p.lat), "LATAC", p.lat);
     pin = FillPlaceholder(FillPlaceholder(pin, "LONAC", p.lon), "LONAC", p.lon);
-    pin = FillPlaceholder(pin, "NAME", "Your aircraft: alt=" + t.AltText + " spd=" + IntTextOf(t.GndSpdText) + " hdg=" + heading);
+    pin = FillPlaceholder(
+        pin, "NAME",
+        "Your aircraft: alt=" + t.AltText + " spd=" + IntTextOf(t.GndSpdText) + " hdg=" + heading);
     pin = FillPlaceholder(pin, "HDG", heading);
     pin = FillPlaceholder(pin, "RANGE", range);
     if (t.OnGround != 1) return FillPlaceholder(pin, "ALTM", "," + MetresText(t.AltText));
@@ -56,7 +58,8 @@ std::string OwnPredictedPath(const Program& program, const Position& p) {
     const double predAltFeet = alt + (alt - NumericValue(program.prev.AltText)) * seconds;
     if (t.OnGround == 1) {
         return FillPlaceholder(k[Kml::PredictedPathGND], "NAME", "Predicted Flightpath") + p.lon +
-               "," + p.lat + " " + KmlNumber(predLon) + "," + KmlNumber(predLat) + k[Kml::PlacemarkEnd];
+               "," + p.lat + " " + KmlNumber(predLon) + "," + KmlNumber(predLat) +
+               k[Kml::PlacemarkEnd];
     }
     return FillPlaceholder(k[Kml::PredictedPath], "NAME", "Predicted Flightpath") + p.lon + "," +
            p.lat + "," + KmlNumber(alt * 0.3048) + " " + KmlNumber(predLon) + "," +
@@ -66,10 +69,14 @@ std::string OwnPredictedPath(const Program& program, const Position& p) {
 std::string TrafficOpener(const KmlTemplateSet& k, int16_t cls, const std::string& callsign) {
     const std::string name = "Predicted Flightpath " + callsign;
     switch (cls) {
-        case 2: return FillPlaceholder(k[Kml::TCASYellow], "NAME", name + " ;Getting Close");
-        case 3: return FillPlaceholder(k[Kml::TCASOrange], "NAME", name + " ;Close");
-        case 4: return FillPlaceholder(k[Kml::TCASRed], "NAME", name + " ;Too close");
-        default: return FillPlaceholder(k[Kml::TCASBlue], "NAME", name);
+        case 2:
+            return FillPlaceholder(k[Kml::TCASYellow], "NAME", name + " ;Getting Close");
+        case 3:
+            return FillPlaceholder(k[Kml::TCASOrange], "NAME", name + " ;Close");
+        case 4:
+            return FillPlaceholder(k[Kml::TCASRed], "NAME", name + " ;Too close");
+        default:
+            return FillPlaceholder(k[Kml::TCASBlue], "NAME", name);
     }
 }
 
@@ -96,14 +103,23 @@ std::string TrafficAircraftKml(Program& program, int row) {
     const int16_t cls = ClassifyTraffic(program, lat, lon, alt, "", "", "");
     std::string out = TrafficOpener(k, cls, callsign) + KmlNumber(lon) + "," + KmlNumber(lat) +
                       "," + KmlNumber(alt * 0.3048) + " " + KmlNumber(predLon) + "," +
-                      KmlNumber(predLat) + "," + KmlNumber(predAltFeet * 0.3048) + k[Kml::PlacemarkEnd];
+                      KmlNumber(predLat) + "," + KmlNumber(predAltFeet * 0.3048) +
+                      k[Kml::PlacemarkEnd];
     const std::string relative = RelativeAltitudeText(alt, NumericValue(program.telemetry.AltText));
-    std::string label = FillPlaceholder(k[Kml::PlacemarkPinSmallAir], "NAME", callsign + " " + relative);
+    std::string label =
+        FillPlaceholder(k[Kml::PlacemarkPinSmallAir], "NAME", callsign + " " + relative);
     // The label's balloon shows what is known of the aircraft.
     const std::pair<const char*, std::string> values[] = {
-        {"DESC", "AI/Online traffic: " + callsign}, {"KIAS", "-"},
-        {"HDG", IntText(IntOf(std::fmod(h + 180, 360)))}, {"SPDTAS", "-"}, {"GNDSPD", KmlNumber(speed)},
-        {"VERTSPEED", KmlNumber(vs)}, {"ALT", KmlNumber(alt)}, {"ALTAGL", "-"}, {"TIME", "-"}, {"DATE", "-"}};
+        {"DESC", "AI/Online traffic: " + callsign},
+        {"KIAS", "-"},
+        {"HDG", IntText(IntOf(std::fmod(h + 180, 360)))},
+        {"SPDTAS", "-"},
+        {"GNDSPD", KmlNumber(speed)},
+        {"VERTSPEED", KmlNumber(vs)},
+        {"ALT", KmlNumber(alt)},
+        {"ALTAGL", "-"},
+        {"TIME", "-"},
+        {"DATE", "-"}};
     for (const auto& [word, value] : values) {
         if (label.find(word) != std::string::npos) label = FillPlaceholder(label, word, value);
     }
@@ -145,9 +161,11 @@ CameraView BuildCameraDocument(const Program& program) {
     lookAt = FillPlaceholder(lookAt, "HDG", view.heading);
     lookAt = FillPlaceholder(lookAt, "RANGE", view.range);
     lookAt = FillPlaceholder(lookAt, "TILT", view.tilt);
-    const std::string head = FillPlaceholder(k[Kml::Head], "NAME", XmlText(program.ProductWord + " Realtime Chase View"));
+    const std::string head = FillPlaceholder(k[Kml::Head], "NAME",
+                                             XmlText(program.ProductWord + " Realtime Chase View"));
     const size_t cut = head.find("<StyleMap id=\"msn_ylw-");
-    if (cut == std::string::npos) throw TemplateError("document head without the pushpin style map");
+    if (cut == std::string::npos)
+        throw TemplateError("document head without the pushpin style map");
     view.document = head.substr(0, cut) + lookAt + head.substr(cut) + k[Kml::End];
     return view;
 }

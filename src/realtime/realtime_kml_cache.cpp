@@ -46,9 +46,11 @@ bool RealtimeKmlCache::stillValid(const std::string& logPath, uint64_t size) con
 
 void RealtimeKmlCache::update(const KmlTemplateSet& t, const std::string& logPath) {
     struct stat st {};
-    if (::stat(logPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw ConversionFault("cannot read the log");
+    if (::stat(logPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        throw ConversionFault("cannot read the log");
     const uint64_t size = static_cast<uint64_t>(st.st_size);
-    if (templates_ != &t || static_cast<uint64_t>(st.st_ino) != inode_ || !stillValid(logPath, size)) {
+    if (templates_ != &t || static_cast<uint64_t>(st.st_ino) != inode_ ||
+        !stillValid(logPath, size)) {
         start(t, logPath);
         inode_ = static_cast<uint64_t>(st.st_ino);
     }
@@ -61,7 +63,8 @@ void RealtimeKmlCache::update(const KmlTemplateSet& t, const std::string& logPat
         lines.emplace_back(at, end - at);
         at = end;
     }
-    while (!lines.empty() && fresh.find_first_not_of("\r\n", lines.back().first) >= lines.back().first + lines.back().second)
+    while (!lines.empty() && fresh.find_first_not_of("\r\n", lines.back().first) >=
+                                 lines.back().first + lines.back().second)
         lines.pop_back();
     if (lines.empty()) {
         if (current_.empty()) throw ConversionFault("the log is empty");

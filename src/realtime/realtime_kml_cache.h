@@ -16,7 +16,7 @@ namespace flenmark {
 // appended, adds the new log lines once, and finishes with the current sample. A log that
 // shrank or changed is read again from its start.
 class RealtimeKmlCache {
-public:
+  public:
     // Reads what is new in the log. Throws ConversionFault when it cannot be read or is empty,
     // and TemplateError for a template without a word it needs.
     void update(const KmlTemplateSet& t, const std::string& logPath);
@@ -27,15 +27,15 @@ public:
     // Forgets everything, so the next update reads the whole log.
     void reset();
 
-private:
+  private:
     void start(const KmlTemplateSet& t, const std::string& logPath);
     bool stillValid(const std::string& logPath, uint64_t size) const;
 
     const KmlTemplateSet* templates_ = nullptr;
     std::string path_;
     uint64_t inode_ = 0;
-    uint64_t settledBytes_ = 0;     // the log lines read and added so far end here
-    std::string lastSettledRaw_;   // the last of them with its line end, to see it is still there
+    uint64_t settledBytes_ = 0;   // the log lines read and added so far end here
+    std::string lastSettledRaw_;  // the last of them with its line end, to see it is still there
     std::optional<TrackBuilder> track_;
     std::optional<PointPlacemarksBuilder> placemarks_;
     std::string current_;  // the current sample: the file's last line

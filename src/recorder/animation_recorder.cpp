@@ -11,7 +11,7 @@ namespace flenmark {
 namespace {
 
 class AnimationFailure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -65,7 +65,8 @@ void RecordAnimationFrame(Program& program, const std::string& code) {
         const std::string trafficPath = folder + "Traffic.txt";
         if (!EnsureFileExists(trafficPath)) throw AnimationFailure("traffic file");
         const std::string traffic = TrafficLines(program, stamp, prev);
-        if (!traffic.empty() && !AppendText(trafficPath, traffic)) throw AnimationFailure("traffic file");
+        if (!traffic.empty() && !AppendText(trafficPath, traffic))
+            throw AnimationFailure("traffic file");
     } catch (const std::exception&) {
         ShowMessage(program, "Error in animating flight.");
     }

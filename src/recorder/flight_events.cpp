@@ -44,8 +44,10 @@ void Ils(EventContext& e, double height, double vs) {
         if (t.GSState == 2) e.fire("AG", "Event: Above glideslope");
     }
     if (t.LocCaptured != p.LocCaptured && window && p.GSNeedle != 0) {
-        if (t.LocCaptured) e.fire("LI", "Event: Localizer intercept");
-        else e.fire("LL", "Event: Localizer lost");
+        if (t.LocCaptured)
+            e.fire("LI", "Event: Localizer intercept");
+        else
+            e.fire("LL", "Event: Localizer lost");
     }
 }
 
@@ -53,8 +55,10 @@ void Ils(EventContext& e, double height, double vs) {
 void Toggle(EventContext& e, int16_t now, int16_t before, const char* codeWhenSet,
             const char* messageWhenSet, const char* codeWhenClear, const char* messageWhenClear) {
     if (now == before) return;
-    if (before != 0) e.fire(codeWhenSet, messageWhenSet);
-    else e.fire(codeWhenClear, messageWhenClear);
+    if (before != 0)
+        e.fire(codeWhenSet, messageWhenSet);
+    else
+        e.fire(codeWhenClear, messageWhenClear);
 }
 
 void FlapsAndGear(EventContext& e) {
@@ -67,8 +71,10 @@ void FlapsAndGear(EventContext& e) {
     pr.PrevFlapsPct = t.FlapsPct;
     if (pr.PrevGearText.empty()) pr.PrevGearText = t.GearText;
     if (t.GearText != pr.PrevGearText) {
-        if (t.GearText != "1") e.fire("GU", "Event: Gear up");
-        else e.fire("GD", "Event: Gear down");
+        if (t.GearText != "1")
+            e.fire("GU", "Event: Gear up");
+        else
+            e.fire("GD", "Event: Gear down");
     }
 }
 

@@ -55,11 +55,12 @@ bool LogIsRecent(const std::string& logPath, const Clock& clock) {
     for (const std::string& line : SplitLines(*text))
         if (!line.empty()) lastLine = line;
     if (lastLine.empty()) return false;
-    const auto last = ParseDayMonthYearTime(CorrectDatumTijd(lastLine.substr(0, lastLine.find(':'))));
+    const auto last =
+        ParseDayMonthYearTime(CorrectDatumTijd(lastLine.substr(0, lastLine.find(':'))));
     if (!last) return false;
     const DateTime now = clock.utcNow();
-    const int64_t nowMinutes = DaysFromCivil(now.year, now.month, now.day) * 1440 +
-                               now.hour * 60 + now.minute;
+    const int64_t nowMinutes =
+        DaysFromCivil(now.year, now.month, now.day) * 1440 + now.hour * 60 + now.minute;
     return nowMinutes - *last <= 60;
 }
 

@@ -23,7 +23,9 @@ void DisableViewButtons(Program& program) {
 }
 
 // Creates the file if needed, then deletes it.
-bool DeleteLogFile(const std::string& path) { return EnsureFileExists(path) && RemoveFile(path); }
+bool DeleteLogFile(const std::string& path) {
+    return EnsureFileExists(path) && RemoveFile(path);
+}
 
 }  // namespace
 

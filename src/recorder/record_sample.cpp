@@ -18,7 +18,7 @@ namespace flenmark {
 namespace {
 
 class WriteFailure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

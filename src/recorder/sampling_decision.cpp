@@ -30,8 +30,8 @@ bool DiscreteChanged(const Program& pr) {
     const PreviousTick& p = pr.prev;
     return t.InnerMarker != p.InnerMarker || t.MiddleMarker != p.MiddleMarker ||
            t.OuterMarker != p.OuterMarker || t.FlapsPct != pr.PrevFlapsPct ||
-           t.GearText != pr.PrevGearText || t.Spoilers != p.Spoilers ||
-           t.Tailhook != p.Tailhook || t.Overspeed != p.Overspeed || t.Stall != p.Stall;
+           t.GearText != pr.PrevGearText || t.Spoilers != p.Spoilers || t.Tailhook != p.Tailhook ||
+           t.Overspeed != p.Overspeed || t.Stall != p.Stall;
 }
 
 bool ThresholdExceeded(const Program& pr) {
@@ -44,7 +44,8 @@ bool ThresholdExceeded(const Program& pr) {
     const float altLimit = high ? s.AltOffset100 : s.AltOffset;
 
     // No wrap-around: a turn through north gives a difference near 360 and is written.
-    const float hdg = static_cast<float>(NumericValue(last.HDG)) - static_cast<float>(NumericValue(t.HDGText));
+    const float hdg =
+        static_cast<float>(NumericValue(last.HDG)) - static_cast<float>(NumericValue(t.HDGText));
     if (Beyond(hdg, hdgLimit)) return true;
 
     const double gl = std::floor(NumericValue(last.GndSpd));
@@ -56,7 +57,8 @@ bool ThresholdExceeded(const Program& pr) {
         const float dv = static_cast<float>(lastVs) - static_cast<float>(NumericValue(t.VSText));
         return Beyond(dv, vsLimit);
     }
-    const float da = static_cast<float>(NumericValue(last.Alt)) - static_cast<float>(NumericValue(t.AltText));
+    const float da =
+        static_cast<float>(NumericValue(last.Alt)) - static_cast<float>(NumericValue(t.AltText));
     return Beyond(da, altLimit);
 }
 

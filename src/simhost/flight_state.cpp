@@ -23,9 +23,13 @@ uint8_t SignedByte(double v) {
     return static_cast<uint8_t>(static_cast<int8_t>(std::clamp(std::lround(v), -128L, 127L)));
 }
 
-uint8_t Byte(double v) { return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
+uint8_t Byte(double v) {
+    return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+}
 
-int16_t Word(double v) { return static_cast<int16_t>(std::clamp(std::lround(v), -32768L, 32767L)); }
+int16_t Word(double v) {
+    return static_cast<int16_t>(std::clamp(std::lround(v), -32768L, 32767L));
+}
 
 void Move(double& latDeg, double& lonDeg, double headingDeg, double speedKt, double seconds) {
     const double nm = speedKt * seconds / 3600.0;
@@ -109,18 +113,30 @@ void WriteTrafficSlot(OffsetTable& table, int slot, const TrafficAircraft& a) {
 
 double* Quantity(FlightState& s, const std::string& name) {
     static const std::map<std::string, double FlightState::*> kNames = {
-        {"lat", &FlightState::latDeg},          {"lon", &FlightState::lonDeg},
-        {"alt", &FlightState::altFt},           {"elev", &FlightState::groundElevationFt},
-        {"gs", &FlightState::groundSpeedKt},    {"hdg", &FlightState::headingDeg},
-        {"vs", &FlightState::verticalSpeedFpm}, {"ias", &FlightState::iasKt},
-        {"tas", &FlightState::tasKt},           {"gear", &FlightState::gear},
-        {"flaps", &FlightState::flapsPct},      {"spoilers", &FlightState::spoilers},
-        {"tailhook", &FlightState::tailhook},   {"refheight", &FlightState::referenceHeightFt},
-        {"onground", &FlightState::onGround},   {"overspeed", &FlightState::overspeed},
-        {"stall", &FlightState::stall},         {"inner", &FlightState::innerMarker},
-        {"middle", &FlightState::middleMarker}, {"outer", &FlightState::outerMarker},
-        {"loc", &FlightState::locNeedle},       {"gsneedle", &FlightState::gsNeedle},
-        {"gsalive", &FlightState::gsAlive},     {"autobrake", &FlightState::autobrake},
+        {"lat", &FlightState::latDeg},
+        {"lon", &FlightState::lonDeg},
+        {"alt", &FlightState::altFt},
+        {"elev", &FlightState::groundElevationFt},
+        {"gs", &FlightState::groundSpeedKt},
+        {"hdg", &FlightState::headingDeg},
+        {"vs", &FlightState::verticalSpeedFpm},
+        {"ias", &FlightState::iasKt},
+        {"tas", &FlightState::tasKt},
+        {"gear", &FlightState::gear},
+        {"flaps", &FlightState::flapsPct},
+        {"spoilers", &FlightState::spoilers},
+        {"tailhook", &FlightState::tailhook},
+        {"refheight", &FlightState::referenceHeightFt},
+        {"onground", &FlightState::onGround},
+        {"overspeed", &FlightState::overspeed},
+        {"stall", &FlightState::stall},
+        {"inner", &FlightState::innerMarker},
+        {"middle", &FlightState::middleMarker},
+        {"outer", &FlightState::outerMarker},
+        {"loc", &FlightState::locNeedle},
+        {"gsneedle", &FlightState::gsNeedle},
+        {"gsalive", &FlightState::gsAlive},
+        {"autobrake", &FlightState::autobrake},
         {"lastairvs", &FlightState::lastAirVerticalSpeedFpm},
     };
     const auto it = kNames.find(name);

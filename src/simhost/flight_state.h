@@ -33,11 +33,11 @@ struct FlightState {
     double verticalSpeedFpm = 0;
     double iasKt = 0;
     double tasKt = 0;
-    double onGround = 1;  // 1 on the ground, 0 airborne
-    double gear = 1;      // 0 up .. 1 down
-    double flapsPct = 0;  // 0..100
-    double spoilers = 0;  // 0..1
-    double tailhook = 0;  // 0..1
+    double onGround = 1;   // 1 on the ground, 0 airborne
+    double gear = 1;       // 0 up .. 1 down
+    double flapsPct = 0;   // 0..100
+    double spoilers = 0;   // 0..1
+    double tailhook = 0;   // 0..1
     double overspeed = 0;  // warning byte
     double stall = 0;      // warning byte
     double innerMarker = 0;

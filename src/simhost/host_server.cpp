@@ -33,7 +33,9 @@ bool SomeoneListens(const std::string& path) {
 
 HostServer::HostServer(OffsetTable& table, HostFaults faults) : table_(table), faults_(faults) {}
 
-HostServer::~HostServer() { stop(); }
+HostServer::~HostServer() {
+    stop();
+}
 
 void HostServer::setIdentity(uint32_t version, uint32_t simulatorWord) {
     version_ = version;
@@ -59,7 +61,8 @@ bool HostServer::start(const std::string& windowClass, std::string& error) {
             return false;
         }
         if (SomeoneListens(path)) {
-            error = "another host of window class " + windowClass + " is already running (" + path + ")";
+            error = "another host of window class " + windowClass + " is already running (" + path +
+                    ")";
             return false;
         }
         ::unlink(path.c_str());  // left behind by a host that died
@@ -133,7 +136,8 @@ bool HostServer::serve(int fd, Client& client) {
         const auto used = DecodeFrame(client.pending.data(), client.pending.size(), frame, bad);
         if (bad) return false;
         if (!used) return true;
-        client.pending.erase(client.pending.begin(), client.pending.begin() + static_cast<long>(*used));
+        client.pending.erase(client.pending.begin(),
+                             client.pending.begin() + static_cast<long>(*used));
         if (!handleFrame(fd, client, frame.name, frame.message)) return false;
     }
 }

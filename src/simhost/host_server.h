@@ -22,7 +22,7 @@ struct HostFaults {
 // block by the name in its message, carries out the records against the offset table and
 // replies 1 (0 for a request it cannot carry out).
 class HostServer {
-public:
+  public:
     HostServer(OffsetTable& table, HostFaults faults = {});
     ~HostServer();
     HostServer(const HostServer&) = delete;
@@ -48,7 +48,7 @@ public:
     int exchanges() const { return exchanges_; }
     int connections() const { return static_cast<int>(clients_.size()); }
 
-private:
+  private:
     struct Client {
         std::vector<uint8_t> pending;
         std::string mappedName;

@@ -1,6 +1,6 @@
 // flenmark-simhost: plays the simulator side of the FSUIPC link for the recorder.
-#include <csignal>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -15,7 +15,9 @@ namespace {
 
 volatile std::sig_atomic_t gStop = 0;
 
-void OnSignal(int) { gStop = 1; }
+void OnSignal(int) {
+    gStop = 1;
+}
 
 struct Options {
     std::string windowClass = flenmark::kMainWindowClass;
@@ -40,10 +42,14 @@ bool ParseFault(const std::string& text, flenmark::simhost::HostFaults& faults) 
     char* end = nullptr;
     const long n = std::strtol(text.c_str() + eq + 1, &end, 10);
     if (*end != '\0' || n < 0) return false;
-    if (name == "hang-after") faults.hangAfter = static_cast<int>(n);
-    else if (name == "reply0-after") faults.reply0After = static_cast<int>(n);
-    else if (name == "drop-after") faults.dropAfter = static_cast<int>(n);
-    else return false;
+    if (name == "hang-after")
+        faults.hangAfter = static_cast<int>(n);
+    else if (name == "reply0-after")
+        faults.reply0After = static_cast<int>(n);
+    else if (name == "drop-after")
+        faults.dropAfter = static_cast<int>(n);
+    else
+        return false;
     return true;
 }
 
@@ -53,16 +59,26 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         const bool hasValue = i + 1 < argc;
         const std::string v = hasValue ? argv[i + 1] : "";
         char* end = nullptr;
-        if (a == "--xplane") o.xplane = true;
-        else if (a == "--once") o.once = true;
-        else if (!hasValue) return false;
-        else if (a == "--class" && (v == "UIPCMAIN" || v == "FS98MAIN")) o.windowClass = v, ++i;
-        else if (a == "--version") o.version = static_cast<uint32_t>(std::strtoul(v.c_str(), &end, 16)), ++i;
-        else if (a == "--sim-code") o.simCode = static_cast<uint16_t>(std::strtoul(v.c_str(), &end, 10)), ++i;
-        else if (a == "--scenario") o.scenario = v, ++i;
-        else if (a == "--speed") o.speed = std::strtod(v.c_str(), &end), ++i;
-        else if (a == "--fault" && ParseFault(v, o.faults)) ++i;
-        else return false;
+        if (a == "--xplane")
+            o.xplane = true;
+        else if (a == "--once")
+            o.once = true;
+        else if (!hasValue)
+            return false;
+        else if (a == "--class" && (v == "UIPCMAIN" || v == "FS98MAIN"))
+            o.windowClass = v, ++i;
+        else if (a == "--version")
+            o.version = static_cast<uint32_t>(std::strtoul(v.c_str(), &end, 16)), ++i;
+        else if (a == "--sim-code")
+            o.simCode = static_cast<uint16_t>(std::strtoul(v.c_str(), &end, 10)), ++i;
+        else if (a == "--scenario")
+            o.scenario = v, ++i;
+        else if (a == "--speed")
+            o.speed = std::strtod(v.c_str(), &end), ++i;
+        else if (a == "--fault" && ParseFault(v, o.faults))
+            ++i;
+        else
+            return false;
         if (end && *end != '\0') return false;
     }
     return o.speed > 0;

@@ -8,7 +8,7 @@ namespace flenmark::simhost {
 
 // The simulator's 64 KiB offset table, little-endian as the protocol wants it.
 class OffsetTable {
-public:
+  public:
     static constexpr uint32_t kSize = 0x10000;
 
     // False (and nothing copied) when the range leaves the table.
@@ -33,7 +33,7 @@ public:
         return value;
     }
 
-private:
+  private:
     static bool inside(uint32_t offset, uint32_t size) {
         return offset <= kSize && size <= kSize - offset;
     }

@@ -45,16 +45,22 @@ bool PokeBytes(const std::string& type, const std::string& text, std::vector<uin
         return true;
     }
     if (!ReadInteger(text, i)) return false;
-    if (type == "u8" || type == "i8") out = Bytes(static_cast<uint8_t>(i));
-    else if (type == "u16" || type == "i16") out = Bytes(static_cast<uint16_t>(i));
-    else if (type == "u32" || type == "i32") out = Bytes(static_cast<uint32_t>(i));
-    else if (type == "u64" || type == "i64") out = Bytes(static_cast<uint64_t>(i));
-    else return false;
+    if (type == "u8" || type == "i8")
+        out = Bytes(static_cast<uint8_t>(i));
+    else if (type == "u16" || type == "i16")
+        out = Bytes(static_cast<uint16_t>(i));
+    else if (type == "u32" || type == "i32")
+        out = Bytes(static_cast<uint32_t>(i));
+    else if (type == "u64" || type == "i64")
+        out = Bytes(static_cast<uint64_t>(i));
+    else
+        return false;
     return true;
 }
 
 bool ParseTraffic(std::istringstream& in, ScenarioEvent& e, std::string& error) {
-    if (!(in >> e.slot) || e.slot < 0 || e.slot > 39) return error = "traffic slot must be 0..39", false;
+    if (!(in >> e.slot) || e.slot < 0 || e.slot > 39)
+        return error = "traffic slot must be 0..39", false;
     std::string word;
     while (in >> word) {
         const size_t eq = word.find('=');
@@ -69,14 +75,22 @@ bool ParseTraffic(std::istringstream& in, ScenarioEvent& e, std::string& error) 
         double v = 0;
         if (!ReadDouble(value, v)) return error = "bad value in " + word, false;
         TrafficAircraft& a = e.aircraft;
-        if (key == "id") a.id = static_cast<int32_t>(v);
-        else if (key == "lat") a.latDeg = v;
-        else if (key == "lon") a.lonDeg = v;
-        else if (key == "alt") a.altFt = v;
-        else if (key == "hdg") a.headingDeg = v;
-        else if (key == "gs") a.groundSpeedKt = v;
-        else if (key == "vs") a.verticalSpeedFpm = v;
-        else return error = "unknown traffic key " + key, false;
+        if (key == "id")
+            a.id = static_cast<int32_t>(v);
+        else if (key == "lat")
+            a.latDeg = v;
+        else if (key == "lon")
+            a.lonDeg = v;
+        else if (key == "alt")
+            a.altFt = v;
+        else if (key == "hdg")
+            a.headingDeg = v;
+        else if (key == "gs")
+            a.groundSpeedKt = v;
+        else if (key == "vs")
+            a.verticalSpeedFpm = v;
+        else
+            return error = "unknown traffic key " + key, false;
     }
     return true;
 }
@@ -101,15 +115,16 @@ bool ParseCommand(std::istringstream& in, const std::string& command, ScenarioEv
             return error = "poke needs OFFSET TYPE VALUE", false;
         e.offset = static_cast<uint32_t>(offset);
         if (!PokeBytes(b, c, e.bytes)) return error = "bad poke type or value", false;
-        if (e.offset + e.bytes.size() > OffsetTable::kSize) return error = "poke past the table", false;
+        if (e.offset + e.bytes.size() > OffsetTable::kSize)
+            return error = "poke past the table", false;
         return true;
     }
     if (command == "set" || command == "ramp") {
         e.kind = command == "set" ? K::Set : K::Ramp;
         if (!(in >> e.quantity >> a) || !Quantity(probe, e.quantity) || !ReadDouble(a, e.value))
             return error = command + " needs a known quantity and a value", false;
-        if (e.kind == K::Ramp && (!(in >> b >> c) || b != "over" || !ReadDouble(c, e.overSeconds) ||
-                                  e.overSeconds <= 0))
+        if (e.kind == K::Ramp &&
+            (!(in >> b >> c) || b != "over" || !ReadDouble(c, e.overSeconds) || e.overSeconds <= 0))
             return error = "ramp needs 'over SECONDS'", false;
         return true;
     }
@@ -143,8 +158,9 @@ bool ParseScenario(const std::string& text, Scenario& scenario, std::string& err
         }
         scenario.events.push_back(std::move(e));
     }
-    std::stable_sort(scenario.events.begin(), scenario.events.end(),
-                     [](const ScenarioEvent& x, const ScenarioEvent& y) { return x.atSeconds < y.atSeconds; });
+    std::stable_sort(
+        scenario.events.begin(), scenario.events.end(),
+        [](const ScenarioEvent& x, const ScenarioEvent& y) { return x.atSeconds < y.atSeconds; });
     return true;
 }
 
@@ -156,9 +172,15 @@ ScenarioPlayer::ScenarioPlayer(Scenario scenario, OffsetTable& table)
 void ScenarioPlayer::apply(const ScenarioEvent& e) {
     using K = ScenarioEvent::Kind;
     switch (e.kind) {
-        case K::Poke: pokes_.emplace_back(e.offset, e.bytes); break;
-        case K::Traffic: state_.traffic[e.slot] = e.aircraft; break;
-        case K::End: endReached_ = true; break;
+        case K::Poke:
+            pokes_.emplace_back(e.offset, e.bytes);
+            break;
+        case K::Traffic:
+            state_.traffic[e.slot] = e.aircraft;
+            break;
+        case K::End:
+            endReached_ = true;
+            break;
         case K::Set: {
             double* q = Quantity(state_, e.quantity);
             std::erase_if(ramps_, [&](const Ramp& r) { return r.target == q; });
@@ -191,13 +213,15 @@ void ScenarioPlayer::advanceTo(double seconds) {
             apply(scenario_.events[next_++]);
         if (now_ >= seconds) break;
         double until = seconds;
-        if (next_ < scenario_.events.size()) until = std::min(until, scenario_.events[next_].atSeconds);
+        if (next_ < scenario_.events.size())
+            until = std::min(until, scenario_.events[next_].atSeconds);
         const double target = until;
         step(std::min(target - now_, 0.25));
         if (target - now_ < 1e-9) now_ = target;  // land exactly on event times
     }
     state_.writeTo(table_);
-    for (const auto& [offset, bytes] : pokes_) table_.write(offset, static_cast<uint32_t>(bytes.size()), bytes.data());
+    for (const auto& [offset, bytes] : pokes_)
+        table_.write(offset, static_cast<uint32_t>(bytes.size()), bytes.data());
 }
 
 }  // namespace flenmark::simhost

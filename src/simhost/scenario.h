@@ -39,7 +39,7 @@ const std::string& DefaultScenarioText();
 
 // Plays a scenario against a flight state and writes the result into the offset table.
 class ScenarioPlayer {
-public:
+  public:
     ScenarioPlayer(Scenario scenario, OffsetTable& table);
 
     // Moves the scenario clock on to `seconds`, applying the events due on the way.
@@ -49,7 +49,7 @@ public:
     double now() const { return now_; }
     const FlightState& state() const { return state_; }
 
-private:
+  private:
     struct Ramp {
         double* target;
         double from;

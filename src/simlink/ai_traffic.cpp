@@ -59,7 +59,8 @@ SlotEnd ReadCallsign(Program& program, uint32_t slotOffset, int row) {
 }
 
 SlotEnd ReadSlot(Program& program, int slot) {
-    static const SlotField kFields[] = {{4, 4, 1}, {8, 4, 2}, {12, 4, 3}, {16, 2, 4}, {18, 2, 5}, {20, 2, 7}};
+    static const SlotField kFields[] = {{4, 4, 1},  {8, 4, 2},  {12, 4, 3},
+                                        {16, 2, 4}, {18, 2, 5}, {20, 2, 7}};
     const uint32_t base = kTrafficSlotBase + kTrafficSlotSize * static_cast<uint32_t>(slot);
     const int row = slot + 1;
     int32_t id = 0;
@@ -127,10 +128,17 @@ int16_t ClassifyTraffic(Program& program, double tgtLat, double tgtLon, double t
     const double d = GreatCircleDistanceNm(*ownLat, *ownLon, tgtLat, tgtLon, false);
     if (!(d <= program.TCASRange)) return 0;
     switch (program.TCASMode) {
-        case kTcasAbove: if (rel < -2000 || rel > 9900) return 0; break;
-        case kTcasBelow: if (rel < -9900 || rel > 2000) return 0; break;
-        case kTcasNormal: if (rel < -2000 || rel > 2000) return 0; break;
-        default: break;
+        case kTcasAbove:
+            if (rel < -2000 || rel > 9900) return 0;
+            break;
+        case kTcasBelow:
+            if (rel < -9900 || rel > 2000) return 0;
+            break;
+        case kTcasNormal:
+            if (rel < -2000 || rel > 2000) return 0;
+            break;
+        default:
+            break;
     }
     const double a = rel < 0 ? -rel : rel;
     int16_t cls = 1;

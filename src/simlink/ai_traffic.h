@@ -24,7 +24,13 @@ struct AITrafficTable {
 
 // Traffic classes: 0 not shown, 1 shown, 2 within 6 NM and 2000 ft, 3 within 4 NM and
 // 1200 ft, 4 within 2 NM and 500 ft.
-enum TCASModes : int16_t { kTcasOff = 0, kTcasAbove = 1, kTcasBelow = 2, kTcasNormal = 3, kTcasAll = 4 };
+enum TCASModes : int16_t {
+    kTcasOff = 0,
+    kTcasAbove = 1,
+    kTcasBelow = 2,
+    kTcasNormal = 3,
+    kTcasAll = 4
+};
 
 // Refreshes program.AITraffic from the simulator's 40 traffic slots, writing the range to
 // the simulator after it changed. A failed exchange runs the connection-lost procedure.

@@ -90,7 +90,7 @@ void HandleConnectionLost(Program& program, LostDuring during) {
 
 std::string SimulatorNameOfCode(int code) {
     static const char* const kNames[] = {"FS98", "FS2000", "Combat FS2", "Combat FS1",
-                                         "Fly!", "FS2002", "FS2004", "FSX"};
+                                         "Fly!", "FS2002", "FS2004",     "FSX"};
     if (code >= 1 && code <= 8) return kNames[code - 1];
     return "? " + std::to_string(code);
 }

@@ -10,7 +10,9 @@ namespace flenmark {
 FsuipcClient::FsuipcClient(IpcTransport& transport, FsuipcTiming timing)
     : transport_(transport), timing_(timing) {}
 
-FsuipcClient::~FsuipcClient() { CloseLink(); }
+FsuipcClient::~FsuipcClient() {
+    CloseLink();
+}
 
 std::string FsuipcClient::sharedMemoryName() const {
     char buffer[24];  // the name is built in a fixed field of 24 characters

@@ -20,7 +20,7 @@ struct FsuipcTiming {
 // The program's FSUIPC client: request records packed into a shared 32 KiB block that the
 // host fills in on one message per exchange.
 class FsuipcClient final : public SimLink {
-public:
+  public:
     explicit FsuipcClient(IpcTransport& transport, FsuipcTiming timing = {});
     ~FsuipcClient() override;
     FsuipcClient(const FsuipcClient&) = delete;
@@ -40,7 +40,7 @@ public:
     // The shared-memory name this process uses: "FSASMLIB:IPC:" + hex process id + ":1".
     std::string sharedMemoryName() const;
 
-private:
+  private:
     bool handshake(int& result);
     bool copyAnswers();
 

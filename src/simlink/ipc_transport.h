@@ -11,7 +11,7 @@ enum class SendStatus { Replied, TimedOut, Failed };
 // The system services under the FSUIPC client: finding the host, the registered message,
 // the atom naming the shared memory, the shared memory itself and the blocking send.
 class IpcTransport {
-public:
+  public:
     virtual ~IpcTransport() = default;
     // True when a host of this window class is there and takes a connection.
     virtual bool findHost(const std::string& windowClass) = 0;

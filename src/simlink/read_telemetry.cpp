@@ -32,28 +32,49 @@ struct Field {
     Apply apply;
 };
 
-TelemetrySnapshot& T(Program& p) { return p.telemetry; }
+TelemetrySnapshot& T(Program& p) {
+    return p.telemetry;
+}
 
 // In reading order; each converts its raw value into the snapshot.
 const std::array<Field, 24> kFields = {{
-    {0x0560, 8, [](Program& p, const Raw& r) { T(p).LatText = LatitudeText(r.as<int64_t>(), p.DecimalSeparator); }},
-    {0x0568, 8, [](Program& p, const Raw& r) { T(p).LonText = LongitudeText(r.as<int64_t>(), p.DecimalSeparator); }},
+    {0x0560, 8,
+     [](Program& p, const Raw& r) {
+         T(p).LatText = LatitudeText(r.as<int64_t>(), p.DecimalSeparator);
+     }},
+    {0x0568, 8,
+     [](Program& p, const Raw& r) {
+         T(p).LonText = LongitudeText(r.as<int64_t>(), p.DecimalSeparator);
+     }},
     {0x0570, 8, [](Program& p, const Raw& r) { T(p).AltText = AltitudeText(r.as<int64_t>()); }},
-    {0x02B4, 4, [](Program& p, const Raw& r) { T(p).GndSpdText = GroundSpeedText(r.as<int32_t>(), p.DecimalSeparator); }},
-    {0x0580, 4, [](Program& p, const Raw& r) { T(p).HDGText = HeadingText(r.as<int32_t>(), p.DecimalSeparator); }},
+    {0x02B4, 4,
+     [](Program& p, const Raw& r) {
+         T(p).GndSpdText = GroundSpeedText(r.as<int32_t>(), p.DecimalSeparator);
+     }},
+    {0x0580, 4,
+     [](Program& p, const Raw& r) {
+         T(p).HDGText = HeadingText(r.as<int32_t>(), p.DecimalSeparator);
+     }},
     {0x0366, 2, [](Program& p, const Raw& r) { T(p).OnGround = r.as<uint16_t>() > 0 ? 1 : 0; }},
-    {0x02C8, 4, [](Program& p, const Raw& r) {
+    {0x02C8, 4,
+     [](Program& p, const Raw& r) {
          T(p).VSText = VerticalSpeedText(r.as<int32_t>(), p.DecimalSeparator);
          if (p.prev.OnGround == 1) T(p).VSText = "0";
      }},
-    {0x0020, 4, [](Program& p, const Raw& r) {
-         T(p).AltAGLText = HeightAboveGroundText(NumericValue(T(p).AltText), GroundElevationFeet(r.as<int32_t>()),
-                                                 T(p).OnGround == 1, T(p).GroundOffset, p.DecimalSeparator);
+    {0x0020, 4,
+     [](Program& p, const Raw& r) {
+         T(p).AltAGLText =
+             HeightAboveGroundText(NumericValue(T(p).AltText), GroundElevationFeet(r.as<int32_t>()),
+                                   T(p).OnGround == 1, T(p).GroundOffset, p.DecimalSeparator);
      }},
-    {0x030C, 4, [](Program& p, const Raw& r) { T(p).LastAirVSText = LastAirVerticalSpeedText(r.as<int32_t>(), T(p).VSText); }},
+    {0x030C, 4,
+     [](Program& p, const Raw& r) {
+         T(p).LastAirVSText = LastAirVerticalSpeedText(r.as<int32_t>(), T(p).VSText);
+     }},
     {0x0BEC, 4, [](Program& p, const Raw& r) { T(p).GearText = GearText(r.as<int32_t>()); }},
     {0x0BDC, 4, [](Program& p, const Raw& r) { T(p).FlapsPct = FlapsPercent(r.as<int32_t>()); }},
-    {0x0BD0, 4, [](Program& p, const Raw& r) { T(p).Spoilers = SpoilersDeployed(r.as<int32_t>()); }},
+    {0x0BD0, 4,
+     [](Program& p, const Raw& r) { T(p).Spoilers = SpoilersDeployed(r.as<int32_t>()); }},
     {0x02BC, 4, [](Program& p, const Raw& r) { T(p).IAS = r.as<int32_t>() / 128.0; }},
     {0x02B8, 4, [](Program& p, const Raw& r) { T(p).TAS = r.as<int32_t>() / 128.0; }},
     {0x3BA0, 8, [](Program& p, const Raw& r) { T(p).Tailhook = TailhookDown(r.as<double>()); }},
@@ -62,8 +83,12 @@ const std::array<Field, 24> kFields = {{
     {0x0BAC, 2, [](Program& p, const Raw& r) { T(p).InnerMarker = r.as<int16_t>(); }},
     {0x0BAE, 2, [](Program& p, const Raw& r) { T(p).MiddleMarker = r.as<int16_t>(); }},
     {0x0BB0, 2, [](Program& p, const Raw& r) { T(p).OuterMarker = r.as<int16_t>(); }},
-    {0x0C48, 1, [](Program& p, const Raw& r) { T(p).LocCaptured = LocalizerCaptured(r.as<uint8_t>(), p.settings.LocInt); }},
-    {0x0C49, 1, [](Program& p, const Raw& r) {
+    {0x0C48, 1,
+     [](Program& p, const Raw& r) {
+         T(p).LocCaptured = LocalizerCaptured(r.as<uint8_t>(), p.settings.LocInt);
+     }},
+    {0x0C49, 1,
+     [](Program& p, const Raw& r) {
          const GlideslopeReading gs = GlideslopeBand(r.as<uint8_t>(), p.settings.GSInt);
          T(p).GSNeedle = gs.needle;
          T(p).GSState = gs.state;
@@ -77,7 +102,8 @@ const std::array<Field, 24> kFields = {{
 void ReadTelemetry(Program& program) {
     for (const Field& field : kFields) {
         Raw raw;
-        const ReadOutcome outcome = ReadOne(program.services.link, field.offset, field.size, raw.bytes.data());
+        const ReadOutcome outcome =
+            ReadOne(program.services.link, field.offset, field.size, raw.bytes.data());
         if (outcome == ReadOutcome::Failed) {
             HandleConnectionLost(program, LostDuring::Telemetry);
             return;

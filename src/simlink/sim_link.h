@@ -28,7 +28,7 @@ enum LinkResult : int {
 // with the simulator in one go. The real client talks to a host program; tests use an
 // in-memory offset table.
 class SimLink {
-public:
+  public:
     virtual ~SimLink() = default;
     // Connects; requestedSim 0 accepts any simulator.
     virtual bool OpenLink(int requestedSim, int& result) = 0;

@@ -16,7 +16,8 @@ constexpr double kFeetPerMetre = 3.28084;
 std::string CutCoordinateText(const std::string& text, char sep) {
     std::string t = text;
     const size_t n = t.size();
-    if (n >= 4 && t[n - 4] == 'E' && t[n - 3] == '-' && std::isdigit(static_cast<unsigned char>(t[n - 2])) &&
+    if (n >= 4 && t[n - 4] == 'E' && t[n - 3] == '-' &&
+        std::isdigit(static_cast<unsigned char>(t[n - 2])) &&
         std::isdigit(static_cast<unsigned char>(t[n - 1]))) {
         // Tiny values near the equator or the prime meridian: write them out as plain decimals.
         t = PlainNumberText(NumericValue(t), sep);
@@ -64,16 +65,22 @@ std::string LastAirVerticalSpeedText(int32_t raw, const std::string& vsText) {
     return text == "0" ? IntTextOf(vsText) : text;
 }
 
-double GroundElevationFeet(int32_t raw) { return static_cast<double>(raw) * kFeetPerMetre / 256.0; }
+double GroundElevationFeet(int32_t raw) {
+    return static_cast<double>(raw) * kFeetPerMetre / 256.0;
+}
 
-std::string GearText(int32_t raw) { return IntText(IntOf(static_cast<double>(raw) / 16383.0)); }
+std::string GearText(int32_t raw) {
+    return IntText(IntOf(static_cast<double>(raw) / 16383.0));
+}
 
 int16_t FlapsPercent(int32_t raw) {
     if (raw == 0) return 0;
     return RoundToInt16(static_cast<double>(raw) / 16383.0 * 100.0);
 }
 
-int16_t SpoilersDeployed(int32_t raw) { return RoundToInt16(static_cast<double>(raw) / 16383.0); }
+int16_t SpoilersDeployed(int32_t raw) {
+    return RoundToInt16(static_cast<double>(raw) / 16383.0);
+}
 
 int16_t TailhookDown(double position) {
     if (!std::isfinite(position)) throw ConversionFault("not a number");

@@ -22,9 +22,12 @@ namespace {
 
 QColor ColourOf(TextColour c) {
     switch (c) {
-        case TextColour::Red: return QColor(255, 0, 0);
-        case TextColour::Green: return QColor(0, 200, 0);
-        case TextColour::Black: break;
+        case TextColour::Red:
+            return QColor(255, 0, 0);
+        case TextColour::Green:
+            return QColor(0, 200, 0);
+        case TextColour::Black:
+            break;
     }
     return QColor(0, 0, 0);
 }
@@ -126,34 +129,63 @@ void MainWindow::buildLayout() {
     clock->setFont(clockFont);
     clock->setToolTip("UTC time");
     clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    column->addWidget(Group("Status", {addLabel("lblConnect"), addLabel("Label5"), addLabel("Label13"),
-                                       addLabel("Label6"), clock}, 5));
-    column->addWidget(Group("Connection", {addButton("Command1", "(Re) Connect", "Click here to (re)connect.",
-                                                     [](Program& p) { Connect(p); })}, 1));
-    column->addWidget(Group("Logging", {
-        addButton("btn_startlog", "Start logging", "", [](Program& p) { StartLogging(p); }),
-        addButton("btn_stoplog", "Stop logging", "", [](Program& p) { StopLogging(p); }),
-        addButton("btn_startAnimate", "Toggle animation mode", "", [](Program& p) { ToggleAnimation(p); }),
-        addButton("btn_resetlog", "Reset log", "", [](Program& p) { ResetLog(p, false); })}, 2));
-    column->addWidget(Group("Realtime and views", {
-        addButton("btn_ToggleRealtime", "Toggle realtime logging",
-                  "Toggle realtime logging (enables you to see yourself flying realtime in Google Earth, make sure you already generated the Google Earth link before, click button below)", [](Program& p) { ToggleRealtime(p); }),
-        addButton("btn_InitiateRealtime", "Generate Google Earth realtime link",
-                  "Click here to generate the Google Earth link for realtime logging, Google Earth will open. Save the file to your My Places folder.", [](Program& p) { GenerateRealtimeLink(p); }),
-        addButton("btn_setChase", "Chase", "Set the realtime view mode to chase", [](Program& p) { SetChaseView(p); }),
-        addButton("btn_setOverview", "Overview", "Set the realtime view mode to overview", [](Program& p) { SetOverviewView(p); }),
-        addButton("btn_setLeft", "Left", "Switch the realtime view to the left", [](Program& p) { SetViewFromLeft(p); }),
-        addButton("btn_setRight", "Right", "Switch the realtime view to the right", [](Program& p) { SetViewFromRight(p); })}, 2));
-    column->addWidget(Group("Output", {
-        addButton("btn_Convert", "View flight in Google Earth", "Convert your flight to see it in Google Earth!", [](Program& p) { ConvertFlightLogCommand(p); }),
-        addButton("btn_savedlogs", "Open SavedLogs folder", "Open the folder where your saved logs are saved", [](Program& p) { OpenSavedTracksFolder(p); })}, 2));
-    column->addWidget(Group("Windows and options", {
-        addWindowButton("btn_indicator", "Open indicator", "Open the aircraft status indicator window", &MainWindow::openStatusWindow),
-        addWindowButton("btn_TCAS", "Open TCAS", "Open the TCAS window", &MainWindow::openTcasWindow),
-        addWindowButton("btn_Options", "Options...", "", &MainWindow::openOptions),
-        addButton("btn_ToggleOnTop", "Toggle always on top", "", [](Program& p) { ToggleMainOnTop(p); }),
-        addButton("btn_Manual", "Open manual", "", [](Program& p) { OpenManual(p); }),
-        addButton("btn_Website", "Open website", "", [](Program& p) { OpenWebsite(p); })}, 3));
+    column->addWidget(Group("Status",
+                            {addLabel("lblConnect"), addLabel("Label5"), addLabel("Label13"),
+                             addLabel("Label6"), clock},
+                            5));
+    column->addWidget(Group("Connection",
+                            {addButton("Command1", "(Re) Connect", "Click here to (re)connect.",
+                                       [](Program& p) { Connect(p); })},
+                            1));
+    column->addWidget(
+        Group("Logging",
+              {addButton("btn_startlog", "Start logging", "", [](Program& p) { StartLogging(p); }),
+               addButton("btn_stoplog", "Stop logging", "", [](Program& p) { StopLogging(p); }),
+               addButton("btn_startAnimate", "Toggle animation mode", "",
+                         [](Program& p) { ToggleAnimation(p); }),
+               addButton("btn_resetlog", "Reset log", "", [](Program& p) { ResetLog(p, false); })},
+              2));
+    column->addWidget(
+        Group("Realtime and views",
+              {addButton("btn_ToggleRealtime", "Toggle realtime logging",
+                         "Toggle realtime logging (enables you to see yourself flying realtime in "
+                         "Google Earth, make sure you already generated the Google Earth link "
+                         "before, click button below)",
+                         [](Program& p) { ToggleRealtime(p); }),
+               addButton("btn_InitiateRealtime", "Generate Google Earth realtime link",
+                         "Click here to generate the Google Earth link for realtime logging, "
+                         "Google Earth will open. Save the file to your My Places folder.",
+                         [](Program& p) { GenerateRealtimeLink(p); }),
+               addButton("btn_setChase", "Chase", "Set the realtime view mode to chase",
+                         [](Program& p) { SetChaseView(p); }),
+               addButton("btn_setOverview", "Overview", "Set the realtime view mode to overview",
+                         [](Program& p) { SetOverviewView(p); }),
+               addButton("btn_setLeft", "Left", "Switch the realtime view to the left",
+                         [](Program& p) { SetViewFromLeft(p); }),
+               addButton("btn_setRight", "Right", "Switch the realtime view to the right",
+                         [](Program& p) { SetViewFromRight(p); })},
+              2));
+    column->addWidget(Group("Output",
+                            {addButton("btn_Convert", "View flight in Google Earth",
+                                       "Convert your flight to see it in Google Earth!",
+                                       [](Program& p) { ConvertFlightLogCommand(p); }),
+                             addButton("btn_savedlogs", "Open SavedLogs folder",
+                                       "Open the folder where your saved logs are saved",
+                                       [](Program& p) { OpenSavedTracksFolder(p); })},
+                            2));
+    column->addWidget(
+        Group("Windows and options",
+              {addWindowButton("btn_indicator", "Open indicator",
+                               "Open the aircraft status indicator window",
+                               &MainWindow::openStatusWindow),
+               addWindowButton("btn_TCAS", "Open TCAS", "Open the TCAS window",
+                               &MainWindow::openTcasWindow),
+               addWindowButton("btn_Options", "Options...", "", &MainWindow::openOptions),
+               addButton("btn_ToggleOnTop", "Toggle always on top", "",
+                         [](Program& p) { ToggleMainOnTop(p); }),
+               addButton("btn_Manual", "Open manual", "", [](Program& p) { OpenManual(p); }),
+               addButton("btn_Website", "Open website", "", [](Program& p) { OpenWebsite(p); })},
+              3));
     QLabel* message = addLabel("Label7");
     message->setFrameShape(QFrame::StyledPanel);
     message->setMinimumHeight(message->sizeHint().height() + 8);
@@ -173,11 +205,11 @@ void MainWindow::render() {
     ShowLabel(labels_["Label7"], v.label7);
     ShowLabel(labels_["Label9"], v.label9);
     const std::pair<const char*, bool> states[] = {
-        {"btn_startlog", v.btnStartLog},       {"btn_stoplog", v.btnStopLog},
+        {"btn_startlog", v.btnStartLog},         {"btn_stoplog", v.btnStopLog},
         {"btn_startAnimate", v.btnStartAnimate}, {"btn_ToggleRealtime", v.btnToggleRealtime},
-        {"btn_resetlog", v.btnResetLog},       {"btn_Convert", v.btnConvert},
-        {"btn_setChase", v.btnSetChase},       {"btn_setLeft", v.btnSetLeft},
-        {"btn_setRight", v.btnSetRight},       {"btn_setOverview", v.btnSetOverview}};
+        {"btn_resetlog", v.btnResetLog},         {"btn_Convert", v.btnConvert},
+        {"btn_setChase", v.btnSetChase},         {"btn_setLeft", v.btnSetLeft},
+        {"btn_setRight", v.btnSetRight},         {"btn_setOverview", v.btnSetOverview}};
     for (const auto& [name, enabled] : states) {
         QPushButton* b = buttons_.value(name);
         b->setEnabled(enabled && b->property("available").toBool());
@@ -201,7 +233,9 @@ void MainWindow::renderAll() {
     if (tcas_ && program_ && program_->TCASWindowOpen) tcas_->render();
 }
 
-void MainWindow::restartMessageTimer() { timer2_.start(); }
+void MainWindow::restartMessageTimer() {
+    timer2_.start();
+}
 
 void MainWindow::restartStatusMessageTimer() {
     if (status_ && program_ && program_->StatusWindowOpen) status_->restartEventTimer();
@@ -226,7 +260,9 @@ void MainWindow::restoreFromTray() {
     if (program_) program_->mainView.minimized = false;
 }
 
-void MainWindow::setOnTop(bool onTop) { SetStaysOnTop(*this, onTop); }
+void MainWindow::setOnTop(bool onTop) {
+    SetStaysOnTop(*this, onTop);
+}
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);

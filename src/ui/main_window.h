@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTimer>
-
 #include <memory>
 
 #include "app/program.h"
@@ -21,7 +20,7 @@ namespace flenmark::ui {
 class MainWindow final : public QMainWindow, public UiHooks {
     Q_OBJECT
 
-public:
+  public:
     MainWindow();
     // Attaches the program; the window must exist before the program's services do.
     void attach(Program& program);
@@ -49,15 +48,15 @@ public:
     QTimer& timer1() { return timer1_; }
     QTimer& timer2() { return timer2_; }
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QPushButton* addButton(const QString& name, const QString& caption, const QString& tooltip,
                            void (*action)(Program&));
-    QPushButton* addWindowButton(const QString& name, const QString& caption, const QString& tooltip,
-                                 void (MainWindow::*open)());
+    QPushButton* addWindowButton(const QString& name, const QString& caption,
+                                 const QString& tooltip, void (MainWindow::*open)());
     QLabel* addLabel(const QString& name);
     void buildLayout();
     void runAndRender(void (*action)(Program&));

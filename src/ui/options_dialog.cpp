@@ -21,7 +21,8 @@ QCheckBox* Check(const char* name, const char* caption, const char* tip) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(Program& program, QWidget* parent) : QDialog(parent), program_(program) {
+OptionsDialog::OptionsDialog(Program& program, QWidget* parent)
+    : QDialog(parent), program_(program) {
     setObjectName("frmOptions");
     setWindowTitle("Options");
     if (parent) setWindowIcon(parent->windowIcon());
@@ -29,15 +30,23 @@ OptionsDialog::OptionsDialog(Program& program, QWidget* parent) : QDialog(parent
     auto* updates = new QGroupBox("Flenmark automatic update settings");
     updates->setObjectName("Frame2");
     auto* u = new QVBoxLayout(updates);
-    update_ = Check("Check3", "Install updates", "Check this box to automatically let the Flenmark upgrade itself when a new version becomes available");
-    minUpdate_ = Check("Check2", "Download and install minor updates too", "Check this box to let the Flenmark download all available updates, also minor ones. Uncheck this box to let the Flenmark only download and install major updates.");
+    update_ = Check("Check3", "Install updates",
+                    "Check this box to automatically let the Flenmark upgrade itself when a new "
+                    "version becomes available");
+    minUpdate_ =
+        Check("Check2", "Download and install minor updates too",
+              "Check this box to let the Flenmark download all available updates, also minor ones. "
+              "Uncheck this box to let the Flenmark only download and install major updates.");
     u->addWidget(update_);
     u->addWidget(minUpdate_);
     column->addWidget(updates);
     auto* xp = new QGroupBox("X-Plane (XPUIPC) settings");
     xp->setObjectName("Frame1");
     auto* x = new QVBoxLayout(xp);
-    xplane_ = Check("Check1", "Enable XPUIPC downloading and installing", "Check this box to enable the Flenmark to download and install the XPUIPC module for X-Plane. Make sure the text box above is filled with the X-Plane plugins folder, click Browse... for more instructions");
+    xplane_ = Check("Check1", "Enable XPUIPC downloading and installing",
+                    "Check this box to enable the Flenmark to download and install the XPUIPC "
+                    "module for X-Plane. Make sure the text box above is filled with the X-Plane "
+                    "plugins folder, click Browse... for more instructions");
     x->addWidget(xplane_);
     auto* pathRow = new QHBoxLayout;
     path_ = new QLineEdit;
@@ -70,11 +79,14 @@ OptionsDialog::OptionsDialog(Program& program, QWidget* parent) : QDialog(parent
     column->addWidget(buttons);
     connect(browse, &QPushButton::clicked, this, [this] {
         xplane_->setChecked(true);
-        if (program_.extensions.browseXPlane) program_.extensions.browseXPlane();
-        else BrowseXPlaneFolder(program_);
+        if (program_.extensions.browseXPlane)
+            program_.extensions.browseXPlane();
+        else
+            BrowseXPlaneFolder(program_);
         load();
     });
-    connect(parameters, &QPushButton::clicked, this, [this] { ParametersDialog(program_, this).exec(); });
+    connect(parameters, &QPushButton::clicked, this,
+            [this] { ParametersDialog(program_, this).exec(); });
     connect(ok, &QPushButton::clicked, this, [this] {
         ApplyOptions(program_, {xplane_->isChecked(), minUpdate_->isChecked(), update_->isChecked(),
                                 path_->text().toStdString(), xpuipc_->text().toStdString()});

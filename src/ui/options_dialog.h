@@ -12,10 +12,10 @@ namespace flenmark::ui {
 // "Options": the update behaviour and the X-Plane settings, and the way to the logging
 // parameters.
 class OptionsDialog final : public QDialog {
-public:
+  public:
     OptionsDialog(Program& program, QWidget* parent);
 
-private:
+  private:
     void load();
     Program& program_;
     QCheckBox* xplane_;

@@ -9,11 +9,14 @@
 
 namespace flenmark::ui {
 
-ParametersDialog::ParametersDialog(Program& program, QWidget* parent) : QDialog(parent), program_(program) {
+ParametersDialog::ParametersDialog(Program& program, QWidget* parent)
+    : QDialog(parent), program_(program) {
     setObjectName("frmOffsets");
     setWindowTitle("Logging parameters");
     auto* column = new QVBoxLayout(this);
-    auto* note = new QLabel("NOTE: Modifying these parameters is NOT easy, please refer to the manual for more information!");
+    auto* note = new QLabel(
+        "NOTE: Modifying these parameters is NOT easy, please refer to the manual for more "
+        "information!");
     note->setWordWrap(true);
     column->addWidget(note);
     auto* form = new QFormLayout;
@@ -55,7 +58,8 @@ bool ParametersDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         for (const auto& [key, edit] : boxes_) {
             if (edit == watched)
-                edit->setText(QString::fromStdString(NormaliseDialogValue(edit->text().toStdString(), *key)));
+                edit->setText(
+                    QString::fromStdString(NormaliseDialogValue(edit->text().toStdString(), *key)));
         }
     }
     return QDialog::eventFilter(watched, event);

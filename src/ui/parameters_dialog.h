@@ -11,14 +11,14 @@ namespace flenmark::ui {
 
 // "Logging parameters": a box per numeric setting, normalised when it loses focus.
 class ParametersDialog final : public QDialog {
-public:
+  public:
     ParametersDialog(Program& program, QWidget* parent);
     QLineEdit* box(const QString& key) const { return findChild<QLineEdit*>("txt" + key); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void fill(const std::vector<ParameterBox>& boxes);
     Program& program_;
     std::vector<std::pair<const SettingsKey*, QLineEdit*>> boxes_;

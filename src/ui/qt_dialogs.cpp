@@ -7,7 +7,9 @@
 namespace flenmark::ui {
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -22,7 +24,8 @@ bool QtDialogs::askYesNo(const std::string& title, const std::string& text) {
 
 std::optional<std::string> QtDialogs::askText(const std::string& title, const std::string& prompt) {
     bool ok = false;
-    const QString answer = QInputDialog::getText(parent_, Q(title), Q(prompt), QLineEdit::Normal, {}, &ok);
+    const QString answer =
+        QInputDialog::getText(parent_, Q(title), Q(prompt), QLineEdit::Normal, {}, &ok);
     if (!ok) return std::nullopt;
     return answer.toStdString();
 }

@@ -8,14 +8,15 @@ namespace flenmark::ui {
 
 // Modal message boxes and input boxes over the main window.
 class QtDialogs final : public Dialogs {
-public:
+  public:
     void setParent(QWidget* parent) { parent_ = parent; }
     void message(const std::string& title, const std::string& text) override;
     bool askYesNo(const std::string& title, const std::string& text) override;
-    std::optional<std::string> askText(const std::string& title, const std::string& prompt) override;
+    std::optional<std::string> askText(const std::string& title,
+                                       const std::string& prompt) override;
     std::optional<std::string> chooseFolder(const std::string& title) override;
 
-private:
+  private:
     QWidget* parent_ = nullptr;
 };
 

@@ -8,7 +8,8 @@ namespace flenmark::ui {
 
 std::optional<std::string> QtHttp::fetch(const std::string& url) {
     QNetworkRequest request(QUrl::fromEncoded(QByteArray::fromStdString(url)));
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply* reply = manager_.get(request);
     QEventLoop loop;
     QTimer timeout;
@@ -22,7 +23,8 @@ std::optional<std::string> QtHttp::fetch(const std::string& url) {
     waiting_ = outer;
     std::optional<std::string> body;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->isFinished() && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300)
+    if (reply->isFinished() && reply->error() == QNetworkReply::NoError && status >= 200 &&
+        status < 300)
         body = reply->readAll().toStdString();
     else
         reply->abort();

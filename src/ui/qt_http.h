@@ -10,13 +10,13 @@ namespace flenmark::ui {
 // Requests through Qt Network. The wait runs an event loop, so windows stay responsive; a
 // request that takes longer than the time-out fails.
 class QtHttp final : public Http {
-public:
+  public:
     explicit QtHttp(int timeoutMs = 8000) : timeoutMs_(timeoutMs) {}
     std::optional<std::string> fetch(const std::string& url) override;
     // Ends the request that is waiting, as a failure.
     void cancel();
 
-private:
+  private:
     QEventLoop* waiting_ = nullptr;
     QNetworkAccessManager manager_;
     int timeoutMs_;

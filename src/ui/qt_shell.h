@@ -6,7 +6,7 @@ namespace flenmark::ui {
 
 // Opens documents and addresses with xdg-open and starts programs, detached.
 class QtShell final : public Shell {
-public:
+  public:
     bool open(const std::string& pathOrAddress) override;
     bool startProgram(const std::string& path, const std::vector<std::string>& args) override;
 };

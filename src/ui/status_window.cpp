@@ -27,9 +27,12 @@ StatusWindow::StatusWindow(Program& program, const QIcon& icon) : program_(progr
     large.setPointSize(large.pointSize() * 2);
     large.setBold(true);
     const std::pair<const char*, const char*> values[] = {
-        {"Label1", "Ground speed in knots (nautical miles per hour)"}, {"Label12", ""},
-        {"Label2", "True heading in degrees"}, {"Label3", "True altitude in feet"},
-        {"Label4", "Vertical speed in feet per minute"}, {"Label8", "Altitude above ground level in feet"}};
+        {"Label1", "Ground speed in knots (nautical miles per hour)"},
+        {"Label12", ""},
+        {"Label2", "True heading in degrees"},
+        {"Label3", "True altitude in feet"},
+        {"Label4", "Vertical speed in feet per minute"},
+        {"Label8", "Altitude above ground level in feet"}};
     for (const auto& [name, tip] : values) {
         auto* l = new QLabel;
         l->setObjectName(name);

@@ -12,17 +12,17 @@ namespace flenmark::ui {
 // The aircraft status window: six values in large print and the latest flight event, which
 // its own timer clears five seconds later.
 class StatusWindow final : public QWidget {
-public:
+  public:
     StatusWindow(Program& program, const QIcon& icon);
     void render();
     void restartEventTimer() { tmrMSG_.start(); }
     QLabel* label(const char* name) const { return labels_.value(name); }
     QTimer& eventTimer() { return tmrMSG_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     Program& program_;
     QMap<QString, QLabel*> labels_;
     QTimer tmrMSG_;

@@ -16,15 +16,20 @@ namespace {
 // The four symbol looks: hollow black; white, yellow and red with a black outline.
 QBrush SymbolFill(int16_t traffic) {
     switch (traffic) {
-        case 2: return QBrush(Qt::white);
-        case 3: return QBrush(QColor(255, 215, 0));
-        case 4: return QBrush(QColor(230, 0, 0));
-        default: return Qt::NoBrush;
+        case 2:
+            return QBrush(Qt::white);
+        case 3:
+            return QBrush(QColor(255, 215, 0));
+        case 4:
+            return QBrush(QColor(230, 0, 0));
+        default:
+            return Qt::NoBrush;
     }
 }
 
 void DrawDiamond(QPainter& p, int cx, int cy, int16_t traffic) {
-    QPolygon diamond({QPoint(cx, cy - 4), QPoint(cx + 4, cy), QPoint(cx, cy + 4), QPoint(cx - 4, cy)});
+    QPolygon diamond(
+        {QPoint(cx, cy - 4), QPoint(cx + 4, cy), QPoint(cx, cy + 4), QPoint(cx - 4, cy)});
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(SymbolFill(traffic));
     p.drawPolygon(diamond);
@@ -32,7 +37,8 @@ void DrawDiamond(QPainter& p, int cx, int cy, int16_t traffic) {
 
 }  // namespace
 
-ScopeWidget::ScopeWidget(const Program& program, QWidget* parent) : QWidget(parent), program_(program) {
+ScopeWidget::ScopeWidget(const Program& program, QWidget* parent)
+    : QWidget(parent), program_(program) {
     setObjectName("imgTCASTable");
     setFixedSize(kScopeSize, kScopeSize);
 }
@@ -85,17 +91,24 @@ TcasWindow::TcasWindow(Program& program, const QIcon& icon) : program_(program) 
     range_->setObjectName("Label10");
     grid->addWidget(mode_, 1, 0);
     grid->addWidget(range_, 1, 1, Qt::AlignRight);
-    auto add = [&](const char* name, const char* caption, const char* tip, void (*action)(Program&), int row, int col) {
+    auto add = [&](const char* name, const char* caption, const char* tip, void (*action)(Program&),
+                   int row, int col) {
         auto* b = new QPushButton(caption);
         b->setObjectName(name);
         b->setToolTip(tip);
         connect(b, &QPushButton::clicked, this, [this, action] { run(action); });
         grid->addWidget(b, row, col);
     };
-    add("btn_ToggleTCAS", "Cycle TCAS modes", "Cycle TCAS modes (OFF, ABV, BLW, NRM, ALL)", [](Program& p) { CycleTCASMode(p); }, 2, 0);
-    add("Command1", "Toggle always on top", "Toggle always on top for this window", [](Program& p) { ToggleTCASOnTop(p); }, 2, 1);
-    add("btn_zoomin", "Zoom in", "Zoom in on the TCAS", [](Program& p) { ZoomIn(p); }, 3, 0);
-    add("btn_zoomout", "Zoom out", "Zoom out on the TCAS", [](Program& p) { ZoomOut(p); }, 3, 1);
+    add(
+        "btn_ToggleTCAS", "Cycle TCAS modes", "Cycle TCAS modes (OFF, ABV, BLW, NRM, ALL)",
+        [](Program& p) { CycleTCASMode(p); }, 2, 0);
+    add(
+        "Command1", "Toggle always on top", "Toggle always on top for this window",
+        [](Program& p) { ToggleTCASOnTop(p); }, 2, 1);
+    add(
+        "btn_zoomin", "Zoom in", "Zoom in on the TCAS", [](Program& p) { ZoomIn(p); }, 3, 0);
+    add(
+        "btn_zoomout", "Zoom out", "Zoom out on the TCAS", [](Program& p) { ZoomOut(p); }, 3, 1);
     auto* outer = new QHBoxLayout(this);
     outer->addWidget(frame);
     timer_.setInterval(1000);

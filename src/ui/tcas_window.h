@@ -11,20 +11,20 @@ namespace flenmark::ui {
 
 // The round, heading-up traffic scope.
 class ScopeWidget final : public QWidget {
-public:
+  public:
     explicit ScopeWidget(const Program& program, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const Program& program_;
 };
 
 // The TCAS window: the scope, the mode and range, and its buttons. Its timer refreshes the
 // traffic once a second while it is open.
 class TcasWindow final : public QWidget {
-public:
+  public:
     TcasWindow(Program& program, const QIcon& icon);
     void render();
     QPushButton* button(const char* name) const { return findChild<QPushButton*>(name); }
@@ -32,10 +32,10 @@ public:
     // One tick of the window's timer.
     void tick();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void run(void (*action)(Program&));
     Program& program_;
     ScopeWidget* scope_;

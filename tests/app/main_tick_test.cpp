@@ -17,7 +17,7 @@ using testing::TestProgram;
 using testing::WriteFile;
 
 class StartUpTest : public ::testing::Test {
-protected:
+  protected:
     void start() {
         ASSERT_TRUE(StartUp(t.program, "2.5"));
         FinishStartUp(t.program);
@@ -83,7 +83,8 @@ TEST_F(StartUpTest, DetectsTheDecimalSeparator) {
 TEST_F(StartUpTest, MissingTemplatesEndTheProgram) {
     std::filesystem::remove(t.folders.programFolder() + "/KMLSettings.txt");
     EXPECT_FALSE(StartUp(t.program, "2.5"));
-    EXPECT_EQ(t.program.mainView.label7.text, "Unable to load KML data, please reinstall the Flenmark.");
+    EXPECT_EQ(t.program.mainView.label7.text,
+              "Unable to load KML data, please reinstall the Flenmark.");
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_EQ(t.dialogs.messages[0].first, "Unable to load KML data");
     EXPECT_EQ(t.dialogs.messages[0].second,
@@ -99,7 +100,7 @@ TEST_F(StartUpTest, UsageReportGoesOutOnceOnTheFirstTick) {
 }
 
 class MainTickTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(StartUp(t.program, "2.5")); }
     TestProgram t;
 };

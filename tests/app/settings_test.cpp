@@ -26,7 +26,7 @@ const std::string kAllDefaults =
     "MinUpdate=True\r\nUpdate=True\r\n";
 
 class SettingsStoreTest : public ::testing::Test {
-protected:
+  protected:
     std::string settingsPath() const { return t.dataPath("Offsets.txt"); }
     void load(const std::string& content) {
         WriteFile(settingsPath(), content);
@@ -149,19 +149,14 @@ TEST_P(DialogNormalisationTest, FieldLosingFocusIsNormalised) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, DialogNormalisationTest,
-    ::testing::Values(NormaliseCase{"AltOffset", "-250", "250"},
-                      NormaliseCase{"HDGOffset", "200", "180"},
-                      NormaliseCase{"HDGOffset", "-5", "0"},
-                      NormaliseCase{"ChaseTilt", "12.7", "12"},
-                      NormaliseCase{"ChaseTilt", "12,7", "12"},
-                      NormaliseCase{"ChaseTilt", "95", "90"},
-                      NormaliseCase{"LocInt", "101", "100"},
-                      NormaliseCase{"GNDRange", "-3", "0"},
-                      NormaliseCase{"VSOffset", "-80.5", "81"},
-                      NormaliseCase{"GNDRange", "abc", "0"},
-                      NormaliseCase{"GNDRange", "12abc", "12"},
-                      NormaliseCase{"GNDRange", "99999999999", "32767"},
-                      NormaliseCase{"CheckVS", "-99999999999", "32767"}));
+    ::testing::Values(
+        NormaliseCase{"AltOffset", "-250", "250"}, NormaliseCase{"HDGOffset", "200", "180"},
+        NormaliseCase{"HDGOffset", "-5", "0"}, NormaliseCase{"ChaseTilt", "12.7", "12"},
+        NormaliseCase{"ChaseTilt", "12,7", "12"}, NormaliseCase{"ChaseTilt", "95", "90"},
+        NormaliseCase{"LocInt", "101", "100"}, NormaliseCase{"GNDRange", "-3", "0"},
+        NormaliseCase{"VSOffset", "-80.5", "81"}, NormaliseCase{"GNDRange", "abc", "0"},
+        NormaliseCase{"GNDRange", "12abc", "12"}, NormaliseCase{"GNDRange", "99999999999", "32767"},
+        NormaliseCase{"CheckVS", "-99999999999", "32767"}));
 
 TEST(SettingsTable, HasThe29KeysWithTheirPresets) {
     const auto& table = SettingsTable();

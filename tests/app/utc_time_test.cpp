@@ -36,9 +36,12 @@ INSTANTIATE_TEST_SUITE_P(
         ZoneCase{"CentralEuropeSummer", 120, {2009, 7, 12, 14, 20, 5}, "1420", "20090712142005"},
         ZoneCase{"India", 330, {2009, 7, 12, 6, 30, 0}, "0630", "20090712063000"},
         ZoneCase{"Hawaii", -600, {2009, 7, 12, 22, 0, 59}, "2200", "20090712220059"},
-        ZoneCase{"IndiaBeforeLocalMidnight", 330, {2009, 7, 12, 18, 27, 0}, "1827", "20090712182700"},
-        ZoneCase{"IndiaAfterLocalMidnight", 330, {2009, 7, 12, 18, 33, 0}, "1833", "20090712183300"},
-        ZoneCase{"HawaiiBeforeUtcMidnight", -600, {2009, 7, 12, 23, 58, 0}, "2358", "20090712235800"},
+        ZoneCase{
+            "IndiaBeforeLocalMidnight", 330, {2009, 7, 12, 18, 27, 0}, "1827", "20090712182700"},
+        ZoneCase{
+            "IndiaAfterLocalMidnight", 330, {2009, 7, 12, 18, 33, 0}, "1833", "20090712183300"},
+        ZoneCase{
+            "HawaiiBeforeUtcMidnight", -600, {2009, 7, 12, 23, 58, 0}, "2358", "20090712235800"},
         ZoneCase{"HawaiiAfterUtcMidnight", -600, {2009, 7, 13, 0, 2, 0}, "0002", "20090713000200"},
         ZoneCase{"YearEnd", 60, {2009, 12, 31, 23, 59, 59}, "2359", "20091231235959"}),
     [](const auto& info) { return info.param.name; });

@@ -3,8 +3,7 @@
 namespace flenmark::testing {
 
 std::vector<std::string> DefaultFlightRecording::environment() const {
-    return {"XDG_DATA_HOME=" + folders.applicationDataRoot(), "HOME=" + folders.root(),
-            "LC_ALL=C"};
+    return {"XDG_DATA_HOME=" + folders.applicationDataRoot(), "HOME=" + folders.root(), "LC_ALL=C"};
 }
 
 DefaultFlightRecording::DefaultFlightRecording() {
@@ -12,9 +11,9 @@ DefaultFlightRecording::DefaultFlightRecording() {
     // 560 ticks cover the whole circuit however busy the machine is.
     SimHostProcess host({"--scenario", "default", "--speed", "40"});
     if (!host.ready()) return;
-    cli = RunProgram(CliPath(),
-                     {"record", "--ticks", "560", "--tick-ms", "20", "--animation", "--tcas", "ALL"},
-                     environment());
+    cli = RunProgram(
+        CliPath(), {"record", "--ticks", "560", "--tick-ms", "20", "--animation", "--tcas", "ALL"},
+        environment());
 }
 
 const DefaultFlightRecording& DefaultFlightRecording::Get() {

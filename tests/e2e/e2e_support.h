@@ -19,7 +19,7 @@ struct DefaultFlightRecording {
     std::string data(const std::string& name) const { return folders.data() + name; }
     std::vector<std::string> environment() const;
 
-private:
+  private:
     DefaultFlightRecording();
 };
 

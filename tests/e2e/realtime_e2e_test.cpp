@@ -30,15 +30,17 @@ TEST(RealtimeTracking, DocumentChangesEveryTickIsValidAndFollowsTheAircraft) {
     testing::SimHostProcess host({"--scenario", "default", "--speed", "10"});
     ASSERT_TRUE(host.ready());
     const std::string path = folders.data() + "Realtime.kml";
-    testing::BackgroundProgram cli(testing::CliPath(),
-                                   {"record", "--ticks", "60", "--tick-ms", "100", "--realtime", "--tcas", "ALL"},
-                                   {"XDG_DATA_HOME=" + folders.applicationDataRoot(), "HOME=" + folders.root()});
+    testing::BackgroundProgram cli(
+        testing::CliPath(),
+        {"record", "--ticks", "60", "--tick-ms", "100", "--realtime", "--tcas", "ALL"},
+        {"XDG_DATA_HOME=" + folders.applicationDataRoot(), "HOME=" + folders.root()});
     std::map<std::string, std::string> versions;  // content -> file name of its copy
     std::vector<std::string> positions;
     while (cli.running()) {
         const std::string kml = ReadFile(path);
         if (!kml.empty() && !versions.count(kml)) {
-            const std::string copy = folders.root() + "/v" + std::to_string(versions.size()) + ".kml";
+            const std::string copy =
+                folders.root() + "/v" + std::to_string(versions.size()) + ".kml";
             testing::WriteFile(copy, kml);
             versions[kml] = copy;
             positions.push_back(AircraftCoordinates(kml));

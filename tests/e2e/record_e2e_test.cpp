@@ -21,13 +21,14 @@ void ExpectEventsInFlightOrder(const DefaultFlightRecording& r) {
         if (!Field(line, 6).empty()) codes.push_back(Field(line, 6));
     }
     const std::vector<std::string> expected = {
-        "SA", "FL=10", "TO=3", "GU", "FL=0", "SD", "SU", "TL", "TU", "O", "OE", "S", "SE",
-        "FL=20", "AG", "LI", "OG", "OM", "GD", "FL=50", "FL=100", "BG", "OG", "LL", "LI", "MM",
-        "IM", "TD=-312/2", "SD", "SU", "FL=0", "SO"};
+        "SA", "FL=10", "TO=3",  "GU", "FL=0", "SD",        "SU", "TL", "TU",    "O",      "OE",
+        "S",  "SE",    "FL=20", "AG", "LI",   "OG",        "OM", "GD", "FL=50", "FL=100", "BG",
+        "OG", "LL",    "LI",    "MM", "IM",   "TD=-312/2", "SD", "SU", "FL=0",  "SO"};
     size_t next = 0;
     for (const std::string& code : codes)
         if (next < expected.size() && code == expected[next]) ++next;
-    EXPECT_EQ(next, expected.size()) << "missing from " << next << " (" << expected[std::min(next, expected.size() - 1)] << ")";
+    EXPECT_EQ(next, expected.size())
+        << "missing from " << next << " (" << expected[std::min(next, expected.size() - 1)] << ")";
     EXPECT_EQ(codes.front(), "SA");
     EXPECT_EQ(codes.back(), "SO");
     EXPECT_NE(r.cli.errors.find("Event: Touchdown, -312ft/m"), std::string::npos);
@@ -40,14 +41,16 @@ void ExpectAFramePerMovingTick(const DefaultFlightRecording& r) {
     ASSERT_GT(frames.size(), 200u);
     auto seconds = [](const std::string& frame) {
         const std::string s = Field(frame, 1);
-        return std::stoll(s.substr(8, 2)) * 3600 + std::stoll(s.substr(10, 2)) * 60 + std::stoll(s.substr(12, 2));
+        return std::stoll(s.substr(8, 2)) * 3600 + std::stoll(s.substr(10, 2)) * 60 +
+               std::stoll(s.substr(12, 2));
     };
     int gaps = 0;
     for (size_t i = 1; i < frames.size(); ++i) {
         const long long step = (seconds(frames[i]) - seconds(frames[i - 1]) + 86400) % 86400;
         if (step <= 1) continue;
         ++gaps;
-        EXPECT_LE(std::stoi(Field(frames[i - 1], 11)), 10) << "gap after a moving frame: " << frames[i - 1];
+        EXPECT_LE(std::stoi(Field(frames[i - 1], 11)), 10)
+            << "gap after a moving frame: " << frames[i - 1];
     }
     EXPECT_LE(gaps, 3);  // holding short, and parked at the end
 }
@@ -80,8 +83,9 @@ TEST(RecordDefaultFlight, LogAnimationAndTraffic) {
     {
         SCOPED_TRACE("conversion");
         const std::string out = r.folders.root() + "/flight.kml";
-        const auto convert = testing::RunProgram(testing::CliPath(), {"convert", r.data("Flightlog.txt"), out, "--name", "Circuit"},
-                                                 r.environment());
+        const auto convert = testing::RunProgram(
+            testing::CliPath(), {"convert", r.data("Flightlog.txt"), out, "--name", "Circuit"},
+            r.environment());
         ASSERT_EQ(convert.status, 0) << convert.errors;
         EXPECT_EQ(testing::KmlSchemaErrors(out), "");
         const std::string kml = ReadFile(out);
@@ -93,8 +97,10 @@ TEST(RecordDefaultFlight, LogAnimationAndTraffic) {
 
 TEST(ConvertCommand, UnreadableLogIsRefused) {
     testing::TempFolders folders;
-    const auto r = testing::RunProgram(testing::CliPath(), {"convert", folders.root() + "/missing.txt", folders.root() + "/out.kml"},
-                                       {"XDG_DATA_HOME=" + folders.applicationDataRoot(), "HOME=" + folders.root()});
+    const auto r = testing::RunProgram(
+        testing::CliPath(),
+        {"convert", folders.root() + "/missing.txt", folders.root() + "/out.kml"},
+        {"XDG_DATA_HOME=" + folders.applicationDataRoot(), "HOME=" + folders.root()});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.errors.find("Not able to convert flightlog"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folders.root() + "/out.kml"));
@@ -109,9 +115,12 @@ TEST(RecordDefaultFlight, NoHostMeansExitTwo) {
 }
 
 TEST(RecordDefaultFlight, BadOptionsAreRefused) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"record"}, {"record", "--ticks", "x"}, {"record", "--ticks", "3", "--tcas", "SOME"},
-             {"record", "--ticks", "3", "--range", "7"}, {"fly"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"record"},
+                                               {"record", "--ticks", "x"},
+                                               {"record", "--ticks", "3", "--tcas", "SOME"},
+                                               {"record", "--ticks", "3", "--range", "7"},
+                                               {"fly"}}) {
         EXPECT_EQ(testing::RunProgram(testing::CliPath(), args).status, 1);
     }
 }

@@ -19,10 +19,12 @@ using testing::FgLeaf;
 using testing::FgNode;
 
 void ServeFlightGear(testing::VendorServer& fg) {
-    fg.serve("/json/position", FgNode("position", {FgLeaf("latitude-deg", "21.3"), FgLeaf("longitude-deg", "-157.9"),
-                                                   FgLeaf("altitude-ft", "2500"), FgLeaf("ground-elev-ft", "12")}));
+    fg.serve("/json/position",
+             FgNode("position", {FgLeaf("latitude-deg", "21.3"), FgLeaf("longitude-deg", "-157.9"),
+                                 FgLeaf("altitude-ft", "2500"), FgLeaf("ground-elev-ft", "12")}));
     fg.serve("/json/orientation", FgNode("orientation", {FgLeaf("heading-deg", "80")}));
-    fg.serve("/json/ai/models", FgNode("models", {FgAircraft(0, 11, "N172SP", 21.31, -157.9, 2600)}));
+    fg.serve("/json/ai/models",
+             FgNode("models", {FgAircraft(0, 11, "N172SP", 21.31, -157.9, 2600)}));
 }
 
 TEST(FlightGearBridge, ServesFlightGearAndDropsTheLinkWhenItStops) {
@@ -33,7 +35,8 @@ TEST(FlightGearBridge, ServesFlightGearAndDropsTheLinkWhenItStops) {
     PosixIpcTransport transport;
     FsuipcClient client(transport, {100, 10, 10, 10});
     int result = -1;
-    for (int i = 0; i < 100 && !client.OpenLink(0, result); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int i = 0; i < 100 && !client.OpenLink(0, result); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     ASSERT_EQ(result, kLinkOk);
     EXPECT_EQ(client.SimVersion, 8);
     int64_t lat = 0;

@@ -14,22 +14,29 @@ using testing::FgAircraft;
 using testing::FgLeaf;
 using testing::FgNode;
 
-PropertyTree Tree(const std::string& json) { return PropertyTree(*ParseJson(json)); }
+PropertyTree Tree(const std::string& json) {
+    return PropertyTree(*ParseJson(json));
+}
 
 FlightGearTrees Airborne(bool wow) {
     FlightGearTrees t;
-    t.position = Tree(FgNode("position", {FgLeaf("latitude-deg", "21.3"), FgLeaf("longitude-deg", "-157.9"),
-                                          FgLeaf("altitude-ft", "2500"), FgLeaf("ground-elev-ft", "12")}));
+    t.position =
+        Tree(FgNode("position", {FgLeaf("latitude-deg", "21.3"), FgLeaf("longitude-deg", "-157.9"),
+                                 FgLeaf("altitude-ft", "2500"), FgLeaf("ground-elev-ft", "12")}));
     t.orientation = Tree(FgNode("orientation", {FgLeaf("heading-deg", "80.5")}));
-    t.velocities = Tree(FgNode("velocities", {FgLeaf("groundspeed-kt", "101"), FgLeaf("vertical-speed-fps", "-5.2"),
-                                              FgLeaf("airspeed-kt", "100")}));
-    t.gear = Tree(FgNode("gear", {FgNode("gear", {FgLeaf("wow", "false"), FgLeaf("position-norm", "1")}, 0),
-                                  FgNode("gear", {FgLeaf("wow", wow ? "true" : "false")}, 2)}));
+    t.velocities = Tree(
+        FgNode("velocities", {FgLeaf("groundspeed-kt", "101"), FgLeaf("vertical-speed-fps", "-5.2"),
+                              FgLeaf("airspeed-kt", "100")}));
+    t.gear = Tree(
+        FgNode("gear", {FgNode("gear", {FgLeaf("wow", "false"), FgLeaf("position-norm", "1")}, 0),
+                        FgNode("gear", {FgLeaf("wow", wow ? "true" : "false")}, 2)}));
     t.surfaces = Tree(FgNode("surface-positions", {FgLeaf("flap-pos-norm", "0.333")}));
     t.markers = Tree(FgNode("marker-beacon", {FgLeaf("outer", "true"), FgLeaf("inner", "false")}));
-    t.nav = Tree(FgNode("nav", {FgLeaf("heading-needle-deflection-norm", "-0.5"), FgLeaf("gs-needle-deflection-norm", "1.4"),
-                                FgLeaf("gs-in-range", "true")}));
-    t.ai = Tree(FgNode("models", {FgAircraft(0, 11, "FAR1", 22.3, -157.9, 9000), FgAircraft(1, 12, "NEAR2", 21.31, -157.9, 2600)}));
+    t.nav = Tree(
+        FgNode("nav", {FgLeaf("heading-needle-deflection-norm", "-0.5"),
+                       FgLeaf("gs-needle-deflection-norm", "1.4"), FgLeaf("gs-in-range", "true")}));
+    t.ai = Tree(FgNode("models", {FgAircraft(0, 11, "FAR1", 22.3, -157.9, 9000),
+                                  FgAircraft(1, 12, "NEAR2", 21.31, -157.9, 2600)}));
     return t;
 }
 
@@ -70,7 +77,8 @@ TEST(FlightGearReader, AnyWheelOnTheGroundHoldsTheTouchdownRate) {
     s.writeTo(table);
     EXPECT_EQ(table.peek<uint16_t>(0x0366), 1);
     EXPECT_EQ(table.peek<int32_t>(0x0BEC), 16383);
-    EXPECT_EQ(table.peek<int32_t>(0x030C), static_cast<int32_t>(std::lround(-312 / 60.0 / 3.28084 * 256)));
+    EXPECT_EQ(table.peek<int32_t>(0x030C),
+              static_cast<int32_t>(std::lround(-312 / 60.0 / 3.28084 * 256)));
 }
 
 TEST(FlightGearReader, MissingPropertiesGiveTheirDefaults) {
@@ -89,7 +97,8 @@ TEST(Json, ParsesFlightGearAnswersAndRefusesGarbage) {
     ASSERT_TRUE(v);
     EXPECT_DOUBLE_EQ(v->member("a")->items[1].number, -25);
     EXPECT_EQ(v->member("a")->items[4].text, "x\"yA");
-    for (const char* bad : {"", "{", "[1,]", "{\"a\" 1}", "tru", "\"open"}) EXPECT_FALSE(ParseJson(bad)) << bad;
+    for (const char* bad : {"", "{", "[1,]", "{\"a\" 1}", "tru", "\"open"})
+        EXPECT_FALSE(ParseJson(bad)) << bad;
 }
 
 }  // namespace

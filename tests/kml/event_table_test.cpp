@@ -31,33 +31,43 @@ TEST_P(EventTableTest, NameDescriptionAndMarks) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, EventTableTest,
     ::testing::Values(
-        EventRow{"SA", false, "Start log", "Event: You started logging at this point.", true, false},
+        EventRow{"SA", false, "Start log", "Event: You started logging at this point.", true,
+                 false},
         EventRow{"SA", true, "Start log", "", false, false},
         EventRow{"SA=1435", true, "Start log", "", false, false},
-        EventRow{"LI", true, "LLZ intercept", "Event: The aircraft intercepted the localizer (ILS).", true, false},
+        EventRow{"LI", true, "LLZ intercept",
+                 "Event: The aircraft intercepted the localizer (ILS).", true, false},
         EventRow{"LL", false, "LLZ lost", "", true, false},
         EventRow{"OG", false, "On G/S", "", true, false},
         EventRow{"BG", false, "Below G/S", "", true, false},
         EventRow{"AG", false, "Above G/S", "", true, false},
-        EventRow{"OM", false, "OM", "Event: The aircraft passed the outer marker at this point.", true, false},
-        EventRow{"MM", false, "MM", "", true, false},
-        EventRow{"IM", true, "IM", "", true, false},
-        EventRow{"TO=0", false, "T/O", "Event: The aircraft took off at this point.<br>Autobrake was set to RTO.", false, false},
+        EventRow{"OM", false, "OM", "Event: The aircraft passed the outer marker at this point.",
+                 true, false},
+        EventRow{"MM", false, "MM", "", true, false}, EventRow{"IM", true, "IM", "", true, false},
+        EventRow{"TO=0", false, "T/O",
+                 "Event: The aircraft took off at this point.<br>Autobrake was set to RTO.", false,
+                 false},
         EventRow{"TD=-250/3", true, "T/D VS: -250ft/m",
-                 "Event: The aircraft touched down at this point.<br>Nice touchdown!<br>The autobrake was set to 2.", false, false},
+                 "Event: The aircraft touched down at this point.<br>Nice touchdown!<br>The "
+                 "autobrake was set to 2.",
+                 false, false},
         EventRow{"SO", false, "Stop log", "Event: The log was stopped at this point.", true, false},
-        EventRow{"FL=50", false, "Flaps 50%", "Event: You changed flaps to 50% out at this point.", true, false},
+        EventRow{"FL=50", false, "Flaps 50%", "Event: You changed flaps to 50% out at this point.",
+                 true, false},
         EventRow{"GU", true, "Gear up", "", true, false},
-        EventRow{"GD", false, "Gear down", "Event: You lowered the gear at this point.", true, false},
+        EventRow{"GD", false, "Gear down", "Event: You lowered the gear at this point.", true,
+                 false},
         EventRow{"SD", true, "Spoilers deployed", "", false, false},
         EventRow{"SU", false, "Spoilers retracted", "", true, false},
         EventRow{"TL", false, "Tailhook down", "", true, false},
         EventRow{"TU", false, "Tailhook up", "", true, false},
         EventRow{"O", true, "Overspeed!!", "", false, true},
         EventRow{"O", false, "Overspeed!!", "", true, true},
-        EventRow{"OE", false, "Recovered", "Event: You recovered from overspeed at this point.", true, true},
+        EventRow{"OE", false, "Recovered", "Event: You recovered from overspeed at this point.",
+                 true, true},
         EventRow{"S", true, "Stall!!", "", true, true},
-        EventRow{"SE", true, "Recovered", "Event: You recovered from stall at this point.", true, true}));
+        EventRow{"SE", true, "Recovered", "Event: You recovered from stall at this point.", true,
+                 true}));
 
 TEST(EventTable, UnknownCodesAreNotEvents) {
     EXPECT_FALSE(LookUpEvent("", false));
@@ -73,17 +83,18 @@ struct RatingCase {
 class TouchdownRatingTest : public ::testing::TestWithParam<RatingCase> {};
 
 TEST_P(TouchdownRatingTest, EachBoundBelongsToTheMilderText) {
-    EXPECT_EQ(TouchdownRating(GetParam().vs).rfind(GetParam().start, 0), 0u) << TouchdownRating(GetParam().vs);
+    EXPECT_EQ(TouchdownRating(GetParam().vs).rfind(GetParam().start, 0), 0u)
+        << TouchdownRating(GetParam().vs);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bounds, TouchdownRatingTest,
-                         ::testing::Values(RatingCase{-601, "This touchdown was too hard"},
-                                           RatingCase{-600, "This was a pretty hard touchdown"},
-                                           RatingCase{-301, "This was a pretty hard touchdown"},
-                                           RatingCase{-300, "Nice touchdown!"},
-                                           RatingCase{-181, "Nice touchdown!"},
-                                           RatingCase{-180, "Now this is what you can call a 'kiss'"},
-                                           RatingCase{0, "Now this is what you can call a 'kiss'"}));
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, TouchdownRatingTest,
+    ::testing::Values(RatingCase{-601, "This touchdown was too hard"},
+                      RatingCase{-600, "This was a pretty hard touchdown"},
+                      RatingCase{-301, "This was a pretty hard touchdown"},
+                      RatingCase{-300, "Nice touchdown!"}, RatingCase{-181, "Nice touchdown!"},
+                      RatingCase{-180, "Now this is what you can call a 'kiss'"},
+                      RatingCase{0, "Now this is what you can call a 'kiss'"}));
 
 TEST(AutobrakeText, CockpitNames) {
     const char* expected[] = {"RTO", "off", "1", "2", "3", "max"};

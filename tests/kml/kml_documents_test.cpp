@@ -23,7 +23,7 @@ using testing::WriteFile;
 
 // A short flight with every kind of stretch, event and traffic, in the comma format.
 class KmlDocumentsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(LoadKmlTemplates(t.program));
         const std::vector<std::string> log = {
@@ -40,9 +40,11 @@ protected:
         std::string text, animation;
         for (const auto& l : log) text += l + "\r\n";
         for (int s = 0; s < 20; ++s)
-            animation += LogLine("200907130000" + std::string(s < 10 ? "0" : "") + std::to_string(s),
-                                 "4,76" + std::to_string(s), "52,3" + std::to_string(s), "700", s > 15, s == 4 ? "GD" : "",
-                                 s == 4 ? "" : "x") + "\r\n";
+            animation +=
+                LogLine("200907130000" + std::string(s < 10 ? "0" : "") + std::to_string(s),
+                        "4,76" + std::to_string(s), "52,3" + std::to_string(s), "700", s > 15,
+                        s == 4 ? "GD" : "", s == 4 ? "" : "x") +
+                "\r\n";
         WriteFile(t.dataPath("Flightlog.txt"), text);
         WriteFile(t.dataPath("Animation.txt"), animation);
         WriteFile(t.dataPath("Traffic.txt"),
@@ -55,7 +57,8 @@ protected:
 
 TEST_F(KmlDocumentsTest, OrdinaryConversionWithReplayAndTrafficIsValidKml) {
     const std::string out = t.dataPath("Flightlog.kml");
-    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "Flightlog Me & You 13-07-2009 00.10", false, ""));
+    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out,
+                                "Flightlog Me & You 13-07-2009 00.10", false, ""));
     const std::string kml = ReadFile(out);
     EXPECT_EQ(testing::KmlSchemaErrors(out), "");
     EXPECT_NE(kml.find("<name>Flightlog Me &amp; You 13-07-2009 00.10</name>"), std::string::npos);
@@ -65,7 +68,8 @@ TEST_F(KmlDocumentsTest, OrdinaryConversionWithReplayAndTrafficIsValidKml) {
     EXPECT_NE(kml.find(">checkHideChildren<"), std::string::npos);
     EXPECT_EQ(kml.find("z</begin>"), std::string::npos);  // time values end in an upper-case Z
     EXPECT_EQ(kml.find("z</end>"), std::string::npos);
-    EXPECT_NE(kml.find("<name>2009-07-13 00:00:03z</name>"), std::string::npos);  // names keep theirs
+    EXPECT_NE(kml.find("<name>2009-07-13 00:00:03z</name>"),
+              std::string::npos);  // names keep theirs
     EXPECT_EQ(kml.substr(kml.size() - 2), "\r\n");
     EXPECT_EQ(t.program.mainView.label7.text, "");
 }
@@ -109,13 +113,15 @@ TEST_F(KmlDocumentsTest, FailedConversionLeavesTheOldDocument) {
 
 TEST_F(KmlDocumentsTest, TemplateWithoutAPlaceholderFailsTheWholeConversion) {
     t.program.kmlTemplates[Kml::PinDot] = "<Placemark><name>NAME</name></Placemark>";
-    EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), t.dataPath("x.kml"), "x", false, ""));
+    EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), t.dataPath("x.kml"), "x",
+                                 false, ""));
     EXPECT_FALSE(std::filesystem::exists(t.dataPath("x.kml")));
 }
 
 TEST_F(KmlDocumentsTest, DamagedAnimationLeavesOutOnlyTheReplay) {
     WriteFile(t.dataPath("Animation.txt"), "garbage\r\n");
-    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), t.dataPath("x.kml"), "x", false, ""));
+    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), t.dataPath("x.kml"), "x",
+                                false, ""));
     EXPECT_EQ(t.program.mainView.label7.text, "Not able to convert flightlog");
     EXPECT_EQ(ReadFile(t.dataPath("x.kml")).find("Animated flight data"), std::string::npos);
     EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("x.kml")), "");
@@ -126,12 +132,15 @@ TEST_F(KmlDocumentsTest, ConversionCommandSavesANamedCopyAndOpensIt) {
     t.clock.setZoneOffsetMinutes(120);
     t.dialogs.textAnswer = "Evening";
     ConvertFlightLogCommand(t.program);
-    const std::string copy = t.folders.documentsRoot() + "/Flenmark files/Flightlog Evening 12-07-2009 16.35.kml";
+    const std::string copy =
+        t.folders.documentsRoot() + "/Flenmark files/Flightlog Evening 12-07-2009 16.35.kml";
     EXPECT_TRUE(std::filesystem::exists(copy));
-    EXPECT_FALSE(std::filesystem::exists(t.folders.documentsRoot() + "/Flenmark files/Flightlog Evening 12-07-2009 16.35.txt"));
+    EXPECT_FALSE(std::filesystem::exists(t.folders.documentsRoot() +
+                                         "/Flenmark files/Flightlog Evening 12-07-2009 16.35.txt"));
     ASSERT_EQ(t.shell.opened.size(), 1u);
     EXPECT_EQ(t.shell.opened[0], copy);
-    EXPECT_EQ(t.program.mainView.label7.text, "Tracklog converted and saved, opening Google Earth...");
+    EXPECT_EQ(t.program.mainView.label7.text,
+              "Tracklog converted and saved, opening Google Earth...");
     EXPECT_FALSE(t.program.Logging || t.program.Realtime || t.program.Animation);
 }
 
@@ -139,8 +148,10 @@ TEST_F(KmlDocumentsTest, ConversionCommandCopiesTheLogWhenDebugging) {
     t.program.settings.Debuging = true;
     t.dialogs.textAnswer = "";
     ConvertFlightLogCommand(t.program);
-    EXPECT_TRUE(std::filesystem::exists(t.folders.documentsRoot() + "/Flenmark files/Flightlog  12-07-2009 14.35.txt"));
-    EXPECT_TRUE(std::filesystem::exists(t.folders.documentsRoot() + "/Flenmark files/Flightlog  12-07-2009 14.35.kml"));
+    EXPECT_TRUE(std::filesystem::exists(t.folders.documentsRoot() +
+                                        "/Flenmark files/Flightlog  12-07-2009 14.35.txt"));
+    EXPECT_TRUE(std::filesystem::exists(t.folders.documentsRoot() +
+                                        "/Flenmark files/Flightlog  12-07-2009 14.35.kml"));
 }
 
 TEST_F(KmlDocumentsTest, CancellingTheNameChangesNothing) {
@@ -155,7 +166,8 @@ TEST_F(KmlDocumentsTest, CancellingTheNameChangesNothing) {
 TEST_F(KmlDocumentsTest, ANameThatLeavesTheFolderIsRefused) {
     t.dialogs.textAnswer = "../../elsewhere";
     ConvertFlightLogCommand(t.program);
-    EXPECT_EQ(t.program.mainView.label7.text, "Unable to save tracklog, try again with FS and GE off.");
+    EXPECT_EQ(t.program.mainView.label7.text,
+              "Unable to save tracklog, try again with FS and GE off.");
     EXPECT_TRUE(t.shell.opened.empty());
 }
 

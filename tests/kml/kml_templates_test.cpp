@@ -21,9 +21,11 @@ TEST(FillPlaceholder, ReplacesOnlyTheFirstOccurrence) {
 }
 
 TEST(TemplateFiller, FillsThePlacesOfTheWordsInTheTemplateOnce) {
-    const TemplateFiller f("<name>NAME</name>(ALTAGL? no: ALT ALTAGL ALTM) LATAC,LATAC", {"NAME", "ALT", "ALTAGL", "ALTM", "LATAC", "LATAC", "</name>"});
+    const TemplateFiller f("<name>NAME</name>(ALTAGL? no: ALT ALTAGL ALTM) LATAC,LATAC",
+                           {"NAME", "ALT", "ALTAGL", "ALTM", "LATAC", "LATAC", "</name>"});
     // A value holding a later word stays as it is: a callsign ALT1 is not an altitude.
-    EXPECT_EQ(f.fill({"ALT1", "9", "8", "7", "1", "2", "</name><T/>"}), "<name>ALT1</name><T/>(9AGL? no: ALT 8 7) 1,2");
+    EXPECT_EQ(f.fill({"ALT1", "9", "8", "7", "1", "2", "</name><T/>"}),
+              "<name>ALT1</name><T/>(9AGL? no: ALT 8 7) 1,2");
     EXPECT_THROW(TemplateFiller("no words", {"NAME"}), TemplateError);
     EXPECT_THROW(TemplateFiller("NAME", {"NAME", "NAME"}), TemplateError);
 }
@@ -43,7 +45,8 @@ TEST(ParseKmlTemplates, KeysAreExactLineStartsAndTheLastOneWins) {
 }
 
 TEST(ShippedTemplates, MeetTheTemplateContract) {
-    const KmlTemplateSet t = ParseKmlTemplates(testing::ReadFile(FLENMARK_RESOURCES_DIR "/KMLSettings.txt"));
+    const KmlTemplateSet t =
+        ParseKmlTemplates(testing::ReadFile(FLENMARK_RESOURCES_DIR "/KMLSettings.txt"));
     for (size_t k = 0; k < kKmlTemplateCount; ++k)
         EXPECT_FALSE(t.texts[k].empty()) << KmlTemplateKey(static_cast<Kml>(k));
     EXPECT_NE(t[Kml::Head].find("<StyleMap id=\"msn_ylw-"), std::string::npos);
@@ -56,7 +59,8 @@ TEST(ShippedTemplates, MeetTheTemplateContract) {
         const std::string& text = t[pin];
         const size_t alt = text.find("ALT");
         ASSERT_NE(alt, std::string::npos);
-        EXPECT_FALSE(std::isupper(static_cast<unsigned char>(text[alt + 3]))) << KmlTemplateKey(pin);  // the bare word comes first
+        EXPECT_FALSE(std::isupper(static_cast<unsigned char>(text[alt + 3])))
+            << KmlTemplateKey(pin);  // the bare word comes first
         EXPECT_EQ(text.find("DATETIME"), std::string::npos) << KmlTemplateKey(pin);
     }
     EXPECT_EQ(testing::Count(t[Kml::Realtime], "FILE1"), 1u);

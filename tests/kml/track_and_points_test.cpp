@@ -20,18 +20,20 @@ TEST(TrackFolder, OneRunInTheAirIsOnePieceWithEveryPoint) {
         LogLine("20090712143500", "4.1", "52.1", "1000", 0, "SA", "-"),
         LogLine("20090712143501", "4.2", "52.2", "2000", 0, "", "20090712143500"),
         LogLine("20090712143502", "4.3", "52.3", "3000", 0, "SO", "20090712143501")};
-    EXPECT_EQ(TrackFolder(kT, lines),
-              "{F:Flight Type>check<}" + kRun +
-                  "[P:<name>In the air</name> 4.1,52.1,304.8 4.2,52.2,609.6 4.3,52.3,914.4 /]{/F}{/F}");
+    EXPECT_EQ(
+        TrackFolder(kT, lines),
+        "{F:Flight Type>check<}" + kRun +
+            "[P:<name>In the air</name> 4.1,52.1,304.8 4.2,52.2,609.6 4.3,52.3,914.4 /]{/F}{/F}");
 }
 
 TEST(TrackFolder, TouchdownSharesItsPointBetweenAirAndGroundPieces) {
     const std::vector<std::string> lines = {
         LogLine("20090712143500", "4,1", "52,1", "100", 0, "SA", "-"),
         LogLine("20090712143501", "4,2", "52,2", "10", 1, "TD=-200/2", "x")};
-    EXPECT_EQ(TrackFolder(kT, lines), "{F:Flight Type>check<}" + kRun +
-                                          "[P:<name>In the air</name> 4.1,52.1,30.48 4.2,52.2,3.048 /]"
-                                          "[G:<name>On Ground</name> 4.2,52.2 /]{/F}{/F}");
+    EXPECT_EQ(TrackFolder(kT, lines),
+              "{F:Flight Type>check<}" + kRun +
+                  "[P:<name>In the air</name> 4.1,52.1,30.48 4.2,52.2,3.048 /]"
+                  "[G:<name>On Ground</name> 4.2,52.2 /]{/F}{/F}");
 }
 
 TEST(TrackFolder, WarningPiecesAndLandingEndsTheWarning) {
@@ -43,34 +45,36 @@ TEST(TrackFolder, WarningPiecesAndLandingEndsTheWarning) {
         LogLine("20090712143504", "5", "5", "0", 0, "S", "x"),
         LogLine("20090712143505", "6", "6", "0", 1, "TD=-100/0", "x"),
         LogLine("20090712143506", "7", "7", "0", 0, "TO=1", "x")};
-    EXPECT_EQ(TrackFolder(kT, lines),
-              "{F:Flight Type>check<}" + kRun +
-                  "[P:<name>In the air</name> 1,1,0 2,2,0 /]"
-                  "[W:<name>Overspeed!!</name> 2,2,0 3,3,0 4,4,0 /]"
-                  "[P:<name>In the air</name> 4,4,0 5,5,0 /]"
-                  "[W:<name>Stall!!</name> 5,5,0 6,6,0 /]"
-                  "[G:<name>On Ground</name> 6,6 7,7 /]"
-                  "[P:<name>In the air</name> 7,7,0 /]{/F}{/F}");
+    EXPECT_EQ(TrackFolder(kT, lines), "{F:Flight Type>check<}" + kRun +
+                                          "[P:<name>In the air</name> 1,1,0 2,2,0 /]"
+                                          "[W:<name>Overspeed!!</name> 2,2,0 3,3,0 4,4,0 /]"
+                                          "[P:<name>In the air</name> 4,4,0 5,5,0 /]"
+                                          "[W:<name>Stall!!</name> 5,5,0 6,6,0 /]"
+                                          "[G:<name>On Ground</name> 6,6 7,7 /]"
+                                          "[P:<name>In the air</name> 7,7,0 /]{/F}{/F}");
 }
 
 TEST(TrackFolder, TwoRecordingRunsGiveTwoFolders) {
-    const std::vector<std::string> lines = {
-        LogLine("20090712143500", "1", "1", "0", 1, "SA", "-"),
-        LogLine("20090712143501", "2", "2", "0", 1, "SO", "x"),
-        LogLine("20090712150000", "3", "3", "0", 1, "SA", "-")};
+    const std::vector<std::string> lines = {LogLine("20090712143500", "1", "1", "0", 1, "SA", "-"),
+                                            LogLine("20090712143501", "2", "2", "0", 1, "SO", "x"),
+                                            LogLine("20090712150000", "3", "3", "0", 1, "SA", "-")};
     const std::string track = TrackFolder(kT, lines);
     EXPECT_EQ(Count(track, "{F:FlightLog"), 2u);
-    EXPECT_NE(track.find("[G:<name>On Ground</name> 1,1 2,2 /]{/F}{F:FlightLog 12-07-2009 15:00"), std::string::npos);
+    EXPECT_NE(track.find("[G:<name>On Ground</name> 1,1 2,2 /]{/F}{F:FlightLog 12-07-2009 15:00"),
+              std::string::npos);
 }
 
 TEST(TrackFolder, RejectsWhatItCannotDraw) {
     EXPECT_THROW(TrackFolder(kT, {}), ConversionFault);
     EXPECT_THROW(TrackFolder(kT, {"20090712143500:1:2:3"}), ConversionFault);
-    EXPECT_THROW(TrackFolder(kT, {LogLine("20090712143500", "east", "1", "0", 0, "", "-")}), ConversionFault);
-    EXPECT_THROW(TrackFolder(kT, {LogLine("20090712143500", "1", "1", "0", 7, "", "-")}), ConversionFault);
+    EXPECT_THROW(TrackFolder(kT, {LogLine("20090712143500", "east", "1", "0", 0, "", "-")}),
+                 ConversionFault);
+    EXPECT_THROW(TrackFolder(kT, {LogLine("20090712143500", "1", "1", "0", 7, "", "-")}),
+                 ConversionFault);
     KmlTemplateSet broken = kT;
     broken[Kml::Path] = "[P: no name word";
-    EXPECT_THROW(TrackFolder(broken, {LogLine("20090712143500", "1", "1", "0", 0, "", "-")}), TemplateError);
+    EXPECT_THROW(TrackFolder(broken, {LogLine("20090712143500", "1", "1", "0", 0, "", "-")}),
+                 TemplateError);
 }
 
 TEST(PointPlacemarks, EventsDotsAndTheStopMarks) {
@@ -79,25 +83,33 @@ TEST(PointPlacemarks, EventsDotsAndTheStopMarks) {
         LogLine("20090712143501", "2", "2", "1000", 0, "", "20090712143500"),
         LogLine("20090712143502", "3", "3", "1000", 0, "GD", "20090712143501")};
     const std::string folder = PointPlacemarksFolder(kT, lines, false);
-    EXPECT_EQ(folder.rfind("{F:Special placemarks Type>check<}<name>Start log</name>(EA Event: You started", 0), 0u);
-    EXPECT_NE(folder.find("<name>Stop log</name>"), std::string::npos);  // the last line stops the log
+    EXPECT_EQ(
+        folder.rfind(
+            "{F:Special placemarks Type>check<}<name>Start log</name>(EA Event: You started", 0),
+        0u);
+    EXPECT_NE(folder.find("<name>Stop log</name>"),
+              std::string::npos);  // the last line stops the log
     EXPECT_EQ(folder.find("Gear down"), std::string::npos);
-    EXPECT_NE(folder.find("{F:Flight data Type>checkHideChildren<}<name></name>(da 140 270 150 145 -500 1000 900 14:35:01 12-07-2009 2 2 304.8)"),
+    EXPECT_NE(folder.find("{F:Flight data Type>checkHideChildren<}<name></name>(da 140 270 150 145 "
+                          "-500 1000 900 14:35:01 12-07-2009 2 2 304.8)"),
               std::string::npos);
     EXPECT_EQ(folder.substr(folder.size() - 8), "{/F}{/F}");
     EXPECT_EQ(PointPlacemarksFolder(kT, lines, true).find("Stop log"), std::string::npos);
 }
 
 TEST(PointPlacemarks, ASecondRunStopsTheFirst) {
-    const std::vector<std::string> lines = {
-        LogLine("20090712143500", "1", "1", "0", 1, "SA", "-"),
-        LogLine("20090712143501", "2", "2", "0", 1, "", "x"),
-        LogLine("20090712150000", "3", "3", "0", 1, "SA", "-"),
-        LogLine("20090712150001", "4", "4", "0", 1, "SO", "x")};
+    const std::vector<std::string> lines = {LogLine("20090712143500", "1", "1", "0", 1, "SA", "-"),
+                                            LogLine("20090712143501", "2", "2", "0", 1, "", "x"),
+                                            LogLine("20090712150000", "3", "3", "0", 1, "SA", "-"),
+                                            LogLine("20090712150001", "4", "4", "0", 1, "SO", "x")};
     const std::string folder = PointPlacemarksFolder(kT, lines, false);
     const size_t dot3 = folder.find("(d 140 270 150 145 -500 0 900 15:00:00");
-    const size_t stop2 = folder.find("<name>Stop log</name>(E Event: The log was stopped at this point. 140 270 150 145 -500 0 900 14:35:01");
-    const size_t start3 = folder.find("<name>Start log</name>(E Event: You started logging at this point. 140 270 150 145 -500 0 900 15:00:00");
+    const size_t stop2 = folder.find(
+        "<name>Stop log</name>(E Event: The log was stopped at this point. 140 270 150 145 -500 0 "
+        "900 14:35:01");
+    const size_t start3 = folder.find(
+        "<name>Start log</name>(E Event: You started logging at this point. 140 270 150 145 -500 0 "
+        "900 15:00:00");
     EXPECT_NE(dot3, std::string::npos);
     EXPECT_NE(stop2, std::string::npos);
     EXPECT_NE(start3, std::string::npos);

@@ -11,7 +11,7 @@ namespace flenmark::testing {
 
 // Answers from a table of addresses (paths on the vendor's server) and records the requests.
 class FakeHttp final : public Http {
-public:
+  public:
     std::optional<std::string> fetch(const std::string& url) override {
         requests.push_back(url);
         const std::string base = VendorBaseUrl();

@@ -18,7 +18,8 @@ using testing::TestProgram;
 TEST(UsageReport, ValuesArriveWholeAndCannotAddKeys) {
     EXPECT_EQ(PercentEncode("Jan de Vries & Co"), "Jan%20de%20Vries%20%26%20Co");
     EXPECT_EQ(UsageReportQuery("Ornix", "a&Extra=x", "12-07-2009 14:35", "1.0.0", "Unknown", "? 9"),
-              "/Submit.asp?App=Ornix&User=a%26Extra%3Dx&TimeDate=12-07-2009%2014%3A35&Version=1.0.0&OS=Unknown&Extra=%3F%209");
+              "/Submit.asp?App=Ornix&User=a%26Extra%3Dx&TimeDate=12-07-2009%2014%3A35&Version=1.0."
+              "0&OS=Unknown&Extra=%3F%209");
     EXPECT_EQ(getOSV(), "Unknown");
 }
 
@@ -28,7 +29,8 @@ TEST(UsageReport, SentOnceWithTheSimulatorName) {
     SendUsageReport(t.program, http);
     ASSERT_EQ(http.requests.size(), 1u);
     EXPECT_NE(http.requests[0].find("/Submit.asp?App=Ornix&User="), std::string::npos);
-    EXPECT_NE(http.requests[0].find("&Version=1.0.0&OS=Unknown&Extra=Not%20connected"), std::string::npos);
+    EXPECT_NE(http.requests[0].find("&Version=1.0.0&OS=Unknown&Extra=Not%20connected"),
+              std::string::npos);
 }
 
 TEST(ProbeVendorOnline, OnlyAOneMeansOnline) {
@@ -58,11 +60,13 @@ TEST(CheckXPlane, YesAsksForThePluginsFolder) {
     CheckXPlane(t.program, false);
     EXPECT_TRUE(t.program.settings.XPlane);
     EXPECT_EQ(t.program.settings.XPlanePath, "/opt/X-Plane/Resources/plugins/");
-    EXPECT_NE(ReadFile(t.dataPath("Offsets.txt")).find("XPlanePath=/opt/X-Plane/Resources/plugins/\r\n"), std::string::npos);
+    EXPECT_NE(
+        ReadFile(t.dataPath("Offsets.txt")).find("XPlanePath=/opt/X-Plane/Resources/plugins/\r\n"),
+        std::string::npos);
 }
 
 class XpuipcTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         plugins = t.folders.root() + "/plugins/";
         std::filesystem::create_directories(plugins);
@@ -84,7 +88,8 @@ TEST_F(XpuipcTest, NewerModuleReplacesBothFiles) {
     EXPECT_EQ(ReadFile(plugins + "XPUIPCOffsets.cfg"), "offsets");
     EXPECT_EQ(t.program.settings.XPUIPC, "1.3.0");
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
-    EXPECT_EQ(t.dialogs.messages[0].second, "XPUIPC module update was successful.\r\n\r\nUpdated from V1.2.0 to V1.3.0.");
+    EXPECT_EQ(t.dialogs.messages[0].second,
+              "XPUIPC module update was successful.\r\n\r\nUpdated from V1.2.0 to V1.3.0.");
 }
 
 TEST_F(XpuipcTest, SameVersionDownloadsNothing) {
@@ -99,22 +104,27 @@ TEST_F(XpuipcTest, FailedDownloadKeepsTheOldVersion) {
     http.answers.erase("/XPUIPCOffsets.txt");
     CheckXPUIPCVersion(t.program, http);
     EXPECT_EQ(t.program.settings.XPUIPC, "");
-    EXPECT_EQ(t.dialogs.messages.at(0).second, "Was not able to download and/or install new version of the XPUIPC module.");
+    EXPECT_EQ(t.dialogs.messages.at(0).second,
+              "Was not able to download and/or install new version of the XPUIPC module.");
 }
 
 class UpdaterRunTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folders = {t.folders.programFolder() + "/", t.folders.root() + "/Zolt/"};
         testing::WriteFile(folders.program + "flenmark", "main FLENMARK-VERSION:1.2.5");
         http.answers["/BrennetOnline.txt"] = "1";
         http.answers["/FlenmarkVersion.txt"] =
-            "MinVer=10300\r\nFile=/new.bin=<app>new.bin=10300\r\nFile=/old.bin=<app>old.bin=10205\r\n"
+            "MinVer=10300\r\nFile=/new.bin=<app>new.bin=10300\r\nFile=/"
+            "old.bin=<app>old.bin=10205\r\n"
             "File=/later.bin=<app>later.bin=10301\r\nFile=/mine.bin=<user>mine.bin=10210\r\n"
             "File=/evil.bin=/etc/evil.bin=10300\r\n";
-        for (const char* f : {"/new.bin", "/old.bin", "/later.bin", "/mine.bin", "/evil.bin"}) http.answers[f] = f;
+        for (const char* f : {"/new.bin", "/old.bin", "/later.bin", "/mine.bin", "/evil.bin"})
+            http.answers[f] = f;
     }
-    UpdaterRun makeRun() { return UpdaterRun(http, t.shell, t.dialogs, folders, "Jan de Vries", [] {}); }
+    UpdaterRun makeRun() {
+        return UpdaterRun(http, t.shell, t.dialogs, folders, "Jan de Vries", [] {});
+    }
     TestProgram t;
     FakeHttp http;
     UpdaterFolders folders;
@@ -133,7 +143,8 @@ TEST_F(UpdaterRunTest, DownloadsTheFilesBetweenInstalledAndNewestThenRestarts) {
     EXPECT_EQ(t.shell.started, std::vector<std::string>{folders.program + "flenmark"});
     EXPECT_EQ(run.view().status, "Finishing update...");
     const std::string report = http.requests.back();
-    EXPECT_NE(report.find("/Submit.asp?App=Updater&User=Jan%20de%20Vries&TimeDate="), std::string::npos);
+    EXPECT_NE(report.find("/Submit.asp?App=Updater&User=Jan%20de%20Vries&TimeDate="),
+              std::string::npos);
     EXPECT_NE(report.find("&Extra=Flen%201.2.5%20-%201.3.0"), std::string::npos);
 }
 
@@ -149,7 +160,8 @@ TEST_F(UpdaterRunTest, CancelFinishesOnceAndStopsTheDownloads) {
     UpdaterRun* running = nullptr;
     int shown = 0;
     UpdaterRun run(http, t.shell, t.dialogs, folders, "me", [&] {
-        if (running && running->view().status == "Downloading file:" && ++shown == 1) running->cancel();
+        if (running && running->view().status == "Downloading file:" && ++shown == 1)
+            running->cancel();
     });
     running = &run;
     run.run();

@@ -18,8 +18,10 @@ using testing::TestProgram;
 using testing::WriteFile;
 
 const std::string kAllMessages =
-    "MessageAll=all\r\nMessageNotUpdate=not\r\nMessageUpdateOn=on\r\nMessageMinUpdate=min\r\nMessageMajUpdate=maj\r\n"
-    "MessageUAll=uall\r\nMessageUNotUpdate=unot\r\nMessageUUpdateOn=uon\r\nMessageUMinUpdate=umin\r\nMessageUMajUpdate=umaj\r\n";
+    "MessageAll=all\r\nMessageNotUpdate=not\r\nMessageUpdateOn=on\r\nMessageMinUpdate="
+    "min\r\nMessageMajUpdate=maj\r\n"
+    "MessageUAll=uall\r\nMessageUNotUpdate=unot\r\nMessageUUpdateOn=uon\r\nMessageUMinUpdate="
+    "umin\r\nMessageUMajUpdate=umaj\r\n";
 
 struct MessageCase {
     const char* name;
@@ -47,15 +49,32 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"AllWinsUpdatesOff", {}, false, false, "all", "uall"},
         MessageCase{"UpdatesOff", {"MessageAll", "MessageUAll"}, false, true, "not", "unot"},
         MessageCase{"UpdateOnMessage", {"MessageAll", "MessageUAll"}, true, true, "on", "uon"},
-        MessageCase{"MinorUpdates", {"MessageAll", "MessageUAll", "MessageUpdateOn", "MessageUUpdateOn"}, true, true, "min", "umin"},
-        MessageCase{"MajorOnly", {"MessageAll", "MessageUAll", "MessageUpdateOn", "MessageUUpdateOn"}, true, false, "maj", "umaj"},
-        MessageCase{"Nothing", {"MessageAll", "MessageUAll", "MessageNotUpdate", "MessageUNotUpdate"}, false, true, "", ""}),
+        MessageCase{"MinorUpdates",
+                    {"MessageAll", "MessageUAll", "MessageUpdateOn", "MessageUUpdateOn"},
+                    true,
+                    true,
+                    "min",
+                    "umin"},
+        MessageCase{"MajorOnly",
+                    {"MessageAll", "MessageUAll", "MessageUpdateOn", "MessageUUpdateOn"},
+                    true,
+                    false,
+                    "maj",
+                    "umaj"},
+        MessageCase{"Nothing",
+                    {"MessageAll", "MessageUAll", "MessageNotUpdate", "MessageUNotUpdate"},
+                    false,
+                    true,
+                    "",
+                    ""}),
     [](const auto& info) { return info.param.name; });
 
 TEST(VersionFile, ReadsKeysNumbersAndLines) {
     const VersionFile f = ParseVersionFile(
-        "MinVer=10300\rMajVer=junk\nUpdateVer=10001\r\nx=1\r\nUpdater=/Updater.bin=<app>flenmark-updater\r\n"
-        "Updater=short\r\nFile=/a.bin=<app>a.bin=10300\r\nFile=/b.bin=<app>b.bin=soon\r\nFile=/c=<app>c\r\nMinVer=10301\r\n");
+        "MinVer=10300\rMajVer=junk\nUpdateVer=10001\r\nx=1\r\nUpdater=/"
+        "Updater.bin=<app>flenmark-updater\r\n"
+        "Updater=short\r\nFile=/a.bin=<app>a.bin=10300\r\nFile=/b.bin=<app>b.bin=soon\r\nFile=/"
+        "c=<app>c\r\nMinVer=10301\r\n");
     EXPECT_EQ(f.minVer, 10301);  // a later line wins
     EXPECT_EQ(f.majVer, 0);      // garbage reads as 0
     EXPECT_EQ(f.updateVer, 10001);
@@ -77,17 +96,21 @@ struct DestinationCase {
 class DestinationTest : public ::testing::TestWithParam<DestinationCase> {};
 
 TEST_P(DestinationTest, OnlyInsideTheProgramOrUserFolder) {
-    const auto r = ResolveDownloadDestination(GetParam().destination, "/opt/flenmark/", "/home/me/.local/share/Zolt/");
+    const auto r = ResolveDownloadDestination(GetParam().destination, "/opt/flenmark/",
+                                              "/home/me/.local/share/Zolt/");
     EXPECT_EQ(r.value_or(""), GetParam().resolved);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DestinationTest,
-                         ::testing::Values(DestinationCase{"<app>flenmark-updater", "/opt/flenmark/flenmark-updater"},
-                                           DestinationCase{"<app>\\data\\KMLSettings.txt", "/opt/flenmark/data/KMLSettings.txt"},
-                                           DestinationCase{"<user>notes.txt", "/home/me/.local/share/Zolt/notes.txt"},
-                                           DestinationCase{"/etc/passwd", ""}, DestinationCase{"<app>../evil", ""},
-                                           DestinationCase{"<app>sub/../../evil", ""}, DestinationCase{"relative.txt", ""},
-                                           DestinationCase{"<app>", ""}, DestinationCase{"/opt/flenmark-other/x", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DestinationTest,
+    ::testing::Values(DestinationCase{"<app>flenmark-updater", "/opt/flenmark/flenmark-updater"},
+                      DestinationCase{"<app>\\data\\KMLSettings.txt",
+                                      "/opt/flenmark/data/KMLSettings.txt"},
+                      DestinationCase{"<user>notes.txt", "/home/me/.local/share/Zolt/notes.txt"},
+                      DestinationCase{"/etc/passwd", ""}, DestinationCase{"<app>../evil", ""},
+                      DestinationCase{"<app>sub/../../evil", ""},
+                      DestinationCase{"relative.txt", ""}, DestinationCase{"<app>", ""},
+                      DestinationCase{"/opt/flenmark-other/x", ""}));
 
 TEST(SaveDownload, EmptyDownloadsNeverReplaceAFile) {
     testing::TempFolders folders;
@@ -101,7 +124,10 @@ TEST(SaveDownload, EmptyDownloadsNeverReplaceAFile) {
 
 TEST(EmbeddedVersion, ReadFromTheFileWithoutRunningIt) {
     testing::TempFolders folders;
-    WriteFile(folders.root() + "/p", std::string("\x7f" "ELF...FLENMARK-VERSION:\0...FLENMARK-VERSION:1.2.5\0rest", 50));
+    WriteFile(folders.root() + "/p",
+              std::string("\x7f"
+                          "ELF...FLENMARK-VERSION:\0...FLENMARK-VERSION:1.2.5\0rest",
+                          50));
     EXPECT_EQ(EmbeddedVersion(folders.root() + "/p"), 10205);
     EXPECT_EQ(EmbeddedVersion(folders.root() + "/missing"), 0);
     WriteFile(folders.root() + "/plain", "no version here");
@@ -109,7 +135,7 @@ TEST(EmbeddedVersion, ReadFromTheFileWithoutRunningIt) {
 }
 
 class CheckVersionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { t.program.settings.Update = t.program.settings.MinUpdate = true; }
     std::string updater() const { return t.folders.programFolder() + "/flenmark-updater"; }
     TestProgram t;
@@ -128,7 +154,8 @@ TEST_F(CheckVersionTest, DueUpdateHandsOverToTheUpdater) {
     http.answers["/FlenmarkVersion.txt"] = "MinVer=99999\r\nMessageUUpdateOn=Update now\r\n";
     CheckVersion(t.program, http);
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
-    EXPECT_EQ(t.dialogs.messages[0], (std::pair<std::string, std::string>{"Message", "Update now"}));
+    EXPECT_EQ(t.dialogs.messages[0],
+              (std::pair<std::string, std::string>{"Message", "Update now"}));
     EXPECT_EQ(t.shell.started, std::vector<std::string>{updater()});
     EXPECT_EQ(t.ui.quits, 1);
 }
@@ -144,25 +171,29 @@ TEST_F(CheckVersionTest, MissingUpdaterIsReportedAndTheProgramGoesOn) {
     http.answers["/FlenmarkVersion.txt"] = "MinVer=99999\r\n";
     CheckVersion(t.program, http);
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
-    EXPECT_EQ(t.dialogs.messages[0].second, "The updater could not be found, please re-install the Flenmark.");
+    EXPECT_EQ(t.dialogs.messages[0].second,
+              "The updater could not be found, please re-install the Flenmark.");
     EXPECT_EQ(t.ui.quits, 0);
 }
 
 TEST_F(CheckVersionTest, NewerUpdaterReplacesTheOldOneAndRefusesOtherPlaces) {
     WriteFile(updater(), "updater FLENMARK-VERSION:1.0.0");
-    http.answers["/FlenmarkVersion.txt"] = "UpdateVer=10001\r\nUpdater=/Updater.bin=<app>flenmark-updater\r\n";
+    http.answers["/FlenmarkVersion.txt"] =
+        "UpdateVer=10001\r\nUpdater=/Updater.bin=<app>flenmark-updater\r\n";
     http.answers["/Updater.bin"] = "new updater";
     CheckVersion(t.program, http);
     EXPECT_EQ(ReadFile(updater()), "new updater");
     EXPECT_TRUE(std::filesystem::status(updater()).permissions() != std::filesystem::perms::none);
-    http.answers["/FlenmarkVersion.txt"] = "UpdateVer=99999\r\nUpdater=/Updater.bin=/tmp/elsewhere-flenmark\r\n";
+    http.answers["/FlenmarkVersion.txt"] =
+        "UpdateVer=99999\r\nUpdater=/Updater.bin=/tmp/elsewhere-flenmark\r\n";
     CheckVersion(t.program, http);
     EXPECT_FALSE(std::filesystem::exists("/tmp/elsewhere-flenmark"));
 }
 
 TEST_F(CheckVersionTest, EmptyDownloadKeepsTheOldUpdater) {
     WriteFile(updater(), "updater FLENMARK-VERSION:1.0.0");
-    http.answers["/FlenmarkVersion.txt"] = "UpdateVer=10001\r\nUpdater=/Updater.bin=<app>flenmark-updater\r\n";
+    http.answers["/FlenmarkVersion.txt"] =
+        "UpdateVer=10001\r\nUpdater=/Updater.bin=<app>flenmark-updater\r\n";
     http.answers["/Updater.bin"] = "";
     CheckVersion(t.program, http);
     EXPECT_EQ(ReadFile(updater()), "updater FLENMARK-VERSION:1.0.0");

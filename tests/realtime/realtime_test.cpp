@@ -18,7 +18,7 @@ using testing::ReadFile;
 using testing::WriteFile;
 
 class RealtimeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         t.program.kmlTemplates = testing::CompactTemplates();
         TelemetrySnapshot& s = t.program.telemetry;
@@ -60,21 +60,23 @@ TEST_P(CameraTest, HeadingRangeAndTilt) {
     EXPECT_EQ(v.heading, c.expectedHeading);
     EXPECT_EQ(v.range, c.range);
     EXPECT_EQ(v.tilt, c.tilt);
-    EXPECT_EQ(v.document, std::string("<D Flenmark Realtime Chase View>(L 52.5 4.25 ") + c.expectedHeading + " " + c.range +
-                              " " + c.tilt + ")<StyleMap id=\"msn_ylw-p\"></D>");
+    EXPECT_EQ(v.document, std::string("<D Flenmark Realtime Chase View>(L 52.5 4.25 ") +
+                              c.expectedHeading + " " + c.range + " " + c.tilt +
+                              ")<StyleMap id=\"msn_ylw-p\"></D>");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Views, CameraTest,
-    ::testing::Values(CameraCase{"ChaseLeft", true, false, 0, "90", "1000", "95", "1700", "70"},
-                      CameraCase{"ChaseRight", true, true, 0, "90,9", "1000", "85", "1700", "70"},
-                      CameraCase{"WrapPast360", true, false, 0, "358", "1000", "3", "1700", "70"},
-                      CameraCase{"WrapBelowZero", true, true, 0, "2", "1000", "357", "1700", "70"},
-                      CameraCase{"Exactly360Stays", true, false, 0, "355", "1000", "360", "1700", "70"},
-                      CameraCase{"OverviewMinimumRange", false, false, 0, "90", "100", "135", "2000", "45"},
-                      CameraCase{"OverviewRange", false, true, 0, "90", "250,5", "45", "2505", "45"},
-                      CameraCase{"GroundChase", true, true, 1, "90", "0", "90", "400", "60"},
-                      CameraCase{"GroundOverview", false, false, 1, "271,9", "0", "271", "400", "60"}),
+    ::testing::Values(
+        CameraCase{"ChaseLeft", true, false, 0, "90", "1000", "95", "1700", "70"},
+        CameraCase{"ChaseRight", true, true, 0, "90,9", "1000", "85", "1700", "70"},
+        CameraCase{"WrapPast360", true, false, 0, "358", "1000", "3", "1700", "70"},
+        CameraCase{"WrapBelowZero", true, true, 0, "2", "1000", "357", "1700", "70"},
+        CameraCase{"Exactly360Stays", true, false, 0, "355", "1000", "360", "1700", "70"},
+        CameraCase{"OverviewMinimumRange", false, false, 0, "90", "100", "135", "2000", "45"},
+        CameraCase{"OverviewRange", false, true, 0, "90", "250,5", "45", "2505", "45"},
+        CameraCase{"GroundChase", true, true, 1, "90", "0", "90", "400", "60"},
+        CameraCase{"GroundOverview", false, false, 1, "271,9", "0", "271", "400", "60"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(RealtimeTest, HeadWithoutThePushpinStyleMapFails) {
@@ -85,24 +87,38 @@ TEST_F(RealtimeTest, HeadWithoutThePushpinStyleMapFails) {
 TEST_F(RealtimeTest, SectionHasTheAircraftAndItsPredictedPath) {
     t.program.telemetry.GndSpdText = "0";
     const std::string section = BuildRealtimeSection(t.program, "1700");
-    EXPECT_EQ(section.rfind("{F:Aircraft position Type>check<}<name>Your aircraft: alt=2000 spd=0 hdg=90</name>"
-                            "(A 52.5 4.25 52.5 4.25 90 1700 <altitudeMode>absolute</altitudeMode> <altitudeMode>absolute</altitudeMode> ,609.6)", 0), 0u)
+    EXPECT_EQ(
+        section.rfind(
+            "{F:Aircraft position Type>check<}<name>Your aircraft: alt=2000 spd=0 hdg=90</name>"
+            "(A 52.5 4.25 52.5 4.25 90 1700 <altitudeMode>absolute</altitudeMode> "
+            "<altitudeMode>absolute</altitudeMode> ,609.6)",
+            0),
+        0u)
         << section;
     // 20 ft climbed in the last tick, continued for 10 seconds: 200 ft higher.
-    EXPECT_NE(section.find("[pp:<name>Predicted Flightpath</name> 4.25,52.5,609.6 4.25,52.5,670.56/]{/F}"), std::string::npos) << section;
+    EXPECT_NE(section.find(
+                  "[pp:<name>Predicted Flightpath</name> 4.25,52.5,609.6 4.25,52.5,670.56/]{/F}"),
+              std::string::npos)
+        << section;
     EXPECT_EQ(section.find("AI/Multiplayer traffic"), std::string::npos);  // TCAS off
 }
 
 TEST_F(RealtimeTest, StandingStillOnTheGroundGivesAZeroLengthPath) {
     t.program.telemetry.OnGround = 1;
     const std::string section = BuildRealtimeSection(t.program, "400");
-    EXPECT_NE(section.find("[ppg:<name>Predicted Flightpath</name> 4.25,52.5 4.25,52.5/]"), std::string::npos) << section;
-    EXPECT_NE(section.find("<altitudeMode>clampToGround</altitudeMode> <altitudeMode>clampToGround</altitudeMode> )"), std::string::npos);
+    EXPECT_NE(section.find("[ppg:<name>Predicted Flightpath</name> 4.25,52.5 4.25,52.5/]"),
+              std::string::npos)
+        << section;
+    EXPECT_NE(section.find("<altitudeMode>clampToGround</altitudeMode> "
+                           "<altitudeMode>clampToGround</altitudeMode> )"),
+              std::string::npos);
 }
 
 TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
     t.program.TCASMode = 4;
-    EXPECT_NE(BuildRealtimeSection(t.program, "1").find("{F:AI/Multiplayer traffic Type>check<}{/F}"), std::string::npos);
+    EXPECT_NE(
+        BuildRealtimeSection(t.program, "1").find("{F:AI/Multiplayer traffic Type>check<}{/F}"),
+        std::string::npos);
     const char* below[] = {"1", "52.5", "4.25", "1750", "180", "0", "LOW", "0"};
     const char* above[] = {"2", "52.9", "4.25", "3250", "180", "0", "HIGH", "0"};
     const char* damaged[] = {"3", "north", "4.25", "3250", "180", "0", "BAD", "0"};
@@ -112,7 +128,10 @@ TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
         t.program.AITraffic.at(3, c) = damaged[c];
     }
     const std::string section = BuildRealtimeSection(t.program, "1");
-    EXPECT_NE(section.find("[red:<name>Predicted Flightpath LOW ;Too close</name> 4.25,52.5,533.4 4.25,52.5,533.4/]"), std::string::npos) << section;
+    EXPECT_NE(section.find("[red:<name>Predicted Flightpath LOW ;Too close</name> 4.25,52.5,533.4 "
+                           "4.25,52.5,533.4/]"),
+              std::string::npos)
+        << section;
     EXPECT_NE(section.find("<name>LOW -3</name>"), std::string::npos);
     // 24 NM away: not shown on the scope, still drawn in blue.
     EXPECT_NE(section.find("[blue:<name>Predicted Flightpath HIGH</name>"), std::string::npos);
@@ -133,9 +152,11 @@ TEST_F(RealtimeTest, GenerateLinkWhileConnectedStartsLoggingAndWritesTheLink) {
     EXPECT_TRUE(t.program.Realtime && t.program.Logging);
     EXPECT_TRUE(t.program.mainView.btnSetChase && t.program.mainView.btnSetRight);
     EXPECT_EQ(t.program.mainView.label6.text, "Realtime");
-    EXPECT_EQ(t.program.mainView.label7.text, "Realtime network link generated, check Google Earth.");
-    EXPECT_EQ(ReadFile(t.dataPath("Flenmark Realtime.kml")),
-              "(NL " + t.dataPath("Realtime.kml") + " " + t.dataPath("RealtimeLocation.kml") + ")\r\n");
+    EXPECT_EQ(t.program.mainView.label7.text,
+              "Realtime network link generated, check Google Earth.");
+    EXPECT_EQ(
+        ReadFile(t.dataPath("Flenmark Realtime.kml")),
+        "(NL " + t.dataPath("Realtime.kml") + " " + t.dataPath("RealtimeLocation.kml") + ")\r\n");
     ASSERT_EQ(t.shell.opened.size(), 1u);
     EXPECT_EQ(t.shell.opened[0], t.dataPath("Flenmark Realtime.kml"));
     EXPECT_TRUE(ReadFile(t.dataPath("Flightlog.txt")).empty());  // no start line from this command
@@ -175,10 +196,15 @@ TEST_F(RealtimeTest, ViewButtonsChangeModeAndSideApart) {
 TEST_F(RealtimeTest, DocumentBuiltTickByTickEqualsOneBuiltAfresh) {
     std::vector<std::string> log;
     for (int i = 0; i < 30; ++i) {
-        const std::string stamp = "200907121435" + std::string(i < 10 ? "0" : "") + std::to_string(i);
-        const std::string code = i == 0 || i == 20 ? "SA" : i == 7 ? "O" : i == 9 ? "OE" : i == 12 ? "TD=-100/1" : "";
-        log.push_back(LogLine(stamp, "4," + std::to_string(i), "52", std::to_string(i * 100), i >= 12 && i < 25, code,
-                              i == 0 || i == 20 ? "-" : "x"));
+        const std::string stamp =
+            "200907121435" + std::string(i < 10 ? "0" : "") + std::to_string(i);
+        const std::string code = i == 0 || i == 20 ? "SA"
+                                 : i == 7          ? "O"
+                                 : i == 9          ? "OE"
+                                 : i == 12         ? "TD=-100/1"
+                                                   : "";
+        log.push_back(LogLine(stamp, "4," + std::to_string(i), "52", std::to_string(i * 100),
+                              i >= 12 && i < 25, code, i == 0 || i == 20 ? "-" : "x"));
     }
     const std::string realtimeTxt = t.dataPath("Realtime.txt");
     const std::string out = t.dataPath("Realtime.kml");
@@ -200,9 +226,11 @@ TEST_F(RealtimeTest, DocumentBuiltTickByTickEqualsOneBuiltAfresh) {
 
 TEST_F(RealtimeTest, MissingOrEmptyRealtimeTextKeepsTheOldDocument) {
     WriteFile(t.dataPath("Realtime.kml"), "old");
-    EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Realtime.txt"), t.dataPath("Realtime.kml"), "R", true, t.dataPath("c.kml")));
+    EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Realtime.txt"), t.dataPath("Realtime.kml"),
+                                 "R", true, t.dataPath("c.kml")));
     WriteFile(t.dataPath("Realtime.txt"), "");
-    EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Realtime.txt"), t.dataPath("Realtime.kml"), "R", true, t.dataPath("c.kml")));
+    EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Realtime.txt"), t.dataPath("Realtime.kml"),
+                                 "R", true, t.dataPath("c.kml")));
     EXPECT_EQ(ReadFile(t.dataPath("Realtime.kml")), "old");
     EXPECT_EQ(t.program.mainView.label7.text, "Not able to convert flightlog");
 }

@@ -14,14 +14,18 @@ using testing::RecorderFixture;
 using testing::WriteFile;
 
 class AnimationRecorderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         f.p.Animation = true;
         f.p.AnimationStamp = "20090712115901";
         f.p.telemetry.AltText = "1000";
     }
-    std::vector<std::string> frames() const { return testing::SplitLines(ReadFile(f.t.dataPath("Animation.txt"))); }
-    std::vector<std::string> traffic() const { return testing::SplitLines(ReadFile(f.t.dataPath("Traffic.txt"))); }
+    std::vector<std::string> frames() const {
+        return testing::SplitLines(ReadFile(f.t.dataPath("Animation.txt")));
+    }
+    std::vector<std::string> traffic() const {
+        return testing::SplitLines(ReadFile(f.t.dataPath("Traffic.txt")));
+    }
     void addTraffic(int row, const char* alt) {
         AITrafficTable& table = f.p.AITraffic;
         const char* cells[] = {"1001", "52.31", "4.76", alt, "270", "250", "KLM12", "-500"};
@@ -64,7 +68,8 @@ TEST_F(AnimationRecorderTest, CommaSystemWritesCommasInTheFrameAndPointsInTraffi
     RecordAnimationFrame(f.p, "");
     EXPECT_EQ(frames()[0].substr(0, 25), "20090712115901:4,76:52,3:");
     ASSERT_EQ(traffic().size(), 1u);
-    EXPECT_EQ(traffic()[0], "20090712115901:1001:52.31:4.76:1200.5:270:250:KLM12:-500:4:+2:20090712115900");
+    EXPECT_EQ(traffic()[0],
+              "20090712115901:1001:52.31:4.76:1200.5:270:250:KLM12:-500:4:+2:20090712115900");
 }
 
 TEST_F(AnimationRecorderTest, TcasOffRecordsNoTraffic) {
@@ -112,8 +117,10 @@ TEST_P(RelativeAltitudeTest, HundredsOfFeetWithASign) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RelativeAltitudeTest,
-                         ::testing::Values(RelAltCase{2234.5, 1000, "+12"}, RelAltCase{1234.5, 1000, "+2"},
-                                           RelAltCase{950, 1000, "-1"}, RelAltCase{1000, 1000, "+0"},
+                         ::testing::Values(RelAltCase{2234.5, 1000, "+12"},
+                                           RelAltCase{1234.5, 1000, "+2"},
+                                           RelAltCase{950, 1000, "-1"},
+                                           RelAltCase{1000, 1000, "+0"},
                                            RelAltCase{700, 1000, "-3"}));
 
 }  // namespace

@@ -31,10 +31,11 @@ TelemetrySnapshot Sample(const char* lon, const char* lat) {
 }
 
 TEST(BuildLogLine, ThirteenFieldsWithWholeNumbersRoundedDown) {
-    const std::string line =
-        BuildLogLine(Sample("4,76432", "52,30876"), "20090712143507", "TD=-312/2", "20090712143506");
-    EXPECT_EQ(line, "20090712143507:4,76432:52,30876:1234:0:TD=-312/2:140:1200:148:-481:145:359:"
-                    "20090712143506");
+    const std::string line = BuildLogLine(Sample("4,76432", "52,30876"), "20090712143507",
+                                          "TD=-312/2", "20090712143506");
+    EXPECT_EQ(line,
+              "20090712143507:4,76432:52,30876:1234:0:TD=-312/2:140:1200:148:-481:145:359:"
+              "20090712143506");
 }
 
 TEST(BuildLogLine, EmptyCodeAndDashForNoPreviousStamp) {
@@ -49,7 +50,7 @@ TEST(BuildLogLine, ValueOutOfRangeIsAConversionFault) {
 }
 
 class FlightLogFileTest : public ::testing::Test {
-protected:
+  protected:
     std::string log() const { return folders.data() + "Flightlog.txt"; }
     TempFolders folders;
     FakeClock clock;
@@ -71,7 +72,8 @@ struct ContentCase {
     bool hasContent;
 };
 
-class LogHasContentTest : public FlightLogFileTest, public ::testing::WithParamInterface<ContentCase> {};
+class LogHasContentTest : public FlightLogFileTest,
+                          public ::testing::WithParamInterface<ContentCase> {};
 
 TEST_P(LogHasContentTest, LooksAtTheFifthLineOrTheLastOfAShorterLog) {
     WriteFile(log(), GetParam().text);
@@ -83,9 +85,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, LogHasContentTest,
                                            ContentCase{"\r\n", false},
                                            ContentCase{"a\r\nb\r\nc\r\nd\r\n\r\nf\r\n", false},
                                            ContentCase{"\r\n\r\n\r\n\r\ne\r\n\r\n", true},
-                                           ContentCase{"a\nb\n", true}, ContentCase{"a\r\n\r\n", false}));
+                                           ContentCase{"a\nb\n", true},
+                                           ContentCase{"a\r\n\r\n", false}));
 
-TEST_F(FlightLogFileTest, MissingLogHasNoContent) { EXPECT_FALSE(LogHasContent(log())); }
+TEST_F(FlightLogFileTest, MissingLogHasNoContent) {
+    EXPECT_FALSE(LogHasContent(log()));
+}
 
 struct RecentCase {
     const char* content;
@@ -93,7 +98,8 @@ struct RecentCase {
     bool recent;
 };
 
-class LogIsRecentTest : public FlightLogFileTest, public ::testing::WithParamInterface<RecentCase> {};
+class LogIsRecentTest : public FlightLogFileTest,
+                        public ::testing::WithParamInterface<RecentCase> {};
 
 TEST_P(LogIsRecentTest, ComparesTheLastStampWithUtcNow) {
     WriteFile(log(), GetParam().content);

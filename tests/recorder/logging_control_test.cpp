@@ -16,7 +16,7 @@ using testing::RecorderFixture;
 using testing::WriteFile;
 
 class LoggingControlTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { f.p.Logging = false; }
     RecorderFixture f;
 };
@@ -104,7 +104,8 @@ TEST_F(LoggingControlTest, AnsweringNoKeepsTheLog) {
 TEST_F(LoggingControlTest, ResetThatCannotDeleteSaysSo) {
     std::filesystem::create_directories(f.t.dataPath("Traffic.txt") + "/inside");
     ResetLog(f.p, true);
-    EXPECT_EQ(f.p.mainView.label7.text, "Unable to delete tracklog, try again with realtime mode off.");
+    EXPECT_EQ(f.p.mainView.label7.text,
+              "Unable to delete tracklog, try again with realtime mode off.");
 }
 
 // A log that cannot be written stops logging with a message; the program goes on and what

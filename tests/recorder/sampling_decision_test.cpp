@@ -1,12 +1,12 @@
+#include "recorder/sampling_decision.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <functional>
 
 #include "recorder/record_sample.h"
 #include "recorder/recorder_fixture.h"
-#include "recorder/sampling_decision.h"
 
 namespace flenmark {
 namespace {
@@ -27,7 +27,8 @@ TEST_P(SamplingDecisionTest, WritesOnlyWhenARuleFires) {
     RecordSample(f.p, "", false);
     EXPECT_EQ(f.logLines().size(), GetParam().writes ? 1u : 0u);
     EXPECT_EQ(f.p.LineWrittenThisTick, GetParam().writes);
-    EXPECT_EQ(f.p.mainView.label5.colour, GetParam().writes ? TextColour::Green : TextColour::Black);
+    EXPECT_EQ(f.p.mainView.label5.colour,
+              GetParam().writes ? TextColour::Green : TextColour::Black);
 }
 
 using P = Program;
@@ -37,25 +38,106 @@ INSTANTIATE_TEST_SUITE_P(
         DecisionCase{"NothingChanged", [](P&) {}, false},
         DecisionCase{"HeadingExactlyTwo", [](P& p) { p.telemetry.HDGText = "88"; }, true},
         DecisionCase{"HeadingOnePointNine", [](P& p) { p.telemetry.HDGText = "88,1"; }, false},
-        DecisionCase{"HeadingThroughNorth", [](P& p) { p.lastLine.HDG = "359"; p.telemetry.HDGText = "1"; }, true},
-        DecisionCase{"At10000LowSetApplies", [](P& p) { p.telemetry.AltText = p.lastLine.Alt = "10000"; p.telemetry.HDGText = "92"; }, true},
-        DecisionCase{"At10001HighSetApplies", [](P& p) { p.telemetry.AltText = p.lastLine.Alt = "10001"; p.telemetry.HDGText = "92"; }, false},
-        DecisionCase{"At10001FourDegrees", [](P& p) { p.telemetry.AltText = p.lastLine.Alt = "10001"; p.telemetry.HDGText = "94"; }, true},
-        DecisionCase{"MotionStops", [](P& p) { p.lastLine.GndSpd = "3.7"; p.telemetry.GndSpdText = "0.4"; }, true},
-        DecisionCase{"MotionStarts", [](P& p) { p.lastLine.GndSpd = "0"; p.telemetry.GndSpdText = "1.2"; }, true},
-        DecisionCase{"SlowingDown", [](P& p) { p.lastLine.GndSpd = "12"; p.telemetry.GndSpdText = "5"; }, false},
-        DecisionCase{"LevelLineAltitudeChange", [](P& p) { p.lastLine.VS = "100"; p.telemetry.AltText = "5100"; }, true},
-        DecisionCase{"LevelLineVsChangeOnly", [](P& p) { p.lastLine.VS = "100"; p.telemetry.VSText = "900"; }, false},
-        DecisionCase{"ClimbLineVsChange", [](P& p) { p.lastLine.VS = "-500"; p.telemetry.VSText = "-420"; }, true},
-        DecisionCase{"ClimbLineSmallVsChange", [](P& p) { p.lastLine.VS = "-500"; p.telemetry.VSText = "-421"; p.telemetry.AltText = "4000"; }, false},
+        DecisionCase{"HeadingThroughNorth",
+                     [](P& p) {
+                         p.lastLine.HDG = "359";
+                         p.telemetry.HDGText = "1";
+                     },
+                     true},
+        DecisionCase{"At10000LowSetApplies",
+                     [](P& p) {
+                         p.telemetry.AltText = p.lastLine.Alt = "10000";
+                         p.telemetry.HDGText = "92";
+                     },
+                     true},
+        DecisionCase{"At10001HighSetApplies",
+                     [](P& p) {
+                         p.telemetry.AltText = p.lastLine.Alt = "10001";
+                         p.telemetry.HDGText = "92";
+                     },
+                     false},
+        DecisionCase{"At10001FourDegrees",
+                     [](P& p) {
+                         p.telemetry.AltText = p.lastLine.Alt = "10001";
+                         p.telemetry.HDGText = "94";
+                     },
+                     true},
+        DecisionCase{"MotionStops",
+                     [](P& p) {
+                         p.lastLine.GndSpd = "3.7";
+                         p.telemetry.GndSpdText = "0.4";
+                     },
+                     true},
+        DecisionCase{"MotionStarts",
+                     [](P& p) {
+                         p.lastLine.GndSpd = "0";
+                         p.telemetry.GndSpdText = "1.2";
+                     },
+                     true},
+        DecisionCase{"SlowingDown",
+                     [](P& p) {
+                         p.lastLine.GndSpd = "12";
+                         p.telemetry.GndSpdText = "5";
+                     },
+                     false},
+        DecisionCase{"LevelLineAltitudeChange",
+                     [](P& p) {
+                         p.lastLine.VS = "100";
+                         p.telemetry.AltText = "5100";
+                     },
+                     true},
+        DecisionCase{"LevelLineVsChangeOnly",
+                     [](P& p) {
+                         p.lastLine.VS = "100";
+                         p.telemetry.VSText = "900";
+                     },
+                     false},
+        DecisionCase{"ClimbLineVsChange",
+                     [](P& p) {
+                         p.lastLine.VS = "-500";
+                         p.telemetry.VSText = "-420";
+                     },
+                     true},
+        DecisionCase{"ClimbLineSmallVsChange",
+                     [](P& p) {
+                         p.lastLine.VS = "-500";
+                         p.telemetry.VSText = "-421";
+                         p.telemetry.AltText = "4000";
+                     },
+                     false},
         DecisionCase{"GroundContact", [](P& p) { p.telemetry.OnGround = 1; }, true},
         DecisionCase{"LocalizerInWindow", [](P& p) { p.telemetry.LocCaptured = true; }, true},
-        DecisionCase{"LocalizerWithCentredGlideslope", [](P& p) { p.telemetry.LocCaptured = true; p.prev.GSNeedle = 0; }, false},
-        DecisionCase{"LocalizerTooLow", [](P& p) { p.telemetry.LocCaptured = true; p.telemetry.AltAGLText = "150"; }, false},
-        DecisionCase{"LocalizerTooHigh", [](P& p) { p.telemetry.LocCaptured = true; p.telemetry.AltAGLText = "5000"; }, false},
-        DecisionCase{"LocalizerClimbing", [](P& p) { p.telemetry.LocCaptured = true; p.telemetry.VSText = p.lastLine.VS = "500"; }, false},
+        DecisionCase{"LocalizerWithCentredGlideslope",
+                     [](P& p) {
+                         p.telemetry.LocCaptured = true;
+                         p.prev.GSNeedle = 0;
+                     },
+                     false},
+        DecisionCase{"LocalizerTooLow",
+                     [](P& p) {
+                         p.telemetry.LocCaptured = true;
+                         p.telemetry.AltAGLText = "150";
+                     },
+                     false},
+        DecisionCase{"LocalizerTooHigh",
+                     [](P& p) {
+                         p.telemetry.LocCaptured = true;
+                         p.telemetry.AltAGLText = "5000";
+                     },
+                     false},
+        DecisionCase{"LocalizerClimbing",
+                     [](P& p) {
+                         p.telemetry.LocCaptured = true;
+                         p.telemetry.VSText = p.lastLine.VS = "500";
+                     },
+                     false},
         DecisionCase{"GlideslopeInWindow", [](P& p) { p.telemetry.GSState = 2; }, true},
-        DecisionCase{"GlideslopeAliveChanged", [](P& p) { p.telemetry.GSState = 2; p.telemetry.GSAlive = false; }, false},
+        DecisionCase{"GlideslopeAliveChanged",
+                     [](P& p) {
+                         p.telemetry.GSState = 2;
+                         p.telemetry.GSAlive = false;
+                     },
+                     false},
         DecisionCase{"Marker", [](P& p) { p.telemetry.MiddleMarker = 1; }, true},
         DecisionCase{"Flaps", [](P& p) { p.telemetry.FlapsPct = 10; }, true},
         DecisionCase{"Gear", [](P& p) { p.telemetry.GearText = "0"; }, true},

@@ -10,13 +10,14 @@ namespace {
 TEST(ParseScenario, ReadsTheThreeRequiredCommandsAndSetRamp) {
     Scenario s;
     std::string error;
-    ASSERT_TRUE(ParseScenario("# comment\r\n\n"
-                              "at 2 poke 0x0560 i64 -5\n"
-                              "at 1.5 traffic 3 id=7 lat=52 lon=4 alt=3000 hdg=90 gs=200 vs=-500 callsign=AB 123\n"
-                              "at 0 set gs 10\n"
-                              "at 3 ramp alt 2000 over 10\n"
-                              "at 9 end\n",
-                              s, error))
+    ASSERT_TRUE(ParseScenario(
+        "# comment\r\n\n"
+        "at 2 poke 0x0560 i64 -5\n"
+        "at 1.5 traffic 3 id=7 lat=52 lon=4 alt=3000 hdg=90 gs=200 vs=-500 callsign=AB 123\n"
+        "at 0 set gs 10\n"
+        "at 3 ramp alt 2000 over 10\n"
+        "at 9 end\n",
+        s, error))
         << error;
     ASSERT_EQ(s.events.size(), 5u);
     EXPECT_EQ(s.events[0].kind, ScenarioEvent::Kind::Set);  // sorted by time
@@ -44,25 +45,26 @@ TEST_P(BadScenarioTest, NamesTheLineAndTheTrouble) {
     EXPECT_NE(error.find(GetParam().error), std::string::npos) << error;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, BadScenarioTest,
-    ::testing::Values(BadLine{"set gs 1", "expected"}, BadLine{"at -1 set gs 1", "expected"},
-                      BadLine{"at 1 fly", "unknown command"},
-                      BadLine{"at 1 poke 0x10000 u8 1", "poke"},
-                      BadLine{"at 1 poke 0xFFFF u16 1", "past the table"},
-                      BadLine{"at 1 poke 0x0560 u12 1", "type"},
-                      BadLine{"at 1 traffic 40 id=1", "0..39"},
-                      BadLine{"at 1 traffic 1 wings=2", "unknown traffic key"},
-                      BadLine{"at 1 set warp 9", "quantity"},
-                      BadLine{"at 1 ramp gs 9", "over"}));
+INSTANTIATE_TEST_SUITE_P(Lines, BadScenarioTest,
+                         ::testing::Values(BadLine{"set gs 1", "expected"},
+                                           BadLine{"at -1 set gs 1", "expected"},
+                                           BadLine{"at 1 fly", "unknown command"},
+                                           BadLine{"at 1 poke 0x10000 u8 1", "poke"},
+                                           BadLine{"at 1 poke 0xFFFF u16 1", "past the table"},
+                                           BadLine{"at 1 poke 0x0560 u12 1", "type"},
+                                           BadLine{"at 1 traffic 40 id=1", "0..39"},
+                                           BadLine{"at 1 traffic 1 wings=2", "unknown traffic key"},
+                                           BadLine{"at 1 set warp 9", "quantity"},
+                                           BadLine{"at 1 ramp gs 9", "over"}));
 
 TEST(ScenarioPlayer, PositionFollowsHeadingAndSpeedAndAltitudeTheClimb) {
     Scenario s;
     std::string error;
-    ASSERT_TRUE(ParseScenario("at 0 set lat 52\nat 0 set lon 4\nat 0 set hdg 0\nat 0 set gs 60\n"
-                              "at 0 set onground 0\nat 0 set alt 1000\nat 0 set vs 600\n"
-                              "at 0 ramp ias 100 over 10\n",
-                              s, error));
+    ASSERT_TRUE(
+        ParseScenario("at 0 set lat 52\nat 0 set lon 4\nat 0 set hdg 0\nat 0 set gs 60\n"
+                      "at 0 set onground 0\nat 0 set alt 1000\nat 0 set vs 600\n"
+                      "at 0 ramp ias 100 over 10\n",
+                      s, error));
     OffsetTable table;
     ScenarioPlayer player(std::move(s), table);
     player.advanceTo(60);
@@ -76,7 +78,8 @@ TEST(ScenarioPlayer, PositionFollowsHeadingAndSpeedAndAltitudeTheClimb) {
 TEST(ScenarioPlayer, PokesOverrideTheFlightModelAndEndStops) {
     Scenario s;
     std::string error;
-    ASSERT_TRUE(ParseScenario("at 0 set gear 1\nat 1 poke 0x0BEC i32 0x1234\nat 2 end\nat 3 set gear 0\n", s, error));
+    ASSERT_TRUE(ParseScenario(
+        "at 0 set gear 1\nat 1 poke 0x0BEC i32 0x1234\nat 2 end\nat 3 set gear 0\n", s, error));
     OffsetTable table;
     ScenarioPlayer player(std::move(s), table);
     EXPECT_EQ(table.peek<int32_t>(0x0BEC), 16383);

@@ -17,7 +17,7 @@ namespace {
 using testing::TestProgram;
 
 class GetAITest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         int result = 0;
         t.link.OpenLink(0, result);
@@ -127,7 +127,9 @@ TEST(GetAIOverTheLink, EmptyFullSpacedAndLongCallsigns) {
         if (slot == 7) continue;  // one empty slot
         text += "at 0 traffic " + std::to_string(slot) + " id=" + std::to_string(100 + slot) +
                 " lat=52.5 lon=-4.25 alt=12000 hdg=90 gs=250 vs=-800 callsign=";
-        text += slot == 3 ? "AB 123\n" : slot == 4 ? "ABCDEFGHIJKLMNOPQ\n" : "KLM" + std::to_string(slot) + "\n";
+        text += slot == 3   ? "AB 123\n"
+                : slot == 4 ? "ABCDEFGHIJKLMNOPQ\n"
+                            : "KLM" + std::to_string(slot) + "\n";
     }
     ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
     close(fd);
@@ -149,7 +151,7 @@ TEST(GetAIOverTheLink, EmptyFullSpacedAndLongCallsigns) {
     EXPECT_NEAR(std::stod(table.at(1, 2)), -4.25, 0.01);
     EXPECT_NEAR(std::stod(table.at(1, 3)), 12000, 20);
     EXPECT_LE(table.at(1, 1).size(), 8u);  // 7 significant digits at most
-    EXPECT_EQ(table.at(1, 4), "270");  // heading plus 180
+    EXPECT_EQ(table.at(1, 4), "270");      // heading plus 180
     EXPECT_EQ(table.at(1, 5), "250");
     EXPECT_EQ(table.at(1, 7), "-800");
     EXPECT_EQ(table.at(1, 6), "KLM0");

@@ -12,7 +12,7 @@ namespace {
 
 // A transport whose "host" is a function run on the shared block at each send.
 class ScriptedTransport final : public IpcTransport {
-public:
+  public:
     bool findHost(const std::string& windowClass) override {
         classesAsked.push_back(windowClass);
         for (const auto& c : hostClasses)
@@ -34,7 +34,8 @@ public:
     uint8_t* mapSharedMemory() override { return block.data(); }
     void unmapSharedMemory() override {}
     void closeSharedMemory() override { shmClosed = true; }
-    SendStatus send(uint32_t message, uint32_t wParam, uint32_t, int timeoutMs, uint32_t& reply) override {
+    SendStatus send(uint32_t message, uint32_t wParam, uint32_t, int timeoutMs,
+                    uint32_t& reply) override {
         ++sends;
         lastMessage = message;
         lastAtom = wParam;
@@ -82,7 +83,7 @@ std::function<void(uint8_t*)> AnsweringHost(uint32_t version, uint32_t simWord) 
 }
 
 class FsuipcClientTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { transport.host = AnsweringHost(0x19980005, 0xFADE0008); }
     ScriptedTransport transport;
     FsuipcClient client{transport};
@@ -237,13 +238,39 @@ INSTANTIATE_TEST_SUITE_P(
     Codes, OpenLinkFailureTest,
     ::testing::Values(
         OpenCase{"NoHost", {}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::Created, 2},
-        OpenCase{"NameTaken", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::AlreadyExisted, 5},
-        OpenCase{"CreateFailed", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::Failed, 5},
-        OpenCase{"OldVersion", {"UIPCMAIN"}, 0x19980004, 0xFADE0008, 0, SharedMemoryStatus::Created, 7},
-        OpenCase{"OldVersionFallback", {"FS98MAIN"}, 0x19980004, 0xFADE0008, 0, SharedMemoryStatus::Created, 14},
+        OpenCase{"NameTaken",
+                 {"UIPCMAIN"},
+                 0x19980005,
+                 0xFADE0008,
+                 0,
+                 SharedMemoryStatus::AlreadyExisted,
+                 5},
+        OpenCase{
+            "CreateFailed", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::Failed, 5},
+        OpenCase{
+            "OldVersion", {"UIPCMAIN"}, 0x19980004, 0xFADE0008, 0, SharedMemoryStatus::Created, 7},
+        OpenCase{"OldVersionFallback",
+                 {"FS98MAIN"},
+                 0x19980004,
+                 0xFADE0008,
+                 0,
+                 SharedMemoryStatus::Created,
+                 14},
         OpenCase{"NoFade", {"UIPCMAIN"}, 0x19980005, 0xFACE0008, 0, SharedMemoryStatus::Created, 7},
-        OpenCase{"NoFadeFallback", {"FS98MAIN"}, 0x19980005, 0x00000008, 0, SharedMemoryStatus::Created, 14},
-        OpenCase{"OtherSimulator", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 7, SharedMemoryStatus::Created, 8}),
+        OpenCase{"NoFadeFallback",
+                 {"FS98MAIN"},
+                 0x19980005,
+                 0x00000008,
+                 0,
+                 SharedMemoryStatus::Created,
+                 14},
+        OpenCase{"OtherSimulator",
+                 {"UIPCMAIN"},
+                 0x19980005,
+                 0xFADE0008,
+                 7,
+                 SharedMemoryStatus::Created,
+                 8}),
     [](const auto& info) { return info.param.name; });
 
 TEST(FsuipcClient, HostWithoutVersionIsAskedFiveTimes) {

@@ -1,9 +1,9 @@
 // The FSUIPC client against the real flenmark-simhost over the socket transport.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -35,7 +35,7 @@ std::string OwnSharedMemoryFile() {
 }
 
 class LinkIntegrationTest : public ::testing::Test {
-protected:
+  protected:
     // Opens a client against a host started with `args`; returns the result code.
     int openWith(std::vector<std::string> args, const std::string& windowClass = "UIPCMAIN",
                  int requestedSim = 0) {
@@ -104,7 +104,8 @@ struct HostCase {
     int code;
 };
 
-class HostRefusalTest : public LinkIntegrationTest, public ::testing::WithParamInterface<HostCase> {};
+class HostRefusalTest : public LinkIntegrationTest,
+                        public ::testing::WithParamInterface<HostCase> {};
 
 TEST_P(HostRefusalTest, OpenLinkFailsWithTheCodeAndLeavesNothingBehind) {
     const HostCase& c = GetParam();
@@ -115,11 +116,16 @@ TEST_P(HostRefusalTest, OpenLinkFailsWithTheCodeAndLeavesNothingBehind) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, HostRefusalTest,
     ::testing::Values(HostCase{"OldVersion", {"--version", "19980004"}, "UIPCMAIN", 0, 7},
-                      HostCase{"OldVersionFallbackClass", {"--class", "FS98MAIN", "--version", "19980004"}, "FS98MAIN", 0, 14},
+                      HostCase{"OldVersionFallbackClass",
+                               {"--class", "FS98MAIN", "--version", "19980004"},
+                               "FS98MAIN",
+                               0,
+                               14},
                       HostCase{"OtherSimulator", {"--sim-code", "7"}, "UIPCMAIN", 8, 8},
                       HostCase{"NeverAnswers", {"--fault", "hang-after=0"}, "UIPCMAIN", 0, 11},
                       HostCase{"AnswersZero", {"--fault", "reply0-after=0"}, "UIPCMAIN", 0, 13},
-                      HostCase{"DropsTheConnection", {"--fault", "drop-after=0"}, "UIPCMAIN", 0, 12}),
+                      HostCase{
+                          "DropsTheConnection", {"--fault", "drop-after=0"}, "UIPCMAIN", 0, 12}),
     [](const auto& info) { return info.param.name; });
 
 struct ExchangeCase {

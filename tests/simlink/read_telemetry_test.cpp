@@ -12,7 +12,7 @@ namespace {
 using testing::TestProgram;
 
 class ReadTelemetryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         int result = 0;
         ASSERT_TRUE(t.link.OpenLink(0, result));
@@ -91,8 +91,8 @@ TEST_F(ReadTelemetryTest, FailedExchangeLosesTheLinkAndKeepsTheRest) {
     EXPECT_FALSE(t.program.Logging);
     EXPECT_FALSE(t.program.Realtime);
     EXPECT_FALSE(t.program.Animation);
-    EXPECT_EQ(t.program.telemetry.HDGText, "90");     // read before the failure
-    EXPECT_EQ(t.program.telemetry.GearText, "old");   // never reached
+    EXPECT_EQ(t.program.telemetry.HDGText, "90");    // read before the failure
+    EXPECT_EQ(t.program.telemetry.GearText, "old");  // never reached
     EXPECT_EQ(t.program.mainView.label7.text, "Connection to FS timed out.");
     EXPECT_EQ(t.program.mainView.lblConnect.text, "Not connected");
     EXPECT_EQ(t.program.mainView.lblConnect.colour, TextColour::Red);

@@ -10,8 +10,12 @@ namespace flenmark {
 namespace {
 
 // Raw values for a wanted physical value, in the simulator's encodings.
-int64_t RawLatitude(double deg) { return std::llround(deg * 10001750.0 * 65536.0 * 65536.0 / 90.0); }
-int64_t RawAltitude(double feet) { return std::llround(feet / 3.28084 * 4294967296.0); }
+int64_t RawLatitude(double deg) {
+    return std::llround(deg * 10001750.0 * 65536.0 * 65536.0 / 90.0);
+}
+int64_t RawAltitude(double feet) {
+    return std::llround(feet / 3.28084 * 4294967296.0);
+}
 
 TEST(Coordinates, LatitudeKeepsFifteenDigitsThenAtMostThirteenDecimals) {
     const int64_t raw = RawLatitude(52.30876500000123);
@@ -39,8 +43,8 @@ TEST_P(CoordinateCutTest, CutsWithoutRounding) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CoordinateCutTest,
-    ::testing::Values(CutCase{"4.76432123456789", "4.7643212345678"},
-                      CutCase{"52.3", "52.3"}, CutCase{"12345678901234567", "1234567890123"},
+    ::testing::Values(CutCase{"4.76432123456789", "4.7643212345678"}, CutCase{"52.3", "52.3"},
+                      CutCase{"12345678901234567", "1234567890123"},
                       // negative exponents are written out as plain decimals before the cut
                       CutCase{"1.23456789012345E-05", "0.0000123456789"},
                       CutCase{"-5E-07", "-0.0000005"}));
@@ -79,7 +83,7 @@ TEST(Speeds, GroundAndVerticalSpeedConversions) {
 }
 
 TEST(Speeds, LastAirborneVerticalSpeedFallsBackToTheCurrentOne) {
-    EXPECT_EQ(LastAirVerticalSpeedText(-400, "12"), "-308");  // Int(-307.58)
+    EXPECT_EQ(LastAirVerticalSpeedText(-400, "12"), "-308");   // Int(-307.58)
     EXPECT_EQ(LastAirVerticalSpeedText(1, "-480,3"), "-481");  // Int(0.77) is 0: current VS
     EXPECT_EQ(LastAirVerticalSpeedText(0, "-480,3"), "-481");
 }
@@ -100,13 +104,11 @@ TEST_P(DiscreteTest, GearFlapsAndSpoilers) {
     EXPECT_EQ(SpoilersDeployed(c.raw), c.spoilers);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DiscreteTest,
-                         ::testing::Values(DiscreteCase{0, "0", 0, 0},
-                                           DiscreteCase{8191, "0", 50, 0},
-                                           DiscreteCase{8192, "0", 50, 1},
-                                           DiscreteCase{16382, "0", 100, 1},
-                                           DiscreteCase{16383, "1", 100, 1},
-                                           DiscreteCase{-16383, "-1", -100, -1}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DiscreteTest,
+    ::testing::Values(DiscreteCase{0, "0", 0, 0}, DiscreteCase{8191, "0", 50, 0},
+                      DiscreteCase{8192, "0", 50, 1}, DiscreteCase{16382, "0", 100, 1},
+                      DiscreteCase{16383, "1", 100, 1}, DiscreteCase{-16383, "-1", -100, -1}));
 
 TEST(Discrete, OverflowingValuesAreConversionFaults) {
     EXPECT_THROW(FlapsPercent(INT32_MAX), ConversionFault);

@@ -25,9 +25,15 @@ TempFolders::~TempFolders() {
     fs::remove_all(root_, ec);
 }
 
-std::string TempFolders::applicationDataRoot() const { return root_ + "/data"; }
-std::string TempFolders::documentsRoot() const { return root_ + "/docs"; }
-std::string TempFolders::programFolder() const { return root_ + "/program"; }
+std::string TempFolders::applicationDataRoot() const {
+    return root_ + "/data";
+}
+std::string TempFolders::documentsRoot() const {
+    return root_ + "/docs";
+}
+std::string TempFolders::programFolder() const {
+    return root_ + "/program";
+}
 
 bool OffsetTableLink::OpenLink(int, int& result) {
     if (open_) {
@@ -94,7 +100,9 @@ bool OffsetTableLink::ProcessRequests(int& result) {
     return true;
 }
 
-TestProgram::TestProgram() { program.FlightLogPath = dataPath("Flightlog.txt"); }
+TestProgram::TestProgram() {
+    program.FlightLogPath = dataPath("Flightlog.txt");
+}
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

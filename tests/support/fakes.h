@@ -21,21 +21,23 @@ namespace flenmark::testing {
 
 // A clock set by the test: a UTC moment and the local zone's offset from it.
 class FakeClock final : public Clock {
-public:
+  public:
     void setUtc(const DateTime& t) { utcSeconds_ = ToEpochSeconds(t); }
     void setZoneOffsetMinutes(int minutes) { zoneOffsetMinutes_ = minutes; }
     void advanceSeconds(int64_t s) { utcSeconds_ += s; }
-    DateTime localNow() const override { return FromEpochSeconds(utcSeconds_ + zoneOffsetMinutes_ * 60); }
+    DateTime localNow() const override {
+        return FromEpochSeconds(utcSeconds_ + zoneOffsetMinutes_ * 60);
+    }
     DateTime utcNow() const override { return FromEpochSeconds(utcSeconds_); }
 
-private:
+  private:
     int64_t utcSeconds_ = ToEpochSeconds({2009, 7, 12, 14, 35, 7});
     int zoneOffsetMinutes_ = 0;
 };
 
 // Folders inside a fresh temporary folder, removed with the object.
 class TempFolders final : public Folders {
-public:
+  public:
     TempFolders();
     ~TempFolders() override;
     std::string applicationDataRoot() const override;
@@ -45,13 +47,13 @@ public:
     // The data folder, with its trailing slash.
     std::string data() const { return applicationDataRoot() + "/Flenmark/"; }
 
-private:
+  private:
     std::string root_;
 };
 
 // Answers questions from a script and records everything shown.
 class FakeDialogs final : public Dialogs {
-public:
+  public:
     void message(const std::string& title, const std::string& text) override {
         messages.emplace_back(title, text);
     }
@@ -73,7 +75,7 @@ public:
 };
 
 class FakeShell final : public Shell {
-public:
+  public:
     bool open(const std::string& what) override {
         opened.push_back(what);
         return openSucceeds;
@@ -88,7 +90,7 @@ public:
 };
 
 class FakeUiHooks final : public UiHooks {
-public:
+  public:
     void restartMessageTimer() override { ++messageTimerRestarts; }
     void restartStatusMessageTimer() override { ++statusTimerRestarts; }
     void restoreFromTray() override { ++restores; }
@@ -103,11 +105,14 @@ public:
 
 // A simulator in memory: a 64 KiB offset table that reads and writes go to directly.
 class OffsetTableLink final : public SimLink {
-public:
+  public:
     OffsetTableLink() : table(0x10000, 0) {}
 
     bool OpenLink(int, int& result) override;
-    void CloseLink() override { open_ = false; queue_.clear(); }
+    void CloseLink() override {
+        open_ = false;
+        queue_.clear();
+    }
     bool QueueRead(uint32_t offset, uint32_t size, void* destination, int& result) override;
     bool QueueWrite(uint32_t offset, uint32_t size, const void* source, int& result) override;
     bool ProcessRequests(int& result) override;
@@ -130,7 +135,7 @@ public:
     int exchanges = 0;
     std::vector<uint32_t> writes;  // offsets written, in order
 
-private:
+  private:
     struct Request {
         bool read;
         uint32_t offset;

@@ -37,8 +37,10 @@ PrivateRuntimeDir::PrivateRuntimeDir() {
 }
 
 PrivateRuntimeDir::~PrivateRuntimeDir() {
-    if (hadPrevious_) setenv("XDG_RUNTIME_DIR", previous_.c_str(), 1);
-    else unsetenv("XDG_RUNTIME_DIR");
+    if (hadPrevious_)
+        setenv("XDG_RUNTIME_DIR", previous_.c_str(), 1);
+    else
+        unsetenv("XDG_RUNTIME_DIR");
     std::error_code ec;
     fs::remove_all(path_, ec);
 }
@@ -77,7 +79,9 @@ pid_t Spawn(const std::string& path, const std::vector<std::string>& args,
     return pid;
 }
 
-int ExitStatus(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+int ExitStatus(int status) {
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 }  // namespace
 
@@ -94,7 +98,9 @@ SimHostProcess::SimHostProcess(std::vector<std::string> args, const std::string&
     }
 }
 
-SimHostProcess::~SimHostProcess() { stop(); }
+SimHostProcess::~SimHostProcess() {
+    stop();
+}
 
 int SimHostProcess::stop() {
     if (pid_ <= 0) return -1;
@@ -119,8 +125,12 @@ int SimHostProcess::waitExit(int timeoutMs) {
     return -1;
 }
 
-std::string SimHostPath() { return FLENMARK_SIMHOST_PATH; }
-std::string CliPath() { return FLENMARK_CLI_PATH; }
+std::string SimHostPath() {
+    return FLENMARK_SIMHOST_PATH;
+}
+std::string CliPath() {
+    return FLENMARK_CLI_PATH;
+}
 
 RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
                      const std::vector<std::string>& environment) {
@@ -143,7 +153,9 @@ BackgroundProgram::BackgroundProgram(const std::string& path, const std::vector<
                                      const std::vector<std::string>& environment)
     : pid_(Spawn(path, args, environment, -1)) {}
 
-BackgroundProgram::~BackgroundProgram() { wait(); }
+BackgroundProgram::~BackgroundProgram() {
+    wait();
+}
 
 void BackgroundProgram::terminate() {
     if (pid_ > 0) ::kill(pid_, SIGTERM);

@@ -10,12 +10,12 @@ namespace flenmark::testing {
 // Gives the test process its own runtime folder, so hosts and clients of one test meet
 // only each other. Removed with the object.
 class PrivateRuntimeDir {
-public:
+  public:
     PrivateRuntimeDir();
     ~PrivateRuntimeDir();
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
     std::string previous_;
     bool hadPrevious_ = false;
@@ -23,8 +23,9 @@ private:
 
 // A flenmark-simhost child process, ended (SIGTERM) with the object.
 class SimHostProcess {
-public:
-    explicit SimHostProcess(std::vector<std::string> args, const std::string& windowClass = "UIPCMAIN");
+  public:
+    explicit SimHostProcess(std::vector<std::string> args,
+                            const std::string& windowClass = "UIPCMAIN");
     ~SimHostProcess();
     SimHostProcess(const SimHostProcess&) = delete;
     SimHostProcess& operator=(const SimHostProcess&) = delete;
@@ -36,7 +37,7 @@ public:
     // Waits up to timeoutMs for the host to end by itself; its exit status, or -2 on time-out.
     int waitExit(int timeoutMs);
 
-private:
+  private:
     pid_t pid_ = -1;
     bool ready_ = false;
 };
@@ -55,7 +56,7 @@ RunResult RunProgram(const std::string& path, const std::vector<std::string>& ar
 
 // A program running beside the test; waited for with the object.
 class BackgroundProgram {
-public:
+  public:
     BackgroundProgram(const std::string& path, const std::vector<std::string>& args,
                       const std::vector<std::string>& environment);
     ~BackgroundProgram();
@@ -66,7 +67,7 @@ public:
     // Waits for its end; its exit status.
     int wait();
 
-private:
+  private:
     pid_t pid_ = -1;
     int status_ = -1;
 };

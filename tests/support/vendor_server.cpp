@@ -45,8 +45,10 @@ void VendorServer::loop() {
         pollfd p{listener_, POLLIN, 0};
         if (::poll(&p, 1, 50) <= 0) continue;
         const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd >= 0 && down_) ::close(fd);
-        else if (fd >= 0) answer(fd);
+        if (fd >= 0 && down_)
+            ::close(fd);
+        else if (fd >= 0)
+            answer(fd);
     }
 }
 
@@ -86,7 +88,8 @@ void VendorServer::answer(int fd) {
         }
         reply += "0\r\n\r\n";
     } else {
-        reply = status + "\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+        reply = status + "\r\nContent-Length: " + std::to_string(body.size()) +
+                "\r\nConnection: close\r\n\r\n" + body;
     }
     ::send(fd, reply.data(), reply.size(), MSG_NOSIGNAL);
     ::close(fd);

@@ -12,7 +12,7 @@ namespace flenmark::testing {
 // The vendor's web server as tests need it: HTTP on 127.0.0.1 at a free port, serving the
 // bodies it was given by path, 404 otherwise, and recording every request target.
 class VendorServer {
-public:
+  public:
     VendorServer();
     ~VendorServer();
     void serve(const std::string& path, const std::string& body);
@@ -23,7 +23,7 @@ public:
     // Answers in chunks and keeps the connection open, as FlightGear's server does.
     void setChunked(bool chunked) { chunked_ = chunked; }
 
-private:
+  private:
     void loop();
     void answer(int fd);
 

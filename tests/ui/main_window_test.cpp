@@ -37,7 +37,9 @@ struct WindowFixture {
         window.render();
     }
     QString text(const char* label) const { return window.findChild<QLabel*>(label)->text(); }
-    QString style(const char* label) const { return window.findChild<QLabel*>(label)->styleSheet(); }
+    QString style(const char* label) const {
+        return window.findChild<QLabel*>(label)->styleSheet();
+    }
     bool enabled(const char* name) const { return window.button(name)->isEnabled(); }
 };
 
@@ -46,8 +48,8 @@ TEST(MainWindow, WithoutSimulatorReadsNotConnectedAndDisablesTheRecorder) {
     EXPECT_EQ(f.window.windowTitle(), "Flenmark");
     EXPECT_EQ(f.text("lblConnect"), "Not connected");
     EXPECT_TRUE(f.style("lblConnect").contains("#ff0000"));
-    for (const char* name : {"btn_startlog", "btn_stoplog", "btn_startAnimate", "btn_ToggleRealtime",
-                             "btn_resetlog", "btn_Convert"})
+    for (const char* name : {"btn_startlog", "btn_stoplog", "btn_startAnimate",
+                             "btn_ToggleRealtime", "btn_resetlog", "btn_Convert"})
         EXPECT_FALSE(f.enabled(name)) << name;
     EXPECT_TRUE(f.enabled("Command1"));
     EXPECT_EQ(f.window.button("Command1")->toolTip(), "Click here to (re)connect.");
@@ -78,7 +80,8 @@ TEST(MainWindow, ClockBlinksItsColonEachTick) {
     f.window.tick();
     const QString third = f.text("Label9");
     EXPECT_NE(first, second);
-    EXPECT_TRUE((second == "14:35z" && third == "14 35z") || (second == "14 35z" && third == "14:35z"))
+    EXPECT_TRUE((second == "14:35z" && third == "14 35z") ||
+                (second == "14 35z" && third == "14:35z"))
         << second.toStdString() << " " << third.toStdString();
 }
 
@@ -101,7 +104,8 @@ TEST(MainWindow, LoggingButtonsFollowTheConnection) {
     EXPECT_EQ(f.text("Label7"), "Logging started.");
     f.window.tick();
     EXPECT_TRUE(f.enabled("btn_resetlog"));
-    EXPECT_TRUE(f.enabled("btn_Convert") == f.window.button("btn_Convert")->property("available").toBool());
+    EXPECT_TRUE(f.enabled("btn_Convert") ==
+                f.window.button("btn_Convert")->property("available").toBool());
 }
 
 }  // namespace

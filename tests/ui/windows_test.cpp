@@ -10,10 +10,10 @@
 #include "app/messages.h"
 #include "app/startup.h"
 #include "app/status_window.h"
+#include "support/fakes.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
 #include "ui/parameters_dialog.h"
-#include "support/fakes.h"
 
 namespace flenmark::ui {
 namespace {
@@ -100,7 +100,8 @@ TEST_P(StatusWindowTest, VerticalSpeedTurnsRedAtSixThousand) {
     f.program.telemetry.GndSpdText = "145,9";
     UpdateStatusWindow(f.program);
     w->render();
-    EXPECT_EQ(w->label("Label4")->styleSheet().contains("#ff0000"), GetParam().red) << GetParam().vs;
+    EXPECT_EQ(w->label("Label4")->styleSheet().contains("#ff0000"), GetParam().red)
+        << GetParam().vs;
     EXPECT_EQ(w->label("Label3")->text(), "ALT: -12");
     EXPECT_EQ(w->label("Label1")->text(), "GND SPD: 145");
 }
@@ -146,7 +147,8 @@ TEST(ParametersDialog, BoxesAreNormalisedWhenTheyLoseFocus) {
     EXPECT_EQ(f.program.settings.AltOffset, 250);
     EXPECT_EQ(f.program.settings.HDGOffset, 180);
     EXPECT_EQ(f.program.settings.ChaseTilt, 12);
-    EXPECT_NE(ReadFile(f.folders.data() + "Offsets.txt").find("AltOffset=250\r\n"), std::string::npos);
+    EXPECT_NE(ReadFile(f.folders.data() + "Offsets.txt").find("AltOffset=250\r\n"),
+              std::string::npos);
 }
 
 TEST(ParametersDialog, ResetAsksAndPutsThePresetsIntoTheBoxes) {
@@ -178,7 +180,8 @@ TEST(OptionsDialog, OkStoresAndCancelDoesNot) {
     }
     EXPECT_FALSE(f.program.settings.Update);
     EXPECT_EQ(f.program.settings.XPlanePath, "/opt/X-Plane/Resources/plugins");
-    EXPECT_NE(ReadFile(f.folders.data() + "Offsets.txt").find("Update=False\r\n"), std::string::npos);
+    EXPECT_NE(ReadFile(f.folders.data() + "Offsets.txt").find("Update=False\r\n"),
+              std::string::npos);
 }
 
 TEST(OptionsDialog, BrowseKeepsTheFolderEvenWhenCancelled) {
@@ -186,7 +189,8 @@ TEST(OptionsDialog, BrowseKeepsTheFolderEvenWhenCancelled) {
     f.dialogs.folderAnswer = "/home/me/X-Plane/Resources/plugins";
     OptionsDialog d(f.program, &f.window);
     QTest::mouseClick(d.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(d.findChild<QLineEdit*>("txtXPlanePath")->text().toStdString(), *f.dialogs.folderAnswer);
+    EXPECT_EQ(d.findChild<QLineEdit*>("txtXPlanePath")->text().toStdString(),
+              *f.dialogs.folderAnswer);
     EXPECT_TRUE(d.findChild<QCheckBox*>("Check1")->isChecked());
     QTest::mouseClick(d.findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
     EXPECT_EQ(f.program.settings.XPlanePath, *f.dialogs.folderAnswer);
