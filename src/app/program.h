@@ -74,6 +74,7 @@ struct Program {
     bool ChaseView = true;
     bool ViewFromRight = false;
     bool LineWrittenThisTick = false;
+    bool EndRequested = false;  // the updater took over: no more ticks
     bool MainOnTop = false;
     bool StatusOnTop = false;
     bool TCASOnTop = false;

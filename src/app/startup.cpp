@@ -73,7 +73,7 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf) {
 
 void FinishStartUp(Program& program) {
     if (program.VendorOnline) RunIfSet(program.extensions.checkVersion);
-    MainTick(program);
+    if (!program.EndRequested) MainTick(program);
 }
 
 }  // namespace flenmark

@@ -14,7 +14,7 @@ double GreatCircleDistanceNm(double lat1, double lon1, double lat2, double lon2,
         lon2 *= toRad;
     }
     // The difference of longitude is kept in single precision; the trigonometry runs in double,
-    // since single precision loses short distances (a tenth of a mile comes out 3% short).
+    // since single precision loses short distances (a ten-thousandth of a degree comes out 1% off).
     const double dLon = static_cast<float>(lon2 - lon1);
     const double a = std::sin(dLon) * std::cos(lat2);
     const double b =

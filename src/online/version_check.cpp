@@ -82,6 +82,7 @@ void CheckVersion(Program& program, Http& http) {
                 "The updater could not be found, please re-install the Flenmark.");
             return;
         }
+        program.EndRequested = true;
         program.services.ui.quitProgram();
     } catch (const FolderError&) {
         // Without our folders there is nothing to update.

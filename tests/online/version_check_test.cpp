@@ -158,6 +158,7 @@ TEST_F(CheckVersionTest, DueUpdateHandsOverToTheUpdater) {
               (std::pair<std::string, std::string>{"Message", "Update now"}));
     EXPECT_EQ(t.shell.started, std::vector<std::string>{updater()});
     EXPECT_EQ(t.ui.quits, 1);
+    EXPECT_TRUE(t.program.EndRequested);
 }
 
 TEST_F(CheckVersionTest, MinorVersionDoesNotCountForMajorOnlyUsers) {
