@@ -99,8 +99,8 @@ class Parser {
             if (pos_ >= s_.size() || !string(name)) return false;
             skip();
             if (pos_ >= s_.size() || s_[pos_++] != ':') return false;
-            v.members.emplace_back(name, JsonValue{});
-            if (!value(v.members.back().second, depth + 1)) return false;
+            v.members.push_back({name, JsonValue{}});
+            if (!value(v.members.back().value, depth + 1)) return false;
             skip();
             if (pos_ >= s_.size()) return false;
             if (s_[pos_++] == '}') return true;
@@ -115,8 +115,8 @@ class Parser {
 }  // namespace
 
 const JsonValue* JsonValue::member(const std::string& name) const {
-    for (const auto& [key, value] : members)
-        if (key == name) return &value;
+    for (const JsonMember& m : members)
+        if (m.name == name) return &m.value;
     return nullptr;
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace flenmark::fgbridge {
+
+struct JsonMember;
 
 // A parsed JSON value: enough for FlightGear's property server answers.
 struct JsonValue {
@@ -15,10 +15,16 @@ struct JsonValue {
     bool boolean = false;
     double number = 0;
     std::string text;
-    std::vector<JsonValue> items;                            // Array
-    std::vector<std::pair<std::string, JsonValue>> members;  // Object, in order
+    std::vector<JsonValue> items;     // Array
+    std::vector<JsonMember> members;  // Object, in order
 
     const JsonValue* member(const std::string& name) const;
+};
+
+// One name and value of an object.
+struct JsonMember {
+    std::string name;
+    JsonValue value;
 };
 
 // nullopt for text that is not JSON.

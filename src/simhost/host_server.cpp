@@ -92,7 +92,7 @@ void HostServer::stop() {
 void HostServer::closeClient(int fd) {
     auto it = clients_.find(fd);
     if (it == clients_.end()) return;
-    if (it->second.block) ::munmap(it->second.block, kSharedBlockSize);
+    if (it->second.block >= 0) ::close(it->second.block);
     ::close(fd);
     clients_.erase(it);
 }
@@ -101,6 +101,10 @@ void HostServer::accept() {
     for (;;) {
         const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
         if (fd < 0) return;
+        if (clients_.size() >= kMaxClients) {
+            ::close(fd);
+            continue;
+        }
         clients_[fd] = Client{};
     }
 }
@@ -149,9 +153,9 @@ bool HostServer::handleFrame(int fd, Client& client, const std::string& name, ui
     lastExchange_ = std::chrono::steady_clock::now();
     uint32_t reply = 0;
     const bool rejected = faults_.reply0After >= 0 && number >= faults_.reply0After;
-    if (!rejected && message == RegisteredMessageId(kIpcMessageName) && mapBlock(client, name)) {
+    if (!rejected && message == RegisteredMessageId(kIpcMessageName) && openBlock(client, name)) {
         if (beforeExchange) beforeExchange();
-        reply = carryOut(client.block);
+        reply = exchange(client.block);
         table_.poke<uint32_t>(0x3304, version_);
         table_.poke<uint32_t>(0x3308, simulatorWord_);
     }
@@ -160,28 +164,41 @@ bool HostServer::handleFrame(int fd, Client& client, const std::string& name, ui
     return ::send(fd, answer, sizeof answer, MSG_NOSIGNAL) == sizeof answer;
 }
 
-bool HostServer::mapBlock(Client& client, const std::string& name) {
-    if (client.block && client.mappedName == name) return true;
-    if (client.block) ::munmap(client.block, kSharedBlockSize);
-    client.block = nullptr;
+bool HostServer::openBlock(Client& client, const std::string& name) {
+    if (client.block >= 0 && client.blockName == name) return true;
+    if (client.block >= 0) ::close(client.block);
+    client.block = -1;
+    if (!IsSharedBlockName(name)) return false;
     const int shm = ::shm_open(("/" + name).c_str(), O_RDWR | O_CLOEXEC, 0);
     if (shm < 0) return false;
     struct stat st {};
-    void* p = MAP_FAILED;
-    if (::fstat(shm, &st) == 0 && st.st_size >= static_cast<off_t>(kSharedBlockSize))
-        p = ::mmap(nullptr, kSharedBlockSize, PROT_READ | PROT_WRITE, MAP_SHARED, shm, 0);
-    ::close(shm);
-    if (p == MAP_FAILED) return false;
-    client.block = static_cast<uint8_t*>(p);
-    client.mappedName = name;
+    if (::fstat(shm, &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_size < static_cast<off_t>(kSharedBlockSize)) {
+        ::close(shm);
+        return false;
+    }
+    client.block = shm;
+    client.blockName = name;
     return true;
 }
 
-uint32_t HostServer::carryOut(uint8_t* block) {
+uint32_t HostServer::exchange(int block) {
+    const ssize_t got = ::pread(block, work_.data(), kRequestAreaLimit, 0);
+    if (got != static_cast<ssize_t>(kRequestAreaLimit)) return 0;
+    uint32_t end = 0;
+    if (carryOut(end) != 1) return 0;
+    return ::pwrite(block, work_.data(), end, 0) == static_cast<ssize_t>(end) ? 1 : 0;
+}
+
+uint32_t HostServer::carryOut(uint32_t& end) {
+    uint8_t* block = work_.data();
     uint32_t at = 0;
     while (at + 4 <= kRequestAreaLimit) {
         const uint32_t kind = LoadU32(block + at);
-        if (kind == 0) return 1;
+        if (kind == 0) {
+            end = at;
+            return 1;
+        }
         if (kind != kReadRecordKind && kind != kWriteRecordKind) return 0;
         const uint32_t header = kind == kReadRecordKind ? kReadHeaderSize : kWriteHeaderSize;
         if (at + header > kRequestAreaLimit) return 0;

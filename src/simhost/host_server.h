@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "simhost/offset_table.h"
+#include "simlink/ipc_protocol.h"
 
 namespace flenmark::simhost {
 
@@ -46,20 +47,27 @@ class HostServer {
     std::function<void()> beforeExchange;
 
     int exchanges() const { return exchanges_; }
+    // More clients than this at once are turned away.
+    static constexpr size_t kMaxClients = 32;
     int connections() const { return static_cast<int>(clients_.size()); }
 
   private:
     struct Client {
         std::vector<uint8_t> pending;
-        std::string mappedName;
-        uint8_t* block = nullptr;
+        std::string blockName;
+        int block = -1;  // the client's shared block, read and written through the descriptor
     };
     void accept();
     bool serve(int fd, Client& client);  // false: close the connection
     bool handleFrame(int fd, Client& client, const std::string& name, uint32_t message);
-    uint32_t carryOut(uint8_t* block);
-    bool mapBlock(Client& client, const std::string& name);
+    uint32_t exchange(int block);
+    uint32_t carryOut(uint32_t& end);
+    bool openBlock(Client& client, const std::string& name);
     void closeClient(int fd);
+
+    // The request block is worked on in a copy of the host's own: a client that shrinks or
+    // rewrites its shared memory meanwhile cannot make the host read or write outside it.
+    std::vector<uint8_t> work_ = std::vector<uint8_t>(kSharedBlockSize);
 
     OffsetTable& table_;
     HostFaults faults_;

@@ -78,7 +78,7 @@ void FsuipcClient::CloseLink() {
     hostFound_ = false;
     ipcMessage_ = 0;
     next_ = 0;
-    destinations_.clear();
+    queued_.clear();
     if (atom_ != 0) transport_.deleteAtom(atom_);
     atom_ = 0;
     if (view_) transport_.unmapSharedMemory();
@@ -96,12 +96,12 @@ bool FsuipcClient::QueueRead(uint32_t offset, uint32_t size, void* destination, 
         result = kLinkRequestTooLarge;
         return false;
     }
-    destinations_.push_back(destination);
+    queued_.push_back({kReadRecordKind, offset, size, next_, destination});
     uint8_t* record = view_ + next_;
     StoreU32(record, kReadRecordKind);
     StoreU32(record + 4, offset);
     StoreU32(record + 8, size);
-    StoreU32(record + 12, static_cast<uint32_t>(destinations_.size()));
+    StoreU32(record + 12, static_cast<uint32_t>(queued_.size()));
     std::memset(record + kReadHeaderSize, 0, size);
     next_ += kReadHeaderSize + size;
     result = kLinkOk;
@@ -117,6 +117,7 @@ bool FsuipcClient::QueueWrite(uint32_t offset, uint32_t size, const void* source
         result = kLinkRequestTooLarge;
         return false;
     }
+    queued_.push_back({kWriteRecordKind, offset, size, next_, nullptr});
     uint8_t* record = view_ + next_;
     StoreU32(record, kWriteRecordKind);
     StoreU32(record + 4, offset);
@@ -145,40 +146,42 @@ bool FsuipcClient::ProcessRequests(int& result) {
         status = transport_.send(ipcMessage_, atom_, 0, timing_.sendTimeoutMs, reply);
         if (status == SendStatus::Replied) break;
     }
+    const bool answered = status == SendStatus::Replied && reply == 1;
+    const bool matches = answered && replyMatchesRequest();
+    if (matches) copyAnswers();
+    queued_.clear();
     if (status != SendStatus::Replied) {
-        destinations_.clear();
         result = status == SendStatus::TimedOut ? kLinkTimeout : kLinkSendFailed;
         return false;
     }
-    if (reply != 1) {
-        destinations_.clear();
-        result = kLinkRejected;
-        return false;
-    }
-    const bool ok = copyAnswers();
-    destinations_.clear();
-    if (ok) result = kLinkOk;
-    return ok;
+    // A refusal, or a reply that does not carry back exactly the records that were sent, is
+    // the host rejecting the request: nothing of it is taken.
+    result = matches ? kLinkOk : kLinkRejected;
+    return matches;
 }
 
-bool FsuipcClient::copyAnswers() {
-    uint32_t at = 0;
-    while (at + 4 <= kSharedBlockSize) {
-        const uint32_t kind = LoadU32(view_ + at) & 0xFFFF;
-        if (kind == 0) return true;
-        const uint32_t header = kind == kReadRecordKind ? kReadHeaderSize : kWriteHeaderSize;
-        if ((kind != kReadRecordKind && kind != kWriteRecordKind) || at + header > kSharedBlockSize)
+bool FsuipcClient::replyMatchesRequest() const {
+    // The host may only fill data areas: every header, and the terminator behind the last
+    // record, must read as they were written.
+    uint32_t end = 0;
+    for (size_t i = 0; i < queued_.size(); ++i) {
+        const Queued& q = queued_[i];
+        const uint8_t* record = view_ + q.position;
+        if ((LoadU32(record) & 0xFFFF) != q.kind || LoadU32(record + 4) != q.offset ||
+            LoadU32(record + 8) != q.size)
             return false;
-        const uint32_t size = LoadU32(view_ + at + 8);
-        if (size > kSharedBlockSize - at - header) return false;
-        if (kind == kReadRecordKind) {
-            const uint32_t token = LoadU32(view_ + at + 12);
-            if (token != 0 && size != 0 && token <= destinations_.size())
-                std::memcpy(destinations_[token - 1], view_ + at + header, size);
-        }
-        at += header + size;
+        if (q.kind == kReadRecordKind && LoadU32(record + 12) != i + 1) return false;
+        end =
+            q.position + (q.kind == kReadRecordKind ? kReadHeaderSize : kWriteHeaderSize) + q.size;
     }
-    return false;
+    return (LoadU32(view_ + end) & 0xFFFF) == 0;
+}
+
+void FsuipcClient::copyAnswers() const {
+    for (const Queued& q : queued_) {
+        if (q.kind == kReadRecordKind && q.destination && q.size != 0)
+            std::memcpy(q.destination, view_ + q.position + kReadHeaderSize, q.size);
+    }
 }
 
 }  // namespace flenmark

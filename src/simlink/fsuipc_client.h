@@ -41,8 +41,18 @@ class FsuipcClient final : public SimLink {
     std::string sharedMemoryName() const;
 
   private:
+    // A record as it was queued, to hold the host's reply against.
+    struct Queued {
+        uint32_t kind;
+        uint32_t offset;
+        uint32_t size;
+        uint32_t position;  // from the start of the block
+        void* destination;  // reads only
+    };
+
     bool handshake(int& result);
-    bool copyAnswers();
+    bool replyMatchesRequest() const;
+    void copyAnswers() const;
 
     IpcTransport& transport_;
     FsuipcTiming timing_;
@@ -52,8 +62,8 @@ class FsuipcClient final : public SimLink {
     bool mapped_ = false;
     uint8_t* view_ = nullptr;
     uint32_t next_ = 0;  // bytes queued from the start of the block
-    // Destinations of queued reads; a read record carries its index + 1.
-    std::vector<void*> destinations_;
+    // The records of the next exchange; a read record carries its index + 1 as its token.
+    std::vector<Queued> queued_;
 };
 
 }  // namespace flenmark

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 
@@ -24,6 +25,15 @@ std::string HostSocketDirectory() {
 
 std::string HostSocketPath(const std::string& windowClass) {
     return HostSocketDirectory() + "/" + windowClass;
+}
+
+bool IsSharedBlockName(const std::string& name) {
+    const std::string prefix = std::string(kIpcMessageName) + ":";
+    if (name.size() > 64 || name.rfind(prefix, 0) != 0 || name.size() == prefix.size())
+        return false;
+    for (unsigned char c : name)
+        if (!std::isalnum(c) && c != ':' && c != '_' && c != '-') return false;
+    return true;
 }
 
 uint32_t LoadU32(const uint8_t* p) {

@@ -44,6 +44,10 @@ std::vector<uint8_t> EncodeFrame(const IpcFrame& frame);
 inline constexpr size_t kMaxFrameName = 255;
 std::optional<size_t> DecodeFrame(const uint8_t* bytes, size_t size, IpcFrame& frame, bool& bad);
 
+// True for a shared-block name a host may open: the protocol's "FSASMLIB:IPC:..." names, of
+// letters, digits, ":", "_" and "-" only, so a name never leads outside the shared-memory folder.
+bool IsSharedBlockName(const std::string& name);
+
 uint32_t LoadU32(const uint8_t* p);
 void StoreU32(uint8_t* p, uint32_t v);
 

@@ -5,8 +5,7 @@ namespace flenmark {
 ReadOutcome ReadOne(SimLink& link, uint32_t offset, uint32_t size, void* destination) {
     int result = kLinkOk;
     if (!link.QueueRead(offset, size, destination, result)) return ReadOutcome::Refused;
-    if (link.ProcessRequests(result)) return ReadOutcome::Done;
-    return result == kLinkOk ? ReadOutcome::Garbled : ReadOutcome::Failed;
+    return link.ProcessRequests(result) ? ReadOutcome::Done : ReadOutcome::Failed;
 }
 
 bool WriteOne(SimLink& link, uint32_t offset, uint32_t size, const void* source) {

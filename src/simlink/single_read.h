@@ -9,7 +9,6 @@ namespace flenmark {
 enum class ReadOutcome {
     Done,     // the bytes arrived
     Refused,  // the request could not be queued (link closed, request too large)
-    Garbled,  // the answer held an unknown record: nothing arrived, the link is fine
     Failed,   // the exchange failed: the link is lost
 };
 

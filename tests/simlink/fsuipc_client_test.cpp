@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -187,24 +188,62 @@ TEST_F(FsuipcClientTest, SendErrorIsCode12AndRejectionCode13) {
     EXPECT_EQ(result, kLinkRejected);
 }
 
-TEST_F(FsuipcClientTest, GarbageRecordKindFailsWithoutChangingTheCode) {
+// A reply block that does not match the request sent is refused with code 13 and nothing is
+// copied: not even the bytes of a record that does match.
+struct ReplyFault {
+    const char* name;
+    std::function<void(uint8_t*)> rewrite;
+};
+
+class ReplyMismatchTest : public ::testing::TestWithParam<ReplyFault> {};
+
+TEST_P(ReplyMismatchTest, FailsWithCode13AndWritesNothing) {
+    ScriptedTransport transport;
+    transport.host = AnsweringHost(0x19980005, 0xFADE0008);
+    FsuipcClient client(transport, {});
+    int result = -1;
     ASSERT_TRUE(client.OpenLink(0, result));
-    transport.host = [](uint8_t* b) { StoreU32(b, 7); };
-    uint32_t v = 5;
-    client.QueueRead(0x0BEC, 4, &v, result);
-    result = 0;
+    const auto rewrite = GetParam().rewrite;
+    transport.host = [rewrite](uint8_t* b) {
+        StoreU32(b + 16, 0x11111111);  // the answers to the two reads
+        StoreU32(b + 20 + 16, 0x22222222);
+        rewrite(b);
+    };
+    struct Guarded {
+        uint32_t value;
+        uint8_t after[252];
+    } first, second;
+    std::memset(&first, 0xAA, sizeof first);
+    std::memset(&second, 0xAA, sizeof second);
+    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &first.value, result));
+    ASSERT_TRUE(client.QueueRead(0x0BDC, 4, &second.value, result));
     EXPECT_FALSE(client.ProcessRequests(result));
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(v, 5u);
+    EXPECT_EQ(result, kLinkRejected);
+    for (const Guarded* g : {&first, &second})
+        for (size_t i = 0; i < sizeof *g; ++i)
+            ASSERT_EQ(reinterpret_cast<const uint8_t*>(g)[i], 0xAA) << "byte " << i;
 }
 
-TEST_F(FsuipcClientTest, OversizedRecordFromTheHostIsNotFollowed) {
-    ASSERT_TRUE(client.OpenLink(0, result));
-    transport.host = [](uint8_t* b) { StoreU32(b + 8, 0xFFFFFFF0u); };
-    uint32_t v = 5;
-    client.QueueRead(0x0BEC, 4, &v, result);
-    EXPECT_FALSE(client.ProcessRequests(result));
-    EXPECT_EQ(v, 5u);
+INSTANTIATE_TEST_SUITE_P(
+    Rewrites, ReplyMismatchTest,
+    ::testing::Values(ReplyFault{"SizeClaims256", [](uint8_t* b) { StoreU32(b + 8, 256); }},
+                      ReplyFault{"HugeSize", [](uint8_t* b) { StoreU32(b + 8, 0xFFFFFFF0u); }},
+                      ReplyFault{"UnknownKind", [](uint8_t* b) { StoreU32(b, 7); }},
+                      ReplyFault{"ReadTurnedWrite", [](uint8_t* b) { StoreU32(b + 20, 2); }},
+                      ReplyFault{"OtherOffset", [](uint8_t* b) { StoreU32(b + 4, 0x0BED); }},
+                      ReplyFault{"OtherToken", [](uint8_t* b) { StoreU32(b + 12, 99); }},
+                      ReplyFault{"SecondSizeShrunk", [](uint8_t* b) { StoreU32(b + 28, 2); }},
+                      ReplyFault{"TerminatorGone", [](uint8_t* b) { StoreU32(b + 40, 1); }}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(FsuipcClient, HandshakeReplyWithAHugeRecordFailsTheOpen) {
+    ScriptedTransport transport;
+    transport.host = [](uint8_t* b) { StoreU32(b + 8, 0x7FFFFFFF); };
+    FsuipcClient client(transport, {});
+    int result = -1;
+    EXPECT_FALSE(client.OpenLink(0, result));
+    EXPECT_EQ(result, kLinkRejected);
+    EXPECT_EQ(client.FSUIPCVersion, 0);
 }
 
 struct OpenCase {
