@@ -2,7 +2,8 @@
 
 #include <filesystem>
 
-#include "app/text_files.h"
+#include "app/confined_file.h"
+#include "platform/http.h"
 
 namespace flenmark {
 namespace {
@@ -16,17 +17,25 @@ std::string ReplaceAll(std::string text, const std::string& word, const std::str
     return text;
 }
 
-bool Inside(const fs::path& path, const std::string& folder) {
-    const fs::path base = fs::path(folder).lexically_normal();
-    const fs::path relative = path.lexically_relative(base);
-    return !folder.empty() && !relative.empty() && *relative.begin() != ".." && relative != ".";
+// The path below `folder`, when `path` lies inside it.
+std::optional<std::string> Below(const fs::path& path, const std::string& folder) {
+    if (folder.empty()) return std::nullopt;
+    const fs::path relative = path.lexically_relative(fs::path(folder).lexically_normal());
+    if (relative.empty() || *relative.begin() == ".." || relative == ".") return std::nullopt;
+    return relative.generic_string();
+}
+
+std::string WithSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder;
 }
 
 }  // namespace
 
-std::optional<std::string> ResolveDownloadDestination(const std::string& destination,
-                                                      const std::string& programFolder,
-                                                      const std::string& userFolder) {
+std::optional<DownloadTarget> ResolveDownloadDestination(const std::string& destination,
+                                                         const std::string& programFolder,
+                                                         const std::string& userFolder) {
+    if (destination.find('\0') != std::string::npos) return std::nullopt;
     std::string filled =
         ReplaceAll(ReplaceAll(destination, "<app>", programFolder), "<user>", userFolder);
     for (char& c : filled)
@@ -36,15 +45,21 @@ std::optional<std::string> ResolveDownloadDestination(const std::string& destina
         if (part == "..") return std::nullopt;
     const fs::path normal = path.lexically_normal();
     if (!normal.is_absolute() || !normal.has_filename()) return std::nullopt;
-    if (!Inside(normal, programFolder) && !Inside(normal, userFolder)) return std::nullopt;
-    return normal.string();
+    for (const std::string& folder : {programFolder, userFolder})
+        if (const auto relative = Below(normal, folder))
+            return DownloadTarget{WithSlash(folder), *relative};
+    return std::nullopt;
 }
 
-bool SaveDownload(const std::string& path, const std::string& bytes) {
-    if (bytes.empty()) return false;
+bool SaveDownload(Http& http, const std::string& url, const DownloadTarget& target, bool executable,
+                  int timeoutMs) {
     std::error_code ec;
-    fs::create_directories(fs::path(path).parent_path(), ec);
-    return WriteFileAtomically(path, bytes, Durability::Flushed);
+    fs::create_directories(target.folder, ec);  // our own folder, made as it always was
+    auto file = ConfinedFile::create(target.folder, target.relative);
+    if (!file) return false;
+    const bool downloaded = http.download(
+        url, [&](std::string_view bytes) { return file->write(bytes); }, timeoutMs);
+    return downloaded && file->size() > 0 && file->commit(executable);
 }
 
 }  // namespace flenmark

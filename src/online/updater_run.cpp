@@ -1,5 +1,6 @@
 #include "online/updater_run.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -38,13 +39,14 @@ std::string UpdaterReportExtra(int installed, int newest) {
 }
 
 UpdaterRun::UpdaterRun(Http& http, Shell& shell, Dialogs& dialogs, UpdaterFolders folders,
-                       std::string userName, std::function<void()> refresh)
+                       std::string userName, std::function<void()> refresh, int runLimitMs)
     : http_(http),
       shell_(shell),
       dialogs_(dialogs),
       folders_(std::move(folders)),
       userName_(std::move(userName)),
-      refresh_(std::move(refresh)) {}
+      refresh_(std::move(refresh)),
+      deadline_(std::chrono::steady_clock::now() + std::chrono::milliseconds(runLimitMs)) {}
 
 void UpdaterRun::show(const std::string& status, const std::string& file,
                       const std::string& progress) {
@@ -75,15 +77,19 @@ void UpdaterRun::downloadFiles(const std::string& versionText) {
         if (file.version > installed_ && file.version <= newest_) due.push_back(file);
     for (size_t k = 0; k < due.size() && !finished_; ++k) {
         // A destination outside our folders is refused: that step fails and the run goes on.
-        const auto destination =
+        const auto target =
             ResolveDownloadDestination(due[k].destination, folders_.program, folders_.user);
-        if (!destination) continue;
-        show("Downloading file:", LastPart(*destination) + "...",
+        if (!target) continue;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline_ - std::chrono::steady_clock::now());
+        if (left.count() <= 0) break;  // out of time: what is left waits for the next update
+        show("Downloading file:", LastPart(target->relative) + "...",
              "File number " + std::to_string(k + 1) + " of " + std::to_string(due.size()) + ".");
-        const auto bytes = http_.fetch(VendorFileAddress(due[k].address));
-        if (!bytes || finished_) continue;
+        const auto limit = std::min<int64_t>(left.count(), kDownloadTimeoutMs);
+        if (!SaveDownload(http_, VendorFileAddress(due[k].address), *target, false,
+                          static_cast<int>(limit)))
+            continue;
         show("Saving file:", view_.file, view_.progress);
-        SaveDownload(*destination, *bytes);
     }
 }
 

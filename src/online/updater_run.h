@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -27,7 +28,11 @@ struct UpdaterFolders {
 class UpdaterRun {
   public:
     UpdaterRun(Http& http, Shell& shell, Dialogs& dialogs, UpdaterFolders folders,
-               std::string userName, std::function<void()> refresh);
+               std::string userName, std::function<void()> refresh,
+               int runLimitMs = kUpdaterRunLimitMs);
+
+    // How long the downloads of a run may take in all; files not reached by then are skipped.
+    static constexpr int kUpdaterRunLimitMs = 15 * 60 * 1000;
 
     enum class End { Offline, Finished };
     End run();
@@ -50,6 +55,7 @@ class UpdaterRun {
     UpdaterFolders folders_;
     std::string userName_;
     std::function<void()> refresh_;
+    std::chrono::steady_clock::time_point deadline_;
     UpdaterView view_;
     bool online_ = false;
     bool finished_ = false;

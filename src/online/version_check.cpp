@@ -1,7 +1,5 @@
 #include "online/version_check.h"
 
-#include <filesystem>
-
 #include "app/data_folders.h"
 #include "app/program.h"
 #include "app/text_files.h"
@@ -27,18 +25,11 @@ void Show(Program& program, const std::string& message) {
 void ReplaceUpdater(Program& program, Http& http, const VersionFile& f) {
     const std::string updater = UpdaterPath(program);
     if (!f.hasUpdater || f.updateVer <= EmbeddedVersion(updater)) return;
-    const auto destination =
+    const auto target =
         ResolveDownloadDestination(f.updaterDestination, ProgramFolder(program.services.folders),
                                    DataFolder(program.services.folders));
-    if (!destination) return;  // a destination outside our folders is refused
-    const auto bytes = http.fetch(VendorFileAddress(f.updaterAddress));
-    if (!bytes || !SaveDownload(*destination, *bytes)) return;
-    std::error_code ec;
-    std::filesystem::permissions(*destination,
-                                 std::filesystem::perms::owner_exec |
-                                     std::filesystem::perms::group_exec |
-                                     std::filesystem::perms::others_exec,
-                                 std::filesystem::perm_options::add, ec);
+    if (!target) return;  // a destination outside our folders is refused
+    SaveDownload(http, VendorFileAddress(f.updaterAddress), *target, true, kDownloadTimeoutMs);
 }
 
 }  // namespace

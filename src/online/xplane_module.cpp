@@ -69,10 +69,10 @@ void CheckXPUIPCVersion(Program& program, Http& http) {
         s.XPUIPC.empty()
             ? "Updated from none to " + DisplayVersion(version) + "."
             : "Updated from " + DisplayVersion(s.XPUIPC) + " to " + DisplayVersion(version) + ".";
-    const auto module = http.fetch(VendorBaseUrl() + "/XPUIPC.txt");
-    const auto offsets = http.fetch(VendorBaseUrl() + "/XPUIPCOffsets.txt");
-    if (!module || !offsets || !SaveDownload(s.XPlanePath + "XPUIPC.xpl", *module) ||
-        !SaveDownload(s.XPlanePath + "XPUIPCOffsets.cfg", *offsets))
+    if (!SaveDownload(http, VendorBaseUrl() + "/XPUIPC.txt", {s.XPlanePath, "XPUIPC.xpl"}, false,
+                      kDownloadTimeoutMs) ||
+        !SaveDownload(http, VendorBaseUrl() + "/XPUIPCOffsets.txt",
+                      {s.XPlanePath, "XPUIPCOffsets.cfg"}, false, kDownloadTimeoutMs))
         return fail();
     s.XPUIPC = version;
     program.services.dialogs.message("Flenmark",

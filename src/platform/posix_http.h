@@ -5,14 +5,19 @@
 namespace flenmark {
 
 // HTTP/1.0 GET over a plain socket, for "http://host:port/path" addresses (no TLS), with a
-// time-out for the whole request. For programs without an event loop.
+// time-out for the whole request. For programs without an event loop. Follows no redirect.
 class PosixHttp final : public Http {
   public:
-    explicit PosixHttp(int timeoutMs = 2000) : timeoutMs_(timeoutMs) {}
+    explicit PosixHttp(int timeoutMs = 2000, uint64_t maxAnswerBytes = kMaxTextAnswerBytes)
+        : timeoutMs_(timeoutMs), maxAnswerBytes_(maxAnswerBytes) {}
     std::optional<std::string> fetch(const std::string& url) override;
+    bool download(const std::string& url, const Sink& sink, int timeoutMs) override;
 
   private:
+    bool get(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs);
+
     int timeoutMs_;
+    uint64_t maxAnswerBytes_;
 };
 
 }  // namespace flenmark

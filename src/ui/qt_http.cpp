@@ -7,29 +7,58 @@
 namespace flenmark::ui {
 
 std::optional<std::string> QtHttp::fetch(const std::string& url) {
+    std::string body;
+    const bool ok = get(
+        url, kMaxTextAnswerBytes,
+        [&](std::string_view piece) {
+            body.append(piece);
+            return true;
+        },
+        timeoutMs_);
+    if (!ok) return std::nullopt;
+    return body;
+}
+
+bool QtHttp::download(const std::string& url, const Sink& sink, int timeoutMs) {
+    return get(url, kMaxDownloadBytes, sink, timeoutMs);
+}
+
+bool QtHttp::get(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs) {
     QNetworkRequest request(QUrl::fromEncoded(QByteArray::fromStdString(url)));
+    // A redirect may not take the request (and what its address carries) to another server.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
+                         QNetworkRequest::SameOriginRedirectPolicy);
     QNetworkReply* reply = manager_.get(request);
+    reply->setReadBufferSize(64 * 1024);
     QEventLoop loop;
     QTimer timeout;
     timeout.setSingleShot(true);
+    uint64_t received = 0;
+    bool refused = false;
+    auto take = [&] {
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (refused || status < 200 || status >= 300) return;  // a redirect's body is not ours
+        const QByteArray piece = reply->readAll();
+        received += static_cast<uint64_t>(piece.size());
+        refused = received > maxBytes ||
+                  !sink(std::string_view(piece.constData(), static_cast<size_t>(piece.size())));
+        if (refused) loop.quit();
+    };
+    QObject::connect(reply, &QNetworkReply::readyRead, &loop, take);
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timeout.start(timeoutMs_);
+    timeout.start(timeoutMs);
     QEventLoop* outer = waiting_;
     waiting_ = &loop;
-    loop.exec();
+    if (!reply->isFinished()) loop.exec();
     waiting_ = outer;
-    std::optional<std::string> body;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->isFinished() && reply->error() == QNetworkReply::NoError && status >= 200 &&
-        status < 300)
-        body = reply->readAll().toStdString();
-    else
-        reply->abort();
+    if (reply->isFinished()) take();
+    const bool ok = reply->isFinished() && !refused && reply->error() == QNetworkReply::NoError &&
+                    status >= 200 && status < 300;
+    if (!reply->isFinished()) reply->abort();
     reply->deleteLater();
-    return body;
+    return ok;
 }
 
 void QtHttp::cancel() {

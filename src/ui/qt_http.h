@@ -8,15 +8,18 @@
 namespace flenmark::ui {
 
 // Requests through Qt Network. The wait runs an event loop, so windows stay responsive; a
-// request that takes longer than the time-out fails.
+// fetch that takes longer than the time-out fails. Answers are capped as they arrive.
 class QtHttp final : public Http {
   public:
     explicit QtHttp(int timeoutMs = 8000) : timeoutMs_(timeoutMs) {}
     std::optional<std::string> fetch(const std::string& url) override;
+    bool download(const std::string& url, const Sink& sink, int timeoutMs) override;
     // Ends the request that is waiting, as a failure.
     void cancel();
 
   private:
+    bool get(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs);
+
     QEventLoop* waiting_ = nullptr;
     QNetworkAccessManager manager_;
     int timeoutMs_;

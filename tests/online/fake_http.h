@@ -12,6 +12,10 @@ namespace flenmark::testing {
 // Answers from a table of addresses (paths on the vendor's server) and records the requests.
 class FakeHttp final : public Http {
   public:
+    bool download(const std::string& url, const Sink& sink, int) override {
+        const auto body = fetch(url);
+        return body && sink(*body);
+    }
     std::optional<std::string> fetch(const std::string& url) override {
         requests.push_back(url);
         const std::string base = VendorBaseUrl();

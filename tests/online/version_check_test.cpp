@@ -98,7 +98,7 @@ class DestinationTest : public ::testing::TestWithParam<DestinationCase> {};
 TEST_P(DestinationTest, OnlyInsideTheProgramOrUserFolder) {
     const auto r = ResolveDownloadDestination(GetParam().destination, "/opt/flenmark/",
                                               "/home/me/.local/share/Zolt/");
-    EXPECT_EQ(r.value_or(""), GetParam().resolved);
+    EXPECT_EQ(r ? r->path() : "", GetParam().resolved);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,14 +112,41 @@ INSTANTIATE_TEST_SUITE_P(
                       DestinationCase{"relative.txt", ""}, DestinationCase{"<app>", ""},
                       DestinationCase{"/opt/flenmark-other/x", ""}));
 
-TEST(SaveDownload, EmptyDownloadsNeverReplaceAFile) {
+TEST(SaveDownload, OnlyACompleteDownloadReplacesTheFileAndKeepsItsMode) {
     testing::TempFolders folders;
+    testing::FakeHttp http;
     const std::string path = folders.root() + "/program/flenmark";
     WriteFile(path, "old program");
-    EXPECT_FALSE(SaveDownload(path, ""));
+    std::filesystem::permissions(path, std::filesystem::perms(0750));
+    const DownloadTarget target{folders.root() + "/program/", "flenmark"};
+    http.answers["/empty"] = "";
+    EXPECT_FALSE(SaveDownload(http, "/empty", target, false, 1000));
+    EXPECT_FALSE(SaveDownload(http, "/missing", target, false, 1000));
     EXPECT_EQ(ReadFile(path), "old program");
-    EXPECT_TRUE(SaveDownload(path, "new program"));
+    http.answers["/new"] = "new program";
+    EXPECT_TRUE(SaveDownload(http, "/new", target, false, 1000));
     EXPECT_EQ(ReadFile(path), "new program");
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0750));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folders.root() + "/program"),
+                            std::filesystem::directory_iterator()),
+              2);  // no temporary file left beside it
+}
+
+// A link planted anywhere below the folder never takes the file outside it.
+TEST(SaveDownload, LinksBelowTheFolderAreNotFollowed) {
+    testing::TempFolders folders;
+    testing::FakeHttp http;
+    http.answers["/evil"] = "evil";
+    const std::string data = folders.data();
+    const std::string outside = folders.root() + "/docs/";
+    std::filesystem::create_directory_symlink(outside, data + "sub");
+    std::filesystem::create_symlink(outside + "target", data + "file");
+    EXPECT_FALSE(SaveDownload(http, "/evil", {data, "sub/planted"}, true, 1000));
+    EXPECT_FALSE(SaveDownload(http, "/evil", {data, "file"}, true, 1000));
+    EXPECT_TRUE(std::filesystem::is_empty(outside));
+    EXPECT_FALSE(ResolveDownloadDestination(std::string("<user>a\0b", 10), "/opt/f/", data));
+    EXPECT_TRUE(SaveDownload(http, "/evil", {data, "new/dir/file"}, false, 1000));
+    EXPECT_EQ(ReadFile(data + "new/dir/file"), "evil");
 }
 
 TEST(EmbeddedVersion, ReadFromTheFileWithoutRunningIt) {

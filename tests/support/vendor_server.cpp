@@ -35,6 +35,11 @@ void VendorServer::serve(const std::string& path, const std::string& body) {
     bodies_[path] = body;
 }
 
+void VendorServer::serveRaw(const std::string& path, const std::string& answer) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    raw_[path] = answer;
+}
+
 std::vector<std::string> VendorServer::requests() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return requests_;
@@ -70,6 +75,11 @@ void VendorServer::answer(int fd) {
         std::lock_guard<std::mutex> lock(mutex_);
         requests_.push_back(target);
         const std::string path = target.substr(0, target.find('?'));
+        if (const auto raw = raw_.find(path); raw != raw_.end()) {
+            ::send(fd, raw->second.data(), raw->second.size(), MSG_NOSIGNAL);
+            ::close(fd);
+            return;
+        }
         const auto it = bodies_.find(path);
         if (it != bodies_.end()) {
             found = true;

@@ -16,6 +16,8 @@ class VendorServer {
     VendorServer();
     ~VendorServer();
     void serve(const std::string& path, const std::string& body);
+    // Answers `path` with these bytes as they stand (status line and headers included).
+    void serveRaw(const std::string& path, const std::string& answer);
     std::string baseUrl() const { return "http://127.0.0.1:" + std::to_string(port_); }
     std::vector<std::string> requests() const;
     // A server that is down closes every connection without an answer.
@@ -34,6 +36,7 @@ class VendorServer {
     std::atomic<bool> chunked_{false};
     mutable std::mutex mutex_;
     std::map<std::string, std::string> bodies_;
+    std::map<std::string, std::string> raw_;
     std::vector<std::string> requests_;
     std::thread thread_;
 };
