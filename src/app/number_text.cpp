@@ -108,6 +108,12 @@ int16_t RoundToInt16(double value) {
     return static_cast<int16_t>(r);
 }
 
+float SaturatingFloat(double value) {
+    if (!(value == value)) return 0;
+    const double most = std::numeric_limits<float>::max();
+    return static_cast<float>(value < -most ? -most : value > most ? most : value);
+}
+
 std::string IntText(int64_t value) {
     return std::to_string(value);
 }

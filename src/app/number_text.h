@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -38,6 +39,21 @@ double RoundHalfEven(double value);
 
 // Round into a 16-bit signed integer; throws ConversionFault on overflow.
 int16_t RoundToInt16(double value);
+
+// A value cut into the range of an integer type: the nearest end for values beyond it, 0 for
+// NaN, the whole part otherwise. For values from outside that must never be undefined.
+template <class Int>
+Int SaturatingCast(double value) {
+    if (!(value == value)) return 0;
+    if (value <= static_cast<double>(std::numeric_limits<Int>::min()))
+        return std::numeric_limits<Int>::min();
+    if (value >= static_cast<double>(std::numeric_limits<Int>::max()))
+        return std::numeric_limits<Int>::max();
+    return static_cast<Int>(value);
+}
+
+// The same into a float: the largest float for values beyond it, 0 for NaN.
+float SaturatingFloat(double value);
 
 // Whole numbers as text: "-" for negatives, no leading zeros or blanks.
 std::string IntText(int64_t value);

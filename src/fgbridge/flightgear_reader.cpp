@@ -1,24 +1,39 @@
 #include "fgbridge/flightgear_reader.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
+#include "app/number_text.h"
 #include "kml/geodesy.h"
 #include "platform/http.h"
 
 namespace flenmark::fgbridge {
 namespace {
 
+constexpr int kNoIndex = -1;
+
 // "gear[1]" -> name "gear", index 1.
 std::pair<std::string, int> Step(const std::string& part) {
     const size_t open = part.find('[');
     if (open == std::string::npos) return {part, 0};
-    return {part.substr(0, open), std::atoi(part.c_str() + open + 1)};
+    int index = kNoIndex;
+    const char* first = part.c_str() + open + 1;
+    const auto r = std::from_chars(first, part.c_str() + part.size(), index);
+    if (r.ec != std::errc() || index < 0) index = kNoIndex;
+    return {part.substr(0, open), index};
 }
 
 int IndexOf(const JsonValue& node) {
     const JsonValue* index = node.member("index");
-    return index && index->kind == JsonValue::Kind::Number ? static_cast<int>(index->number) : 0;
+    if (!index || index->kind != JsonValue::Kind::Number) return 0;
+    const double n = index->number;
+    return n >= 0 && n <= 1e6 && n == std::floor(n) ? static_cast<int>(n) : kNoIndex;
+}
+
+// A value FlightGear sent, when it lies in the range its offset can hold; `missing` otherwise.
+double Within(double value, double low, double high, double missing) {
+    return value >= low && value <= high ? value : missing;
 }
 
 const JsonValue* Child(const JsonValue& node, const std::string& name, int index) {
@@ -26,10 +41,12 @@ const JsonValue* Child(const JsonValue& node, const std::string& name, int index
     if (!children) return nullptr;
     for (const JsonValue& c : children->items) {
         const JsonValue* n = c.member("name");
-        if (n && n->text == name && IndexOf(c) == index) return &c;
+        if (n && n->text == name && index != kNoIndex && IndexOf(c) == index) return &c;
     }
     return nullptr;
 }
+
+constexpr double kMissing = 1e300;
 
 double Clamp(double v, double low, double high) {
     return std::min(std::max(v, low), high);
@@ -41,14 +58,19 @@ void ApplyTraffic(const PropertyTree& ai, simhost::FlightState& s) {
         for (const PropertyTree& a : ai.children(kind)) {
             if (a.find("valid") && !a.flag("valid")) continue;
             simhost::TrafficAircraft t;
-            t.id = static_cast<int32_t>(a.number("id", 0));
+            const double id = a.number("id", 0);
+            t.id =
+                id >= 1 && id <= 2147483647 && id == std::floor(id) ? static_cast<int32_t>(id) : 0;
             t.callsign = a.text("callsign");
-            t.latDeg = a.number("position/latitude-deg", 0);
-            t.lonDeg = a.number("position/longitude-deg", 0);
-            t.altFt = a.number("position/altitude-ft", 0);
-            t.headingDeg = a.number("orientation/true-heading-deg", 0);
-            t.groundSpeedKt = a.number("velocities/true-airspeed-kt", 0);
-            t.verticalSpeedFpm = a.number("velocities/vertical-speed-fps", 0) * 60;
+            // Without a position it could be drawn anywhere: such an aircraft is left out.
+            t.latDeg = Within(a.number("position/latitude-deg", 0), -90, 90, kMissing);
+            t.lonDeg = Within(a.number("position/longitude-deg", 0), -180, 180, kMissing);
+            if (t.latDeg == kMissing || t.lonDeg == kMissing) continue;
+            t.altFt = Within(a.number("position/altitude-ft", 0), -1e6, 1e6, 0);
+            t.headingDeg = Within(a.number("orientation/true-heading-deg", 0), -1e6, 1e6, 0);
+            t.groundSpeedKt = Within(a.number("velocities/true-airspeed-kt", 0), -32767, 32767, 0);
+            t.verticalSpeedFpm =
+                Within(a.number("velocities/vertical-speed-fps", 0) * 60, -32767, 32767, 0);
             if (t.id == 0) t.id = static_cast<int32_t>(seen.size() + 1);  // an empty slot has id 0
             seen.push_back(t);
         }
@@ -81,7 +103,7 @@ double PropertyTree::number(const std::string& path, double missing) const {
     if (!v) return missing;
     if (v->kind == JsonValue::Kind::Number) return v->number;
     if (v->kind == JsonValue::Kind::Bool) return v->boolean ? 1 : 0;
-    if (v->kind == JsonValue::Kind::String) return std::atof(v->text.c_str());
+    if (v->kind == JsonValue::Kind::String) return ParseNumber(v->text).value_or(missing);
     return missing;
 }
 
@@ -113,13 +135,14 @@ void ApplyFlightGear(const FlightGearTrees& t, simhost::FlightState& s) {
     auto flag = [](const std::optional<PropertyTree>& tree, const std::string& path) {
         return tree && tree->flag(path);
     };
-    s.latDeg = num(t.position, "latitude-deg", s.latDeg);
-    s.lonDeg = num(t.position, "longitude-deg", s.lonDeg);
-    s.altFt = num(t.position, "altitude-ft", s.altFt);
-    s.groundElevationFt = num(t.position, "ground-elev-ft", 0);
-    s.headingDeg = num(t.orientation, "heading-deg", 0);
-    s.groundSpeedKt = num(t.velocities, "groundspeed-kt", 0);
-    s.verticalSpeedFpm = num(t.velocities, "vertical-speed-fps", 0) * 60;
+    // Out of range is missing: the last position, 0 for the rest.
+    s.latDeg = Within(num(t.position, "latitude-deg", s.latDeg), -90, 90, s.latDeg);
+    s.lonDeg = Within(num(t.position, "longitude-deg", s.lonDeg), -180, 180, s.lonDeg);
+    s.altFt = Within(num(t.position, "altitude-ft", s.altFt), -1e6, 1e6, s.altFt);
+    s.groundElevationFt = Within(num(t.position, "ground-elev-ft", 0), -1e5, 1e5, 0);
+    s.headingDeg = Within(num(t.orientation, "heading-deg", 0), -1e6, 1e6, 0);
+    s.groundSpeedKt = Within(num(t.velocities, "groundspeed-kt", 0), -1e4, 1e4, 0);
+    s.verticalSpeedFpm = Within(num(t.velocities, "vertical-speed-fps", 0) * 60, -1e5, 1e5, 0);
     bool onGround = false;
     for (int i = 0; i < 8; ++i)
         onGround = onGround || flag(t.gear, "gear[" + std::to_string(i) + "]/wow");
@@ -130,8 +153,9 @@ void ApplyFlightGear(const FlightGearTrees& t, simhost::FlightState& s) {
     s.spoilers = Clamp(
         std::max(num(t.surfaces, "spoiler-pos-norm", 0), num(t.surfaces, "speedbrake-pos-norm", 0)),
         0, 1);
-    s.iasKt = num(t.airspeed, "indicated-speed-kt", num(t.velocities, "airspeed-kt", 0));
-    s.tasKt = num(t.airspeed, "true-speed-kt", num(t.velocities, "airspeed-kt", 0));
+    const double airspeed = Within(num(t.velocities, "airspeed-kt", 0), -1e4, 1e4, 0);
+    s.iasKt = Within(num(t.airspeed, "indicated-speed-kt", airspeed), -1e4, 1e4, airspeed);
+    s.tasKt = Within(num(t.airspeed, "true-speed-kt", airspeed), -1e4, 1e4, airspeed);
     s.tailhook = Clamp(num(t.tailhook, "position-norm", 0), 0, 1);
     s.stall = flag(t.alarms, "stall-warning") ? 1 : 0;
     s.overspeed = flag(t.alarms, "overspeed-warning") ? 1 : 0;
@@ -142,7 +166,7 @@ void ApplyFlightGear(const FlightGearTrees& t, simhost::FlightState& s) {
     // FlightGear's needle points up when the aircraft is below the glideslope.
     s.gsNeedle = -Clamp(num(t.nav, "gs-needle-deflection-norm", 0), -1, 1) * 119;
     s.gsAlive = flag(t.nav, "gs-in-range") ? 1 : 0;
-    s.autobrake = num(t.autobrake, "step", 0);
+    s.autobrake = Within(num(t.autobrake, "step", 0), 0, 255, 0);
     if (t.ai) ApplyTraffic(*t.ai, s);
 }
 

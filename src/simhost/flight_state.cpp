@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "app/number_text.h"
 #include "simlink/ai_traffic.h"
 
 namespace flenmark::simhost {
@@ -14,21 +15,25 @@ constexpr double kFeetPerMetre = 3.28084;
 constexpr double kTwo32 = 4294967296.0;
 
 int32_t Clamp32(double v) {
-    if (!(v > -2147483648.0)) return INT32_MIN;
-    if (!(v < 2147483647.0)) return INT32_MAX;
-    return static_cast<int32_t>(std::llround(v));
+    return SaturatingCast<int32_t>(std::round(v));
 }
 
 uint8_t SignedByte(double v) {
-    return static_cast<uint8_t>(static_cast<int8_t>(std::clamp(std::lround(v), -128L, 127L)));
+    return static_cast<uint8_t>(SaturatingCast<int8_t>(std::round(v)));
 }
 
 uint8_t Byte(double v) {
-    return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+    return SaturatingCast<uint8_t>(std::round(v));
 }
 
 int16_t Word(double v) {
-    return static_cast<int16_t>(std::clamp(std::lround(v), -32768L, 32767L));
+    return SaturatingCast<int16_t>(std::round(v));
+}
+
+// An angle as the offsets encode it: a fraction of a full turn in `bits` bits.
+uint64_t TurnFraction(double degrees, double fullScale) {
+    const double turns = std::fmod(std::fmod(degrees, 360.0) + 360.0, 360.0) / 360.0;
+    return SaturatingCast<uint64_t>(turns * fullScale);
 }
 
 void Move(double& latDeg, double& lonDeg, double headingDeg, double speedKt, double seconds) {
@@ -59,12 +64,11 @@ void FlightState::advance(double seconds) {
 }
 
 void FlightState::writeTo(OffsetTable& table) const {
-    table.poke<int64_t>(0x0560, static_cast<int64_t>(latDeg / 90.0 * 10001750.0 * kTwo32));
-    table.poke<int64_t>(0x0568, static_cast<int64_t>(lonDeg / 360.0 * kTwo32 * kTwo32));
-    table.poke<int64_t>(0x0570, static_cast<int64_t>(altFt / kFeetPerMetre * kTwo32));
+    table.poke<int64_t>(0x0560, SaturatingCast<int64_t>(latDeg / 90.0 * 10001750.0 * kTwo32));
+    table.poke<int64_t>(0x0568, SaturatingCast<int64_t>(lonDeg / 360.0 * kTwo32 * kTwo32));
+    table.poke<int64_t>(0x0570, SaturatingCast<int64_t>(altFt / kFeetPerMetre * kTwo32));
     table.poke<int32_t>(0x02B4, Clamp32(groundSpeedKt * 1852.0 / 3600.0 * 65536.0));
-    table.poke<uint32_t>(0x0580, static_cast<uint32_t>(static_cast<int64_t>(
-                                     std::fmod(headingDeg + 360.0, 360.0) / 360.0 * kTwo32)));
+    table.poke<uint32_t>(0x0580, static_cast<uint32_t>(TurnFraction(headingDeg, kTwo32)));
     table.poke<uint16_t>(0x0366, onGround > 0.5 ? 1 : 0);
     const double vsFpm = onGround > 0.5 ? 0.0 : verticalSpeedFpm;
     table.poke<int32_t>(0x02C8, Clamp32(vsFpm / 60.0 / kFeetPerMetre * 256.0));
@@ -92,11 +96,11 @@ void WriteTrafficSlot(OffsetTable& table, int slot, const TrafficAircraft& a) {
     const uint32_t base = kTrafficSlotBase + kTrafficSlotSize * static_cast<uint32_t>(slot);
     uint8_t bytes[kTrafficSlotSize] = {};
     if (a.id != 0) {
-        const float lat = static_cast<float>(a.latDeg);
-        const float lon = static_cast<float>(a.lonDeg);
-        const float alt = static_cast<float>(a.altFt);
-        const auto hdg = static_cast<int16_t>(static_cast<uint16_t>(
-            static_cast<int64_t>(std::fmod(a.headingDeg + 360.0, 360.0) / 360.0 * 65536.0)));
+        const float lat = SaturatingFloat(a.latDeg);
+        const float lon = SaturatingFloat(a.lonDeg);
+        const float alt = SaturatingFloat(a.altFt);
+        const auto hdg =
+            static_cast<int16_t>(static_cast<uint16_t>(TurnFraction(a.headingDeg, 65536.0)));
         const int16_t gs = Word(a.groundSpeedKt);
         const int16_t vs = Word(a.verticalSpeedFpm);
         std::memcpy(bytes, &a.id, 4);
@@ -111,36 +115,57 @@ void WriteTrafficSlot(OffsetTable& table, int slot, const TrafficAircraft& a) {
     table.write(base, kTrafficSlotSize, bytes);
 }
 
-double* Quantity(FlightState& s, const std::string& name) {
-    static const std::map<std::string, double FlightState::*> kNames = {
-        {"lat", &FlightState::latDeg},
-        {"lon", &FlightState::lonDeg},
-        {"alt", &FlightState::altFt},
-        {"elev", &FlightState::groundElevationFt},
-        {"gs", &FlightState::groundSpeedKt},
-        {"hdg", &FlightState::headingDeg},
-        {"vs", &FlightState::verticalSpeedFpm},
-        {"ias", &FlightState::iasKt},
-        {"tas", &FlightState::tasKt},
-        {"gear", &FlightState::gear},
-        {"flaps", &FlightState::flapsPct},
-        {"spoilers", &FlightState::spoilers},
-        {"tailhook", &FlightState::tailhook},
-        {"refheight", &FlightState::referenceHeightFt},
-        {"onground", &FlightState::onGround},
-        {"overspeed", &FlightState::overspeed},
-        {"stall", &FlightState::stall},
-        {"inner", &FlightState::innerMarker},
-        {"middle", &FlightState::middleMarker},
-        {"outer", &FlightState::outerMarker},
-        {"loc", &FlightState::locNeedle},
-        {"gsneedle", &FlightState::gsNeedle},
-        {"gsalive", &FlightState::gsAlive},
-        {"autobrake", &FlightState::autobrake},
-        {"lastairvs", &FlightState::lastAirVerticalSpeedFpm},
+namespace {
+
+struct QuantityInfo {
+    double FlightState::*member;
+    double low;
+    double high;
+};
+
+const std::map<std::string, QuantityInfo>& Quantities() {
+    using F = FlightState;
+    static const std::map<std::string, QuantityInfo> kNames = {
+        {"lat", {&F::latDeg, -90, 90}},
+        {"lon", {&F::lonDeg, -180, 180}},
+        {"alt", {&F::altFt, -1e6, 1e6}},
+        {"elev", {&F::groundElevationFt, -1e5, 1e5}},
+        {"gs", {&F::groundSpeedKt, -1e4, 1e4}},
+        {"hdg", {&F::headingDeg, -1e6, 1e6}},
+        {"vs", {&F::verticalSpeedFpm, -1e5, 1e5}},
+        {"ias", {&F::iasKt, -1e4, 1e4}},
+        {"tas", {&F::tasKt, -1e4, 1e4}},
+        {"gear", {&F::gear, 0, 1}},
+        {"flaps", {&F::flapsPct, 0, 100}},
+        {"spoilers", {&F::spoilers, 0, 1}},
+        {"tailhook", {&F::tailhook, 0, 1}},
+        {"refheight", {&F::referenceHeightFt, -1e3, 1e3}},
+        {"onground", {&F::onGround, 0, 1}},
+        {"overspeed", {&F::overspeed, 0, 255}},
+        {"stall", {&F::stall, 0, 255}},
+        {"inner", {&F::innerMarker, -32768, 32767}},
+        {"middle", {&F::middleMarker, -32768, 32767}},
+        {"outer", {&F::outerMarker, -32768, 32767}},
+        {"loc", {&F::locNeedle, -128, 127}},
+        {"gsneedle", {&F::gsNeedle, -128, 127}},
+        {"gsalive", {&F::gsAlive, 0, 255}},
+        {"autobrake", {&F::autobrake, 0, 255}},
+        {"lastairvs", {&F::lastAirVerticalSpeedFpm, -1e5, 1e5}},
     };
-    const auto it = kNames.find(name);
-    return it == kNames.end() ? nullptr : &(s.*(it->second));
+    return kNames;
+}
+
+}  // namespace
+
+double* Quantity(FlightState& s, const std::string& name) {
+    const auto it = Quantities().find(name);
+    return it == Quantities().end() ? nullptr : &(s.*(it->second.member));
+}
+
+std::pair<double, double> QuantityRange(const std::string& name) {
+    const auto it = Quantities().find(name);
+    if (it == Quantities().end()) return {0, 0};
+    return {it->second.low, it->second.high};
 }
 
 }  // namespace flenmark::simhost

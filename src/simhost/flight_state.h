@@ -61,6 +61,8 @@ struct FlightState {
 
 // The named quantity of `set` and `ramp`, or nullptr for an unknown name.
 double* Quantity(FlightState& state, const std::string& name);
+// The values a named quantity may take (the offsets' encodings hold all of them).
+std::pair<double, double> QuantityRange(const std::string& name);
 
 // Writes one traffic slot (0..39) in the slot encoding; id 0 empties it.
 void WriteTrafficSlot(OffsetTable& table, int slot, const TrafficAircraft& aircraft);

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstring>
+#include <limits>
+#include <optional>
 #include <sstream>
 
 #include "app/number_text.h"
@@ -17,16 +20,31 @@ bool ReadDouble(const std::string& text, double& out) {
     return true;
 }
 
-bool ReadInteger(const std::string& text, int64_t& out) {
-    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    const bool negative = !hex && !text.empty() && text[0] == '-';
-    const char* begin = text.data() + (hex ? 2 : 0);
-    const char* end = text.data() + text.size();
+// A whole number as written: decimal with an optional "-", or "0x" hex.
+struct Integer {
+    bool negative = false;
+    bool hex = false;
     uint64_t magnitude = 0;
-    const auto r = std::from_chars(begin + (negative ? 1 : 0), end, magnitude, hex ? 16 : 10);
-    if (r.ec != std::errc() || r.ptr != end) return false;
-    out = negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
-    return true;
+};
+
+std::optional<Integer> ReadInteger(const std::string& text) {
+    Integer v;
+    v.hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    v.negative = !v.hex && !text.empty() && text[0] == '-';
+    const char* begin = text.data() + (v.hex ? 2 : 0) + (v.negative ? 1 : 0);
+    const char* end = text.data() + text.size();
+    const auto r = std::from_chars(begin, end, v.magnitude, v.hex ? 16 : 10);
+    if (begin == end || r.ec != std::errc() || r.ptr != end) return std::nullopt;
+    return v;
+}
+
+// True when the number fits a field of `bits` bits; hex gives the bit pattern of either kind.
+bool Fits(const Integer& v, int bits, bool isSigned) {
+    const uint64_t unsignedMax = bits == 64 ? UINT64_MAX : (uint64_t{1} << bits) - 1;
+    if (v.hex || (!isSigned && !v.negative)) return !v.negative && v.magnitude <= unsignedMax;
+    if (!isSigned) return v.magnitude == 0;
+    const uint64_t half = uint64_t{1} << (bits - 1);
+    return v.negative ? v.magnitude <= half : v.magnitude < half;
 }
 
 template <class T>
@@ -36,25 +54,40 @@ std::vector<uint8_t> Bytes(T value) {
     return b;
 }
 
-bool PokeBytes(const std::string& type, const std::string& text, std::vector<uint8_t>& out) {
-    double d = 0;
-    int64_t i = 0;
+// The bytes of a poke; false with `error` set for a bad type or a value it cannot hold.
+bool PokeBytes(const std::string& type, const std::string& text, std::vector<uint8_t>& out,
+               std::string& error) {
     if (type == "f32" || type == "f64") {
-        if (!ReadDouble(text, d)) return false;
+        double d = 0;
+        if (!ReadDouble(text, d)) return error = "bad poke value " + text, false;
+        if (type == "f32" && std::fabs(d) > std::numeric_limits<float>::max())
+            return error = "poke value " + text + " is out of range for f32", false;
         out = type == "f32" ? Bytes(static_cast<float>(d)) : Bytes(d);
         return true;
     }
-    if (!ReadInteger(text, i)) return false;
-    if (type == "u8" || type == "i8")
-        out = Bytes(static_cast<uint8_t>(i));
-    else if (type == "u16" || type == "i16")
-        out = Bytes(static_cast<uint16_t>(i));
-    else if (type == "u32" || type == "i32")
-        out = Bytes(static_cast<uint32_t>(i));
-    else if (type == "u64" || type == "i64")
-        out = Bytes(static_cast<uint64_t>(i));
-    else
-        return false;
+    static const std::pair<const char*, int> kTypes[] = {{"u8", 8},   {"i8", 8},   {"u16", 16},
+                                                         {"i16", 16}, {"u32", 32}, {"i32", 32},
+                                                         {"u64", 64}, {"i64", 64}};
+    int bits = 0;
+    for (const auto& [name, size] : kTypes)
+        if (type == name) bits = size;
+    if (bits == 0) return error = "bad poke type " + type, false;
+    const auto v = ReadInteger(text);
+    if (!v) return error = "bad poke value " + text, false;
+    if (!Fits(*v, bits, type[0] == 'i'))
+        return error = "poke value " + text + " is out of range for " + type, false;
+    const uint64_t pattern = v->negative ? uint64_t{0} - v->magnitude : v->magnitude;
+    const auto all = Bytes(pattern);  // little-endian: the low bytes come first
+    out.assign(all.begin(), all.begin() + bits / 8);
+    return true;
+}
+
+bool OutOfRange(const std::string& what, double value, double low, double high,
+                std::string& error) {
+    if (value >= low && value <= high) return false;
+    std::ostringstream text;
+    text << what << " " << value << " is out of range (" << low << " to " << high << ")";
+    error = text.str();
     return true;
 }
 
@@ -75,22 +108,31 @@ bool ParseTraffic(std::istringstream& in, ScenarioEvent& e, std::string& error) 
         double v = 0;
         if (!ReadDouble(value, v)) return error = "bad value in " + word, false;
         TrafficAircraft& a = e.aircraft;
-        if (key == "id")
+        struct Key {
+            const char* name;
+            double low, high;
+            double TrafficAircraft::*member;
+        };
+        static const Key kKeys[] = {{"lat", -90, 90, &TrafficAircraft::latDeg},
+                                    {"lon", -180, 180, &TrafficAircraft::lonDeg},
+                                    {"alt", -1e6, 1e6, &TrafficAircraft::altFt},
+                                    {"hdg", -1e6, 1e6, &TrafficAircraft::headingDeg},
+                                    {"gs", -32767, 32767, &TrafficAircraft::groundSpeedKt},
+                                    {"vs", -32767, 32767, &TrafficAircraft::verticalSpeedFpm}};
+        if (key == "id") {
+            // A slot's id is a whole 32-bit number.
+            if (v != std::floor(v))
+                return error = "id " + value + " is out of range (whole numbers only)", false;
+            if (OutOfRange("id", v, 0, 2147483647, error)) return false;
             a.id = static_cast<int32_t>(v);
-        else if (key == "lat")
-            a.latDeg = v;
-        else if (key == "lon")
-            a.lonDeg = v;
-        else if (key == "alt")
-            a.altFt = v;
-        else if (key == "hdg")
-            a.headingDeg = v;
-        else if (key == "gs")
-            a.groundSpeedKt = v;
-        else if (key == "vs")
-            a.verticalSpeedFpm = v;
-        else
-            return error = "unknown traffic key " + key, false;
+            continue;
+        }
+        const Key* found = nullptr;
+        for (const Key& k : kKeys)
+            if (key == k.name) found = &k;
+        if (!found) return error = "unknown traffic key " + key, false;
+        if (OutOfRange(key, v, found->low, found->high, error)) return false;
+        a.*(found->member) = v;
     }
     return true;
 }
@@ -110,11 +152,12 @@ bool ParseCommand(std::istringstream& in, const std::string& command, ScenarioEv
     std::string a, b, c;
     if (command == "poke") {
         e.kind = K::Poke;
-        int64_t offset = 0;
-        if (!(in >> a >> b >> c) || !ReadInteger(a, offset) || offset < 0 || offset > 0xFFFF)
-            return error = "poke needs OFFSET TYPE VALUE", false;
-        e.offset = static_cast<uint32_t>(offset);
-        if (!PokeBytes(b, c, e.bytes)) return error = "bad poke type or value", false;
+        if (!(in >> a >> b >> c)) return error = "poke needs OFFSET TYPE VALUE", false;
+        const auto offset = ReadInteger(a);
+        if (!offset || offset->negative || offset->magnitude > 0xFFFF)
+            return error = "poke needs OFFSET TYPE VALUE with an offset up to 0xFFFF", false;
+        e.offset = static_cast<uint32_t>(offset->magnitude);
+        if (!PokeBytes(b, c, e.bytes, error)) return false;
         if (e.offset + e.bytes.size() > OffsetTable::kSize)
             return error = "poke past the table", false;
         return true;
@@ -123,6 +166,8 @@ bool ParseCommand(std::istringstream& in, const std::string& command, ScenarioEv
         e.kind = command == "set" ? K::Set : K::Ramp;
         if (!(in >> e.quantity >> a) || !Quantity(probe, e.quantity) || !ReadDouble(a, e.value))
             return error = command + " needs a known quantity and a value", false;
+        const auto [low, high] = QuantityRange(e.quantity);
+        if (OutOfRange(e.quantity, e.value, low, high, error)) return false;
         if (e.kind == K::Ramp &&
             (!(in >> b >> c) || b != "over" || !ReadDouble(c, e.overSeconds) || e.overSeconds <= 0))
             return error = "ramp needs 'over SECONDS'", false;

@@ -40,6 +40,36 @@ FlightGearTrees Airborne(bool wow) {
     return t;
 }
 
+// Values no offset can hold are treated as missing, whatever FlightGear (or whoever answers in
+// its place) sends.
+TEST(FlightGearReader, ValuesOutOfRangeAreMissing) {
+    simhost::FlightState s;
+    ApplyFlightGear(Airborne(false), s);
+    FlightGearTrees t = Airborne(false);
+    t.position =
+        Tree(FgNode("position", {FgLeaf("latitude-deg", "95"), FgLeaf("longitude-deg", "4776"),
+                                 FgLeaf("altitude-ft", "1e300")}));
+    t.velocities = Tree(FgNode("velocities", {FgLeaf("groundspeed-kt", "\"-1e99\""),
+                                              FgLeaf("vertical-speed-fps", "1e30")}));
+    t.gear = Tree(FgNode("gear", {FgNode("gear", {FgLeaf("wow", "true")}, 0)}, 0));
+    // An id beyond 32 bits and an index far beyond any slot.
+    std::string ai = FgNode("models", {FgAircraft(0, 12, "BIGID", 21.31, -157.9, 2600),
+                                       FgAircraft(1, 13, "NOWHERE", 21.31, 400, 2600)});
+    ai.replace(ai.find("\"value\":12"), 10, "\"value\":1e10");
+    ai.replace(ai.find("\"index\":0", ai.find("\"aircraft\"")), 9, "\"index\":1e96");
+    t.ai = Tree(ai);
+    ApplyFlightGear(t, s);
+    EXPECT_DOUBLE_EQ(s.latDeg, 21.3);  // the last good position
+    EXPECT_DOUBLE_EQ(s.lonDeg, -157.9);
+    EXPECT_DOUBLE_EQ(s.altFt, 2500);
+    EXPECT_DOUBLE_EQ(s.groundSpeedKt, 0);
+    EXPECT_DOUBLE_EQ(s.verticalSpeedFpm, 0);
+    EXPECT_EQ(s.traffic[0].callsign, "BIGID");
+    EXPECT_EQ(s.traffic[0].id, 1);  // a missing id: the slot gets one of its own
+    simhost::OffsetTable table;
+    s.writeTo(table);  // and nothing of it overflows on the way into the table
+}
+
 TEST(FlightGearReader, PropertiesIntoTheFlightState) {
     simhost::FlightState s;
     ApplyFlightGear(Airborne(false), s);
