@@ -66,15 +66,17 @@ bool Parse(const std::vector<std::string>& args, RecordOptions& o) {
     return o.ticks >= 0;
 }
 
-bool WaitForHost(Program& program, SimLink& link, int& result) {
+enum class HostWait { Connected, NoAnswer, LostAtOnce };
+
+HostWait WaitForHost(Program& program, SimLink& link, int& result) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     for (;;) {
         if (link.OpenLink(0, result)) {
             program.Connected = true;
             MainTick(program);  // as the connect button does: read the aircraft at once
-            return program.Connected;
+            return program.Connected ? HostWait::Connected : HostWait::LostAtOnce;
         }
-        if (std::chrono::steady_clock::now() >= deadline) return false;
+        if (std::chrono::steady_clock::now() >= deadline) return HostWait::NoAnswer;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
 }
@@ -103,8 +105,14 @@ int RunRecordCommand(const std::vector<std::string>& args) {
     ui.attach(program);
     if (!StartUp(program, SystemFormatOfTwoAndAHalf())) return 1;
     int result = 0;
-    if (!WaitForHost(program, link, result)) {
+    const HostWait wait = WaitForHost(program, link, result);
+    if (wait == HostWait::NoAnswer) {
         std::cerr << "No simulator answered within 10 seconds (error code " << result << ").\n";
+        return 2;
+    }
+    if (wait == HostWait::LostAtOnce) {
+        std::cerr
+            << "The simulator answered, but its first reading failed and the link was lost.\n";
         return 2;
     }
     program.TCASMode = o.tcasMode;

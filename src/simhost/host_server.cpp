@@ -155,7 +155,8 @@ bool HostServer::handleFrame(int fd, Client& client, const std::string& name, ui
     const bool rejected = faults_.reply0After >= 0 && number >= faults_.reply0After;
     if (!rejected && message == RegisteredMessageId(kIpcMessageName) && openBlock(client, name)) {
         if (beforeExchange) beforeExchange();
-        reply = exchange(client.block);
+        reply =
+            exchange(client.block, faults_.oversizeAfter >= 0 && number >= faults_.oversizeAfter);
         table_.poke<uint32_t>(0x3304, version_);
         table_.poke<uint32_t>(0x3308, simulatorWord_);
     }
@@ -182,11 +183,12 @@ bool HostServer::openBlock(Client& client, const std::string& name) {
     return true;
 }
 
-uint32_t HostServer::exchange(int block) {
+uint32_t HostServer::exchange(int block, bool oversize) {
     const ssize_t got = ::pread(block, work_.data(), kRequestAreaLimit, 0);
     if (got != static_cast<ssize_t>(kRequestAreaLimit)) return 0;
     uint32_t end = 0;
     if (carryOut(end) != 1) return 0;
+    if (oversize) StoreU32(work_.data() + 8, 256);
     return ::pwrite(block, work_.data(), end, 0) == static_cast<ssize_t>(end) ? 1 : 0;
 }
 

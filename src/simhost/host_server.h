@@ -14,9 +14,10 @@ namespace flenmark::simhost {
 
 // Faults a test can ask of the host, each counted in exchanges answered so far.
 struct HostFaults {
-    int hangAfter = -1;    // stop replying
-    int reply0After = -1;  // reply 0 (request rejected)
-    int dropAfter = -1;    // close the connection
+    int hangAfter = -1;      // stop replying
+    int reply0After = -1;    // reply 0 (request rejected)
+    int dropAfter = -1;      // close the connection
+    int oversizeAfter = -1;  // claim 256 bytes in the reply's first record (a hostile host)
 };
 
 // Serves the FSUIPC exchange on the socket of one window class: opens each client's shared
@@ -60,7 +61,7 @@ class HostServer {
     void accept();
     bool serve(int fd, Client& client);  // false: close the connection
     bool handleFrame(int fd, Client& client, const std::string& name, uint32_t message);
-    uint32_t exchange(int block);
+    uint32_t exchange(int block, bool oversize);
     uint32_t carryOut(uint32_t& end);
     bool openBlock(Client& client, const std::string& name);
     void closeClient(int fd);

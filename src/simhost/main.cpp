@@ -33,7 +33,8 @@ struct Options {
 const char* kUsage =
     "usage: flenmark-simhost [--class UIPCMAIN|FS98MAIN] [--version HEX] [--sim-code N]\n"
     "                        [--xplane] [--scenario default|FILE] [--speed N] [--once]\n"
-    "                        [--fault hang-after=N|reply0-after=N|drop-after=N]...\n";
+    "                        [--fault "
+    "hang-after=N|reply0-after=N|drop-after=N|oversize-after=N]...\n";
 
 bool ParseFault(const std::string& text, flenmark::simhost::HostFaults& faults) {
     const size_t eq = text.find('=');
@@ -48,6 +49,8 @@ bool ParseFault(const std::string& text, flenmark::simhost::HostFaults& faults) 
         faults.reply0After = static_cast<int>(n);
     else if (name == "drop-after")
         faults.dropAfter = static_cast<int>(n);
+    else if (name == "oversize-after")
+        faults.oversizeAfter = static_cast<int>(n);
     else
         return false;
     return true;

@@ -154,7 +154,28 @@ BackgroundProgram::BackgroundProgram(const std::string& path, const std::vector<
     : pid_(Spawn(path, args, environment, -1)) {}
 
 BackgroundProgram::~BackgroundProgram() {
-    wait();
+    if (pid_ <= 0) return;
+    terminate();
+    if (waitFor(5000) == -2) {
+        ::kill(pid_, SIGKILL);  // a program that ignores SIGTERM must not hang the suite
+        wait();
+    }
+}
+
+int BackgroundProgram::waitFor(int timeoutMs) {
+    for (int waited = 0; running(); waited += 10) {
+        if (waited >= timeoutMs) return -2;
+        ::usleep(10000);
+    }
+    return status_;
+}
+
+long BackgroundProgram::peakResidentKiB() const {
+    std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+    return 0;
 }
 
 void BackgroundProgram::terminate() {

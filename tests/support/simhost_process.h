@@ -66,6 +66,10 @@ class BackgroundProgram {
     bool running();
     // Waits for its end; its exit status.
     int wait();
+    // Waits up to timeoutMs for its end; its exit status, or -2 when it still runs.
+    int waitFor(int timeoutMs);
+    // The most memory it has held so far, in KiB (VmHWM); 0 when it cannot be read.
+    long peakResidentKiB() const;
 
   private:
     pid_t pid_ = -1;
