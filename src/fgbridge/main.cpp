@@ -47,7 +47,7 @@ class FlightGearFeed {
 
   private:
     void run() {
-        flenmark::PosixHttp http(1500);
+        flenmark::PosixHttp http(1500, 8 << 20);  // a busy sky makes a large AI tree
         flenmark::simhost::FlightState state;
         std::unique_lock<std::mutex> lock(mutex_);
         while (!stop_) {

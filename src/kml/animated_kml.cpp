@@ -5,17 +5,16 @@
 #include "app/number_text.h"
 #include "app/program.h"
 #include "app/text_files.h"
+#include "kml/log_lines.h"
 #include "kml/replay_parts.h"
 
 namespace flenmark {
 namespace {
 
-std::vector<std::string> NonEmptyLines(const std::string& path) {
+std::vector<std::string> UsableLinesOf(const std::string& path, LineLayout layout) {
     const auto text = ReadWholeFile(path);
     if (!text) throw ConversionFault("cannot read " + path);
-    std::vector<std::string> lines = SplitLines(*text);
-    std::erase_if(lines, [](const std::string& l) { return l.empty(); });
-    return lines;
+    return ReadUsableLines(*text, layout).lines;
 }
 
 // Traffic was recorded when "Traffic.txt" has a first line that is not empty.
@@ -34,13 +33,13 @@ void BuildAnimatedKml(Program& program, std::string& out) {
         const std::string folder = DataFolder(program.services.folders);
         if (!FileExists(folder + "Animation.txt")) return;
         const bool traffic = TrafficRecorded(folder + "Traffic.txt");
-        const auto animation = NonEmptyLines(folder + "Animation.txt");
-        const auto log = NonEmptyLines(folder + "Flightlog.txt");
+        const auto animation = UsableLinesOf(folder + "Animation.txt", LineLayout::Log);
+        const auto log = UsableLinesOf(folder + "Flightlog.txt", LineLayout::Log);
         if (animation.empty() || log.empty()) throw ConversionFault("nothing to animate");
         const KmlTemplateSet& t = program.kmlTemplates;
         const std::string trafficPath = folder + "Traffic.txt";
         const std::vector<std::string> trafficLines =
-            traffic ? NonEmptyLines(trafficPath) : std::vector<std::string>();
+            traffic ? UsableLinesOf(trafficPath, LineLayout::Traffic) : std::vector<std::string>();
         // Room for the whole section at once: it grows to hundreds of megabytes on long flights.
         out.reserve(out.size() + animation.size() * (t[Kml::PlacemarkPin].size() + 1500) +
                     log.size() * (t[Kml::PlacemarkPinSmallAir].size() + 600) +

@@ -1,6 +1,7 @@
 #include "kml/event_table.h"
 
 #include <array>
+#include <cctype>
 
 #include "app/number_text.h"
 
@@ -63,9 +64,18 @@ bool Matches(const std::string& rowCode, const std::string& code) {
     return code.compare(0, rowCode.size(), rowCode) == 0;
 }
 
+// The value a code carries, as the recorder writes them (numbers, "-", "/"): anything else a
+// damaged log may hold is left out, since descriptions may stand inside markup.
+std::string PlainValue(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text)
+        if (std::isalnum(c) || c == '-' || c == '+' || c == '.' || c == ',' || c == '/') out += c;
+    return out;
+}
+
 // The name and description of the codes that carry a value.
 void Complete(EventInfo& e, const std::string& code) {
-    const std::string value = code.size() > 3 ? code.substr(3) : std::string();
+    const std::string value = code.size() > 3 ? PlainValue(code.substr(3)) : std::string();
     if (code.rfind("TO=", 0) == 0) {
         e.description = "Event: The aircraft took off at this point.<br>Autobrake was set to " +
                         AutobrakeText(value) + ".";

@@ -40,10 +40,42 @@ std::string MetresText(std::string_view feet) {
     return KmlNumber(*value * 0.3048);
 }
 
+namespace {
+
+// The length of the UTF-8 sequence at the start of `s`, 0 when it is not a valid one.
+size_t Utf8Length(std::string_view s) {
+    const auto b = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char first = b(0);
+    const size_t n = first < 0x80         ? 1
+                     : (first >> 5) == 6  ? 2
+                     : (first >> 4) == 14 ? 3
+                     : (first >> 3) == 30 ? 4
+                                          : 0;
+    if (n == 0 || n > s.size() || (n == 2 && first < 0xC2)) return 0;
+    for (size_t i = 1; i < n; ++i)
+        if ((b(i) & 0xC0) != 0x80) return 0;
+    if (n == 3 && ((first == 0xE0 && b(1) < 0xA0) || (first == 0xED && b(1) >= 0xA0))) return 0;
+    if (n == 4 &&
+        ((first == 0xF0 && b(1) < 0x90) || first > 0xF4 || (first == 0xF4 && b(1) >= 0x90)))
+        return 0;
+    return n;
+}
+
+}  // namespace
+
 std::string XmlText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) {
+    while (!text.empty()) {
+        // What XML cannot hold is left out: control characters and bytes that are not UTF-8.
+        const size_t n = Utf8Length(text);
+        const char c = text.front();
+        if (n > 1) out.append(text.substr(0, n));
+        if (n == 0 || n > 1 || (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F) {
+            text.remove_prefix(n == 0 ? 1 : n);
+            continue;
+        }
+        text.remove_prefix(1);
         switch (c) {
             case '&':
                 out += "&amp;";

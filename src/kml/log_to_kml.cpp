@@ -6,6 +6,7 @@
 #include "app/text_files.h"
 #include "kml/animated_kml.h"
 #include "kml/kml_values.h"
+#include "kml/log_lines.h"
 #include "kml/point_placemarks.h"
 #include "kml/track_folder.h"
 #include "realtime/realtime_documents.h"
@@ -16,12 +17,9 @@ namespace {
 std::vector<std::string> ReadLogLines(const std::string& path) {
     const auto text = ReadWholeFile(path);
     if (!text) throw ConversionFault("cannot read the log");
-    std::vector<std::string> lines = SplitLines(*text);
-    std::erase_if(lines, [](const std::string& l) { return l.empty(); });
-    if (lines.empty()) throw ConversionFault("the log is empty");
-    for (const std::string& line : lines)
-        if (LogFields(line).count() < 12) throw ConversionFault("a log line is short");
-    return lines;
+    UsableLines usable = ReadUsableLines(*text, LineLayout::Log);
+    if (usable.lines.empty()) throw ConversionFault("the log has no usable line");
+    return std::move(usable.lines);
 }
 
 }  // namespace

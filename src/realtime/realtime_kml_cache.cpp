@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "app/number_text.h"
+#include "kml/log_lines.h"
 
 namespace flenmark {
 namespace {
@@ -74,7 +75,7 @@ void RealtimeKmlCache::update(const KmlTemplateSet& t, const std::string& logPat
         for (size_t i = 0; i + 1 < lines.size(); ++i) {
             const std::string raw = fresh.substr(lines[i].first, lines[i].second);
             const std::string line = raw.substr(0, raw.find_first_of("\r\n"));
-            if (!line.empty()) {
+            if (IsUsableLine(line, LineLayout::Log)) {  // a damaged line is left out
                 track_->add(line);
                 placemarks_->add(line, false);
             }
@@ -87,7 +88,7 @@ void RealtimeKmlCache::update(const KmlTemplateSet& t, const std::string& logPat
     }
     const std::string last = fresh.substr(lines.back().first, lines.back().second);
     current_ = last.substr(0, last.find_first_of("\r\n"));
-    if (LogFields(current_).count() < 12) throw ConversionFault("a log line is short");
+    if (!IsUsableLine(current_, LineLayout::Log)) throw ConversionFault("a damaged log line");
     trackOpener_ = track_->opener();
     trackRest_ = track_->rest(&current_);
     currentPlacemarks_ = placemarks_->extra(&current_);

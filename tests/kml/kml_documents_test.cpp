@@ -74,6 +74,34 @@ TEST_F(KmlDocumentsTest, OrdinaryConversionWithReplayAndTrafficIsValidKml) {
     EXPECT_EQ(t.program.mainView.label7.text, "");
 }
 
+// Lines a damaged or hand-edited log may hold: each is left out, and nothing of them can
+// break the document.
+TEST_F(KmlDocumentsTest, DamagedLinesAreLeftOutAndTheRestIsValidKml) {
+    const std::string damaged[] = {
+        LogLine("2009071300\x10"
+                "005",
+                "4,76", "52,30", "15", 1, "", "x"),                              // a control byte
+        LogLine("2009071300000", "4,76", "52,30", "15", 1, "", "x"),             // 13 digits
+        LogLine("20090713000004", "4,76", "52,30", "1<5", 1, "", "x"),           // not a number
+        "20090713000005:4,76:52,30:15",                                          // cut short
+        LogLine("20090713000006", "4,76", "52,30", "15", 0, "FL=]]><b>", "x")};  // kept, tamed
+    std::string log = ReadFile(t.dataPath("Flightlog.txt"));
+    for (const std::string& line : damaged) log.insert(log.find("\r\n") + 2, line + "\r\n");
+    WriteFile(t.dataPath("Flightlog.txt"), log);
+    WriteFile(t.dataPath("Traffic.txt"),
+              ReadFile(t.dataPath("Traffic.txt")) +
+                  "20090713000003:1003:52.31:4.77:1200:90:250:BAD\xff\xfeUTF8:0:4:+5:x\r\n");
+    const std::string out = t.dataPath("Flightlog.kml");
+    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "F", false, ""));
+    EXPECT_EQ(testing::KmlSchemaErrors(out), "");
+    const std::string kml = ReadFile(out);
+    EXPECT_EQ(kml.find("1&lt;5"), std::string::npos);
+    EXPECT_NE(kml.find("Flaps b%"), std::string::npos);  // only the value's plain characters
+    EXPECT_NE(kml.find("BADUTF8"), std::string::npos);
+    WriteFile(t.dataPath("Flightlog.txt"), damaged[0] + "\r\n" + damaged[3]);
+    EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "F", false, ""));
+}
+
 TEST_F(KmlDocumentsTest, RealtimeTrackCameraAndLinkAreValidKml) {
     TelemetrySnapshot& s = t.program.telemetry;
     s.LatText = "52,31";

@@ -1,0 +1,45 @@
+#include "kml/log_lines.h"
+
+#include "app/number_text.h"
+#include "app/text_files.h"
+#include "kml/kml_values.h"
+
+namespace flenmark {
+namespace {
+
+bool IsStamp(std::string_view s) {
+    if (s.size() != 14) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+}  // namespace
+
+bool IsUsableLine(std::string_view line, LineLayout layout) {
+    for (unsigned char c : line)
+        if (c < 0x20 || c == 0x7F) return false;
+    const LogFields f(line);
+    // Field numbers that must hold numbers, as each layout numbers its fields.
+    static const std::vector<int> kLogNumbers = {2, 3, 4, 5, 7, 8, 9, 10, 11, 12};
+    static const std::vector<int> kTrafficNumbers = {2, 3, 4, 5, 6, 7, 9, 10};
+    const bool log = layout == LineLayout::Log;
+    if (f.count() < 12 || !IsStamp(f[1])) return false;
+    for (int n : log ? kLogNumbers : kTrafficNumbers)
+        if (!ParseNumber(f[n])) return false;
+    return true;
+}
+
+UsableLines ReadUsableLines(std::string_view text, LineLayout layout) {
+    UsableLines out;
+    for (std::string& line : SplitLines(text)) {
+        if (line.empty()) continue;
+        if (IsUsableLine(line, layout))
+            out.lines.push_back(std::move(line));
+        else
+            ++out.damaged;
+    }
+    return out;
+}
+
+}  // namespace flenmark
