@@ -18,14 +18,28 @@ inline constexpr uint64_t kMaxDownloadBytes = uint64_t{256} << 20;
 class Http {
   public:
     virtual ~Http() = default;
-    // The body of a successful answer (bytes as they came) of at most kMaxTextAnswerBytes;
-    // nullopt on any failure or a larger answer.
-    virtual std::optional<std::string> fetch(const std::string& url) = 0;
+    using Sink = std::function<bool(std::string_view)>;
+
+    // The body of a successful answer (bytes as they came) within the client's fetch limits
+    // (kMaxTextAnswerBytes for the vendor's texts); nullopt on any failure or a larger answer.
+    std::optional<std::string> fetch(const std::string& url);
     // Streams the body of a successful answer into `sink` as it arrives, at most
     // kMaxDownloadBytes, within `timeoutMs`. False on any failure, a larger answer, or a sink
     // that returned false; what the sink took by then is the caller's to throw away.
-    using Sink = std::function<bool(std::string_view)>;
-    virtual bool download(const std::string& url, const Sink& sink, int timeoutMs) = 0;
+    bool download(const std::string& url, const Sink& sink, int timeoutMs) {
+        return get(url, kMaxDownloadBytes, sink, timeoutMs);
+    }
+
+  protected:
+    // One request: the body of a 2xx answer of at most maxBytes into the sink.
+    virtual bool get(const std::string& url, uint64_t maxBytes, const Sink& sink,
+                     int timeoutMs) = 0;
+    // How long a text fetch may take and how large its answer may be.
+    struct FetchLimits {
+        int timeoutMs;
+        uint64_t maxBytes;
+    };
+    virtual FetchLimits fetchLimits() const = 0;
 };
 
 }  // namespace flenmark

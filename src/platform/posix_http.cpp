@@ -61,23 +61,6 @@ int Connect(const Address& a, int timeoutMs) {
 
 }  // namespace
 
-std::optional<std::string> PosixHttp::fetch(const std::string& url) {
-    std::string body;
-    const bool ok = get(
-        url, maxAnswerBytes_,
-        [&](std::string_view piece) {
-            body.append(piece);
-            return true;
-        },
-        timeoutMs_);
-    if (!ok) return std::nullopt;
-    return body;
-}
-
-bool PosixHttp::download(const std::string& url, const Sink& sink, int timeoutMs) {
-    return get(url, kMaxDownloadBytes, sink, timeoutMs);
-}
-
 bool PosixHttp::get(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs) {
     const auto address = Split(url);
     if (!address) return false;

@@ -10,12 +10,12 @@ class PosixHttp final : public Http {
   public:
     explicit PosixHttp(int timeoutMs = 2000, uint64_t maxAnswerBytes = kMaxTextAnswerBytes)
         : timeoutMs_(timeoutMs), maxAnswerBytes_(maxAnswerBytes) {}
-    std::optional<std::string> fetch(const std::string& url) override;
-    bool download(const std::string& url, const Sink& sink, int timeoutMs) override;
+
+  protected:
+    bool get(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs) override;
+    FetchLimits fetchLimits() const override { return {timeoutMs_, maxAnswerBytes_}; }
 
   private:
-    bool get(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs);
-
     int timeoutMs_;
     uint64_t maxAnswerBytes_;
 };

@@ -6,23 +6,6 @@
 
 namespace flenmark::ui {
 
-std::optional<std::string> QtHttp::fetch(const std::string& url) {
-    std::string body;
-    const bool ok = get(
-        url, kMaxTextAnswerBytes,
-        [&](std::string_view piece) {
-            body.append(piece);
-            return true;
-        },
-        timeoutMs_);
-    if (!ok) return std::nullopt;
-    return body;
-}
-
-bool QtHttp::download(const std::string& url, const Sink& sink, int timeoutMs) {
-    return get(url, kMaxDownloadBytes, sink, timeoutMs);
-}
-
 bool QtHttp::get(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs) {
     QNetworkRequest request(QUrl::fromEncoded(QByteArray::fromStdString(url)));
     // A redirect may not take the request (and what its address carries) to another server.

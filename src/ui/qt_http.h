@@ -12,14 +12,14 @@ namespace flenmark::ui {
 class QtHttp final : public Http {
   public:
     explicit QtHttp(int timeoutMs = 8000) : timeoutMs_(timeoutMs) {}
-    std::optional<std::string> fetch(const std::string& url) override;
-    bool download(const std::string& url, const Sink& sink, int timeoutMs) override;
     // Ends the request that is waiting, as a failure.
     void cancel();
 
-  private:
-    bool get(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs);
+  protected:
+    bool get(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs) override;
+    FetchLimits fetchLimits() const override { return {timeoutMs_, kMaxTextAnswerBytes}; }
 
+  private:
     QEventLoop* waiting_ = nullptr;
     QNetworkAccessManager manager_;
     int timeoutMs_;
