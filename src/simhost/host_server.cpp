@@ -29,6 +29,21 @@ bool SomeoneListens(const std::string& path) {
     return listening;
 }
 
+constexpr uint32_t kTickOffset = 0x0560;
+
+// True when a well-formed block holds a read of `offset`.
+bool ReadsOffset(const uint8_t* block, uint32_t offset) {
+    for (uint32_t at = 0; at + kReadHeaderSize <= kRequestAreaLimit;) {
+        const uint32_t kind = LoadU32(block + at), size = LoadU32(block + at + 8);
+        if (kind == kReadRecordKind && LoadU32(block + at + 4) == offset) return true;
+        if (kind != kReadRecordKind && kind != kWriteRecordKind) return false;
+        const uint32_t header = kind == kReadRecordKind ? kReadHeaderSize : kWriteHeaderSize;
+        if (size > kRequestAreaLimit - at - header) return false;
+        at += header + size;
+    }
+    return false;
+}
+
 }  // namespace
 
 HostServer::HostServer(OffsetTable& table, HostFaults faults) : table_(table), faults_(faults) {}
@@ -186,6 +201,7 @@ bool HostServer::openBlock(Client& client, const std::string& name) {
 uint32_t HostServer::exchange(int block, bool oversize) {
     const ssize_t got = ::pread(block, work_.data(), kRequestAreaLimit, 0);
     if (got != static_cast<ssize_t>(kRequestAreaLimit)) return 0;
+    if (beforeTick && ReadsOffset(work_.data(), kTickOffset)) beforeTick();
     uint32_t end = 0;
     if (carryOut(end) != 1) return 0;
     if (oversize) StoreU32(work_.data() + 8, 256);

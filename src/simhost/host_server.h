@@ -46,6 +46,9 @@ class HostServer {
 
     // Called before each exchange is carried out, so a host can refresh the table on demand.
     std::function<void()> beforeExchange;
+    // Called before an exchange that reads the latitude (0x0560): the recorder reads it once at
+    // the start of every connected tick, so this marks the recorder's ticks.
+    std::function<void()> beforeTick;
 
     int exchanges() const { return exchanges_; }
     // More clients than this at once are turned away.

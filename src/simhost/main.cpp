@@ -27,12 +27,14 @@ struct Options {
     std::string scenario = "default";
     double speed = 1;
     bool once = false;
+    bool lockstep = false;
     flenmark::simhost::HostFaults faults;
 };
 
 const char* kUsage =
     "usage: flenmark-simhost [--class UIPCMAIN|FS98MAIN] [--version HEX] [--sim-code N]\n"
-    "                        [--xplane] [--scenario default|FILE] [--speed N] [--once]\n"
+    "                        [--xplane] [--scenario default|FILE] [--speed N | --lockstep]\n"
+    "                        [--once]\n"
     "                        [--fault "
     "hang-after=N|reply0-after=N|drop-after=N|oversize-after=N]...\n";
 
@@ -66,6 +68,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
             o.xplane = true;
         else if (a == "--once")
             o.once = true;
+        else if (a == "--lockstep")
+            o.lockstep = true;
         else if (!hasValue)
             return false;
         else if (a == "--class" && (v == "UIPCMAIN" || v == "FS98MAIN"))
@@ -134,11 +138,15 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &action, nullptr);
     std::cerr << "flenmark-simhost: serving " << o.windowClass << " at "
               << flenmark::HostSocketPath(o.windowClass) << "\n";
+    // In lockstep the scenario clock moves exactly one second per recorder tick, however fast
+    // or slow the recorder ticks; otherwise it follows the wall clock.
+    double lockstepSeconds = 0;
+    if (o.lockstep) server.beforeTick = [&] { player.advanceTo(++lockstepSeconds); };
     const auto start = std::chrono::steady_clock::now();
     while (!gStop) {
         server.poll(10);
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
-        player.advanceTo(wall.count() * o.speed);
+        if (!o.lockstep) player.advanceTo(wall.count() * o.speed);
         if (player.endReached()) break;
         if (o.once && player.allPlayed()) break;
     }

@@ -7,13 +7,13 @@ std::vector<std::string> DefaultFlightRecording::environment() const {
 }
 
 DefaultFlightRecording::DefaultFlightRecording() {
-    // 40 times real time: a tick of 20 ms plus its work is one to two scenario seconds, so
-    // 560 ticks cover the whole circuit however busy the machine is.
-    SimHostProcess host({"--scenario", "default", "--speed", "40"});
+    // In lockstep the circuit moves one second per tick, however busy the machine is: 500 ticks
+    // cover it to the taxi off the runway.
+    SimHostProcess host({"--scenario", "default", "--lockstep"});
     if (!host.ready()) return;
-    cli = RunProgram(
-        CliPath(), {"record", "--ticks", "560", "--tick-ms", "20", "--animation", "--tcas", "ALL"},
-        environment());
+    cli = RunProgram(CliPath(),
+                     {"record", "--ticks", "500", "--tick-ms", "1", "--animation", "--tcas", "ALL"},
+                     environment());
 }
 
 const DefaultFlightRecording& DefaultFlightRecording::Get() {

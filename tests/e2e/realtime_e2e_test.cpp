@@ -27,7 +27,7 @@ std::string AircraftCoordinates(const std::string& kml) {
 TEST(RealtimeTracking, DocumentChangesEveryTickIsValidAndFollowsTheAircraft) {
     testing::TempFolders folders;
     testing::PrivateRuntimeDir runtime;
-    testing::SimHostProcess host({"--scenario", "default", "--speed", "10"});
+    testing::SimHostProcess host({"--scenario", "default", "--lockstep"});
     ASSERT_TRUE(host.ready());
     const std::string path = folders.data() + "Realtime.kml";
     testing::BackgroundProgram cli(

@@ -52,7 +52,9 @@ void ExpectAFramePerMovingTick(const DefaultFlightRecording& r) {
         EXPECT_LE(std::stoi(Field(frames[i - 1], 11)), 10)
             << "gap after a moving frame: " << frames[i - 1];
     }
-    EXPECT_LE(gaps, 3);  // holding short, and parked at the end
+    // Parked before the taxi, holding short (cut in two by the flaps event's frame), and parked
+    // at the end.
+    EXPECT_EQ(gaps, 4);
 }
 
 void ExpectTrafficOfEveryClass(const DefaultFlightRecording& r) {
