@@ -1,6 +1,7 @@
 #include "app/text_files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
@@ -84,6 +85,47 @@ bool WriteFileAtomically(const std::string& path, const std::vector<std::string_
     ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) ::unlink(temp.c_str());
     return ok;
+}
+
+namespace {
+
+// Line ends in a text, CR LF counted once.
+size_t LineEnds(std::string_view text) {
+    size_t n = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && i > 0 && text[i - 1] == '\r') continue;
+        if (text[i] == '\r' || text[i] == '\n') ++n;
+    }
+    return n;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path, size_t maxLines) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[4096];
+    bool ok = true;
+    while (LineEnds(text) < maxLines) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    if (!ok) return std::nullopt;
+    std::vector<std::string> lines = SplitLines(text);
+    if (lines.size() > maxLines) lines.resize(maxLines);
+    return lines;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

@@ -32,6 +32,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view content,
 bool WriteFileAtomically(const std::string& path, const std::vector<std::string_view>& parts,
                          Durability durability);
 
+// The first `maxLines` lines of a file, reading no further than they reach (a log may be
+// hours long); nullopt when it cannot be read.
+std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path, size_t maxLines);
+
 // Lines of a text with CR LF, LF or CR line ends; a final line end adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
 

@@ -19,10 +19,9 @@ class AnimationFailure : public std::runtime_error {
 // and is empty takes them.
 bool StationaryFrameWanted(const std::string& path) {
     if (!EnsureFileExists(path)) throw AnimationFailure("animation file");
-    const auto text = ReadWholeFile(path);
-    if (!text) throw AnimationFailure("animation file");
-    const auto lines = SplitLines(*text);
-    return !lines.empty() && lines.front().empty();
+    const auto lines = ReadLeadingLines(path, 1);
+    if (!lines) throw AnimationFailure("animation file");
+    return !lines->empty() && lines->front().empty();
 }
 
 std::string TrafficLines(Program& program, const std::string& stamp, const std::string& prev) {

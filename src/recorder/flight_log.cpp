@@ -39,12 +39,8 @@ bool AppendLogLine(const std::string& logPath, const std::string& line) {
 }
 
 bool LogHasContent(const std::string& logPath) {
-    const auto text = ReadWholeFile(logPath);
-    if (!text) return false;
-    const auto lines = SplitLines(*text);
-    if (lines.empty()) return false;
-    const size_t last = std::min<size_t>(lines.size(), 5) - 1;
-    return !lines[last].empty();
+    const auto lines = ReadLeadingLines(logPath, 5);
+    return lines && !lines->empty() && !lines->back().empty();
 }
 
 bool LogIsRecent(const std::string& logPath, const Clock& clock) {

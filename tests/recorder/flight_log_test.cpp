@@ -1,8 +1,14 @@
 #include "recorder/flight_log.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
+#include <thread>
 
 #include "app/number_text.h"
 #include "support/fakes.h"
@@ -90,6 +96,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, LogHasContentTest,
 
 TEST_F(FlightLogFileTest, MissingLogHasNoContent) {
     EXPECT_FALSE(LogHasContent(log()));
+}
+
+// The question asked every tick reads no further than the fifth line: a log that goes on (here
+// a pipe that never ends) is not read to its end.
+TEST_F(FlightLogFileTest, ContentIsJudgedFromTheFirstFiveLinesAlone) {
+    ASSERT_EQ(::mkfifo(log().c_str(), 0600), 0);
+    std::thread writer([&] {
+        const int fd = ::open(log().c_str(), O_WRONLY);
+        const std::string five = "a\r\nb\r\nc\r\nd\r\ne\r\n";
+        (void)!::write(fd, five.data(), five.size());
+        std::this_thread::sleep_for(std::chrono::seconds(3));  // and stays open meanwhile
+        ::close(fd);
+    });
+    auto answer = std::async(std::launch::async, [&] { return LogHasContent(log()); });
+    const bool beforeTheEnd = answer.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    writer.join();
+    EXPECT_TRUE(beforeTheEnd);
+    EXPECT_TRUE(answer.get());
 }
 
 struct RecentCase {
