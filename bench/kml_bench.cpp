@@ -39,7 +39,8 @@ void Convert(benchmark::State& state, int logLines, int trafficAircraft) {
         WriteTraffic(folders.data("Traffic.txt"), logLines * 3, trafficAircraft);
     for (auto _ : state) {
         const bool ok = ConvertLogToKml(program, folders.data("Flightlog.txt"),
-                                        folders.data("Flightlog.kml"), "Benchmark", false, "");
+                                        folders.data("Flightlog.kml"), "Benchmark", false, "")
+                            .converted;
         if (!ok) state.SkipWithError("conversion failed");
     }
     state.counters["bytes"] =

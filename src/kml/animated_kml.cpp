@@ -1,6 +1,5 @@
 #include "kml/animated_kml.h"
 
-#include "app/data_folders.h"
 #include "app/messages.h"
 #include "app/number_text.h"
 #include "app/program.h"
@@ -11,10 +10,10 @@
 namespace flenmark {
 namespace {
 
-std::vector<std::string> UsableLinesOf(const std::string& path, LineLayout layout) {
+UsableLines UsableLinesOf(const std::string& path, LineLayout layout) {
     const auto text = ReadWholeFile(path);
     if (!text) throw ConversionFault("cannot read " + path);
-    return ReadUsableLines(*text, layout).lines;
+    return ReadUsableLines(*text, layout);
 }
 
 // Traffic was recorded when "Traffic.txt" has a first line that is not empty.
@@ -27,19 +26,21 @@ bool TrafficRecorded(const std::string& path) {
 
 }  // namespace
 
-void BuildAnimatedKml(Program& program, std::string& out) {
+void BuildAnimatedKml(Program& program, const std::string& folder, std::string& out,
+                      size_t& damaged) {
     const size_t start = out.size();
     try {
-        const std::string folder = DataFolder(program.services.folders);
         if (!FileExists(folder + "Animation.txt")) return;
         const bool traffic = TrafficRecorded(folder + "Traffic.txt");
-        const auto animation = UsableLinesOf(folder + "Animation.txt", LineLayout::Log);
-        const auto log = UsableLinesOf(folder + "Flightlog.txt", LineLayout::Log);
+        const UsableLines animationRead = UsableLinesOf(folder + "Animation.txt", LineLayout::Log);
+        const auto& animation = animationRead.lines;
+        const auto log = UsableLinesOf(folder + "Flightlog.txt", LineLayout::Log).lines;
         if (animation.empty() || log.empty()) throw ConversionFault("nothing to animate");
         const KmlTemplateSet& t = program.kmlTemplates;
-        const std::string trafficPath = folder + "Traffic.txt";
-        const std::vector<std::string> trafficLines =
-            traffic ? UsableLinesOf(trafficPath, LineLayout::Traffic) : std::vector<std::string>();
+        const UsableLines trafficRead =
+            traffic ? UsableLinesOf(folder + "Traffic.txt", LineLayout::Traffic) : UsableLines{};
+        const std::vector<std::string>& trafficLines = trafficRead.lines;
+        damaged += animationRead.damaged + trafficRead.damaged;
         // Room for the whole section at once: it grows to hundreds of megabytes on long flights.
         out.reserve(out.size() + animation.size() * (t[Kml::PlacemarkPin].size() + 1500) +
                     log.size() * (t[Kml::PlacemarkPinSmallAir].size() + 600) +

@@ -53,7 +53,7 @@ void ConvertFlightLogCommand(Program& program) {
         if (!EnsureFileExists(logPath)) throw FolderError("no log");
         ShowMessage(program, "Converting flightlog...");
         program.services.ui.refresh();
-        const bool converted =
+        const ConversionOutcome converted =
             ConvertLogToKml(program, logPath, data + "Flightlog.kml", base, false, "");
         const std::string copy = FilesFolder(folders) + base;
         bool ok = true;
@@ -62,7 +62,9 @@ void ConvertFlightLogCommand(Program& program) {
         if (!ok) throw FolderError("copy failed");
         EndRecording(program);
         if (!converted) return;
-        ShowMessage(program, "Tracklog converted and saved, opening Google Earth...");
+        // Lines left out are worth the message line more than the usual words.
+        if (converted.damagedLines == 0)
+            ShowMessage(program, "Tracklog converted and saved, opening Google Earth...");
         program.services.shell.open(copy + ".kml");
     } catch (const FolderError&) {
         ShowMessage(program, "Unable to save tracklog, try again with FS and GE off.");

@@ -14,12 +14,17 @@
 namespace flenmark {
 namespace {
 
-std::vector<std::string> ReadLogLines(const std::string& path) {
+UsableLines ReadLogLines(const std::string& path) {
     const auto text = ReadWholeFile(path);
     if (!text) throw ConversionFault("cannot read the log");
     UsableLines usable = ReadUsableLines(*text, LineLayout::Log);
     if (usable.lines.empty()) throw ConversionFault("the log has no usable line");
-    return std::move(usable.lines);
+    return usable;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
 }
 
 }  // namespace
@@ -27,13 +32,15 @@ std::vector<std::string> ReadLogLines(const std::string& path) {
 namespace {
 
 std::string OrdinaryDocument(Program& program, const std::string& logPath,
-                             const std::string& documentName) {
+                             const std::string& documentName, size_t& damaged) {
     const KmlTemplateSet& t = program.kmlTemplates;
-    const auto lines = ReadLogLines(logPath);
+    const UsableLines log = ReadLogLines(logPath);
+    damaged = log.damaged;
     std::string document = FillPlaceholder(t[Kml::Head], "NAME", XmlText(documentName));
-    document += TrackFolder(t, lines);
-    document += PointPlacemarksFolder(t, lines, false);
-    BuildAnimatedKml(program, document);
+    document += TrackFolder(t, log.lines);
+    document += PointPlacemarksFolder(t, log.lines, false);
+    // The replay of this flight lies beside its log, wherever that log is kept.
+    BuildAnimatedKml(program, FolderOf(logPath), document, damaged);
     return document;
 }
 
@@ -56,27 +63,38 @@ void WriteRealtimeDocument(Program& program, const std::string& logPath, const s
 
 }  // namespace
 
-bool ConvertLogToKml(Program& program, const std::string& logPath, const std::string& kmlPath,
-                     const std::string& documentName, bool realtime,
-                     const std::string& cameraPath) {
+std::string DamagedLinesMessage(size_t damagedLines) {
+    return "Flight converted; " + std::to_string(damagedLines) + " damaged line" +
+           (damagedLines == 1 ? "" : "s") + " left out.";
+}
+
+ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
+                                  const std::string& kmlPath, const std::string& documentName,
+                                  bool realtime, const std::string& cameraPath) {
+    ConversionOutcome outcome;
     try {
         if (realtime) {
             const CameraView view = BuildCameraDocument(program);
             WriteRealtimeDocument(program, logPath, kmlPath, documentName, view.range);
             if (!WriteFileAtomically(cameraPath, view.document + "\r\n", Durability::Replaced))
                 throw ConversionFault("cannot write " + cameraPath);
-            return true;
+            outcome.converted = true;
+            return outcome;
         }
-        std::string document = OrdinaryDocument(program, logPath, documentName);
+        std::string document =
+            OrdinaryDocument(program, logPath, documentName, outcome.damagedLines);
         document += program.kmlTemplates[Kml::End];
         document += "\r\n";
         if (!WriteFileAtomically(kmlPath, document, Durability::Replaced))
             throw ConversionFault("cannot write " + kmlPath);
-        return true;
+        outcome.converted = true;
+        if (outcome.damagedLines > 0)
+            ShowMessage(program, DamagedLinesMessage(outcome.damagedLines));
     } catch (const std::exception&) {
         ShowMessage(program, "Not able to convert flightlog");
-        return false;
+        outcome = {};
     }
+    return outcome;
 }
 
 }  // namespace flenmark

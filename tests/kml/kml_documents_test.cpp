@@ -98,8 +98,29 @@ TEST_F(KmlDocumentsTest, DamagedLinesAreLeftOutAndTheRestIsValidKml) {
     EXPECT_EQ(kml.find("1&lt;5"), std::string::npos);
     EXPECT_NE(kml.find("Flaps b%"), std::string::npos);  // only the value's plain characters
     EXPECT_NE(kml.find("BADUTF8"), std::string::npos);
+    EXPECT_EQ(t.program.mainView.label7.text, "Flight converted; 4 damaged lines left out.");
+    // A full disk's torn last line, with no line end.
+    WriteFile(t.dataPath("Flightlog.txt"), ReadFile(t.dataPath("Flightlog.txt")) + "2009071300101");
+    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "F", false, ""));
+    EXPECT_EQ(t.program.mainView.label7.text, "Flight converted; 5 damaged lines left out.");
     WriteFile(t.dataPath("Flightlog.txt"), damaged[0] + "\r\n" + damaged[3]);
     EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "F", false, ""));
+}
+
+// A saved flight converted later takes its own replay from beside it, not the one of the
+// flight in the data folder now.
+TEST_F(KmlDocumentsTest, ASavedLogConvertsWithTheReplayBesideIt) {
+    const std::string saved = t.folders.root() + "/docs/Saved flight/";
+    std::filesystem::create_directories(saved);
+    std::filesystem::copy_file(t.dataPath("Flightlog.txt"), saved + "Flightlog.txt");
+    WriteFile(saved + "Animation.txt",
+              LogLine("20090713000001", "7,25", "51,5", "700", 0, "", "-") + "\r\n");
+    const std::string out = saved + "Flightlog.kml";
+    ASSERT_TRUE(ConvertLogToKml(t.program, saved + "Flightlog.txt", out, "F", false, ""));
+    const std::string kml = ReadFile(out);
+    EXPECT_NE(kml.find("7.25,51.5"), std::string::npos);    // its own frame
+    EXPECT_EQ(kml.find("4.760,52.30"), std::string::npos);  // none of the data folder's
+    EXPECT_EQ(kml.find("Animated AI/Online traffic"), std::string::npos);
 }
 
 TEST_F(KmlDocumentsTest, RealtimeTrackCameraAndLinkAreValidKml) {
