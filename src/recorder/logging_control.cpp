@@ -92,7 +92,9 @@ void ResetLog(Program& program, bool skipConfirmation) {
              DeleteLogFile(folder + "Traffic.txt") && EnsureFileExists(folder + "Flightlog.txt");
     } catch (const FolderError&) {
     }
+    // The realtime files start afresh from the new log.
     program.realtimeText.valid = false;
+    program.realtimeKml.reset();
     if (!ok) {
         ShowMessage(program, "Unable to delete tracklog, try again with realtime mode off.");
         return;
