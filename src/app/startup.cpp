@@ -8,6 +8,7 @@
 #include "app/text_files.h"
 #include "app/utc_time.h"
 #include "kml/kml_templates.h"
+#include "recorder/flight_archive.h"
 #include "recorder/flight_log.h"
 #include "recorder/logging_control.h"
 #include "recorder/logging_labels.h"
@@ -32,6 +33,23 @@ void ResetSessionState(Program& program) {
     program.ChaseView = true;
     program.ViewFromRight = false;
     program.Logging = false;
+}
+
+// An old log is emptied at start, but its flight is kept among the saved tracks first; when it
+// cannot be kept, the log is left as it is. The message to show, if any.
+std::string KeepAndResetOldLog(Program& program, const std::string& dataFolder) {
+    std::string filesFolder;
+    try {
+        filesFolder = FilesFolder(program.services.folders);
+    } catch (const FolderError&) {
+        return "Unable to keep your last flight, so the flight log was not emptied.";
+    }
+    const KeptFlight kept = KeepOldFlight(dataFolder, filesFolder);
+    if (kept.result == KeptFlight::Result::Failed)
+        return "Unable to keep your last flight, so the flight log was not emptied.";
+    ResetLog(program, true);
+    if (kept.result == KeptFlight::Result::NothingToKeep) return {};
+    return "Your last flight is kept in the saved tracks folder as \"" + kept.name + "\".";
 }
 
 }  // namespace
@@ -63,8 +81,11 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf) {
     LoadSettings(program);
     if (!LoadKmlTemplates(program)) return false;
     EnsureFileExists(program.FlightLogPath);
-    if (!LogIsRecent(program.FlightLogPath, program.services.clock)) ResetLog(program, true);
+    std::string keptMessage;
+    if (!LogIsRecent(program.FlightLogPath, program.services.clock))
+        keptMessage = KeepAndResetOldLog(program, dataFolder);
     ShowMessage(program, "Have fun using the " + program.AppTitle + "!");
+    if (!keptMessage.empty()) ShowMessage(program, keptMessage);
     program.Realtime = false;
     MainWindowView& v = program.mainView;
     v.btnSetChase = v.btnSetLeft = v.btnSetRight = v.btnSetOverview = false;

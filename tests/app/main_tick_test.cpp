@@ -56,18 +56,41 @@ TEST_F(StartUpTest, CreatesAMissingDataFolder) {
     EXPECT_TRUE(std::filesystem::exists(t.dataPath("Offsets.txt")));
 }
 
-TEST_F(StartUpTest, OldLogIsDiscardedSilentlyAndARecentOneKept) {
-    WriteFile(t.dataPath("Flightlog.txt"), "20090712120000:x\r\n");
+// A day-old flight is moved into the saved tracks folder before the log is emptied: the log
+// starts empty as ever, and the flight is still there.
+TEST_F(StartUpTest, OldFlightIsKeptAmongTheSavedTracksAndTheLogStartsEmpty) {
+    const std::string old = "20090711120000:x\r\n20090711123000:y\r\n";
+    WriteFile(t.dataPath("Flightlog.txt"), old);
     WriteFile(t.dataPath("Animation.txt"), "frame\r\n");
+    WriteFile(t.dataPath("Traffic.txt"), "traffic\r\n");
     start();
     EXPECT_EQ(ReadFile(t.dataPath("Flightlog.txt")), "");
     EXPECT_FALSE(std::filesystem::exists(t.dataPath("Animation.txt")));
     EXPECT_TRUE(t.dialogs.questions.empty());
+    const std::string kept =
+        t.folders.documentsRoot() + "/Flenmark files/Unsaved flight 2009-07-11 12.00/";
+    EXPECT_EQ(ReadFile(kept + "Flightlog.txt"), old);
+    EXPECT_EQ(ReadFile(kept + "Animation.txt"), "frame\r\n");
+    EXPECT_EQ(ReadFile(kept + "Traffic.txt"), "traffic\r\n");
+    EXPECT_EQ(t.program.mainView.label7.text,
+              "Your last flight is kept in the saved tracks folder as \"Unsaved flight "
+              "2009-07-11 12.00\".");
 
+    // Another old flight of the same minute does not take the place of the first.
+    WriteFile(t.dataPath("Flightlog.txt"), "20090711120000:z\r\n");
+    ASSERT_TRUE(StartUp(t.program, "2.5"));
+    EXPECT_EQ(ReadFile(kept + "Flightlog.txt"), old);
+    EXPECT_EQ(ReadFile(t.folders.documentsRoot() +
+                       "/Flenmark files/Unsaved flight 2009-07-11 12.00 (2)/Flightlog.txt"),
+              "20090711120000:z\r\n");
+}
+
+TEST_F(StartUpTest, RecentLogIsKept) {
     TestProgram again;
     WriteFile(again.dataPath("Flightlog.txt"), "20090712140000:x\r\n");
     ASSERT_TRUE(StartUp(again.program, "2.5"));
     FinishStartUp(again.program);
+    EXPECT_TRUE(std::filesystem::is_empty(again.folders.documentsRoot()));
     EXPECT_EQ(ReadFile(again.dataPath("Flightlog.txt")), "20090712140000:x\r\n");
     EXPECT_TRUE(again.program.mainView.btnConvert);
     EXPECT_TRUE(again.program.mainView.btnResetLog);

@@ -1,0 +1,59 @@
+#include "recorder/flight_archive.h"
+
+#include <filesystem>
+
+#include "app/text_files.h"
+
+namespace flenmark {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsStamp(const std::string& s) {
+    return s.size() == 14 && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// "2009-07-12 14.35" of the first line with a stamp; "" when the log has none.
+std::string FirstStampName(const std::string& log) {
+    for (const std::string& line : SplitLines(log)) {
+        const std::string stamp = line.substr(0, line.find(':'));
+        if (IsStamp(stamp))
+            return stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2) + " " +
+                   stamp.substr(8, 2) + "." + stamp.substr(10, 2);
+    }
+    return {};
+}
+
+// Renames, or copies and removes where the two folders lie on different file systems.
+bool Move(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    if (!ec) return true;
+    ec.clear();
+    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+    return !ec && fs::remove(from, ec);
+}
+
+}  // namespace
+
+KeptFlight KeepOldFlight(const std::string& dataFolder, const std::string& filesFolder) {
+    const auto log = ReadWholeFile(dataFolder + "Flightlog.txt");
+    if (!log || log->find_first_not_of("\r\n") == std::string::npos) return {};
+    std::string stamp = FirstStampName(*log);
+    const std::string base = "Unsaved flight" + (stamp.empty() ? "" : " " + stamp);
+    KeptFlight kept{KeptFlight::Result::Failed, base};
+    std::error_code ec;
+    for (int n = 2; fs::exists(filesFolder + kept.name, ec); ++n)
+        kept.name = base + " (" + std::to_string(n) + ")";
+    const fs::path folder = filesFolder + kept.name;
+    fs::create_directories(folder, ec);
+    if (ec) return kept;
+    for (const char* name : {"Flightlog.txt", "Animation.txt", "Traffic.txt"}) {
+        const fs::path from = dataFolder + name;
+        if (fs::exists(from, ec) && !Move(from, folder / name)) return kept;
+    }
+    kept.result = KeptFlight::Result::Kept;
+    return kept;
+}
+
+}  // namespace flenmark
