@@ -31,7 +31,7 @@ bool ConfirmParameterReset(Program& program) {
 }
 
 OptionsValues LoadOptions(const Settings& s) {
-    return {s.XPlane, s.MinUpdate, s.Update, s.XPlanePath, s.XPUIPC};
+    return {s.XPlane, s.MinUpdate, s.Update, s.XPlanePath, s.XPUIPC, s.ResumeLogging};
 }
 
 void ApplyOptions(Program& program, const OptionsValues& v) {
@@ -41,6 +41,7 @@ void ApplyOptions(Program& program, const OptionsValues& v) {
     s.Update = v.update;
     s.XPUIPC = v.xpuipc;
     s.XPlanePath = v.xplanePath;
+    s.ResumeLogging = v.resumeLogging;
     SaveSettings(program);
 }
 

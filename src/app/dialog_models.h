@@ -31,6 +31,7 @@ struct OptionsValues {
     bool update = true;
     std::string xplanePath;
     std::string xpuipc;
+    bool resumeLogging = true;
 };
 
 OptionsValues LoadOptions(const Settings& settings);

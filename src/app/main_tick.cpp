@@ -5,6 +5,7 @@
 #include "app/utc_time.h"
 #include "realtime/realtime_control.h"
 #include "recorder/flight_log.h"
+#include "recorder/logging_control.h"
 #include "recorder/logging_labels.h"
 #include "recorder/record_sample.h"
 #include "simlink/connection.h"
@@ -33,6 +34,7 @@ bool ConnectedTick(Program& program) {
     if (!program.Connected) return false;
     UpdateLoggingLabels(program, program.Logging, false, program.Realtime);
     FillFirstSampleDefaults(program);
+    ResumeLoggingAfterReconnect(program);
     if (program.StatusWindowOpen) UpdateStatusWindow(program);
     RecordSample(program, "", false);
     if (program.Realtime) ConvertRealtimeFiles(program);

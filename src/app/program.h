@@ -94,6 +94,15 @@ struct Program {
     // The realtime document's parts that only grow, kept between ticks.
     RealtimeKmlCache realtimeKml;
 
+    // Logging that the loss of the link stopped, to be taken up again when it is back.
+    struct Resume {
+        bool pending = false;
+        bool animation = false;
+        bool realtime = false;
+    } resume;
+    // Writing the log failed since the program started (the recording has a gap).
+    bool WriteFailed = false;
+
     int16_t TCASRange = 20;
     int16_t TCASMode = 0;
     int16_t LastRangeSent = 0;

@@ -42,6 +42,7 @@ const std::vector<SettingsKey>& SettingsTable() {
         {"XPUIPC", &S::XPUIPC, nullptr, R::None, 0},
         {"MinUpdate", &S::MinUpdate, nullptr, R::None, 0},
         {"Update", &S::Update, nullptr, R::None, 0},
+        {"ResumeLogging", &S::ResumeLogging, nullptr, R::None, 0},
     };
     return table;
 }

@@ -38,6 +38,8 @@ struct Settings {
     std::string XPUIPC = "0";
     bool MinUpdate = true;
     bool Update = true;
+    // Added after the 29 keys: older files without it read the default.
+    bool ResumeLogging = true;
 };
 
 // How the logging-parameters dialog normalises a field when it loses focus.
@@ -55,7 +57,7 @@ struct SettingsKey {
     int rangeMax;  // for DialogRule::Range
 };
 
-// The 29 keys in file order.
+// The keys in file order: the 29 of old, then ResumeLogging.
 const std::vector<SettingsKey>& SettingsTable();
 
 // Number of leading keys (1..23) that a failed load sets back to their defaults.

@@ -11,7 +11,7 @@ void EnsureSettingsFile(Program& program);
 // shows a message and sets the first 23 keys back to their defaults.
 void LoadSettings(Program& program);
 
-// Writes all 29 keys in table order. The file is replaced atomically, so it always holds
+// Writes all keys in table order. The file is replaced atomically, so it always holds
 // the complete old or the complete new settings; "OffsetsBackup.txt" exists only meanwhile.
 // Returns false (after showing the message) when the settings could not be saved.
 bool SaveSettings(Program& program);

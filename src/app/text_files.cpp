@@ -23,13 +23,18 @@ bool EnsureFileExists(const std::string& path) {
 }
 
 bool AppendText(const std::string& path, std::string_view text) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) return false;
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    if (!out) return false;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return !out.fail();
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (ok && !text.empty()) {
+        ssize_t n = -1;
+        do n = ::write(fd, text.data(), text.size());
+        while (n < 0 && errno == EINTR);
+        ok = n == static_cast<ssize_t>(text.size());
+        if (!ok && n > 0) (void)!::ftruncate(fd, st.st_size);  // no torn line is left behind
+    }
+    return (::close(fd) == 0) && ok;
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {

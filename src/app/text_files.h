@@ -13,7 +13,8 @@ namespace flenmark {
 // Creates an empty file when missing (open for appending, close).
 bool EnsureFileExists(const std::string& path);
 
-// Appends text as it stands.
+// Appends text as it stands, in one write: when the write falls short (a full disk), the file
+// is cut back to its length before, so it never ends in a torn line.
 bool AppendText(const std::string& path, std::string_view text);
 
 // The whole file; nullopt when it cannot be read.

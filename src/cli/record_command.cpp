@@ -81,6 +81,23 @@ HostWait WaitForHost(Program& program, SimLink& link, int& result) {
     }
 }
 
+// Stops logging and says how the recording went: 0 done, 3 ended early or with a gap.
+int FinishRecording(Program& program) {
+    if (program.WriteFailed) {
+        StopLogging(program);
+        std::cerr << "Recording ended early: the flight log could not be written.\n";
+        return 3;
+    }
+    if (!program.Logging) {
+        std::cerr << "Recording ended early: the link to the simulator was lost and did not come "
+                     "back.\n";
+        return 3;
+    }
+    StopLogging(program);
+    std::cerr << "Recording done.\n";
+    return 0;
+}
+
 }  // namespace
 
 int RunRecordCommand(const std::vector<std::string>& args) {
@@ -130,8 +147,7 @@ int RunRecordCommand(const std::vector<std::string>& args) {
         if (program.Connected && program.TCASMode != kTcasOff) GetAI(program);
         MainTick(program);
     }
-    StopLogging(program);
-    return 0;
+    return FinishRecording(program);
 }
 
 }  // namespace flenmark::cli

@@ -64,6 +64,22 @@ void ToggleAnimation(Program& program) {
     ShowMessage(program, "Animation mode enabled.");
 }
 
+void ResumeLoggingAfterReconnect(Program& program) {
+    if (!program.resume.pending || !program.Connected) return;
+    const Program::Resume resume = program.resume;
+    program.resume = {};
+    if (!program.settings.ResumeLogging || program.Logging) return;
+    program.Logging = true;
+    program.Animation = resume.animation;
+    program.Realtime = resume.realtime;
+    MainWindowView& v = program.mainView;
+    v.btnSetChase = v.btnSetLeft = v.btnSetRight = v.btnSetOverview = resume.realtime;
+    RecordSample(program, "SA", true);
+    if (!program.Logging) return;  // the line could not be written
+    program.PrevTickStamp = StampText(program.services.clock);
+    ShowMessage(program, "Logging resumed.");
+}
+
 void StopLogging(Program& program) {
     if (!program.Logging) return;
     program.Realtime = false;

@@ -13,6 +13,11 @@ void ToggleAnimation(Program& program);
 // unless skipConfirmation. While logging, the new log starts with an "SA=hhmm" line.
 void ResetLog(Program& program, bool skipConfirmation);
 
+// Takes up the logging that a lost link stopped, with its animation and realtime modes, once
+// the link is back: a new "SA" line and "Logging resumed.". Nothing when none is pending or
+// the user switched resuming off.
+void ResumeLoggingAfterReconnect(Program& program);
+
 // Clears the previous-tick position texts and stamp, as stopping a recording does.
 void ForgetPreviousPosition(Program& program);
 

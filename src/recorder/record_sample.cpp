@@ -53,6 +53,8 @@ void StopAfterWriteFailure(Program& program) {
     program.Logging = false;
     program.Animation = false;
     program.Realtime = false;
+    program.WriteFailed = true;
+    program.resume.pending = false;
     MainWindowView& v = program.mainView;
     v.btnSetChase = v.btnSetLeft = v.btnSetRight = v.btnSetOverview = false;
     UpdateLoggingLabels(program, false, false, false);

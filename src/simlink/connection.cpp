@@ -69,6 +69,8 @@ void TryAutoConnect(Program& program) {
 }
 
 void HandleConnectionLost(Program& program, LostDuring during) {
+    if (program.Logging && program.settings.ResumeLogging)
+        program.resume = {true, program.Animation, program.Realtime};
     program.services.link.CloseLink();
     program.Connected = false;
     if (program.StatusWindowOpen) {

@@ -68,6 +68,14 @@ OptionsDialog::OptionsDialog(Program& program, QWidget* parent)
     versionRow->addWidget(xpuipc_, 1);
     x->addLayout(versionRow);
     column->addWidget(xp);
+    auto* recording = new QGroupBox("Recording");
+    recording->setObjectName("FrameRecording");
+    auto* r = new QVBoxLayout(recording);
+    resume_ = Check("chkResumeLogging", "Resume logging after the simulator reconnects",
+                    "Check this box to let the Flenmark take up logging by itself when the "
+                    "simulator comes back after the connection was lost");
+    r->addWidget(resume_);
+    column->addWidget(recording);
     auto* parameters = new QPushButton("Logging parameters...");
     parameters->setObjectName("Command2");
     column->addWidget(parameters);
@@ -89,7 +97,8 @@ OptionsDialog::OptionsDialog(Program& program, QWidget* parent)
             [this] { ParametersDialog(program_, this).exec(); });
     connect(ok, &QPushButton::clicked, this, [this] {
         ApplyOptions(program_, {xplane_->isChecked(), minUpdate_->isChecked(), update_->isChecked(),
-                                path_->text().toStdString(), xpuipc_->text().toStdString()});
+                                path_->text().toStdString(), xpuipc_->text().toStdString(),
+                                resume_->isChecked()});
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -101,6 +110,7 @@ void OptionsDialog::load() {
     if (v.xplane) xplane_->setChecked(true);
     if (v.minUpdate) minUpdate_->setChecked(true);
     if (v.update) update_->setChecked(true);
+    resume_->setChecked(v.resumeLogging);
     xpuipc_->setText(QString::fromStdString(v.xpuipc));
     path_->setText(QString::fromStdString(v.xplanePath));
 }

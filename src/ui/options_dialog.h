@@ -20,6 +20,7 @@ class OptionsDialog final : public QDialog {
     Program& program_;
     QCheckBox* xplane_;
     QCheckBox* minUpdate_;
+    QCheckBox* resume_ = nullptr;
     QCheckBox* update_;
     QLineEdit* path_;
     QLabel* xpuipc_;

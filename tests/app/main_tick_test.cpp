@@ -6,6 +6,8 @@
 
 #include "app/startup.h"
 #include "app/utc_time.h"
+#include "realtime/realtime_control.h"
+#include "recorder/logging_control.h"
 #include "simlink/connection.h"
 #include "support/fakes.h"
 
@@ -169,6 +171,36 @@ TEST_F(MainTickTest, ReconnectsWhenTheSimulatorComesBack) {
     t.link.hostPresent = true;
     MainTick(t.program);
     EXPECT_EQ(t.program.mainView.lblConnect.text, "Connected");
+}
+
+// Logging that a lost link stopped comes back with the link, modes and all, unless the user
+// switched resuming off.
+TEST_F(MainTickTest, LoggingResumesWhenTheLinkComesBack) {
+    for (const bool resume : {true, false}) {
+        t.program.settings.ResumeLogging = resume;
+        MainTick(t.program);
+        MainTick(t.program);
+        ToggleAnimation(t.program);
+        ToggleRealtime(t.program);
+        ASSERT_TRUE(t.program.Logging && t.program.Animation && t.program.Realtime);
+        t.link.failAfterExchanges = t.link.exchanges;
+        MainTick(t.program);
+        ASSERT_FALSE(t.program.Connected || t.program.Logging || t.program.Animation);
+        t.link.failAfterExchanges = -1;
+        MainTick(t.program);  // connects
+        MainTick(t.program);  // reads, and takes up the recording
+        EXPECT_EQ(t.program.Logging, resume);
+        EXPECT_EQ(t.program.Animation, resume);
+        EXPECT_EQ(t.program.Realtime, resume);
+        EXPECT_EQ(t.program.mainView.btnSetChase, resume);
+        const std::string log = ReadFile(t.dataPath("Flightlog.txt"));
+        EXPECT_EQ(testing::Count(log, ":SA:"), resume ? 2u : 1u) << log;
+        if (resume) {
+            EXPECT_EQ(t.program.mainView.label7.text, "Logging resumed.");
+        }
+        StopLogging(t.program);
+        ResetLog(t.program, true);
+    }
 }
 
 TEST(Connect, FailureShowsTheBoxWithTheResultCode) {

@@ -23,7 +23,7 @@ const std::string kAllDefaults =
     "GNDRange=400\r\nPredPathMultiplier=10\r\nPredPathMultiplierTCAS=10\r\nDebuging=False\r\n"
     "CheckVS=150\r\nLocInt=50\r\nGSInt=50\r\nIgnoreILSBelow=150\r\nIgnoreILSAbove=5000\r\n"
     "IgnoreILSAboveVS=500\r\nForceNoWinXP=False\r\nXPlane=False\r\nXPlanePath=\r\nXPUIPC=0\r\n"
-    "MinUpdate=True\r\nUpdate=True\r\n";
+    "MinUpdate=True\r\nUpdate=True\r\nResumeLogging=True\r\n";
 
 class SettingsStoreTest : public ::testing::Test {
   protected:
@@ -35,7 +35,7 @@ class SettingsStoreTest : public ::testing::Test {
     TestProgram t;
 };
 
-TEST_F(SettingsStoreTest, MissingFileGivesDefaultsAndSaveWritesAll29KeysInOrder) {
+TEST_F(SettingsStoreTest, MissingFileGivesDefaultsAndSaveWritesEveryKeyInOrder) {
     EnsureSettingsFile(t.program);
     LoadSettings(t.program);
     ASSERT_TRUE(SaveSettings(t.program));
@@ -45,7 +45,10 @@ TEST_F(SettingsStoreTest, MissingFileGivesDefaultsAndSaveWritesAll29KeysInOrder)
 }
 
 TEST_F(SettingsStoreTest, OneKeyFileKeepsEveryOtherDefault) {
-    load("HDGOffset=3");
+    load("HDGOffset=3\r\nResumeLogging=False");
+    EXPECT_FALSE(t.program.settings.ResumeLogging);
+    load("HDGOffset=3");  // a file from before the key: resuming is on
+    EXPECT_TRUE(t.program.settings.ResumeLogging);
     EXPECT_EQ(t.program.settings.HDGOffset, 3);
     EXPECT_EQ(t.program.settings.AltOffset, 100);
     EXPECT_EQ(t.program.settings.XPUIPC, "0");
@@ -158,12 +161,13 @@ INSTANTIATE_TEST_SUITE_P(
         NormaliseCase{"GNDRange", "12abc", "12"}, NormaliseCase{"GNDRange", "99999999999", "32767"},
         NormaliseCase{"CheckVS", "-99999999999", "32767"}));
 
-TEST(SettingsTable, HasThe29KeysWithTheirPresets) {
+TEST(SettingsTable, HasThe29KeysAndResumeLoggingWithTheirPresets) {
     const auto& table = SettingsTable();
-    ASSERT_EQ(table.size(), 29u);
+    ASSERT_EQ(table.size(), 30u);
     EXPECT_STREQ(table.front().key, "HDGOffset");
     EXPECT_STREQ(table[22].key, "IgnoreILSAboveVS");
-    EXPECT_STREQ(table.back().key, "Update");
+    EXPECT_STREQ(table[28].key, "Update");
+    EXPECT_STREQ(table.back().key, "ResumeLogging");
     EXPECT_STREQ(table[7].dialogPreset, "0");    // OverviewDegreeOffset differs from its default
     EXPECT_STREQ(table[10].dialogPreset, "30");  // OverviewRangeMultiplier
     EXPECT_EQ(table[16].dialogPreset, nullptr);  // Debuging is not in the dialog

@@ -2,8 +2,13 @@
 
 namespace flenmark::testing {
 
+std::vector<std::string> RecorderEnvironment(const TempFolders& folders) {
+    return {"XDG_DATA_HOME=" + folders.applicationDataRoot(), "HOME=" + folders.root(), "LC_ALL=C",
+            "QT_QPA_PLATFORM=offscreen"};
+}
+
 std::vector<std::string> DefaultFlightRecording::environment() const {
-    return {"XDG_DATA_HOME=" + folders.applicationDataRoot(), "HOME=" + folders.root(), "LC_ALL=C"};
+    return RecorderEnvironment(folders);
 }
 
 DefaultFlightRecording::DefaultFlightRecording() {

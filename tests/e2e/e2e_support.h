@@ -23,6 +23,9 @@ struct DefaultFlightRecording {
     DefaultFlightRecording();
 };
 
+// The environment of a program run on a private data folder (and Qt off screen).
+std::vector<std::string> RecorderEnvironment(const TempFolders& folders);
+
 // Field n (1-based) of a ":"-separated line.
 std::string Field(const std::string& line, int n);
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "e2e/e2e_support.h"
 #include "support/fakes.h"
 #include "support/simhost_process.h"
 #include "support/vendor_server.h"
@@ -18,10 +19,7 @@ namespace fs = std::filesystem;
 using testing::ReadFile;
 using testing::WriteFile;
 
-std::vector<std::string> Home(const testing::TempFolders& folders) {
-    return {"XDG_DATA_HOME=" + folders.applicationDataRoot(), "HOME=" + folders.root(), "LC_ALL=C",
-            "QT_QPA_PLATFORM=offscreen"};
-}
+using testing::RecorderEnvironment;
 
 std::string Redirect(const std::string& to) {
     return "HTTP/1.1 302 Found\r\nLocation: " + to + "\r\nContent-Length: 0\r\n\r\n";
@@ -32,8 +30,9 @@ TEST(HostileHost, RecordingAgainstAReplyClaiming256BytesEndsCleanly) {
     testing::TempFolders folders;
     testing::SimHostProcess host({"--fault", "oversize-after=1"});
     ASSERT_TRUE(host.ready());
-    const auto r = testing::RunProgram(
-        testing::CliPath(), {"record", "--ticks", "3", "--tick-ms", "50"}, Home(folders));
+    const auto r =
+        testing::RunProgram(testing::CliPath(), {"record", "--ticks", "3", "--tick-ms", "50"},
+                            RecorderEnvironment(folders));
     EXPECT_NE(r.errors.find("Connection to FS timed out."), std::string::npos) << r.errors;
     EXPECT_EQ(r.errors.find("Sanitizer"), std::string::npos) << r.errors;
     EXPECT_NE(r.errors.find("first reading failed"), std::string::npos) << r.errors;
@@ -80,7 +79,7 @@ TEST(HostileVendor, UpdaterWritesOnlyInsideItsFoldersAndFollowsNoRedirectAway) {
     vendor.serveRaw("/moved.bin", Redirect(elsewhere.baseUrl() + "/a.bin"));
     vendor.serveRaw("/Submit.asp", Redirect(elsewhere.baseUrl() + "/Submit.asp"));
     elsewhere.serve("/a.bin", "elsewhere");
-    auto env = Home(folders);
+    auto env = RecorderEnvironment(folders);
     env.push_back("FLENMARK_VENDOR_URL=" + vendor.baseUrl());
     const auto r = testing::RunProgram(program + "flenmark-updater", {}, env);
     EXPECT_EQ(r.status, 0) << r.errors;
@@ -103,7 +102,7 @@ TEST(HostileVendor, MainProgramWritesOnlyInsideItsFoldersAndFollowsNoRedirectAwa
                  "UpdateVer=99999\r\nUpdater=/u.bin=<user>sub/flenmark-updater\r\n");
     vendor.serve("/u.bin", "#!/bin/sh\n");
     vendor.serveRaw("/Submit.asp", Redirect(elsewhere.baseUrl() + "/Submit.asp"));
-    auto env = Home(folders);
+    auto env = RecorderEnvironment(folders);
     env.push_back("FLENMARK_VENDOR_URL=" + vendor.baseUrl());
     testing::BackgroundProgram main(FLENMARK_MAIN_PATH, {}, env);
     auto reported = [&] {

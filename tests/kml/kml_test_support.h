@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "kml/kml_templates.h"
+#include "support/fakes.h"
 
 namespace flenmark::testing {
 
@@ -48,12 +49,6 @@ inline std::string LogLine(const std::string& stamp, const std::string& lon, con
                            const std::string& prev) {
     return stamp + ":" + lon + ":" + lat + ":" + alt + ":" + std::to_string(ground) + ":" + code +
            ":140:900:150:-500:145:270:" + prev;
-}
-
-inline size_t Count(const std::string& text, const std::string& what) {
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
 }
 
 }  // namespace flenmark::testing

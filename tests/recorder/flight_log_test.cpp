@@ -2,10 +2,13 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <future>
 #include <thread>
@@ -96,6 +99,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, LogHasContentTest,
 
 TEST_F(FlightLogFileTest, MissingLogHasNoContent) {
     EXPECT_FALSE(LogHasContent(log()));
+}
+
+// A disk that fills up in the middle of a line: the write falls short, and the log is cut back
+// to its last whole line instead of keeping a torn one.
+TEST_F(FlightLogFileTest, AShortWriteLeavesNoTornLine) {
+    WriteFile(log(), "20090712143507:whole\r\n");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit room{30, 30};  // room for a few more bytes only
+        ::setrlimit(RLIMIT_FSIZE, &room);
+        const bool written = AppendLogLine(log(), "20090712143508:a line longer than the room");
+        ::_exit(written ? 1 : 0);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);  // reported as not written
+    EXPECT_EQ(ReadFile(log()), "20090712143507:whole\r\n");
 }
 
 // The question asked every tick reads no further than the fifth line: a log that goes on (here
