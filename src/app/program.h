@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "app/data_folder_lock.h"
 #include "app/settings.h"
 #include "app/tcas_display.h"
 #include "app/view_models.h"
@@ -102,6 +104,8 @@ struct Program {
     } resume;
     // Writing the log failed since the program started (the recording has a gap).
     bool WriteFailed = false;
+    // This program's hold on its data folder, from start-up on.
+    std::optional<DataFolderLock> dataFolderLock;
 
     int16_t TCASRange = 20;
     int16_t TCASMode = 0;

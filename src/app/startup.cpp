@@ -73,6 +73,14 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf) {
     }
     program.FlightLogPath = dataFolder + "Flightlog.txt";
     CreateFolders(dataFolder);
+    // One program at a time records into a data folder; the lock comes before anything in it
+    // is touched.
+    if (!program.dataFolderLock) program.dataFolderLock = DataFolderLock::acquire(dataFolder);
+    if (!program.dataFolderLock) {
+        program.services.dialogs.message(program.AppTitle, AnotherFlenmarkMessage(dataFolder));
+        return false;
+    }
+    RemoveStaleTemporaries(dataFolder);
     EnsureSettingsFile(program);
     LoadSettings(program);
     RunIfSet(program.extensions.checkXPlane);

@@ -1,7 +1,9 @@
 #include "cli/convert_command.h"
 
+#include <filesystem>
 #include <iostream>
 
+#include "app/data_folder_lock.h"
 #include "app/data_folders.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
@@ -32,6 +34,16 @@ class NoSimulator final : public SimLink {
     int simVersion() const override { return 0; }
 };
 
+// True when the file `path` goes into `folder`.
+bool WritesInto(const std::string& path, const std::string& folder) {
+    std::error_code ec;
+    const auto parent =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(path).parent_path(), ec);
+    std::string base = folder;
+    while (base.size() > 1 && base.back() == '/') base.pop_back();
+    return !ec && parent == std::filesystem::weakly_canonical(base, ec);
+}
+
 }  // namespace
 
 int RunConvertCommand(const std::vector<std::string>& args) {
@@ -57,7 +69,16 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     ui.attach(program);
     program.DecimalSeparator = DecimalSeparatorOf(SystemFormatOfTwoAndAHalf());
     try {
-        if (FileExists(DataFolder(folders) + "Offsets.txt")) LoadSettings(program);
+        const std::string data = DataFolder(folders);
+        // Converting into the data folder is writing into it: one program at a time.
+        if (WritesInto(paths[1], data)) {
+            program.dataFolderLock = DataFolderLock::acquire(data);
+            if (!program.dataFolderLock) {
+                std::cerr << AnotherFlenmarkMessage(data) << "\n";
+                return 1;
+            }
+        }
+        if (FileExists(data + "Offsets.txt")) LoadSettings(program);
     } catch (const FolderError&) {
     }
     if (!LoadKmlTemplates(program)) return 1;

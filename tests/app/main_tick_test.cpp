@@ -1,7 +1,10 @@
 #include "app/main_tick.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "app/startup.h"
@@ -85,6 +88,40 @@ TEST_F(StartUpTest, OldFlightIsKeptAmongTheSavedTracksAndTheLogStartsEmpty) {
     EXPECT_EQ(ReadFile(t.folders.documentsRoot() +
                        "/Flenmark files/Unsaved flight 2009-07-11 12.00 (2)/Flightlog.txt"),
               "20090711120000:z\r\n");
+}
+
+TEST_F(StartUpTest, ASecondProgramOnTheSameDataFolderIsRefused) {
+    start();
+    testing::FakeDialogs dialogs;
+    Program second(Services{t.clock, t.folders, dialogs, t.shell, t.ui, t.link});
+    EXPECT_FALSE(StartUp(second, "2.5"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].second, "Another Flenmark is using " + t.folders.data() + ".");
+    t.program.dataFolderLock.reset();  // the first one ends
+    EXPECT_TRUE(StartUp(second, "2.5"));
+}
+
+// Temporary files of a writer that died are removed at start; those of one still writing stay.
+TEST_F(StartUpTest, StaleTemporaryFilesOfDeadProcessesAreRemoved) {
+    const pid_t dead = ::fork();
+    if (dead == 0) ::_exit(0);
+    ::waitpid(dead, nullptr, 0);
+    const pid_t alive = ::fork();
+    if (alive == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    const std::string stale = t.dataPath("Realtime.kml.tmp" + std::to_string(dead));
+    const std::string busy = t.dataPath("Realtime.kml.tmp" + std::to_string(alive));
+    WriteFile(stale, "half a document");
+    WriteFile(busy, "half a document");
+    WriteFile(t.dataPath("notes.tmpx"), "not ours");
+    start();
+    ::kill(alive, SIGKILL);
+    ::waitpid(alive, nullptr, 0);
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(busy));
+    EXPECT_TRUE(std::filesystem::exists(t.dataPath("notes.tmpx")));
 }
 
 TEST_F(StartUpTest, RecentLogIsKept) {

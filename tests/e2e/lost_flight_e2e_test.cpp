@@ -76,5 +76,31 @@ TEST(LostFlight, ALogThatCannotBeWrittenEndsWithStatus3) {
     EXPECT_NE(r.errors.find("the flight log could not be written"), std::string::npos) << r.errors;
 }
 
+TEST(LostFlight, TwoRecordersOnOneDataFolderAreRefused) {
+    testing::TempFolders folders;
+    testing::PrivateRuntimeDir runtime;
+    testing::SimHostProcess host({"--scenario", "default", "--lockstep"});
+    ASSERT_TRUE(host.ready());
+    testing::BackgroundProgram first(testing::CliPath(),
+                                     {"record", "--ticks", "100", "--tick-ms", "50"},
+                                     RecorderEnvironment(folders));
+    ASSERT_TRUE(LogReaches(folders.data() + "Flightlog.txt", 1));
+    const auto second =
+        testing::RunProgram(testing::CliPath(), {"record", "--ticks", "3", "--tick-ms", "20"},
+                            RecorderEnvironment(folders));
+    EXPECT_EQ(second.status, 1);
+    EXPECT_NE(second.errors.find("Another Flenmark is using " + folders.data() + "."),
+              std::string::npos)
+        << second.errors;
+    EXPECT_EQ(first.wait(), 0);
+    // The first recording is whole: its stamps never go backwards.
+    std::string previous;
+    for (const std::string& line :
+         testing::SplitLines(ReadFile(folders.data() + "Flightlog.txt"))) {
+        EXPECT_GE(line.substr(0, 14), previous);
+        previous = line.substr(0, 14);
+    }
+}
+
 }  // namespace
 }  // namespace flenmark

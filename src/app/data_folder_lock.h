@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace flenmark {
+
+// An exclusive lock on a data folder while a program records or converts into it. The system
+// releases it when the process ends, however it ends.
+class DataFolderLock {
+  public:
+    // nullopt when another process holds the folder.
+    static std::optional<DataFolderLock> acquire(const std::string& dataFolder);
+
+    DataFolderLock(DataFolderLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    DataFolderLock& operator=(DataFolderLock&& other) noexcept;
+    DataFolderLock(const DataFolderLock&) = delete;
+    ~DataFolderLock();
+
+  private:
+    explicit DataFolderLock(int fd) : fd_(fd) {}
+    int fd_ = -1;
+};
+
+// "Another Flenmark is using <folder>."
+std::string AnotherFlenmarkMessage(const std::string& dataFolder);
+
+// Removes the temporary files ("<name>.tmp<PID>") that processes which no longer run left in
+// a folder when they died in the middle of writing.
+void RemoveStaleTemporaries(const std::string& folder);
+
+}  // namespace flenmark
