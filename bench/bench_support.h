@@ -45,6 +45,7 @@ class NullLink final : public SimLink {
     }
     bool ProcessRequests(int& r) override { return (r = kLinkNotOpen), false; }
     int simVersion() const override { return 0; }
+    void setDeadline(std::optional<std::chrono::steady_clock::time_point>) override {}
 };
 
 // Folders in a temporary folder, removed with the object.

@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "app/status_window.h"
+#include "app/tick_deadline.h"
 #include "app/utc_time.h"
 #include "realtime/realtime_control.h"
 #include "recorder/flight_log.h"
@@ -69,6 +70,7 @@ void CopyPreviousTick(Program& program) {
 }
 
 void MainTick(Program& program) {
+    const TickDeadline deadline(program.services.link);
     UpdateButtons(program);
     MainWindowView& view = program.mainView;
     view.label9.text = NextClockLabel(view.label9.text, program.services.clock);

@@ -5,6 +5,7 @@
 #include "app/messages.h"
 #include "app/number_text.h"
 #include "app/program.h"
+#include "app/tick_deadline.h"
 #include "kml/geodesy.h"
 #include "recorder/animation_recorder.h"
 #include "simlink/ai_traffic.h"
@@ -98,7 +99,10 @@ void DrawTarget(Program& program, double lat, double lon, double alt) {
 void TcasTimerTick(Program& program) {
     program.tcasView.targets.clear();
     if (!program.Connected || program.TCASMode == kTcasOff) return;
-    GetAI(program);
+    {
+        const TickDeadline deadline(program.services.link);
+        GetAI(program);
+    }
     const AITrafficTable& table = program.AITraffic;
     for (int row = 1; row < AITrafficTable::kRows && program.Connected; ++row) {
         if (!table.occupied(row)) continue;

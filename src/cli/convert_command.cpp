@@ -32,6 +32,7 @@ class NoSimulator final : public SimLink {
     }
     bool ProcessRequests(int& result) override { return (result = kLinkNotOpen), false; }
     int simVersion() const override { return 0; }
+    void setDeadline(std::optional<std::chrono::steady_clock::time_point>) override {}
 };
 
 // True when the file `path` goes into `folder`.

@@ -7,6 +7,7 @@
 
 #include "app/main_tick.h"
 #include "app/startup.h"
+#include "app/tick_deadline.h"
 #include "cli/console_services.h"
 #include "platform/posix_ipc_transport.h"
 #include "platform/system_clock.h"
@@ -71,7 +72,12 @@ enum class HostWait { Connected, NoAnswer, LostAtOnce };
 HostWait WaitForHost(Program& program, SimLink& link, int& result) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     for (;;) {
-        if (link.OpenLink(0, result)) {
+        bool opened = false;
+        {
+            const TickDeadline deadline(link);
+            opened = link.OpenLink(0, result);
+        }
+        if (opened) {
             program.Connected = true;
             MainTick(program);  // as the connect button does: read the aircraft at once
             return program.Connected ? HostWait::Connected : HostWait::LostAtOnce;
@@ -144,7 +150,10 @@ int RunRecordCommand(const std::vector<std::string>& args) {
             std::this_thread::sleep_for(std::chrono::milliseconds(o.tickMs));
             if (stepped) steppedClock.tick();
         }
-        if (program.Connected && program.TCASMode != kTcasOff) GetAI(program);
+        if (program.Connected && program.TCASMode != kTcasOff) {
+            const TickDeadline deadline(program.services.link);
+            GetAI(program);
+        }
         MainTick(program);
     }
     return FinishRecording(program);

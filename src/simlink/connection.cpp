@@ -5,6 +5,7 @@
 #include "app/main_tick.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "app/tick_deadline.h"
 #include "recorder/logging_control.h"
 #include "recorder/logging_labels.h"
 #include "simlink/single_read.h"
@@ -40,7 +41,12 @@ bool ReadValue(SimLink& link, uint32_t offset, uint32_t size, void* destination)
 void Connect(Program& program) {
     if (program.Connected) return;
     int result = 0;
-    if (program.services.link.OpenLink(0, result)) {
+    bool opened = false;
+    {
+        const TickDeadline deadline(program.services.link);
+        opened = program.services.link.OpenLink(0, result);
+    }
+    if (opened) {
         program.Connected = true;
         ShowConnected(program);
         MainTick(program);

@@ -1,5 +1,6 @@
 #include "simlink/fsuipc_client.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -68,7 +69,7 @@ bool FsuipcClient::handshake(int& result) {
             return false;
         if (!QueueWrite(0x330A, 2, &LibVersion, result) && attempt == 0) return false;
         if (!ProcessRequests(result)) return false;
-        transport_.sleepMs(timing_.handshakePauseMs);
+        pause(timing_.handshakePauseMs);
     }
     return true;
 }
@@ -142,8 +143,13 @@ bool FsuipcClient::ProcessRequests(int& result) {
     uint32_t reply = 0;
     SendStatus status = SendStatus::Failed;
     for (int send = 0; send < timing_.maxSends; ++send) {
-        if (send > 0) transport_.sleepMs(timing_.retryPauseMs);
-        status = transport_.send(ipcMessage_, atom_, 0, timing_.sendTimeoutMs, reply);
+        if (send > 0) pause(timing_.retryPauseMs);
+        const int timeoutMs = msBeforeDeadline(timing_.sendTimeoutMs);
+        if (timeoutMs <= 0) {
+            status = SendStatus::TimedOut;  // the tick's time is up: as a host that is silent
+            break;
+        }
+        status = transport_.send(ipcMessage_, atom_, 0, timeoutMs, reply);
         if (status == SendStatus::Replied) break;
     }
     const bool answered = status == SendStatus::Replied && reply == 1;
@@ -158,6 +164,18 @@ bool FsuipcClient::ProcessRequests(int& result) {
     // the host rejecting the request: nothing of it is taken.
     result = matches ? kLinkOk : kLinkRejected;
     return matches;
+}
+
+int FsuipcClient::msBeforeDeadline(int atMostMs) const {
+    if (!deadline_) return atMostMs;
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(*deadline_ - timing_.now()).count();
+    return static_cast<int>(std::clamp<int64_t>(left, 0, atMostMs));
+}
+
+void FsuipcClient::pause(int ms) {
+    const int within = msBeforeDeadline(ms);
+    if (within > 0) transport_.sleepMs(within);
 }
 
 bool FsuipcClient::replyMatchesRequest() const {

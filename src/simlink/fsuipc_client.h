@@ -1,6 +1,9 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,8 @@ struct FsuipcTiming {
     int retryPauseMs = 100;
     int maxSends = 10;
     int handshakePauseMs = 100;
+    // The clock that deadlines are held against.
+    std::function<std::chrono::steady_clock::time_point()> now = std::chrono::steady_clock::now;
 };
 
 // The program's FSUIPC client: request records packed into a shared 32 KiB block that the
@@ -32,6 +37,9 @@ class FsuipcClient final : public SimLink {
     bool QueueWrite(uint32_t offset, uint32_t size, const void* source, int& result) override;
     bool ProcessRequests(int& result) override;
     int simVersion() const override { return SimVersion; }
+    void setDeadline(std::optional<std::chrono::steady_clock::time_point> deadline) override {
+        deadline_ = deadline;
+    }
 
     int32_t FSUIPCVersion = 0;
     int32_t SimVersion = 0;
@@ -51,11 +59,15 @@ class FsuipcClient final : public SimLink {
     };
 
     bool handshake(int& result);
+    // Milliseconds left before the deadline, at most atMostMs (atMostMs without a deadline).
+    int msBeforeDeadline(int atMostMs) const;
+    void pause(int ms);
     bool replyMatchesRequest() const;
     void copyAnswers() const;
 
     IpcTransport& transport_;
     FsuipcTiming timing_;
+    std::optional<std::chrono::steady_clock::time_point> deadline_;
     bool hostFound_ = false;
     uint32_t ipcMessage_ = 0;
     uint16_t atom_ = 0;

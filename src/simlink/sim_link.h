@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <optional>
 
 namespace flenmark {
 
@@ -42,6 +44,9 @@ class SimLink {
     virtual bool ProcessRequests(int& result) = 0;
     // The simulator code kept by the last successful OpenLink (0 before).
     virtual int simVersion() const = 0;
+    // No exchange waits past this moment (until cleared): one that would fails as a host that
+    // did not answer (code 11), so a hung simulator cannot hold up a tick for long.
+    virtual void setDeadline(std::optional<std::chrono::steady_clock::time_point> deadline) = 0;
 };
 
 }  // namespace flenmark

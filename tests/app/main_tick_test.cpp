@@ -184,6 +184,15 @@ TEST_F(MainTickTest, ConnectsByItselfAndReadsOnTheNextTick) {
     EXPECT_EQ(t.program.lastLine.HDG, "0");
 }
 
+// Every exchange of a tick is held to the tick's deadline, and none after it.
+TEST_F(MainTickTest, ATicksExchangesHaveADeadline) {
+    MainTick(t.program);
+    MainTick(t.program);
+    ASSERT_GT(t.link.deadlinesSeen.size(), 20u);
+    for (bool had : t.link.deadlinesSeen) EXPECT_TRUE(had);
+    EXPECT_FALSE(t.link.deadline.has_value());
+}
+
 TEST_F(MainTickTest, LostLinkEndsTheTickAndKeepsPrevConnected) {
     MainTick(t.program);
     MainTick(t.program);

@@ -38,6 +38,7 @@ class ScriptedTransport final : public IpcTransport {
     SendStatus send(uint32_t message, uint32_t wParam, uint32_t, int timeoutMs,
                     uint32_t& reply) override {
         ++sends;
+        if (onSend) onSend(timeoutMs);
         lastMessage = message;
         lastAtom = wParam;
         lastTimeoutMs = timeoutMs;
@@ -46,7 +47,10 @@ class ScriptedTransport final : public IpcTransport {
         reply = replyValue;
         return SendStatus::Replied;
     }
-    void sleepMs(int ms) override { slept.push_back(ms); }
+    void sleepMs(int ms) override {
+        slept.push_back(ms);
+        if (onSleep) onSleep(ms);
+    }
     uint32_t processId() const override { return 0x1A2B; }
 
     std::vector<std::string> hostClasses{"UIPCMAIN"};
@@ -55,6 +59,8 @@ class ScriptedTransport final : public IpcTransport {
     SendStatus sendStatus = SendStatus::Replied;
     uint32_t replyValue = 1;
     std::function<void(uint8_t*)> host;
+    std::function<void(int)> onSend;
+    std::function<void(int)> onSleep;
     std::vector<uint8_t> block;
     std::string atomName, shmName;
     bool shmClosed = false;
@@ -172,6 +178,39 @@ TEST_F(FsuipcClientTest, SilentHostGivesCode11AfterTenSendsAndEmptiesTheQueue) {
     EXPECT_EQ(transport.slept, std::vector<int>(9, 100));
     EXPECT_FALSE(client.ProcessRequests(result));
     EXPECT_EQ(result, kLinkNothingQueued);
+}
+
+// A host that hangs holds a tick no longer than its deadline: the sends and the pauses between
+// them fit into what is left, then the exchange fails as a silent host's.
+TEST(FsuipcClient, ExchangesEndAtTheDeadline) {
+    std::chrono::steady_clock::time_point now{};
+    ScriptedTransport transport;
+    transport.host = AnsweringHost(0x19980005, 0xFADE0008);
+    FsuipcTiming timing;
+    timing.now = [&] { return now; };
+    FsuipcClient client(transport, timing);
+    int result = -1;
+    ASSERT_TRUE(client.OpenLink(0, result));
+    transport.sendStatus = SendStatus::TimedOut;
+    transport.sends = 0;
+    transport.slept.clear();
+    std::vector<int> timeouts;
+    transport.onSend = [&](int timeoutMs) {
+        timeouts.push_back(timeoutMs);
+        now += std::chrono::milliseconds(timeoutMs);
+    };
+    transport.onSleep = [&](int ms) { now += std::chrono::milliseconds(ms); };
+    client.setDeadline(now + std::chrono::milliseconds(2500));
+    uint32_t v = 0;
+    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &v, result));
+    EXPECT_FALSE(client.ProcessRequests(result));
+    EXPECT_EQ(result, kLinkTimeout);
+    EXPECT_EQ(timeouts, (std::vector<int>{2000, 400}));  // 2000, a pause of 100, the rest
+    client.setDeadline(std::nullopt);
+    transport.sendStatus = SendStatus::Replied;
+    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &v, result));
+    EXPECT_TRUE(client.ProcessRequests(result));
+    EXPECT_EQ(timeouts.back(), 2000);  // without a deadline, the protocol's time-out
 }
 
 TEST_F(FsuipcClientTest, SendErrorIsCode12AndRejectionCode13) {

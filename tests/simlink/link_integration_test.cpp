@@ -26,7 +26,7 @@ using testing::PrivateRuntimeDir;
 using testing::SimHostProcess;
 
 // Short waits so that the time-out paths take a second, not twenty.
-constexpr FsuipcTiming kQuick{100, 10, 10, 10};
+const FsuipcTiming kQuick{100, 10, 10, 10};
 
 std::string OwnSharedMemoryFile() {
     char name[64];

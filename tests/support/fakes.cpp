@@ -79,6 +79,7 @@ bool OffsetTableLink::ProcessRequests(int& result) {
         result = kLinkNothingQueued;
         return false;
     }
+    deadlinesSeen.push_back(deadline.has_value());
     const bool fail = failAfterExchanges >= 0 && exchanges >= failAfterExchanges;
     ++exchanges;
     if (fail) {

@@ -117,6 +117,11 @@ class OffsetTableLink final : public SimLink {
     bool QueueWrite(uint32_t offset, uint32_t size, const void* source, int& result) override;
     bool ProcessRequests(int& result) override;
     int simVersion() const override { return 8; }
+    void setDeadline(std::optional<std::chrono::steady_clock::time_point> d) override {
+        deadline = d;
+    }
+    std::optional<std::chrono::steady_clock::time_point> deadline;
+    std::vector<bool> deadlinesSeen;  // whether each exchange had a deadline
 
     template <class T>
     void poke(uint32_t offset, T value) {
