@@ -25,9 +25,8 @@ void ApplyParameterBoxes(Program& program, const std::vector<ParameterBox>& boxe
     SaveSettings(program);
 }
 
-bool ConfirmParameterReset(Program& program) {
-    return program.services.dialogs.askYesNo("Reset settings",
-                                             "Are you sure you want to reset your settings?");
+bool ConfirmParameterReset(Dialogs& dialogs) {
+    return dialogs.askYesNo("Reset settings", "Are you sure you want to reset your settings?");
 }
 
 OptionsValues LoadOptions(const Settings& s) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "platform/dialogs.h"
 
 namespace flenmark {
 
@@ -22,7 +23,7 @@ std::vector<ParameterBox> PresetParameterBoxes();
 // OK: every box, normalised, into the settings, then saved.
 void ApplyParameterBoxes(Program& program, const std::vector<ParameterBox>& boxes);
 // Reset asks first.
-bool ConfirmParameterReset(Program& program);
+bool ConfirmParameterReset(Dialogs& dialogs);
 
 // The options dialog's five settings.
 struct OptionsValues {

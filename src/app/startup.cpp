@@ -100,8 +100,12 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf) {
     return true;
 }
 
-void FinishStartUp(Program& program) {
+void CheckVersionAtStart(Program& program) {
     if (program.VendorOnline) RunIfSet(program.extensions.checkVersion);
+}
+
+void FinishStartUp(Program& program) {
+    CheckVersionAtStart(program);
     if (!program.EndRequested) MainTick(program);
 }
 

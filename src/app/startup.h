@@ -16,5 +16,7 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf);
 
 // The last steps, once the window is visible: the version check and the first tick.
 void FinishStartUp(Program& program);
+// The version check alone, for a window whose ticks run elsewhere.
+void CheckVersionAtStart(Program& program);
 
 }  // namespace flenmark

@@ -32,15 +32,19 @@ void OpenWebsite(Program& program) {
     program.services.shell.open(VendorBaseUrl() + "/flenmark");
 }
 
-bool StartLoggingQuestionDue(const Program& program) {
-    return program.FirstMinimize && !program.Logging && program.Connected;
+bool StartLoggingQuestionDue(const ProgramView& view) {
+    return view.firstMinimize && !view.logging && view.connected;
 }
 
-void AskStartLoggingOnFirstMinimize(Program& program) {
-    if (StartLoggingQuestionDue(program) &&
-        program.services.dialogs.askYesNo("Logging", "Start logging?"))
-        StartLogging(program);
+bool AskStartLogging(Dialogs& dialogs) {
+    return dialogs.askYesNo("Logging", "Start logging?");
+}
+
+void AnswerFirstMinimize(Program& program, bool startLogging) {
+    const bool due = program.FirstMinimize && !program.Logging && program.Connected;
     program.FirstMinimize = false;
+    program.mainView.minimized = true;
+    if (due && startLogging) StartLogging(program);
 }
 
 }  // namespace flenmark

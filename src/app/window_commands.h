@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/program_view.h"
+#include "platform/dialogs.h"
+
 namespace flenmark {
 
 struct Program;
@@ -11,11 +14,11 @@ bool ToggleMainOnTop(Program& program);
 void OpenManual(Program& program);
 void OpenWebsite(Program& program);
 
-// The first minimise while connected and not logging asks whether to start logging.
-// The window calls this with itself restored and on top, and minimises again afterwards.
-void AskStartLoggingOnFirstMinimize(Program& program);
-
-// True when the first-minimise question is due.
-bool StartLoggingQuestionDue(const Program& program);
+// The first minimise while connected and not logging asks whether to start logging: the
+// window asks (restored and on top), then tells the program the answer.
+bool StartLoggingQuestionDue(const ProgramView& view);
+bool AskStartLogging(Dialogs& dialogs);
+// After the first minimise: no more questions, and logging starts when the answer was Yes.
+void AnswerFirstMinimize(Program& program, bool startLogging);
 
 }  // namespace flenmark

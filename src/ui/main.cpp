@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/program.h"
+#include "app/program_port.h"
 #include "app/startup.h"
 #include "online/embedded_version.h"
 #include "online/usage_report.h"
@@ -53,11 +54,17 @@ int main(int argc, char** argv) {
     flenmark::Program program(flenmark::Services{clock, folders, dialogs, shell, window, link});
     ConnectOnlineServices(program, http);
     if (!flenmark::StartUp(program, flenmark::SystemFormatOfTwoAndAHalf())) return 1;
-    window.attach(program);
+    // From here on the ticks run on a thread of their own; the window shows what each
+    // published, so a simulator that hangs never freezes it.
+    flenmark::TickRunner runner(program, [&window] {
+        QMetaObject::invokeMethod(
+            &window, [&window] { window.renderAll(); }, Qt::QueuedConnection);
+    });
+    window.attach(runner, dialogs);
     window.show();
-    flenmark::FinishStartUp(program);
-    if (window.quitRequested()) return 0;  // the updater took over
-    window.renderAll();
+    flenmark::CheckVersionAtStart(program);  // the runner has no work yet: the program is ours
+    if (window.quitRequested()) return 0;    // the updater took over
+    runner.tick();
     window.timer1().start();
     return app.exec();
 }

@@ -4,16 +4,19 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "app/main_tick.h"
 #include "app/messages.h"
+#include "app/program.h"
 #include "app/window_commands.h"
 #include "kml/conversion_command.h"
 #include "realtime/realtime_control.h"
 #include "recorder/logging_control.h"
 #include "simlink/connection.h"
 #include "ui/app_icon.h"
+#include "ui/gui_thread.h"
 #include "ui/options_dialog.h"
 #include "ui/window_flags.h"
 
@@ -54,8 +57,7 @@ MainWindow::MainWindow() {
     timer2_.setSingleShot(true);
     connect(&timer1_, &QTimer::timeout, this, [this] { tick(); });
     connect(&timer2_, &QTimer::timeout, this, [this] {
-        if (program_) ClearMessageLine(*program_);
-        render();
+        if (port_) port_->post([](Program& p) { ClearMessageLine(p); });
     });
     tray_.setIcon(AppIcon());
     tray_.setToolTip("Flenmark");
@@ -64,9 +66,10 @@ MainWindow::MainWindow() {
     });
 }
 
-void MainWindow::attach(Program& program) {
-    program_ = &program;
-    setWindowTitle(QString::fromStdString(program.AppTitle));
+void MainWindow::attach(ProgramPort& port, Dialogs& dialogs) {
+    port_ = &port;
+    dialogs_ = &dialogs;
+    setWindowTitle(QString::fromStdString(port.view().appTitle));
     buildLayout();
     render();
 }
@@ -78,7 +81,7 @@ QPushButton* MainWindow::addButton(const QString& name, const QString& caption,
     if (!tooltip.isEmpty()) b->setToolTip(tooltip);
     b->setEnabled(action != nullptr);
     b->setProperty("available", action != nullptr);
-    if (action) connect(b, &QPushButton::clicked, this, [this, action] { runAndRender(action); });
+    if (action) connect(b, &QPushButton::clicked, this, [this, action] { run(action); });
     buttons_[name] = b;
     return b;
 }
@@ -95,21 +98,22 @@ QPushButton* MainWindow::addWindowButton(const QString& name, const QString& cap
 }
 
 void MainWindow::openTcasWindow() {
-    if (!program_ || program_->TCASWindowOpen) return;
-    tcas_ = std::make_unique<TcasWindow>(*program_, windowIcon());
+    if (!port_ || (tcas_ && tcas_->isVisible())) return;
+    tcas_ = std::make_unique<TcasWindow>(*port_, windowIcon());
     tcas_->show();
 }
 
 void MainWindow::openStatusWindow() {
-    if (!program_ || program_->StatusWindowOpen) return;
-    status_ = std::make_unique<StatusWindow>(*program_, windowIcon());
+    if (!port_ || (status_ && status_->isVisible())) return;
+    status_ = std::make_unique<StatusWindow>(*port_, windowIcon());
     status_->show();
 }
 
 void MainWindow::openOptions() {
-    if (!program_) return;
-    OptionsDialog(*program_, this).exec();
-    render();
+    if (!port_) return;
+    OptionsDialog options(*port_, *dialogs_, this);
+    connect(this, &MainWindow::viewChanged, &options, &OptionsDialog::viewChanged);
+    options.exec();
 }
 
 QLabel* MainWindow::addLabel(const QString& name) {
@@ -196,8 +200,9 @@ void MainWindow::buildLayout() {
 }
 
 void MainWindow::render() {
-    if (!program_) return;
-    const MainWindowView& v = program_->mainView;
+    if (!port_) return;
+    const ProgramView view = port_->view();
+    const MainWindowView& v = view.main;
     ShowLabel(labels_["lblConnect"], v.lblConnect);
     ShowLabel(labels_["Label5"], v.label5);
     ShowLabel(labels_["Label13"], v.label13);
@@ -214,50 +219,61 @@ void MainWindow::render() {
         QPushButton* b = buttons_.value(name);
         b->setEnabled(enabled && b->property("available").toBool());
     }
-    setOnTop(program_->MainOnTop);
+    setOnTop(view.mainOnTop);
 }
 
-void MainWindow::runAndRender(void (*action)(Program&)) {
-    if (program_) action(*program_);
-    renderAll();
+void MainWindow::run(void (*action)(Program&)) {
+    if (port_) port_->post(action);
 }
 
 void MainWindow::tick() {
-    if (program_) MainTick(*program_);
-    renderAll();
+    if (port_) port_->tick();
 }
 
 void MainWindow::renderAll() {
     render();
-    if (status_ && program_ && program_->StatusWindowOpen) status_->render();
-    if (tcas_ && program_ && program_->TCASWindowOpen) tcas_->render();
+    if (status_ && status_->isVisible()) status_->render();
+    if (tcas_ && tcas_->isVisible()) tcas_->render();
+    emit viewChanged();
 }
 
+// The hooks come from the thread the ticks run on: they take effect on the GUI thread.
 void MainWindow::restartMessageTimer() {
-    timer2_.start();
+    OnGuiThread([this] { timer2_.start(); });
 }
 
 void MainWindow::restartStatusMessageTimer() {
-    if (status_ && program_ && program_->StatusWindowOpen) status_->restartEventTimer();
+    OnGuiThread([this] {
+        if (status_ && status_->isVisible()) status_->restartEventTimer();
+    });
 }
 
 void MainWindow::refresh() {
-    render();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    OnGuiThread([this] {
+        render();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
 }
 
 void MainWindow::quitProgram() {
-    quitRequested_ = true;
-    tray_.hide();
-    QApplication::exit(0);
+    OnGuiThread([this] {
+        quitRequested_ = true;
+        tray_.hide();
+        QApplication::exit(0);
+    });
 }
 
 void MainWindow::restoreFromTray() {
-    tray_.hide();
-    showNormal();
-    raise();
-    activateWindow();
-    if (program_) program_->mainView.minimized = false;
+    OnGuiThread([this] {
+        tray_.hide();
+        showNormal();
+        raise();
+        activateWindow();
+    });
+    // Called from a tick, the program's view is already being changed there; from the tray
+    // icon, the window tells the program.
+    if (QThread::currentThread() == thread() && port_)
+        port_->post([](Program& p) { p.mainView.minimized = false; });
 }
 
 void MainWindow::setOnTop(bool onTop) {
@@ -271,27 +287,29 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::onMinimized() {
-    if (!program_ || !isMinimized()) return;
+    if (!port_ || !isMinimized()) return;
     minimizing_ = true;
-    if (StartLoggingQuestionDue(*program_)) {
+    const ProgramView view = port_->view();
+    bool startLogging = false;
+    if (StartLoggingQuestionDue(view)) {
         showNormal();
         setOnTop(true);
-        AskStartLoggingOnFirstMinimize(*program_);
-        setOnTop(program_->MainOnTop);
+        startLogging = AskStartLogging(*dialogs_);
+        setOnTop(view.mainOnTop);
         showMinimized();
     }
-    program_->FirstMinimize = false;
-    program_->mainView.minimized = true;
+    port_->post([startLogging](Program& p) { AnswerFirstMinimize(p, startLogging); });
     showProgramInTray();
     minimizing_ = false;
-    render();
 }
 
 void MainWindow::showProgramInTray() {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         // Without a notification area the window stays minimised on the task bar.
-        if (!trayMissingReported_ && program_)
-            ShowMessage(*program_, "No system tray found: the window stays on the task bar.");
+        if (!trayMissingReported_ && port_)
+            port_->post([](Program& p) {
+                ShowMessage(p, "No system tray found: the window stays on the task bar.");
+            });
         trayMissingReported_ = true;
         return;
     }

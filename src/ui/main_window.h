@@ -8,27 +8,29 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/program.h"
+#include "app/program_port.h"
+#include "platform/dialogs.h"
 #include "platform/ui_hooks.h"
 #include "ui/status_window.h"
 #include "ui/tcas_window.h"
 
 namespace flenmark::ui {
 
-// The main window: renders the program's main view model and forwards clicks to the core.
-// Timer1 runs the main tick each second, Timer2 clears the message line.
+// The main window: renders the program's main view model and forwards clicks to the core
+// through the port. Timer1 asks for the main tick each second, Timer2 clears the message line.
+// Its hooks may be called from the thread the ticks run on.
 class MainWindow final : public QMainWindow, public UiHooks {
     Q_OBJECT
 
   public:
     MainWindow();
-    // Attaches the program; the window must exist before the program's services do.
-    void attach(Program& program);
+    // Attaches the program's port; the window must exist before the program's services do.
+    void attach(ProgramPort& port, Dialogs& dialogs);
     // Draws the view model.
     void render();
-    // One main tick, as Timer1 runs it.
+    // Asks for one main tick, as Timer1 does.
     void tick();
-    // Draws this window and the open cockpit windows.
+    // Draws this window and the open cockpit windows from the program's latest view.
     void renderAll();
 
     void restartMessageTimer() override;
@@ -48,6 +50,10 @@ class MainWindow final : public QMainWindow, public UiHooks {
     QTimer& timer1() { return timer1_; }
     QTimer& timer2() { return timer2_; }
 
+  signals:
+    // The program published a new view.
+    void viewChanged();
+
   protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -59,12 +65,13 @@ class MainWindow final : public QMainWindow, public UiHooks {
                                  const QString& tooltip, void (MainWindow::*open)());
     QLabel* addLabel(const QString& name);
     void buildLayout();
-    void runAndRender(void (*action)(Program&));
+    void run(void (*action)(Program&));
     void onMinimized();
     void showProgramInTray();
     void setOnTop(bool onTop);
 
-    Program* program_ = nullptr;
+    ProgramPort* port_ = nullptr;
+    Dialogs* dialogs_ = nullptr;
     QMap<QString, QPushButton*> buttons_;
     QMap<QString, QLabel*> labels_;
     QTimer timer1_;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_models.h"
+#include "app/program.h"
 #include "ui/parameters_dialog.h"
 
 namespace flenmark::ui {
@@ -21,8 +22,8 @@ QCheckBox* Check(const char* name, const char* caption, const char* tip) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(Program& program, QWidget* parent)
-    : QDialog(parent), program_(program) {
+OptionsDialog::OptionsDialog(ProgramPort& port, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), port_(port), dialogs_(dialogs) {
     setObjectName("frmOptions");
     setWindowTitle("Options");
     if (parent) setWindowIcon(parent->windowIcon());
@@ -87,26 +88,37 @@ OptionsDialog::OptionsDialog(Program& program, QWidget* parent)
     column->addWidget(buttons);
     connect(browse, &QPushButton::clicked, this, [this] {
         xplane_->setChecked(true);
-        if (program_.extensions.browseXPlane)
-            program_.extensions.browseXPlane();
-        else
-            BrowseXPlaneFolder(program_);
-        load();
+        browsing_ = true;
+        port_.post([](Program& p) {
+            if (p.extensions.browseXPlane)
+                p.extensions.browseXPlane();
+            else
+                BrowseXPlaneFolder(p);
+        });
     });
     connect(parameters, &QPushButton::clicked, this,
-            [this] { ParametersDialog(program_, this).exec(); });
+            [this] { ParametersDialog(port_, dialogs_, this).exec(); });
     connect(ok, &QPushButton::clicked, this, [this] {
-        ApplyOptions(program_, {xplane_->isChecked(), minUpdate_->isChecked(), update_->isChecked(),
-                                path_->text().toStdString(), xpuipc_->text().toStdString(),
-                                resume_->isChecked()});
+        const OptionsValues values{xplane_->isChecked(),          minUpdate_->isChecked(),
+                                   update_->isChecked(),          path_->text().toStdString(),
+                                   xpuipc_->text().toStdString(), resume_->isChecked()};
+        port_.post([values](Program& p) { ApplyOptions(p, values); });
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     load();
 }
 
+void OptionsDialog::viewChanged() {
+    if (!browsing_) return;
+    browsing_ = false;
+    const OptionsValues v = LoadOptions(port_.view().settings);
+    xpuipc_->setText(QString::fromStdString(v.xpuipc));
+    path_->setText(QString::fromStdString(v.xplanePath));
+}
+
 void OptionsDialog::load() {
-    const OptionsValues v = LoadOptions(program_.settings);
+    const OptionsValues v = LoadOptions(port_.view().settings);
     if (v.xplane) xplane_->setChecked(true);
     if (v.minUpdate) minUpdate_->setChecked(true);
     if (v.update) update_->setChecked(true);

@@ -7,10 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/program.h"
+
 namespace flenmark::ui {
 
-ParametersDialog::ParametersDialog(Program& program, QWidget* parent)
-    : QDialog(parent), program_(program) {
+ParametersDialog::ParametersDialog(ProgramPort& port, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), port_(port), dialogs_(dialogs) {
     setObjectName("frmOffsets");
     setWindowTitle("Logging parameters");
     auto* column = new QVBoxLayout(this);
@@ -20,7 +22,8 @@ ParametersDialog::ParametersDialog(Program& program, QWidget* parent)
     note->setWordWrap(true);
     column->addWidget(note);
     auto* form = new QFormLayout;
-    for (const ParameterBox& b : LoadParameterBoxes(program_.settings)) {
+    const Settings settings = port_.view().settings;
+    for (const ParameterBox& b : LoadParameterBoxes(settings)) {
         auto* edit = new QLineEdit;
         edit->setObjectName(QString("txt") + b.key->key);
         edit->installEventFilter(this);
@@ -39,14 +42,14 @@ ParametersDialog::ParametersDialog(Program& program, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, [this] {
         std::vector<ParameterBox> values;
         for (const auto& [key, edit] : boxes_) values.push_back({key, edit->text().toStdString()});
-        ApplyParameterBoxes(program_, values);
+        port_.post([values](Program& p) { ApplyParameterBoxes(p, values); });
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(reset, &QPushButton::clicked, this, [this] {
-        if (ConfirmParameterReset(program_)) fill(PresetParameterBoxes());
+        if (ConfirmParameterReset(dialogs_)) fill(PresetParameterBoxes());
     });
-    fill(LoadParameterBoxes(program_.settings));
+    fill(LoadParameterBoxes(settings));
 }
 
 void ParametersDialog::fill(const std::vector<ParameterBox>& boxes) {

@@ -5,14 +5,15 @@
 #include <vector>
 
 #include "app/dialog_models.h"
-#include "app/program.h"
+#include "app/program_port.h"
+#include "platform/dialogs.h"
 
 namespace flenmark::ui {
 
 // "Logging parameters": a box per numeric setting, normalised when it loses focus.
 class ParametersDialog final : public QDialog {
   public:
-    ParametersDialog(Program& program, QWidget* parent);
+    ParametersDialog(ProgramPort& port, Dialogs& dialogs, QWidget* parent);
     QLineEdit* box(const QString& key) const { return findChild<QLineEdit*>("txt" + key); }
 
   protected:
@@ -20,7 +21,8 @@ class ParametersDialog final : public QDialog {
 
   private:
     void fill(const std::vector<ParameterBox>& boxes);
-    Program& program_;
+    ProgramPort& port_;
+    Dialogs& dialogs_;
     std::vector<std::pair<const SettingsKey*, QLineEdit*>> boxes_;
 };
 

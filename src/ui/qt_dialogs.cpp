@@ -4,6 +4,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "ui/gui_thread.h"
+
 namespace flenmark::ui {
 namespace {
 
@@ -14,26 +16,32 @@ QString Q(const std::string& s) {
 }  // namespace
 
 void QtDialogs::message(const std::string& title, const std::string& text) {
-    QMessageBox::information(parent_, Q(title), Q(text), QMessageBox::Ok);
+    OnGuiThread([&] { QMessageBox::information(parent_, Q(title), Q(text), QMessageBox::Ok); });
 }
 
 bool QtDialogs::askYesNo(const std::string& title, const std::string& text) {
-    return QMessageBox::question(parent_, Q(title), Q(text), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return OnGuiThread([&] {
+        return QMessageBox::question(parent_, Q(title), Q(text), QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    });
 }
 
 std::optional<std::string> QtDialogs::askText(const std::string& title, const std::string& prompt) {
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(parent_, Q(title), Q(prompt), QLineEdit::Normal, {}, &ok);
-    if (!ok) return std::nullopt;
-    return answer.toStdString();
+    return OnGuiThread([&]() -> std::optional<std::string> {
+        bool ok = false;
+        const QString answer =
+            QInputDialog::getText(parent_, Q(title), Q(prompt), QLineEdit::Normal, {}, &ok);
+        if (!ok) return std::nullopt;
+        return answer.toStdString();
+    });
 }
 
 std::optional<std::string> QtDialogs::chooseFolder(const std::string& title) {
-    const QString folder = QFileDialog::getExistingDirectory(parent_, Q(title));
-    if (folder.isEmpty()) return std::nullopt;
-    return folder.toStdString();
+    return OnGuiThread([&]() -> std::optional<std::string> {
+        const QString folder = QFileDialog::getExistingDirectory(parent_, Q(title));
+        if (folder.isEmpty()) return std::nullopt;
+        return folder.toStdString();
+    });
 }
 
 }  // namespace flenmark::ui

@@ -6,7 +6,8 @@
 
 namespace flenmark::ui {
 
-// Modal message boxes and input boxes over the main window.
+// Modal message boxes and input boxes over the main window, shown on the GUI thread whichever
+// thread asks.
 class QtDialogs final : public Dialogs {
   public:
     void setParent(QWidget* parent) { parent_ = parent; }

@@ -4,9 +4,16 @@
 #include <QNetworkReply>
 #include <QTimer>
 
+#include "ui/gui_thread.h"
+
 namespace flenmark::ui {
 
 bool QtHttp::get(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs) {
+    // Qt Network lives on the GUI thread: a request asked from the tick's thread goes there.
+    return OnGuiThread([&] { return getHere(url, maxBytes, sink, timeoutMs); });
+}
+
+bool QtHttp::getHere(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs) {
     QNetworkRequest request(QUrl::fromEncoded(QByteArray::fromStdString(url)));
     // A redirect may not take the request (and what its address carries) to another server.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,

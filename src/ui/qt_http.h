@@ -20,6 +20,7 @@ class QtHttp final : public Http {
     FetchLimits fetchLimits() const override { return {timeoutMs_, kMaxTextAnswerBytes}; }
 
   private:
+    bool getHere(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs);
     QEventLoop* waiting_ = nullptr;
     QNetworkAccessManager manager_;
     int timeoutMs_;

@@ -3,16 +3,22 @@
 #include <QProcess>
 #include <QStringList>
 
+#include "ui/gui_thread.h"
+
 namespace flenmark::ui {
 
 bool QtShell::open(const std::string& pathOrAddress) {
-    return QProcess::startDetached("xdg-open", {QString::fromStdString(pathOrAddress)});
+    return OnGuiThread([&] {
+        return QProcess::startDetached("xdg-open", {QString::fromStdString(pathOrAddress)});
+    });
 }
 
 bool QtShell::startProgram(const std::string& path, const std::vector<std::string>& args) {
-    QStringList list;
-    for (const auto& a : args) list << QString::fromStdString(a);
-    return QProcess::startDetached(QString::fromStdString(path), list);
+    return OnGuiThread([&] {
+        QStringList list;
+        for (const auto& a : args) list << QString::fromStdString(a);
+        return QProcess::startDetached(QString::fromStdString(path), list);
+    });
 }
 
 }  // namespace flenmark::ui

@@ -6,6 +6,8 @@
 #include <iostream>
 
 #include "app/main_tick.h"
+#include "app/program.h"
+#include "app/program_port.h"
 #include "app/startup.h"
 #include "platform/posix_ipc_transport.h"
 #include "platform/system_clock.h"
@@ -51,7 +53,8 @@ int main(int argc, char** argv) {
     dialogs.setParent(&window);
     flenmark::Program program(flenmark::Services{clock, folders, dialogs, shell, window, link});
     if (!flenmark::StartUp(program, flenmark::SystemFormatOfTwoAndAHalf())) return 1;
-    window.attach(program);
+    flenmark::DirectPort port(program, [&window] { window.renderAll(); });
+    window.attach(port, dialogs);
     window.show();
     flenmark::FinishStartUp(program);
     for (int i = 0; i < 50 && !program.Connected; ++i) {
@@ -72,9 +75,9 @@ int main(int argc, char** argv) {
     bool ok = Save(window, dir, "main-window.png");
     ok = Save(*window.tcasWindow(), dir, "tcas.png") && ok;
     ok = Save(*window.statusWindow(), dir, "status.png") && ok;
-    flenmark::ui::OptionsDialog options(program, &window);
+    flenmark::ui::OptionsDialog options(port, dialogs, &window);
     ok = Save(options, dir, "options.png") && ok;
-    flenmark::ui::ParametersDialog parameters(program, &window);
+    flenmark::ui::ParametersDialog parameters(port, dialogs, &window);
     ok = Save(parameters, dir, "logging-parameters.png") && ok;
     flenmark::StopLogging(program);
     return ok ? 0 : 1;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/messages.h"
+#include "app/program.h"
 #include "app/status_window.h"
 #include "ui/window_flags.h"
 
@@ -18,7 +19,7 @@ void Show(QLabel* label, const LabelView& view) {
 
 }  // namespace
 
-StatusWindow::StatusWindow(Program& program, const QIcon& icon) : program_(program) {
+StatusWindow::StatusWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
     setObjectName("frmACStatus");
     setWindowTitle("Aircraft indicator");
     setWindowIcon(icon);
@@ -51,24 +52,23 @@ StatusWindow::StatusWindow(Program& program, const QIcon& icon) : program_(progr
     auto* onTop = new QPushButton("Toggle always on top");
     onTop->setObjectName("Command1");
     onTop->setToolTip("Toggle always on top for this window");
-    connect(onTop, &QPushButton::clicked, this, [this] {
-        ToggleStatusOnTop(program_);
-        render();
-    });
+    connect(onTop, &QPushButton::clicked, this,
+            [this] { port_.post([](Program& p) { ToggleStatusOnTop(p); }); });
     column->addWidget(onTop);
     tmrMSG_.setInterval(5000);
     tmrMSG_.setSingleShot(true);
-    connect(&tmrMSG_, &QTimer::timeout, this, [this] {
-        ClearStatusEventLine(program_);
-        render();
+    connect(&tmrMSG_, &QTimer::timeout, this,
+            [this] { port_.post([](Program& p) { ClearStatusEventLine(p); }); });
+    port_.post([](Program& p) {
+        p.StatusWindowOpen = true;
+        UpdateStatusWindow(p);
     });
-    program_.StatusWindowOpen = true;
-    UpdateStatusWindow(program_);
     render();
 }
 
 void StatusWindow::render() {
-    const StatusWindowView& v = program_.statusView;
+    const ProgramView view = port_.view();
+    const StatusWindowView& v = view.status;
     Show(labels_["Label1"], v.label1);
     Show(labels_["Label12"], v.label12);
     Show(labels_["Label2"], v.label2);
@@ -76,12 +76,12 @@ void StatusWindow::render() {
     Show(labels_["Label4"], v.label4);
     Show(labels_["Label8"], v.label8);
     Show(labels_["lblEvent"], v.lblEvent);
-    SetStaysOnTop(*this, program_.StatusOnTop);
+    SetStaysOnTop(*this, view.statusOnTop);
 }
 
 void StatusWindow::closeEvent(QCloseEvent* event) {
     tmrMSG_.stop();
-    program_.StatusWindowOpen = false;
+    port_.post([](Program& p) { p.StatusWindowOpen = false; });
     event->accept();
 }
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/program.h"
+#include "app/program_port.h"
 
 namespace flenmark::ui {
 
@@ -13,7 +13,7 @@ namespace flenmark::ui {
 // its own timer clears five seconds later.
 class StatusWindow final : public QWidget {
   public:
-    StatusWindow(Program& program, const QIcon& icon);
+    StatusWindow(ProgramPort& port, const QIcon& icon);
     void render();
     void restartEventTimer() { tmrMSG_.start(); }
     QLabel* label(const char* name) const { return labels_.value(name); }
@@ -23,7 +23,7 @@ class StatusWindow final : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    Program& program_;
+    ProgramPort& port_;
     QMap<QString, QLabel*> labels_;
     QTimer tmrMSG_;
 };

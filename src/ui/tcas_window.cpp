@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "app/program.h"
 #include "app/tcas_display.h"
 #include "ui/window_flags.h"
 
@@ -37,8 +38,7 @@ void DrawDiamond(QPainter& p, int cx, int cy, int16_t traffic) {
 
 }  // namespace
 
-ScopeWidget::ScopeWidget(const Program& program, QWidget* parent)
-    : QWidget(parent), program_(program) {
+ScopeWidget::ScopeWidget(const ProgramPort& port, QWidget* parent) : QWidget(parent), port_(port) {
     setObjectName("imgTCASTable");
     setFixedSize(kScopeSize, kScopeSize);
 }
@@ -66,7 +66,7 @@ void ScopeWidget::paintEvent(QPaintEvent*) {
     QFont font("Arial Rounded MT Bold");
     font.setPixelSize(9);
     p.setFont(font);
-    for (const TcasTarget& t : program_.tcasView.targets) {
+    for (const TcasTarget& t : port_.view().tcas.targets) {
         DrawDiamond(p, t.x, t.y, t.traffic);
         const QString caption = QString::fromStdString(t.caption);
         const int width = p.fontMetrics().horizontalAdvance(caption);
@@ -75,7 +75,7 @@ void ScopeWidget::paintEvent(QPaintEvent*) {
     }
 }
 
-TcasWindow::TcasWindow(Program& program, const QIcon& icon) : program_(program) {
+TcasWindow::TcasWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
     setObjectName("frmTCAS");
     setWindowTitle("TCAS");
     setWindowIcon(icon);
@@ -83,7 +83,7 @@ TcasWindow::TcasWindow(Program& program, const QIcon& icon) : program_(program) 
     auto* frame = new QGroupBox("TCAS and TCAS operations");
     frame->setObjectName("Frame3");
     auto* grid = new QGridLayout(frame);
-    scope_ = new ScopeWidget(program_);
+    scope_ = new ScopeWidget(port_);
     grid->addWidget(scope_, 0, 0, 1, 2, Qt::AlignCenter);
     mode_ = new QLabel;
     mode_->setObjectName("Label11");
@@ -113,32 +113,33 @@ TcasWindow::TcasWindow(Program& program, const QIcon& icon) : program_(program) 
     outer->addWidget(frame);
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
-    program_.TCASWindowOpen = true;
+    port_.post([](Program& p) { p.TCASWindowOpen = true; });
     timer_.start();
     render();
 }
 
 void TcasWindow::run(void (*action)(Program&)) {
-    action(program_);
-    render();
+    port_.post(action);
 }
 
 void TcasWindow::tick() {
-    TcasTimerTick(program_);
-    render();
+    port_.refreshTraffic();
 }
 
 void TcasWindow::render() {
-    mode_->setText(QString::fromStdString(TcasModeText(program_.TCASMode)));
-    range_->setText(QString::fromStdString(TcasRangeText(program_.TCASRange)));
-    SetStaysOnTop(*this, program_.TCASOnTop);
+    const ProgramView view = port_.view();
+    mode_->setText(QString::fromStdString(TcasModeText(view.tcasMode)));
+    range_->setText(QString::fromStdString(TcasRangeText(view.tcasRange)));
+    SetStaysOnTop(*this, view.tcasOnTop);
     scope_->update();
 }
 
 void TcasWindow::closeEvent(QCloseEvent* event) {
     timer_.stop();
-    program_.TCASWindowOpen = false;
-    program_.tcasView.targets.clear();
+    port_.post([](Program& p) {
+        p.TCASWindowOpen = false;
+        p.tcasView.targets.clear();
+    });
     event->accept();
 }
 

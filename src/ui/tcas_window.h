@@ -5,27 +5,27 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/program.h"
+#include "app/program_port.h"
 
 namespace flenmark::ui {
 
 // The round, heading-up traffic scope.
 class ScopeWidget final : public QWidget {
   public:
-    explicit ScopeWidget(const Program& program, QWidget* parent = nullptr);
+    explicit ScopeWidget(const ProgramPort& port, QWidget* parent = nullptr);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    const Program& program_;
+    const ProgramPort& port_;
 };
 
 // The TCAS window: the scope, the mode and range, and its buttons. Its timer refreshes the
 // traffic once a second while it is open.
 class TcasWindow final : public QWidget {
   public:
-    TcasWindow(Program& program, const QIcon& icon);
+    TcasWindow(ProgramPort& port, const QIcon& icon);
     void render();
     QPushButton* button(const char* name) const { return findChild<QPushButton*>(name); }
     QTimer& timer() { return timer_; }
@@ -37,7 +37,7 @@ class TcasWindow final : public QWidget {
 
   private:
     void run(void (*action)(Program&));
-    Program& program_;
+    ProgramPort& port_;
     ScopeWidget* scope_;
     QLabel* mode_;
     QLabel* range_;

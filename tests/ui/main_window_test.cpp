@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/program.h"
+#include "app/program_port.h"
 #include "app/startup.h"
+#include "platform/posix_ipc_transport.h"
+#include "simlink/fsuipc_client.h"
 #include "support/fakes.h"
+#include "support/simhost_process.h"
 
 namespace flenmark::ui {
 namespace {
@@ -27,11 +33,12 @@ struct WindowFixture {
     OffsetTableLink link;
     MainWindow window;
     Program program{Services{clock, folders, dialogs, shell, window, link}};
+    DirectPort port{program, [this] { window.renderAll(); }};
 
     WindowFixture() {
         link.hostPresent = false;
         EXPECT_TRUE(StartUp(program, "2.5"));
-        window.attach(program);
+        window.attach(port, dialogs);
         window.show();
         FinishStartUp(program);
         window.render();
@@ -106,6 +113,44 @@ TEST(MainWindow, LoggingButtonsFollowTheConnection) {
     EXPECT_TRUE(f.enabled("btn_resetlog"));
     EXPECT_TRUE(f.enabled("btn_Convert") ==
                 f.window.button("btn_Convert")->property("available").toBool());
+}
+
+// With the ticks on their own thread, a simulator that stops answering holds up only them: the
+// window takes its clicks while a tick is stuck in an exchange.
+TEST(MainWindow, AnswersWhileTheSimulatorHangs) {
+    testing::PrivateRuntimeDir runtime;
+    testing::SimHostProcess host({"--fault", "hang-after=30"});
+    ASSERT_TRUE(host.ready());
+    FakeClock clock;
+    TempFolders folders;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    PosixIpcTransport transport;
+    FsuipcClient link(transport);
+    MainWindow window;
+    Program program{Services{clock, folders, dialogs, shell, window, link}};
+    ASSERT_TRUE(StartUp(program, "2.5"));
+    TickRunner runner(program, [&window] {
+        QMetaObject::invokeMethod(
+            &window, [&window] { window.renderAll(); }, Qt::QueuedConnection);
+    });
+    window.attach(runner, dialogs);
+    window.show();
+    // Connect, read once, then tick into the hang.
+    for (int i = 0; i < 100 && !(runner.view().connected && runner.busy()); ++i) {
+        if (!runner.busy()) runner.tick();
+        QTest::qWait(50);
+    }
+    ASSERT_TRUE(runner.busy());
+    QTest::mouseClick(window.button("btn_TCAS"), Qt::LeftButton);
+    QTest::mouseClick(window.button("btn_ToggleOnTop"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.tcasWindow() && window.tcasWindow()->isVisible());
+    EXPECT_TRUE(runner.busy());  // the clicks did not wait for the stuck tick
+    // The tick gives up at its deadline with the link lost; then the click's command runs.
+    for (int i = 0; i < 100 && !runner.view().mainOnTop; ++i) QTest::qWait(50);
+    EXPECT_FALSE(runner.view().connected);
+    EXPECT_TRUE(runner.view().mainOnTop);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include "app/messages.h"
+#include "app/program.h"
+#include "app/program_port.h"
 #include "app/startup.h"
 #include "app/status_window.h"
 #include "support/fakes.h"
@@ -28,10 +30,11 @@ struct Fixture {
     testing::OffsetTableLink link;
     MainWindow window;
     Program program{Services{clock, folders, dialogs, shell, window, link}};
+    DirectPort port{program, [this] { window.renderAll(); }};
 
     Fixture() {
         EXPECT_TRUE(StartUp(program, "2.5"));
-        window.attach(program);
+        window.attach(port, dialogs);
         FinishStartUp(program);  // connects to the in-memory simulator
         window.tick();
     }
@@ -127,7 +130,7 @@ TEST(StatusWindow, EventLineTakesEventsAndClearsItself) {
 
 TEST(ParametersDialog, BoxesAreNormalisedWhenTheyLoseFocus) {
     Fixture f;
-    ParametersDialog d(f.program, &f.window);
+    ParametersDialog d(f.port, f.dialogs, &f.window);
     d.show();
     QApplication::setActiveWindow(&d);
     const std::pair<const char*, const char*> cases[] = {
@@ -153,7 +156,7 @@ TEST(ParametersDialog, BoxesAreNormalisedWhenTheyLoseFocus) {
 
 TEST(ParametersDialog, ResetAsksAndPutsThePresetsIntoTheBoxes) {
     Fixture f;
-    ParametersDialog d(f.program, &f.window);
+    ParametersDialog d(f.port, f.dialogs, &f.window);
     QTest::mouseClick(d.findChild<QPushButton*>("btnReset"), Qt::LeftButton);
     EXPECT_EQ(f.dialogs.questions.back().first, "Reset settings");
     EXPECT_EQ(d.box("OverviewRangeMin")->text(), "5000");
@@ -165,7 +168,7 @@ TEST(ParametersDialog, ResetAsksAndPutsThePresetsIntoTheBoxes) {
 TEST(OptionsDialog, OkStoresAndCancelDoesNot) {
     Fixture f;
     {
-        OptionsDialog d(f.program, &f.window);
+        OptionsDialog d(f.port, f.dialogs, &f.window);
         EXPECT_TRUE(d.findChild<QCheckBox*>("Check3")->isChecked());
         d.findChild<QCheckBox*>("Check3")->setChecked(false);
         d.findChild<QLineEdit*>("txtXPlanePath")->setText("/opt/X-Plane/Resources/plugins");
@@ -173,7 +176,7 @@ TEST(OptionsDialog, OkStoresAndCancelDoesNot) {
     }
     EXPECT_TRUE(f.program.settings.Update);
     {
-        OptionsDialog d(f.program, &f.window);
+        OptionsDialog d(f.port, f.dialogs, &f.window);
         d.findChild<QCheckBox*>("Check3")->setChecked(false);
         d.findChild<QLineEdit*>("txtXPlanePath")->setText("/opt/X-Plane/Resources/plugins");
         QTest::mouseClick(d.findChild<QPushButton*>("btnOK"), Qt::LeftButton);
@@ -187,7 +190,8 @@ TEST(OptionsDialog, OkStoresAndCancelDoesNot) {
 TEST(OptionsDialog, BrowseKeepsTheFolderEvenWhenCancelled) {
     Fixture f;
     f.dialogs.folderAnswer = "/home/me/X-Plane/Resources/plugins";
-    OptionsDialog d(f.program, &f.window);
+    OptionsDialog d(f.port, f.dialogs, &f.window);
+    QObject::connect(&f.window, &MainWindow::viewChanged, &d, &OptionsDialog::viewChanged);
     QTest::mouseClick(d.findChild<QPushButton*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(d.findChild<QLineEdit*>("txtXPlanePath")->text().toStdString(),
               *f.dialogs.folderAnswer);

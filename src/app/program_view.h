@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/settings.h"
+#include "app/tcas_display.h"
+#include "app/view_models.h"
+
+namespace flenmark {
+
+struct Program;
+
+// What the windows show of the program: a copy taken after each tick or command, so that a
+// window never reads the program while a tick changes it.
+struct ProgramView {
+    std::string appTitle;
+    MainWindowView main;
+    StatusWindowView status;
+    TcasView tcas;
+    int16_t tcasMode = 0;
+    int16_t tcasRange = 20;
+    bool mainOnTop = false;
+    bool statusOnTop = false;
+    bool tcasOnTop = false;
+    bool connected = false;
+    bool logging = false;
+    bool firstMinimize = true;
+    Settings settings;
+};
+
+ProgramView ViewOf(const Program& program);
+
+}  // namespace flenmark

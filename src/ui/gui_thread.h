@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThread>
+#include <type_traits>
+
+namespace flenmark::ui {
+
+// Runs `f` on the GUI thread and returns its result: at once when called there, otherwise
+// waiting for the GUI thread to run it (the program's ticks run on a thread of their own, and
+// windows, dialogs and Qt Network belong to the GUI thread).
+template <class F>
+auto OnGuiThread(F f) -> decltype(f()) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread()) return f();
+    using Result = decltype(f());
+    if constexpr (std::is_void_v<Result>) {
+        QMetaObject::invokeMethod(app, f, Qt::BlockingQueuedConnection);
+    } else {
+        Result result{};
+        QMetaObject::invokeMethod(
+            app, [&] { result = f(); }, Qt::BlockingQueuedConnection);
+        return result;
+    }
+}
+
+}  // namespace flenmark::ui
