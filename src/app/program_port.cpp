@@ -32,12 +32,22 @@ TickRunner::TickRunner(Program& program, std::function<void()> published)
 }
 
 TickRunner::~TickRunner() {
+    stop();
+    if (thread_.joinable()) thread_.join();
+}
+
+void TickRunner::stop() {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         stop_ = true;
     }
     wake_.notify_all();
-    thread_.join();
+}
+
+void TickRunner::finish(const std::function<void()>& whileWaiting) {
+    stop();
+    while (busy_) whileWaiting();
+    if (thread_.joinable()) thread_.join();
 }
 
 void TickRunner::post(Command command) {

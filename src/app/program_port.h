@@ -50,7 +50,10 @@ class DirectPort final : public ProgramPort {
 class TickRunner final : public ProgramPort {
   public:
     TickRunner(Program& program, std::function<void()> published);
-    ~TickRunner() override;  // waits for the round in progress
+    ~TickRunner() override;  // waits for the round in progress (see finish)
+    // Ends the runner after the round in progress, calling `whileWaiting` until that round is
+    // over: a round may be waiting for the caller's thread (a question to the user, say).
+    void finish(const std::function<void()>& whileWaiting);
     TickRunner(const TickRunner&) = delete;
     TickRunner& operator=(const TickRunner&) = delete;
 
@@ -62,6 +65,7 @@ class TickRunner final : public ProgramPort {
     bool busy() const { return busy_; }
 
   private:
+    void stop();
     void run();
 
     Program& program_;

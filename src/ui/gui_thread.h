@@ -25,4 +25,16 @@ auto OnGuiThread(F f) -> decltype(f()) {
     }
 }
 
+// Runs `f` on the GUI thread without waiting for it: at once when called there, otherwise when
+// the GUI thread gets to it. For what needs no answer (a timer restarted, a window redrawn).
+template <class F>
+void LaterOnGuiThread(F f) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread()) {
+        f();
+        return;
+    }
+    QMetaObject::invokeMethod(app, std::move(f), Qt::QueuedConnection);
+}
+
 }  // namespace flenmark::ui

@@ -66,5 +66,8 @@ int main(int argc, char** argv) {
     if (window.quitRequested()) return 0;    // the updater took over
     runner.tick();
     window.timer1().start();
-    return app.exec();
+    const int status = app.exec();
+    window.timer1().stop();
+    runner.finish([] { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); });
+    return status;
 }

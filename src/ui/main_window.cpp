@@ -239,17 +239,17 @@ void MainWindow::renderAll() {
 
 // The hooks come from the thread the ticks run on: they take effect on the GUI thread.
 void MainWindow::restartMessageTimer() {
-    OnGuiThread([this] { timer2_.start(); });
+    LaterOnGuiThread([this] { timer2_.start(); });
 }
 
 void MainWindow::restartStatusMessageTimer() {
-    OnGuiThread([this] {
+    LaterOnGuiThread([this] {
         if (status_ && status_->isVisible()) status_->restartEventTimer();
     });
 }
 
 void MainWindow::refresh() {
-    OnGuiThread([this] {
+    LaterOnGuiThread([this] {
         render();
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
@@ -264,7 +264,7 @@ void MainWindow::quitProgram() {
 }
 
 void MainWindow::restoreFromTray() {
-    OnGuiThread([this] {
+    LaterOnGuiThread([this] {
         tray_.hide();
         showNormal();
         raise();
