@@ -3,7 +3,7 @@
 #include "app/program.h"
 #include "app/status_window.h"
 #include "app/tick_deadline.h"
-#include "app/utc_time.h"
+#include "base/utc_time.h"
 #include "realtime/realtime_control.h"
 #include "recorder/flight_log.h"
 #include "recorder/logging_control.h"
@@ -40,7 +40,7 @@ bool ConnectedTick(Program& program) {
     RecordSample(program, "", false);
     if (program.Realtime) ConvertRealtimeFiles(program);
     CopyPreviousTick(program);
-    program.PrevTickStamp = StampText(program.services.clock);
+    program.PrevTickStamp = StampText(program.services.clock.utcNow());
     return true;
 }
 
@@ -73,7 +73,7 @@ void MainTick(Program& program) {
     const TickDeadline deadline(program.services.link);
     UpdateButtons(program);
     MainWindowView& view = program.mainView;
-    view.label9.text = NextClockLabel(view.label9.text, program.services.clock);
+    view.label9.text = NextClockLabel(view.label9.text, program.services.clock.utcNow());
     if (!program.Connected) {
         TryAutoConnect(program);
     } else if (!ConnectedTick(program)) {

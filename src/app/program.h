@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/data_folder_lock.h"
-#include "app/settings.h"
+#include "base/data_folder_lock.h"
+#include "base/settings.h"
 #include "app/tcas_display.h"
 #include "app/view_models.h"
 #include "kml/kml_templates.h"

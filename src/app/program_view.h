@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "app/tcas_display.h"
 #include "app/view_models.h"
 

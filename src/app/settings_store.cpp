@@ -2,9 +2,9 @@
 
 #include "app/data_folders.h"
 #include "app/messages.h"
-#include "app/number_text.h"
 #include "app/program.h"
-#include "app/text_files.h"
+#include "base/number_text.h"
+#include "base/text_files.h"
 
 namespace flenmark {
 namespace {

@@ -5,8 +5,8 @@
 #include "app/messages.h"
 #include "app/program.h"
 #include "app/settings_store.h"
-#include "app/text_files.h"
-#include "app/utc_time.h"
+#include "base/text_files.h"
+#include "base/utc_time.h"
 #include "kml/kml_templates.h"
 #include "recorder/flight_archive.h"
 #include "recorder/flight_log.h"
@@ -28,7 +28,7 @@ void ResetSessionState(Program& program) {
     program.UsageReportPending = true;
     program.TCASRange = 20;
     program.TCASMode = 0;
-    program.mainView.label9.text = ClockLabel(program.services.clock);
+    program.mainView.label9.text = ClockLabel(program.services.clock.utcNow());
     UpdateLoggingLabels(program, false, false, false);
     program.ChaseView = true;
     program.ViewFromRight = false;

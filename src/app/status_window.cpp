@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "app/messages.h"
-#include "app/number_text.h"
 #include "app/program.h"
+#include "base/number_text.h"
 
 namespace flenmark {
 

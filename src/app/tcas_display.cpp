@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "app/messages.h"
-#include "app/number_text.h"
 #include "app/program.h"
 #include "app/tick_deadline.h"
-#include "kml/geodesy.h"
+#include "base/geodesy.h"
+#include "base/number_text.h"
 #include "recorder/animation_recorder.h"
 #include "simlink/ai_traffic.h"
 

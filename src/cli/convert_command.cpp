@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/data_folder_lock.h"
+#include "base/data_folder_lock.h"
 #include "app/data_folders.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "cli/console_services.h"
 #include "kml/kml_templates.h"
 #include "kml/log_to_kml.h"

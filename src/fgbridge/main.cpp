@@ -10,7 +10,7 @@
 #include "fgbridge/flightgear_reader.h"
 #include "platform/posix_http.h"
 #include "simhost/host_server.h"
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 
 namespace {
 

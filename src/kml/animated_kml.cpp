@@ -1,9 +1,9 @@
 #include "kml/animated_kml.h"
 
 #include "app/messages.h"
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "app/program.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "kml/log_lines.h"
 #include "kml/replay_parts.h"
 

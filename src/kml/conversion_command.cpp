@@ -5,7 +5,7 @@
 #include "app/data_folders.h"
 #include "app/messages.h"
 #include "app/program.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "kml/log_to_kml.h"
 #include "recorder/logging_control.h"
 #include "recorder/logging_labels.h"

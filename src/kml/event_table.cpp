@@ -3,7 +3,7 @@
 #include <array>
 #include <cctype>
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 
 namespace flenmark {
 namespace {

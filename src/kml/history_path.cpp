@@ -1,4 +1,4 @@
-#include "app/utc_time.h"
+#include "base/utc_time.h"
 #include "kml/kml_values.h"
 #include "kml/replay_parts.h"
 #include "kml/track_folder.h"

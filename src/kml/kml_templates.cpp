@@ -3,7 +3,7 @@
 #include "app/data_folders.h"
 #include "app/messages.h"
 #include "app/program.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 
 namespace flenmark {
 

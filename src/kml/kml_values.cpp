@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/number_text.h"
-#include "platform/clock.h"
+#include "base/number_text.h"
+#include "base/date_time.h"
 
 namespace flenmark {
 

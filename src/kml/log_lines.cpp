@@ -1,7 +1,7 @@
 #include "kml/log_lines.h"
 
-#include "app/number_text.h"
-#include "app/text_files.h"
+#include "base/number_text.h"
+#include "base/text_files.h"
 #include "kml/kml_values.h"
 
 namespace flenmark {

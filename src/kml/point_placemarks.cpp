@@ -1,6 +1,6 @@
 #include "kml/point_placemarks.h"
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "kml/event_table.h"
 
 namespace flenmark {

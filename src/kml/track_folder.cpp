@@ -1,7 +1,7 @@
 #include "kml/track_folder.h"
 
-#include "app/number_text.h"
-#include "app/utc_time.h"
+#include "base/number_text.h"
+#include "base/utc_time.h"
 #include "kml/kml_values.h"
 
 namespace flenmark {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/confined_file.h"
+#include "base/confined_file.h"
 #include "platform/http.h"
 
 namespace flenmark {

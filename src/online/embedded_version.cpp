@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "online/version_file.h"
 
 namespace flenmark {

@@ -2,7 +2,7 @@
 
 #include "app/data_folders.h"
 #include "app/program.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "online/downloads.h"
 #include "online/embedded_version.h"
 #include "online/vendor_address.h"

@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "app/number_text.h"
-#include "app/text_files.h"
+#include "base/number_text.h"
+#include "base/text_files.h"
 
 namespace flenmark {
 namespace {

@@ -1,6 +1,6 @@
 #include "online/xplane_module.h"
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "app/program.h"
 #include "app/settings_store.h"
 #include "online/downloads.h"

@@ -13,7 +13,7 @@
 #include <chrono>
 #include <cstring>
 
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 
 namespace flenmark {
 namespace {

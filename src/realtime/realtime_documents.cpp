@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "app/program.h"
-#include "kml/geodesy.h"
+#include "base/geodesy.h"
 #include "kml/kml_values.h"
 #include "recorder/animation_recorder.h"
 

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "kml/log_lines.h"
 
 namespace flenmark {

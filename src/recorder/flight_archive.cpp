@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/text_files.h"
+#include "base/text_files.h"
 
 namespace flenmark {
 namespace {

@@ -1,7 +1,7 @@
 #include "recorder/flight_events.h"
 
 #include "app/messages.h"
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "app/program.h"
 
 namespace flenmark {

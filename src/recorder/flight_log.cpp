@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/number_text.h"
-#include "app/text_files.h"
-#include "app/utc_time.h"
+#include "base/number_text.h"
+#include "base/text_files.h"
+#include "base/utc_time.h"
 
 namespace flenmark {
 

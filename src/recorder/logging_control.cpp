@@ -3,8 +3,8 @@
 #include "app/data_folders.h"
 #include "app/messages.h"
 #include "app/program.h"
-#include "app/text_files.h"
-#include "app/utc_time.h"
+#include "base/text_files.h"
+#include "base/utc_time.h"
 #include "realtime/realtime_control.h"
 #include "recorder/logging_labels.h"
 #include "recorder/record_sample.h"
@@ -44,7 +44,7 @@ void StartLogging(Program& program) {
     program.Logging = true;
     RecordSample(program, "SA", true);
     if (!program.Logging) return;  // the first line could not be written
-    program.PrevTickStamp = StampText(program.services.clock);
+    program.PrevTickStamp = StampText(program.services.clock.utcNow());
     ShowMessage(program, program.Animation ? "Logging started (animation mode enabled)."
                                            : "Logging started.");
 }
@@ -60,7 +60,7 @@ void ToggleAnimation(Program& program) {
     program.Animation = true;
     RecordSample(program, "SA", true);
     if (!program.Logging) return;
-    program.PrevTickStamp = StampText(program.services.clock);
+    program.PrevTickStamp = StampText(program.services.clock.utcNow());
     ShowMessage(program, "Animation mode enabled.");
 }
 
@@ -76,7 +76,7 @@ void ResumeLoggingAfterReconnect(Program& program) {
     v.btnSetChase = v.btnSetLeft = v.btnSetRight = v.btnSetOverview = resume.realtime;
     RecordSample(program, "SA", true);
     if (!program.Logging) return;  // the line could not be written
-    program.PrevTickStamp = StampText(program.services.clock);
+    program.PrevTickStamp = StampText(program.services.clock.utcNow());
     ShowMessage(program, "Logging resumed.");
 }
 
@@ -115,7 +115,7 @@ void ResetLog(Program& program, bool skipConfirmation) {
         ShowMessage(program, "Unable to delete tracklog, try again with realtime mode off.");
         return;
     }
-    if (program.Logging) RecordSample(program, "SA=" + GetUtcHHMM(program.services.clock), false);
+    if (program.Logging) RecordSample(program, "SA=" + GetUtcHHMM(program.services.clock.utcNow()), false);
     ShowMessage(program, "Tracklog reset.");
 }
 

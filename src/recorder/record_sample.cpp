@@ -4,10 +4,10 @@
 
 #include "app/data_folders.h"
 #include "app/messages.h"
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "app/program.h"
-#include "app/text_files.h"
-#include "app/utc_time.h"
+#include "base/text_files.h"
+#include "base/utc_time.h"
 #include "recorder/animation_recorder.h"
 #include "recorder/flight_events.h"
 #include "recorder/flight_log.h"
@@ -83,7 +83,7 @@ void WriteSample(Program& program, const std::string& callerCode, bool force,
 }  // namespace
 
 void RecordSample(Program& program, const std::string& code, bool force) {
-    const std::string stamp = StampText(program.services.clock);
+    const std::string stamp = StampText(program.services.clock.utcNow());
     if (program.Animation) program.AnimationStamp = stamp;
     try {
         WriteSample(program, code, force, stamp);

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/number_text.h"
-#include "simlink/ai_traffic.h"
+#include "base/number_text.h"
+#include "base/link_protocol.h"
 
 namespace flenmark::simhost {
 namespace {

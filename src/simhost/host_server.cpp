@@ -12,7 +12,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 
 namespace flenmark::simhost {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "simhost/offset_table.h"
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 
 namespace flenmark::simhost {
 

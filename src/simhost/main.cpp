@@ -9,7 +9,7 @@
 
 #include "simhost/host_server.h"
 #include "simhost/scenario.h"
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <sstream>
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 
 namespace flenmark::simhost {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "app/messages.h"
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "app/program.h"
-#include "kml/geodesy.h"
+#include "base/geodesy.h"
 #include "simlink/connection.h"
 #include "simlink/single_read.h"
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/link_protocol.h"
+
 namespace flenmark {
 
 struct Program;
@@ -40,13 +42,5 @@ void GetAI(Program& program);
 int16_t ClassifyTraffic(Program& program, double tgtLat, double tgtLon, double tgtAlt,
                         const std::string& ownAltText, const std::string& ownLonText,
                         const std::string& ownLatText);
-
-// Offsets of the traffic area.
-inline constexpr uint32_t kTrafficSlotBase = 0xF080;
-inline constexpr uint32_t kTrafficSlotSize = 40;
-inline constexpr uint32_t kTrafficRefreshOffset = 0xF06A;
-inline constexpr uint32_t kTrafficRangeOffset = 0xF068;
-inline constexpr int kTrafficSlots = 40;
-inline constexpr int kCallsignLength = 15;
 
 }  // namespace flenmark

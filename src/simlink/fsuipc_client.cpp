@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 
 namespace flenmark {
 

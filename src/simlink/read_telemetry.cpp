@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "app/messages.h"
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "app/program.h"
 #include "simlink/connection.h"
 #include "simlink/single_read.h"

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "app/startup.h"
-#include "app/utc_time.h"
+#include "base/utc_time.h"
 #include "realtime/realtime_control.h"
 #include "recorder/logging_control.h"
 #include "simlink/connection.h"

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "base/settings.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "app/settings_store.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "support/fakes.h"
 
 namespace flenmark {

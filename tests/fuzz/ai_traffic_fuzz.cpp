@@ -3,7 +3,7 @@
 // recorded traffic line has its 12 fields.
 #include <cstring>
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "fuzz_program.h"
 #include "fuzz_support.h"
 #include "recorder/animation_recorder.h"

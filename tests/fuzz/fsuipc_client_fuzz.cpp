@@ -7,7 +7,7 @@
 
 #include "fuzz_support.h"
 #include "simlink/fsuipc_client.h"
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 
 namespace {
 

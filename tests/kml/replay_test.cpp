@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "kml/kml_test_support.h"
 #include "kml/replay_parts.h"
 

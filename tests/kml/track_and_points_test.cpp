@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "kml/kml_test_support.h"
 #include "kml/point_placemarks.h"
 #include "kml/track_folder.h"

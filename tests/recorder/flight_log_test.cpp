@@ -13,7 +13,7 @@
 #include <future>
 #include <thread>
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "support/fakes.h"
 
 namespace flenmark {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "support/fakes.h"
 
 namespace flenmark::testing {

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <functional>
 
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 #include "support/simhost_process.h"
 
 namespace flenmark::simhost {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 
 namespace flenmark {
 namespace {

@@ -14,7 +14,7 @@
 #include "platform/posix_ipc_transport.h"
 #include "simlink/connection.h"
 #include "simlink/fsuipc_client.h"
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 #include "support/fakes.h"
 #include "support/simhost_process.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/program.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/folders.h"

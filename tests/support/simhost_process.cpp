@@ -17,7 +17,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 
 extern char** environ;
 

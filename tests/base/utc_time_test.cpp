@@ -1,4 +1,4 @@
-#include "app/utc_time.h"
+#include "base/utc_time.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +26,8 @@ TEST_P(UtcClockTest, ClockAndStampAreUtcInEveryZone) {
     FakeClock clock;
     clock.setUtc(c.utc);
     clock.setZoneOffsetMinutes(c.zoneOffsetMinutes);
-    EXPECT_EQ(GetUtcHHMM(clock), c.hhmm);
-    EXPECT_EQ(StampText(clock), c.stamp);
+    EXPECT_EQ(GetUtcHHMM(clock.utcNow()), c.hhmm);
+    EXPECT_EQ(StampText(clock.utcNow()), c.stamp);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -68,12 +68,12 @@ TEST(ParseDayMonthYearTime, RejectsImpossibleDates) {
 TEST(ClockLabel, ColonBlinksOnConsecutiveTicks) {
     FakeClock clock;
     clock.setUtc({2009, 7, 12, 14, 35, 7});
-    const std::string first = ClockLabel(clock);
+    const std::string first = ClockLabel(clock.utcNow());
     EXPECT_EQ(first, "14:35z");
-    const std::string second = NextClockLabel(first, clock);
+    const std::string second = NextClockLabel(first, clock.utcNow());
     EXPECT_EQ(second, "14 35z");
-    EXPECT_EQ(NextClockLabel(second, clock), "14:35z");
-    EXPECT_EQ(NextClockLabel("", clock), "14:35z");
+    EXPECT_EQ(NextClockLabel(second, clock.utcNow()), "14:35z");
+    EXPECT_EQ(NextClockLabel("", clock.utcNow()), "14:35z");
 }
 
 }  // namespace

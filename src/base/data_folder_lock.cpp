@@ -1,4 +1,4 @@
-#include "app/data_folder_lock.h"
+#include "base/data_folder_lock.h"
 
 #include <fcntl.h>
 #include <signal.h>

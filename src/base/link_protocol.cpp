@@ -1,4 +1,4 @@
-#include "simlink/ipc_protocol.h"
+#include "base/link_protocol.h"
 
 #include <unistd.h>
 

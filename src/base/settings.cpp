@@ -1,11 +1,11 @@
-#include "app/settings.h"
+#include "base/settings.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cfloat>
 #include <cmath>
 
-#include "app/number_text.h"
+#include "base/number_text.h"
 
 namespace flenmark {
 

@@ -48,6 +48,14 @@ std::optional<size_t> DecodeFrame(const uint8_t* bytes, size_t size, IpcFrame& f
 // letters, digits, ":", "_" and "-" only, so a name never leads outside the shared-memory folder.
 bool IsSharedBlockName(const std::string& name);
 
+// Offsets of the traffic area: 40 slots of 40 bytes, and the two control bytes.
+inline constexpr uint32_t kTrafficSlotBase = 0xF080;
+inline constexpr uint32_t kTrafficSlotSize = 40;
+inline constexpr uint32_t kTrafficRefreshOffset = 0xF06A;
+inline constexpr uint32_t kTrafficRangeOffset = 0xF068;
+inline constexpr int kTrafficSlots = 40;
+inline constexpr int kCallsignLength = 15;
+
 uint32_t LoadU32(const uint8_t* p);
 void StoreU32(uint8_t* p, uint32_t v);
 

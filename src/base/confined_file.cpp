@@ -1,4 +1,4 @@
-#include "app/confined_file.h"
+#include "base/confined_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

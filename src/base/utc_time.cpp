@@ -1,4 +1,4 @@
-#include "app/utc_time.h"
+#include "base/utc_time.h"
 
 #include <cctype>
 #include <cstdio>
@@ -30,13 +30,11 @@ bool ReadNumber(const std::string& text, size_t from, size_t count, int& out) {
 
 }  // namespace
 
-std::string GetUtcHHMM(const Clock& clock) {
-    const DateTime t = clock.utcNow();
+std::string GetUtcHHMM(const DateTime& t) {
     return TwoDigits(t.hour) + TwoDigits(t.minute);
 }
 
-std::string StampText(const Clock& clock) {
-    const DateTime t = clock.utcNow();
+std::string StampText(const DateTime& t) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", t.year % 10000, t.month, t.day,
                   t.hour, t.minute, t.second);
@@ -63,17 +61,14 @@ std::optional<int64_t> ParseDayMonthYearTime(const std::string& text) {
     return DaysFromCivil(year, month, day) * 1440 + hour * 60 + minute;
 }
 
-std::string ClockLabel(const Clock& clock) {
-    const DateTime t = clock.utcNow();
+std::string ClockLabel(const DateTime& t) {
     return TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + "z";
 }
 
-std::string NextClockLabel(const std::string& current, const Clock& clock) {
-    if (current.size() > 2 && current[2] == ':') {
-        const DateTime t = clock.utcNow();
+std::string NextClockLabel(const std::string& current, const DateTime& t) {
+    if (current.size() > 2 && current[2] == ':')
         return TwoDigits(t.hour) + " " + TwoDigits(t.minute) + "z";
-    }
-    return ClockLabel(clock);
+    return ClockLabel(t);
 }
 
 }  // namespace flenmark

@@ -1,4 +1,4 @@
-#include "platform/clock.h"
+#include "base/date_time.h"
 
 namespace flenmark {
 

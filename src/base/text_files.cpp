@@ -1,4 +1,4 @@
-#include "app/text_files.h"
+#include "base/text_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
