@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "simlink/ipc_transport.h"
+#include "platform/ipc_transport.h"
 
 namespace flenmark {
 

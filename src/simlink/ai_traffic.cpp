@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "app/messages.h"
-#include "base/number_text.h"
 #include "app/program.h"
 #include "base/geodesy.h"
+#include "base/number_text.h"
 #include "simlink/connection.h"
 #include "simlink/single_read.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "simlink/ipc_transport.h"
+#include "platform/ipc_transport.h"
 #include "simlink/sim_link.h"
 
 namespace flenmark {

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "app/messages.h"
-#include "base/number_text.h"
 #include "app/program.h"
+#include "base/number_text.h"
 #include "simlink/connection.h"
 #include "simlink/single_read.h"
 #include "simlink/telemetry_conversions.h"
