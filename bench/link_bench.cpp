@@ -7,6 +7,7 @@
 #include <memory>
 #include <thread>
 
+#include "app/link_operations.h"
 #include "app/program.h"
 #include "bench_support.h"
 #include "platform/posix_ipc_transport.h"
@@ -16,7 +17,6 @@
 #include "simhost/host_server.h"
 #include "simlink/ai_traffic.h"
 #include "simlink/fsuipc_client.h"
-#include "simlink/read_telemetry.h"
 #include "threaded_host.h"
 
 namespace {
@@ -76,7 +76,7 @@ BENCHMARK(BM_ConnectedTickTelemetry)
 void BM_FullGetAI(benchmark::State& state) {
     Fixture& f = Shared();
     for (auto _ : state) GetAI(f.program);
-    state.counters["occupied"] = f.program.AITraffic.occupied(40) ? 40 : 0;
+    state.counters["occupied"] = f.program.traffic.AITraffic.occupied(40) ? 40 : 0;
 }
 BENCHMARK(BM_FullGetAI)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

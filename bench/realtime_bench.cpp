@@ -4,6 +4,7 @@
 #include <atomic>
 #include <thread>
 
+#include "app/link_operations.h"
 #include "app/main_tick.h"
 #include "app/startup.h"
 #include "bench_support.h"
@@ -37,7 +38,7 @@ void BM_RealtimeTick(benchmark::State& state) {
     WriteLines(folders.data("Flightlog.txt"), static_cast<int>(state.range(0)), 1, true);
     MainTick(program);  // connects
     MainTick(program);
-    program.TCASMode = kTcasAll;
+    program.traffic.TCASMode = kTcasAll;
     ToggleRealtime(program);
     for (auto _ : state) {
         clock.tick();

@@ -1,5 +1,7 @@
 #include "app/main_tick.h"
 
+#include "app/connection.h"
+#include "app/link_operations.h"
 #include "app/program.h"
 #include "app/status_window.h"
 #include "app/tick_deadline.h"
@@ -9,8 +11,6 @@
 #include "recorder/logging_control.h"
 #include "recorder/logging_labels.h"
 #include "recorder/record_sample.h"
-#include "simlink/connection.h"
-#include "simlink/read_telemetry.h"
 
 namespace flenmark {
 namespace {
@@ -80,7 +80,7 @@ void MainTick(Program& program) {
         return;  // the link was lost during the read: the rest of the tick is skipped
     }
     if (!program.Connected) {
-        program.TCASMode = 0;
+        program.traffic.TCASMode = 0;
         view.lblConnect = {"Not connected", TextColour::Red};
         if (view.minimized && program.PrevConnected) {
             view.minimized = false;

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "base/data_folder_lock.h"
-#include "base/settings.h"
 #include "app/tcas_display.h"
 #include "app/view_models.h"
+#include "base/data_folder_lock.h"
+#include "base/settings.h"
 #include "kml/kml_templates.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -107,10 +107,7 @@ struct Program {
     // This program's hold on its data folder, from start-up on.
     std::optional<DataFolderLock> dataFolderLock;
 
-    int16_t TCASRange = 20;
-    int16_t TCASMode = 0;
-    int16_t LastRangeSent = 0;
-    AITrafficTable AITraffic;
+    TrafficState traffic;
     KmlTemplateSet kmlTemplates;
 
     Settings settings;

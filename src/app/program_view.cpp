@@ -10,8 +10,8 @@ ProgramView ViewOf(const Program& p) {
     v.main = p.mainView;
     v.status = p.statusView;
     v.tcas = p.tcasView;
-    v.tcasMode = p.TCASMode;
-    v.tcasRange = p.TCASRange;
+    v.tcasMode = p.traffic.TCASMode;
+    v.tcasRange = p.traffic.TCASRange;
     v.mainOnTop = p.MainOnTop;
     v.statusOnTop = p.StatusOnTop;
     v.tcasOnTop = p.TCASOnTop;

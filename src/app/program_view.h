@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "base/settings.h"
 #include "app/tcas_display.h"
 #include "app/view_models.h"
+#include "base/settings.h"
 
 namespace flenmark {
 

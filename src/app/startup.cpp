@@ -26,8 +26,8 @@ void ResetSessionState(Program& program) {
         program.extensions.probeVendorOnline ? program.extensions.probeVendorOnline() : false;
     program.FirstMinimize = true;
     program.UsageReportPending = true;
-    program.TCASRange = 20;
-    program.TCASMode = 0;
+    program.traffic.TCASRange = 20;
+    program.traffic.TCASMode = 0;
     program.mainView.label9.text = ClockLabel(program.services.clock.utcNow());
     UpdateLoggingLabels(program, false, false, false);
     program.ChaseView = true;

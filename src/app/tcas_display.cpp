@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/link_operations.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "app/tick_deadline.h"
@@ -22,11 +23,12 @@ std::string TcasRangeText(int16_t range) {
 }
 
 void CycleTCASMode(Program& program) {
-    program.TCASMode = program.Connected ? static_cast<int16_t>((program.TCASMode + 1) % 5) : 0;
+    program.traffic.TCASMode =
+        program.Connected ? static_cast<int16_t>((program.traffic.TCASMode + 1) % 5) : 0;
 }
 
 void ZoomIn(Program& program) {
-    int16_t& r = program.TCASRange;
+    int16_t& r = program.traffic.TCASRange;
     if (r == 5 || r == 10)
         r = 5;
     else if (r == 15)
@@ -38,7 +40,7 @@ void ZoomIn(Program& program) {
 }
 
 void ZoomOut(Program& program) {
-    int16_t& r = program.TCASRange;
+    int16_t& r = program.traffic.TCASRange;
     if (r == 5)
         r = 10;
     else if (r == 10)
@@ -60,14 +62,14 @@ std::string ScopePosition(Program& program, double lat, double lon) {
     const TelemetrySnapshot& t = program.telemetry;
     const auto ownLat = ParseNumber(t.LatText), ownLon = ParseNumber(t.LonText),
                heading = ParseNumber(t.HDGText);
-    if (!ownLat || !ownLon || !heading || program.TCASRange <= 0) {
+    if (!ownLat || !ownLon || !heading || program.traffic.TCASRange <= 0) {
         ShowMessage(program, "Unable to calculate X and Y pos for TCAS.");
         return "0:0";
     }
     double rel = BearingDeg(*ownLon, *ownLat, lon, lat) - *heading;
     if (rel < 0) rel += 360;
     const double d = GreatCircleDistanceNm(*ownLat, *ownLon, lat, lon, false);
-    const float scale = (kScopeSize / 2.0f) / program.TCASRange;
+    const float scale = (kScopeSize / 2.0f) / program.traffic.TCASRange;
     const double r = d * scale;
     double theta = -(rel - 90);
     if (theta < 0) theta += 360;
@@ -98,12 +100,12 @@ void DrawTarget(Program& program, double lat, double lon, double alt) {
 
 void TcasTimerTick(Program& program) {
     program.tcasView.targets.clear();
-    if (!program.Connected || program.TCASMode == kTcasOff) return;
+    if (!program.Connected || program.traffic.TCASMode == kTcasOff) return;
     {
         const TickDeadline deadline(program.services.link);
         GetAI(program);
     }
-    const AITrafficTable& table = program.AITraffic;
+    const AITrafficTable& table = program.traffic.AITraffic;
     for (int row = 1; row < AITrafficTable::kRows && program.Connected; ++row) {
         if (!table.occupied(row)) continue;
         const auto lat = ParseNumber(table.at(row, 1)), lon = ParseNumber(table.at(row, 2)),

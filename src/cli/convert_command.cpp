@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <iostream>
 
-#include "base/data_folder_lock.h"
 #include "app/data_folders.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
+#include "base/data_folder_lock.h"
 #include "base/text_files.h"
 #include "cli/console_services.h"
 #include "kml/kml_templates.h"

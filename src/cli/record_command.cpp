@@ -5,6 +5,7 @@
 #include <memory>
 #include <thread>
 
+#include "app/link_operations.h"
 #include "app/main_tick.h"
 #include "app/startup.h"
 #include "app/tick_deadline.h"
@@ -138,8 +139,8 @@ int RunRecordCommand(const std::vector<std::string>& args) {
             << "The simulator answered, but its first reading failed and the link was lost.\n";
         return 2;
     }
-    program.TCASMode = o.tcasMode;
-    program.TCASRange = o.rangeNm;
+    program.traffic.TCASMode = o.tcasMode;
+    program.traffic.TCASRange = o.rangeNm;
     if (o.animation)
         ToggleAnimation(program);
     else
@@ -150,7 +151,7 @@ int RunRecordCommand(const std::vector<std::string>& args) {
             std::this_thread::sleep_for(std::chrono::milliseconds(o.tickMs));
             if (stepped) steppedClock.tick();
         }
-        if (program.Connected && program.TCASMode != kTcasOff) {
+        if (program.Connected && program.traffic.TCASMode != kTcasOff) {
             const TickDeadline deadline(program.services.link);
             GetAI(program);
         }

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "base/number_text.h"
 #include "base/geodesy.h"
+#include "base/number_text.h"
 #include "platform/http.h"
 
 namespace flenmark::fgbridge {

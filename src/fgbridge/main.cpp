@@ -7,10 +7,10 @@
 #include <string>
 #include <thread>
 
+#include "base/link_protocol.h"
 #include "fgbridge/flightgear_reader.h"
 #include "platform/posix_http.h"
 #include "simhost/host_server.h"
-#include "base/link_protocol.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "kml/animated_kml.h"
 
 #include "app/messages.h"
-#include "base/number_text.h"
 #include "app/program.h"
+#include "base/number_text.h"
 #include "base/text_files.h"
 #include "kml/log_lines.h"
 #include "kml/replay_parts.h"

@@ -1,9 +1,9 @@
 #include <cmath>
 
+#include "base/geodesy.h"
 #include "base/number_text.h"
 #include "base/settings.h"
 #include "base/utc_time.h"
-#include "base/geodesy.h"
 #include "kml/kml_values.h"
 #include "kml/replay_parts.h"
 #include "kml/track_folder.h"

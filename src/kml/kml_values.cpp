@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "base/number_text.h"
 #include "base/date_time.h"
+#include "base/number_text.h"
 
 namespace flenmark {
 

@@ -1,8 +1,8 @@
 #include "kml/log_to_kml.h"
 
 #include "app/messages.h"
-#include "base/number_text.h"
 #include "app/program.h"
+#include "base/number_text.h"
 #include "base/text_files.h"
 #include "kml/animated_kml.h"
 #include "kml/kml_values.h"

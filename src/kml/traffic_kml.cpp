@@ -1,8 +1,8 @@
 #include <cmath>
 
+#include "base/geodesy.h"
 #include "base/number_text.h"
 #include "base/settings.h"
-#include "base/geodesy.h"
 #include "kml/kml_values.h"
 #include "kml/replay_parts.h"
 

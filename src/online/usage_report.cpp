@@ -3,13 +3,14 @@
 #include <cctype>
 #include <cstdio>
 
+#include "app/connection.h"
+#include "app/link_operations.h"
 #include "app/program.h"
 #include "app/user_name.h"
 #include "online/embedded_version.h"
 #include "online/vendor_address.h"
 #include "online/version_file.h"
 #include "platform/http.h"
-#include "simlink/connection.h"
 
 namespace flenmark {
 

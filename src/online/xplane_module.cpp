@@ -1,8 +1,8 @@
 #include "online/xplane_module.h"
 
-#include "base/number_text.h"
 #include "app/program.h"
 #include "app/settings_store.h"
+#include "base/number_text.h"
 #include "online/downloads.h"
 #include "online/vendor_address.h"
 #include "platform/http.h"

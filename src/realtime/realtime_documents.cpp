@@ -2,9 +2,10 @@
 
 #include <cmath>
 
-#include "base/number_text.h"
+#include "app/link_operations.h"
 #include "app/program.h"
 #include "base/geodesy.h"
+#include "base/number_text.h"
 #include "kml/kml_values.h"
 #include "recorder/animation_recorder.h"
 
@@ -82,7 +83,7 @@ std::string TrafficOpener(const KmlTemplateSet& k, int16_t cls, const std::strin
 
 // One traffic aircraft: its predicted line and its label. Throws for a row it cannot read.
 std::string TrafficAircraftKml(Program& program, int row) {
-    const AITrafficTable& table = program.AITraffic;
+    const AITrafficTable& table = program.traffic.AITraffic;
     const KmlTemplateSet& k = program.kmlTemplates;
     auto number = [&](int column) {
         const auto v = ParseNumber(table.at(row, column));
@@ -176,10 +177,10 @@ std::string BuildRealtimeSection(Program& program, const std::string& cameraRang
     std::string out = FillPlaceholder(k[Kml::Folder], "NAME", "Aircraft position");
     out += AircraftPlacemark(program, p, cameraRange);
     out += OwnPredictedPath(program, p) + k[Kml::FolderEnd];
-    if (program.TCASMode == 0) return out;
+    if (program.traffic.TCASMode == 0) return out;
     out += FillPlaceholder(k[Kml::Folder], "NAME", "AI/Multiplayer traffic");
     for (int row = 1; row < AITrafficTable::kRows; ++row) {
-        if (!program.AITraffic.occupied(row)) continue;
+        if (!program.traffic.AITraffic.occupied(row)) continue;
         try {
             out += TrafficAircraftKml(program, row);
         } catch (const ConversionFault&) {

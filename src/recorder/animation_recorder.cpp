@@ -1,9 +1,10 @@
 #include "recorder/animation_recorder.h"
 
 #include "app/data_folders.h"
+#include "app/link_operations.h"
 #include "app/messages.h"
-#include "base/number_text.h"
 #include "app/program.h"
+#include "base/number_text.h"
 #include "base/text_files.h"
 #include "recorder/flight_log.h"
 
@@ -25,7 +26,7 @@ bool StationaryFrameWanted(const std::string& path) {
 }
 
 std::string TrafficLines(Program& program, const std::string& stamp, const std::string& prev) {
-    const AITrafficTable& table = program.AITraffic;
+    const AITrafficTable& table = program.traffic.AITraffic;
     const double ownAlt = NumericValue(program.telemetry.AltText);
     std::string text;
     for (int row = 1; row < AITrafficTable::kRows; ++row) {
@@ -60,7 +61,7 @@ void RecordAnimationFrame(Program& program, const std::string& code) {
             const std::string line = BuildLogLine(program.telemetry, stamp, code, prev);
             if (!AppendLogLine(animationPath, line)) throw AnimationFailure("animation file");
         }
-        if (program.TCASMode == kTcasOff) return;
+        if (program.traffic.TCASMode == kTcasOff) return;
         const std::string trafficPath = folder + "Traffic.txt";
         if (!EnsureFileExists(trafficPath)) throw AnimationFailure("traffic file");
         const std::string traffic = TrafficLines(program, stamp, prev);

@@ -1,8 +1,8 @@
 #include "recorder/flight_events.h"
 
 #include "app/messages.h"
-#include "base/number_text.h"
 #include "app/program.h"
+#include "base/number_text.h"
 
 namespace flenmark {
 namespace {

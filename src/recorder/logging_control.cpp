@@ -115,7 +115,8 @@ void ResetLog(Program& program, bool skipConfirmation) {
         ShowMessage(program, "Unable to delete tracklog, try again with realtime mode off.");
         return;
     }
-    if (program.Logging) RecordSample(program, "SA=" + GetUtcHHMM(program.services.clock.utcNow()), false);
+    if (program.Logging)
+        RecordSample(program, "SA=" + GetUtcHHMM(program.services.clock.utcNow()), false);
     ShowMessage(program, "Tracklog reset.");
 }
 

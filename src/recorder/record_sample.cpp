@@ -4,8 +4,8 @@
 
 #include "app/data_folders.h"
 #include "app/messages.h"
-#include "base/number_text.h"
 #include "app/program.h"
+#include "base/number_text.h"
 #include "base/text_files.h"
 #include "base/utc_time.h"
 #include "recorder/animation_recorder.h"

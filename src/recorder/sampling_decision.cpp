@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "base/number_text.h"
 #include "app/program.h"
+#include "base/number_text.h"
 
 namespace flenmark {
 namespace {

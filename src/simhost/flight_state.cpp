@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "base/number_text.h"
 #include "base/link_protocol.h"
+#include "base/number_text.h"
 
 namespace flenmark::simhost {
 namespace {

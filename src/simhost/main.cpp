@@ -7,9 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "base/link_protocol.h"
 #include "simhost/host_server.h"
 #include "simhost/scenario.h"
-#include "base/link_protocol.h"
 
 namespace {
 

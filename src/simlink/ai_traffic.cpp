@@ -2,12 +2,9 @@
 
 #include <cstring>
 
-#include "app/messages.h"
-#include "app/program.h"
 #include "base/geodesy.h"
 #include "base/number_text.h"
-#include "simlink/connection.h"
-#include "simlink/single_read.h"
+#include "simlink/sim_link.h"
 
 namespace flenmark {
 namespace {
@@ -45,89 +42,82 @@ std::string ValueText(const uint8_t* raw, int column) {
     }
 }
 
-SlotEnd ReadCallsign(Program& program, uint32_t slotOffset, int row) {
+SlotEnd ReadCallsign(SimLink& link, AITrafficTable& table, uint32_t slotOffset, int row) {
     for (int k = 0; k < kCallsignLength; ++k) {
         uint8_t c = 0;
-        const ReadOutcome r = ReadOne(program.services.link, slotOffset + 22 + k, 1, &c);
+        const ReadOutcome r = ReadOne(link, slotOffset + 22 + k, 1, &c);
         if (r == ReadOutcome::Failed) return SlotEnd::Lost;
         if (r != ReadOutcome::Done) continue;
         if (c == 0) break;
-        std::string& cell = program.AITraffic.at(row, 6);
+        std::string& cell = table.at(row, 6);
         cell = k == 0 ? CallsignChar(c) : cell + CallsignChar(c);
     }
     return SlotEnd::Next;
 }
 
-SlotEnd ReadSlot(Program& program, int slot) {
+SlotEnd ReadSlot(SimLink& link, AITrafficTable& table, int slot) {
     static const SlotField kFields[] = {{4, 4, 1},  {8, 4, 2},  {12, 4, 3},
                                         {16, 2, 4}, {18, 2, 5}, {20, 2, 7}};
     const uint32_t base = kTrafficSlotBase + kTrafficSlotSize * static_cast<uint32_t>(slot);
     const int row = slot + 1;
     int32_t id = 0;
-    ReadOutcome r = ReadOne(program.services.link, base, 4, &id);
+    ReadOutcome r = ReadOne(link, base, 4, &id);
     if (r == ReadOutcome::Failed) return SlotEnd::Lost;
     if (r == ReadOutcome::Done) {
-        program.AITraffic.at(row, 0) = IntText(id);
+        table.at(row, 0) = IntText(id);
         if (id == 0) return SlotEnd::Next;
     }
     for (const SlotField& f : kFields) {
         uint8_t raw[4] = {};
-        r = ReadOne(program.services.link, base + f.position, f.size, raw);
+        r = ReadOne(link, base + f.position, f.size, raw);
         if (r == ReadOutcome::Failed) return SlotEnd::Lost;
-        if (r == ReadOutcome::Done) program.AITraffic.at(row, f.column) = ValueText(raw, f.column);
+        if (r == ReadOutcome::Done) table.at(row, f.column) = ValueText(raw, f.column);
     }
-    return ReadCallsign(program, base, row);
+    return ReadCallsign(link, table, base, row);
 }
 
-void WriteControlBytes(Program& program) {
+void WriteControlBytes(SimLink& link, TrafficState& traffic) {
     const uint8_t zero = 0;
-    WriteOne(program.services.link, kTrafficRefreshOffset, 1, &zero);
-    if (program.TCASRange != program.LastRangeSent) {
-        const uint8_t range = static_cast<uint8_t>(program.TCASRange);
-        WriteOne(program.services.link, kTrafficRangeOffset, 1, &range);
-        program.LastRangeSent = program.TCASRange;
+    WriteOne(link, kTrafficRefreshOffset, 1, &zero);
+    if (traffic.TCASRange != traffic.LastRangeSent) {
+        const uint8_t range = static_cast<uint8_t>(traffic.TCASRange);
+        WriteOne(link, kTrafficRangeOffset, 1, &range);
+        traffic.LastRangeSent = traffic.TCASRange;
     }
 }
 
 }  // namespace
 
-void GetAI(Program& program) {
-    AITrafficTable& table = program.AITraffic;
+LinkRead GetAI(SimLink& link, TrafficState& traffic) {
+    AITrafficTable& table = traffic.AITraffic;
     try {
-        WriteControlBytes(program);
+        WriteControlBytes(link, traffic);
         const char* headers[] = {"ID\t", "Lat\t", "Lon\t", "Alt\t", "HDG\t", "Spd\t", "Callsign\t"};
         for (int c = 0; c < 7; ++c) table.at(0, c) = headers[c];
-        for (int slot = 0; slot < kTrafficSlots; ++slot) {
-            if (ReadSlot(program, slot) == SlotEnd::Lost) {
-                HandleConnectionLost(program, LostDuring::Traffic);
-                return;
-            }
-        }
+        for (int slot = 0; slot < kTrafficSlots; ++slot)
+            if (ReadSlot(link, table, slot) == SlotEnd::Lost) return LinkRead::Lost;
     } catch (const ConversionFault&) {
-        ShowMessage(program, "Unable to load AI traffic data.");
-        return;
+        return LinkRead::Fault;
     }
     for (int row = 1; row < AITrafficTable::kRows; ++row) {
         if (table.at(row, 0) != "0") continue;
         for (int c = 0; c < 7; ++c) table.at(row, c).clear();
     }
+    return LinkRead::Done;
 }
 
-int16_t ClassifyTraffic(Program& program, double tgtLat, double tgtLon, double tgtAlt,
-                        const std::string& ownAltText, const std::string& ownLonText,
-                        const std::string& ownLatText) {
-    const TelemetrySnapshot& t = program.telemetry;
-    const auto ownAlt = ParseNumber(ownAltText.empty() ? t.AltText : ownAltText);
-    const auto ownLon = ParseNumber(ownLonText.empty() ? t.LonText : ownLonText);
-    const auto ownLat = ParseNumber(ownLatText.empty() ? t.LatText : ownLatText);
+std::optional<int16_t> ClassifyTraffic(double tgtLat, double tgtLon, double tgtAlt,
+                                       const std::string& ownAltText, const std::string& ownLonText,
+                                       const std::string& ownLatText, int16_t range, int16_t mode) {
+    const auto ownAlt = ParseNumber(ownAltText);
+    const auto ownLon = ParseNumber(ownLonText);
+    const auto ownLat = ParseNumber(ownLatText);
     const double rel = RoundHalfEven(tgtAlt - ownAlt.value_or(0));
-    if (!ownAlt || !ownLon || !ownLat || !(rel >= -2147483648.0 && rel <= 2147483647.0)) {
-        ShowMessage(program, "Error in drawing TCAS table.");
-        return 0;
-    }
+    if (!ownAlt || !ownLon || !ownLat || !(rel >= -2147483648.0 && rel <= 2147483647.0))
+        return std::nullopt;
     const double d = GreatCircleDistanceNm(*ownLat, *ownLon, tgtLat, tgtLon, false);
-    if (!(d <= program.TCASRange)) return 0;
-    switch (program.TCASMode) {
+    if (!(d <= range)) return 0;
+    switch (mode) {
         case kTcasAbove:
             if (rel < -2000 || rel > 9900) return 0;
             break;

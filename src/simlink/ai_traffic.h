@@ -2,13 +2,15 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/link_protocol.h"
+#include "simlink/single_read.h"
 
 namespace flenmark {
 
-struct Program;
+class SimLink;
 
 // The traffic text table: row 0 holds the headers, rows 1..40 the simulator's slots 0..39.
 // Columns: 0 id, 1 lat, 2 lon, 3 alt (ft), 4 heading + 180, 5 ground speed (kt),
@@ -34,13 +36,23 @@ enum TCASModes : int16_t {
     kTcasAll = 4
 };
 
-// Refreshes program.AITraffic from the simulator's 40 traffic slots, writing the range to
-// the simulator after it changed. A failed exchange runs the connection-lost procedure.
-void GetAI(Program& program);
+// The traffic subsystem's state: the TCAS range and mode, the range last sent, the table.
+struct TrafficState {
+    int16_t TCASRange = 20;
+    int16_t TCASMode = 0;
+    int16_t LastRangeSent = 0;
+    AITrafficTable AITraffic;
+};
 
-// The class of one aircraft against the own position; empty own texts mean the snapshot's.
-int16_t ClassifyTraffic(Program& program, double tgtLat, double tgtLon, double tgtAlt,
-                        const std::string& ownAltText, const std::string& ownLonText,
-                        const std::string& ownLatText);
+// Refreshes the table from the simulator's 40 traffic slots, writing the range to the
+// simulator after it changed. Lost: an exchange failed and the reading stopped there; Fault:
+// a value could not be converted ("Unable to load AI traffic data." is the caller's to show).
+LinkRead GetAI(SimLink& link, TrafficState& traffic);
+
+// The class of one aircraft against an own position (texts in either decimal separator), in
+// the range and altitude band of the mode; nullopt when the own position cannot be read.
+std::optional<int16_t> ClassifyTraffic(double tgtLat, double tgtLon, double tgtAlt,
+                                       const std::string& ownAltText, const std::string& ownLonText,
+                                       const std::string& ownLatText, int16_t range, int16_t mode);
 
 }  // namespace flenmark

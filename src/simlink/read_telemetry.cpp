@@ -3,10 +3,7 @@
 #include <array>
 #include <cstring>
 
-#include "app/messages.h"
-#include "app/program.h"
 #include "base/number_text.h"
-#include "simlink/connection.h"
 #include "simlink/single_read.h"
 #include "simlink/telemetry_conversions.h"
 
@@ -24,7 +21,7 @@ struct Raw {
     }
 };
 
-using Apply = void (*)(Program&, const Raw&);
+using Apply = void (*)(const TelemetryRead&, const Raw&);
 
 struct Field {
     uint32_t offset;
@@ -32,90 +29,93 @@ struct Field {
     Apply apply;
 };
 
-TelemetrySnapshot& T(Program& p) {
+TelemetrySnapshot& T(const TelemetryRead& p) {
     return p.telemetry;
 }
 
 // In reading order; each converts its raw value into the snapshot.
 const std::array<Field, 24> kFields = {{
     {0x0560, 8,
-     [](Program& p, const Raw& r) {
-         T(p).LatText = LatitudeText(r.as<int64_t>(), p.DecimalSeparator);
+     [](const TelemetryRead& p, const Raw& r) {
+         T(p).LatText = LatitudeText(r.as<int64_t>(), p.separator);
      }},
     {0x0568, 8,
-     [](Program& p, const Raw& r) {
-         T(p).LonText = LongitudeText(r.as<int64_t>(), p.DecimalSeparator);
+     [](const TelemetryRead& p, const Raw& r) {
+         T(p).LonText = LongitudeText(r.as<int64_t>(), p.separator);
      }},
-    {0x0570, 8, [](Program& p, const Raw& r) { T(p).AltText = AltitudeText(r.as<int64_t>()); }},
+    {0x0570, 8,
+     [](const TelemetryRead& p, const Raw& r) { T(p).AltText = AltitudeText(r.as<int64_t>()); }},
     {0x02B4, 4,
-     [](Program& p, const Raw& r) {
-         T(p).GndSpdText = GroundSpeedText(r.as<int32_t>(), p.DecimalSeparator);
+     [](const TelemetryRead& p, const Raw& r) {
+         T(p).GndSpdText = GroundSpeedText(r.as<int32_t>(), p.separator);
      }},
     {0x0580, 4,
-     [](Program& p, const Raw& r) {
-         T(p).HDGText = HeadingText(r.as<int32_t>(), p.DecimalSeparator);
+     [](const TelemetryRead& p, const Raw& r) {
+         T(p).HDGText = HeadingText(r.as<int32_t>(), p.separator);
      }},
-    {0x0366, 2, [](Program& p, const Raw& r) { T(p).OnGround = r.as<uint16_t>() > 0 ? 1 : 0; }},
+    {0x0366, 2,
+     [](const TelemetryRead& p, const Raw& r) { T(p).OnGround = r.as<uint16_t>() > 0 ? 1 : 0; }},
     {0x02C8, 4,
-     [](Program& p, const Raw& r) {
-         T(p).VSText = VerticalSpeedText(r.as<int32_t>(), p.DecimalSeparator);
-         if (p.prev.OnGround == 1) T(p).VSText = "0";
+     [](const TelemetryRead& p, const Raw& r) {
+         T(p).VSText = VerticalSpeedText(r.as<int32_t>(), p.separator);
+         if (p.prevOnGround == 1) T(p).VSText = "0";
      }},
     {0x0020, 4,
-     [](Program& p, const Raw& r) {
+     [](const TelemetryRead& p, const Raw& r) {
          T(p).AltAGLText =
              HeightAboveGroundText(NumericValue(T(p).AltText), GroundElevationFeet(r.as<int32_t>()),
-                                   T(p).OnGround == 1, T(p).GroundOffset, p.DecimalSeparator);
+                                   T(p).OnGround == 1, T(p).GroundOffset, p.separator);
      }},
     {0x030C, 4,
-     [](Program& p, const Raw& r) {
+     [](const TelemetryRead& p, const Raw& r) {
          T(p).LastAirVSText = LastAirVerticalSpeedText(r.as<int32_t>(), T(p).VSText);
      }},
-    {0x0BEC, 4, [](Program& p, const Raw& r) { T(p).GearText = GearText(r.as<int32_t>()); }},
-    {0x0BDC, 4, [](Program& p, const Raw& r) { T(p).FlapsPct = FlapsPercent(r.as<int32_t>()); }},
+    {0x0BEC, 4,
+     [](const TelemetryRead& p, const Raw& r) { T(p).GearText = GearText(r.as<int32_t>()); }},
+    {0x0BDC, 4,
+     [](const TelemetryRead& p, const Raw& r) { T(p).FlapsPct = FlapsPercent(r.as<int32_t>()); }},
     {0x0BD0, 4,
-     [](Program& p, const Raw& r) { T(p).Spoilers = SpoilersDeployed(r.as<int32_t>()); }},
-    {0x02BC, 4, [](Program& p, const Raw& r) { T(p).IAS = r.as<int32_t>() / 128.0; }},
-    {0x02B8, 4, [](Program& p, const Raw& r) { T(p).TAS = r.as<int32_t>() / 128.0; }},
-    {0x3BA0, 8, [](Program& p, const Raw& r) { T(p).Tailhook = TailhookDown(r.as<double>()); }},
-    {0x036D, 1, [](Program& p, const Raw& r) { T(p).Overspeed = r.as<uint8_t>(); }},
-    {0x036C, 1, [](Program& p, const Raw& r) { T(p).Stall = r.as<uint8_t>(); }},
-    {0x0BAC, 2, [](Program& p, const Raw& r) { T(p).InnerMarker = r.as<int16_t>(); }},
-    {0x0BAE, 2, [](Program& p, const Raw& r) { T(p).MiddleMarker = r.as<int16_t>(); }},
-    {0x0BB0, 2, [](Program& p, const Raw& r) { T(p).OuterMarker = r.as<int16_t>(); }},
+     [](const TelemetryRead& p, const Raw& r) {
+         T(p).Spoilers = SpoilersDeployed(r.as<int32_t>());
+     }},
+    {0x02BC, 4, [](const TelemetryRead& p, const Raw& r) { T(p).IAS = r.as<int32_t>() / 128.0; }},
+    {0x02B8, 4, [](const TelemetryRead& p, const Raw& r) { T(p).TAS = r.as<int32_t>() / 128.0; }},
+    {0x3BA0, 8,
+     [](const TelemetryRead& p, const Raw& r) { T(p).Tailhook = TailhookDown(r.as<double>()); }},
+    {0x036D, 1, [](const TelemetryRead& p, const Raw& r) { T(p).Overspeed = r.as<uint8_t>(); }},
+    {0x036C, 1, [](const TelemetryRead& p, const Raw& r) { T(p).Stall = r.as<uint8_t>(); }},
+    {0x0BAC, 2, [](const TelemetryRead& p, const Raw& r) { T(p).InnerMarker = r.as<int16_t>(); }},
+    {0x0BAE, 2, [](const TelemetryRead& p, const Raw& r) { T(p).MiddleMarker = r.as<int16_t>(); }},
+    {0x0BB0, 2, [](const TelemetryRead& p, const Raw& r) { T(p).OuterMarker = r.as<int16_t>(); }},
     {0x0C48, 1,
-     [](Program& p, const Raw& r) {
-         T(p).LocCaptured = LocalizerCaptured(r.as<uint8_t>(), p.settings.LocInt);
+     [](const TelemetryRead& p, const Raw& r) {
+         T(p).LocCaptured = LocalizerCaptured(r.as<uint8_t>(), p.locIntPercent);
      }},
     {0x0C49, 1,
-     [](Program& p, const Raw& r) {
-         const GlideslopeReading gs = GlideslopeBand(r.as<uint8_t>(), p.settings.GSInt);
+     [](const TelemetryRead& p, const Raw& r) {
+         const GlideslopeReading gs = GlideslopeBand(r.as<uint8_t>(), p.gsIntPercent);
          T(p).GSNeedle = gs.needle;
          T(p).GSState = gs.state;
      }},
-    {0x0C4C, 1, [](Program& p, const Raw& r) { T(p).GSAlive = r.as<uint8_t>() != 0; }},
-    {0x2F80, 1, [](Program& p, const Raw& r) { T(p).Autobrake = r.as<uint8_t>(); }},
+    {0x0C4C, 1, [](const TelemetryRead& p, const Raw& r) { T(p).GSAlive = r.as<uint8_t>() != 0; }},
+    {0x2F80, 1, [](const TelemetryRead& p, const Raw& r) { T(p).Autobrake = r.as<uint8_t>(); }},
 }};
 
 }  // namespace
 
-void ReadTelemetry(Program& program) {
+LinkRead ReadTelemetry(SimLink& link, const TelemetryRead& read) {
     for (const Field& field : kFields) {
         Raw raw;
-        const ReadOutcome outcome =
-            ReadOne(program.services.link, field.offset, field.size, raw.bytes.data());
-        if (outcome == ReadOutcome::Failed) {
-            HandleConnectionLost(program, LostDuring::Telemetry);
-            return;
-        }
+        const ReadOutcome outcome = ReadOne(link, field.offset, field.size, raw.bytes.data());
+        if (outcome == ReadOutcome::Failed) return LinkRead::Lost;
         if (outcome != ReadOutcome::Done) continue;  // the field keeps its previous value
         try {
-            field.apply(program, raw);
+            field.apply(read, raw);
         } catch (const ConversionFault&) {
-            ShowMessage(program, "Unable to load FSUIPC offsets.");
-            return;
+            return LinkRead::Fault;
         }
     }
+    return LinkRead::Done;
 }
 
 }  // namespace flenmark

@@ -12,6 +12,10 @@ enum class ReadOutcome {
     Failed,   // the exchange failed: the link is lost
 };
 
+// How a reading of several values went: done, the link lost (a failed exchange), or a value
+// that could not be converted (the link stays).
+enum class LinkRead { Done, Lost, Fault };
+
 // One read request in one exchange, as every caller of the link makes them.
 ReadOutcome ReadOne(SimLink& link, uint32_t offset, uint32_t size, void* destination);
 

@@ -7,6 +7,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include "app/connection.h"
 #include "app/main_tick.h"
 #include "app/messages.h"
 #include "app/program.h"
@@ -14,7 +15,6 @@
 #include "kml/conversion_command.h"
 #include "realtime/realtime_control.h"
 #include "recorder/logging_control.h"
-#include "simlink/connection.h"
 #include "ui/app_icon.h"
 #include "ui/gui_thread.h"
 #include "ui/options_dialog.h"

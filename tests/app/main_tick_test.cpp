@@ -7,11 +7,12 @@
 #include <csignal>
 #include <filesystem>
 
+#include "app/connection.h"
+#include "app/link_operations.h"
 #include "app/startup.h"
 #include "base/utc_time.h"
 #include "realtime/realtime_control.h"
 #include "recorder/logging_control.h"
-#include "simlink/connection.h"
 #include "support/fakes.h"
 
 namespace flenmark {
@@ -213,7 +214,7 @@ TEST_F(MainTickTest, ReconnectsWhenTheSimulatorComesBack) {
     t.link.hostPresent = false;
     MainTick(t.program);
     EXPECT_EQ(t.program.mainView.lblConnect.text, "Not connected");
-    EXPECT_EQ(t.program.TCASMode, 0);
+    EXPECT_EQ(t.program.traffic.TCASMode, 0);
     t.link.hostPresent = true;
     MainTick(t.program);
     EXPECT_EQ(t.program.mainView.lblConnect.text, "Connected");

@@ -11,14 +11,14 @@ using testing::TestProgram;
 
 TEST(TcasDisplay, CyclingWhileNotConnectedStaysOff) {
     TestProgram t;
-    t.program.TCASMode = 3;
+    t.program.traffic.TCASMode = 3;
     CycleTCASMode(t.program);
-    EXPECT_EQ(t.program.TCASMode, 0);
+    EXPECT_EQ(t.program.traffic.TCASMode, 0);
     t.program.Connected = true;
     std::vector<std::string> seen;
     for (int i = 0; i < 5; ++i) {
         CycleTCASMode(t.program);
-        seen.push_back(TcasModeText(t.program.TCASMode));
+        seen.push_back(TcasModeText(t.program.traffic.TCASMode));
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"ABV", "BLW", "NRM", "ALL", "OFF"}));
 }
@@ -28,15 +28,15 @@ TEST(TcasDisplay, ZoomStepsAndLimits) {
     std::vector<int> in, out;
     for (int i = 0; i < 5; ++i) {
         ZoomIn(t.program);
-        in.push_back(t.program.TCASRange);
+        in.push_back(t.program.traffic.TCASRange);
     }
     for (int i = 0; i < 5; ++i) {
         ZoomOut(t.program);
-        out.push_back(t.program.TCASRange);
+        out.push_back(t.program.traffic.TCASRange);
     }
     EXPECT_EQ(in, (std::vector<int>{15, 10, 5, 5, 5}));
     EXPECT_EQ(out, (std::vector<int>{10, 15, 20, 40, 40}));
-    EXPECT_EQ(TcasRangeText(t.program.TCASRange), "40NM");
+    EXPECT_EQ(TcasRangeText(t.program.traffic.TCASRange), "40NM");
 }
 
 struct ScopeCase {
@@ -93,7 +93,7 @@ TEST(TcasDisplay, TimerDrawsShownTrafficWithCaptionsAndReadsNothingWhenOff) {
     };
     slot(0, 7, 52.0166f, 2250.0f);
     slot(1, 8, 52.0166f, 960.0f);
-    t.program.TCASMode = 4;
+    t.program.traffic.TCASMode = 4;
     TcasTimerTick(t.program);
     ASSERT_EQ(t.program.tcasView.targets.size(), 2u);
     EXPECT_EQ(t.program.tcasView.targets[0].caption, "+12");
@@ -102,7 +102,7 @@ TEST(TcasDisplay, TimerDrawsShownTrafficWithCaptionsAndReadsNothingWhenOff) {
     EXPECT_EQ(t.program.tcasView.targets[1].traffic, 4);
     EXPECT_EQ(t.program.tcasView.targets[0].x, 72);
     EXPECT_LT(t.program.tcasView.targets[0].y, 72);  // ahead is up
-    t.program.TCASMode = 0;
+    t.program.traffic.TCASMode = 0;
     TcasTimerTick(t.program);
     EXPECT_TRUE(t.program.tcasView.targets.empty());
 }

@@ -3,6 +3,7 @@
 // recorded traffic line has its 12 fields.
 #include <cstring>
 
+#include "app/link_operations.h"
 #include "base/number_text.h"
 #include "fuzz_program.h"
 #include "fuzz_support.h"
@@ -20,19 +21,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fill(t.link.table.begin() + kTrafficSlotBase, t.link.table.end(), 0);
     std::memcpy(t.link.table.data() + kTrafficSlotBase, data,
                 std::min<size_t>(size, kTrafficSlots * kTrafficSlotSize));
-    p.AITraffic = {};
+    p.traffic.AITraffic = {};
     p.Connected = true;
     p.telemetry.LatText = "52.3";
     p.telemetry.LonText = "4.76";
     p.telemetry.AltText = "1500";
-    p.TCASMode = kTcasAll;
+    p.traffic.TCASMode = kTcasAll;
     GetAI(p);
     for (int row = 1; row < AITrafficTable::kRows; ++row) {
-        if (!p.AITraffic.occupied(row)) continue;
+        if (!p.traffic.AITraffic.occupied(row)) continue;
         for (int c : {0, 1, 2, 3, 4, 5})
-            Require(p.AITraffic.at(row, c).empty() || ParseNumber(p.AITraffic.at(row, c)),
+            Require(p.traffic.AITraffic.at(row, c).empty() ||
+                        ParseNumber(p.traffic.AITraffic.at(row, c)),
                     "traffic numbers are numbers");
-        const std::string& callsign = p.AITraffic.at(row, 6);
+        const std::string& callsign = p.traffic.AITraffic.at(row, 6);
         Require(callsign.size() <= kCallsignLength, "a callsign has at most 15 characters");
         for (unsigned char c : callsign)
             Require(c > ' ' && c != ':' && c != 0x7F, "a callsign cannot break a log line");

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     now.GndSpdText = "120";
     now.AltAGLText = "1490";
     now.OnGround = size % 3 == 0;
-    t.program.TCASMode = 4;
+    t.program.traffic.TCASMode = 4;
     const std::string live = t.dataPath("Realtime.kml"), camera = t.dataPath("Camera.kml");
     if (ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), live, "Live", true, camera)) {
         fuzz::Require(fuzz::WellFormed(testing::ReadFile(live)), "a realtime document is XML");

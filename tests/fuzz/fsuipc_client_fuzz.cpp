@@ -5,9 +5,9 @@
 #include <cstring>
 #include <vector>
 
+#include "base/link_protocol.h"
 #include "fuzz_support.h"
 #include "simlink/fsuipc_client.h"
-#include "base/link_protocol.h"
 
 namespace {
 

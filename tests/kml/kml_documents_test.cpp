@@ -132,9 +132,9 @@ TEST_F(KmlDocumentsTest, RealtimeTrackCameraAndLinkAreValidKml) {
     s.GndSpdText = "120";
     s.HDGText = "270,5";
     t.program.prev.AltText = "980";
-    t.program.TCASMode = 4;
+    t.program.traffic.TCASMode = 4;
     const char* row[] = {"1001", "52.32", "4.78", "1500", "90", "200", "KLM<1>", "-300"};
-    for (int c = 0; c < 8; ++c) t.program.AITraffic.at(3, c) = row[c];
+    for (int c = 0; c < 8; ++c) t.program.traffic.AITraffic.at(3, c) = row[c];
     WriteFile(t.dataPath("Realtime.txt"), ReadFile(t.dataPath("Flightlog.txt")));
     ConvertRealtimeFiles(t.program);
     EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("Realtime.kml")), "");

@@ -115,7 +115,7 @@ TEST_F(RealtimeTest, StandingStillOnTheGroundGivesAZeroLengthPath) {
 }
 
 TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
-    t.program.TCASMode = 4;
+    t.program.traffic.TCASMode = 4;
     EXPECT_NE(
         BuildRealtimeSection(t.program, "1").find("{F:AI/Multiplayer traffic Type>check<}{/F}"),
         std::string::npos);
@@ -123,9 +123,9 @@ TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
     const char* above[] = {"2", "52.9", "4.25", "3250", "180", "0", "HIGH", "0"};
     const char* damaged[] = {"3", "north", "4.25", "3250", "180", "0", "BAD", "0"};
     for (int c = 0; c < 8; ++c) {
-        t.program.AITraffic.at(1, c) = below[c];
-        t.program.AITraffic.at(2, c) = above[c];
-        t.program.AITraffic.at(3, c) = damaged[c];
+        t.program.traffic.AITraffic.at(1, c) = below[c];
+        t.program.traffic.AITraffic.at(2, c) = above[c];
+        t.program.traffic.AITraffic.at(3, c) = damaged[c];
     }
     const std::string section = BuildRealtimeSection(t.program, "1");
     EXPECT_NE(section.find("[red:<name>Predicted Flightpath LOW ;Too close</name> 4.25,52.5,533.4 "

@@ -27,7 +27,7 @@ class AnimationRecorderTest : public ::testing::Test {
         return testing::SplitLines(ReadFile(f.t.dataPath("Traffic.txt")));
     }
     void addTraffic(int row, const char* alt) {
-        AITrafficTable& table = f.p.AITraffic;
+        AITrafficTable& table = f.p.traffic.AITraffic;
         const char* cells[] = {"1001", "52.31", "4.76", alt, "270", "250", "KLM12", "-500"};
         for (int c = 0; c < 8; ++c) table.at(row, c) = cells[c];
     }
@@ -63,7 +63,7 @@ TEST_F(AnimationRecorderTest, ParkedWithoutEventWritesNoFrameOnceTheFileHasOne) 
 TEST_F(AnimationRecorderTest, CommaSystemWritesCommasInTheFrameAndPointsInTraffic) {
     f.p.telemetry.LonText = "4,76";
     f.p.telemetry.LatText = "52,3";
-    f.p.TCASMode = kTcasAll;
+    f.p.traffic.TCASMode = kTcasAll;
     addTraffic(1, "1200.5");
     RecordAnimationFrame(f.p, "");
     EXPECT_EQ(frames()[0].substr(0, 25), "20090712115901:4,76:52,3:");
@@ -80,19 +80,19 @@ TEST_F(AnimationRecorderTest, TcasOffRecordsNoTraffic) {
 
 TEST_F(AnimationRecorderTest, TrafficIsRecordedEvenWithoutAFrame) {
     f.p.telemetry.GndSpdText = "0";
-    f.p.TCASMode = kTcasAll;
+    f.p.traffic.TCASMode = kTcasAll;
     addTraffic(3, "1500");
     addTraffic(7, "900");
-    f.p.AITraffic.at(5, 0) = "1005";  // no latitude: skipped
+    f.p.traffic.AITraffic.at(5, 0) = "1005";  // no latitude: skipped
     RecordAnimationFrame(f.p, "");
     ASSERT_EQ(traffic().size(), 2u);
     EXPECT_NE(traffic()[1].find(":-1:"), std::string::npos);
 }
 
 TEST_F(AnimationRecorderTest, MalformedTrafficCellsDoNotStopTheRecording) {
-    f.p.TCASMode = kTcasAll;
+    f.p.traffic.TCASMode = kTcasAll;
     addTraffic(1, "lots");
-    f.p.AITraffic.at(1, 1) = "north";
+    f.p.traffic.AITraffic.at(1, 1) = "north";
     RecordAnimationFrame(f.p, "");
     EXPECT_EQ(traffic().size(), 1u);
     EXPECT_EQ(frames().size(), 1u);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/link_operations.h"
 #include "platform/posix_ipc_transport.h"
 #include "simlink/fsuipc_client.h"
 #include "support/fakes.h"
@@ -35,7 +36,7 @@ TEST_F(GetAITest, RangeIsWrittenOnceAfterAChange) {
     EXPECT_EQ(t.link.peek<uint8_t>(kTrafficRangeOffset), 20);
     GetAI(t.program);
     EXPECT_EQ(rangeWrites(), 1);
-    t.program.TCASRange = 40;
+    t.program.traffic.TCASRange = 40;
     GetAI(t.program);
     GetAI(t.program);
     EXPECT_EQ(rangeWrites(), 2);
@@ -47,9 +48,9 @@ TEST_F(GetAITest, EmptySlotNeverReachesThePositionReads) {
     GetAI(t.program);
     // Two control writes, then one identifier read per slot.
     EXPECT_EQ(t.link.exchanges, 2 + 40);
-    EXPECT_EQ(t.program.AITraffic.at(0, 0), "ID\t");
-    EXPECT_EQ(t.program.AITraffic.at(0, 6), "Callsign\t");
-    for (int row = 1; row <= 40; ++row) EXPECT_FALSE(t.program.AITraffic.occupied(row));
+    EXPECT_EQ(t.program.traffic.AITraffic.at(0, 0), "ID\t");
+    EXPECT_EQ(t.program.traffic.AITraffic.at(0, 6), "Callsign\t");
+    for (int row = 1; row <= 40; ++row) EXPECT_FALSE(t.program.traffic.AITraffic.occupied(row));
 }
 
 TEST_F(GetAITest, FailedExchangeLosesTheLinkButKeepsAnimation) {
@@ -79,8 +80,8 @@ TEST_P(ClassifyTrafficTest, BandAndClassEdges) {
     t.program.telemetry.LatText = "52";
     t.program.telemetry.LonText = "4";
     t.program.telemetry.AltText = "5000";
-    t.program.TCASMode = c.mode;
-    t.program.TCASRange = 20;
+    t.program.traffic.TCASMode = c.mode;
+    t.program.traffic.TCASRange = 20;
     // One degree of latitude is 60.1077 NM with this earth radius.
     const double lat = 52 + c.distanceNm / 60.1077;
     EXPECT_EQ(ClassifyTraffic(t.program, lat, 4, 5000 + c.relativeFt, "", "", ""), c.cls);
@@ -106,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ClassifyTraffic, StoredOwnPositionIsUsedWhenGiven) {
     TestProgram t;
-    t.program.TCASMode = kTcasAll;
+    t.program.traffic.TCASMode = kTcasAll;
     EXPECT_EQ(ClassifyTraffic(t.program, 52, 4, 1000, "1000", "4", "52"), 4);
     EXPECT_EQ(ClassifyTraffic(t.program, 52, 4, 1000, "1000", "4", "52,1"), 1);  // 6.01 NM
 }
@@ -142,9 +143,9 @@ TEST(GetAIOverTheLink, EmptyFullSpacedAndLongCallsigns) {
     int result = 0;
     ASSERT_TRUE(link.OpenLink(0, result));
     program.Connected = true;
-    program.AITraffic.at(8, 7) = "stale";
+    program.traffic.AITraffic.at(8, 7) = "stale";
     GetAI(program);
-    const AITrafficTable& table = program.AITraffic;
+    const AITrafficTable& table = program.traffic.AITraffic;
     EXPECT_EQ(table.at(1, 0), "100");
     // The aircraft fly on between the host's start and the read.
     EXPECT_NEAR(std::stod(table.at(1, 1)), 52.5, 0.001);

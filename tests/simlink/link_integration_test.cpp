@@ -10,11 +10,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/connection.h"
+#include "app/link_operations.h"
 #include "app/main_tick.h"
-#include "platform/posix_ipc_transport.h"
-#include "simlink/connection.h"
-#include "simlink/fsuipc_client.h"
 #include "base/link_protocol.h"
+#include "platform/posix_ipc_transport.h"
+#include "simlink/fsuipc_client.h"
 #include "support/fakes.h"
 #include "support/simhost_process.h"
 

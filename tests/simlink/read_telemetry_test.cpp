@@ -1,9 +1,8 @@
-#include "simlink/read_telemetry.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "app/link_operations.h"
 #include "support/fakes.h"
 
 namespace flenmark {

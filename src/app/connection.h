@@ -19,10 +19,4 @@ void TryAutoConnect(Program& program);
 // telemetry read, animation) off.
 void HandleConnectionLost(Program& program, LostDuring during);
 
-// The connected simulator's name for the usage report.
-std::string SimulatorName(Program& program);
-
-// The simulator name of a simulator code ("FSX" for 8, "? 9" for an unknown code).
-std::string SimulatorNameOfCode(int code);
-
 }  // namespace flenmark

@@ -1,4 +1,4 @@
-#include "simlink/connection.h"
+#include "app/connection.h"
 
 #include <cstdint>
 
@@ -18,7 +18,7 @@ void ShowConnected(Program& program) {
 }
 
 void SwitchTcasOff(Program& program) {
-    program.TCASMode = 0;  // the TCAS window shows "OFF" from the mode
+    program.traffic.TCASMode = 0;  // the TCAS window shows "OFF" from the mode
 }
 
 void RestoreIfLostWhileMinimized(Program& program) {
@@ -30,10 +30,6 @@ void RestoreIfLostWhileMinimized(Program& program) {
 
 void DisableViewButtons(MainWindowView& view) {
     view.btnSetOverview = view.btnSetRight = view.btnSetLeft = view.btnSetChase = false;
-}
-
-bool ReadValue(SimLink& link, uint32_t offset, uint32_t size, void* destination) {
-    return ReadOne(link, offset, size, destination) == ReadOutcome::Done;
 }
 
 }  // namespace
@@ -94,23 +90,6 @@ void HandleConnectionLost(Program& program, LostDuring during) {
     RestoreIfLostWhileMinimized(program);
     if (during == LostDuring::Telemetry) program.mainView.lblConnect.colour = TextColour::Red;
     ShowMessage(program, "Connection to FS timed out.");
-}
-
-std::string SimulatorNameOfCode(int code) {
-    static const char* const kNames[] = {"FS98", "FS2000", "Combat FS2", "Combat FS1",
-                                         "Fly!", "FS2002", "FS2004",     "FSX"};
-    if (code >= 1 && code <= 8) return kNames[code - 1];
-    return "? " + std::to_string(code);
-}
-
-std::string SimulatorName(Program& program) {
-    if (!program.Connected) return "Not connected";
-    SimLink& link = program.services.link;
-    uint16_t xplane = 0;
-    if (ReadValue(link, 0x6FFF, 2, &xplane) && xplane != 0) return "X-Plane";
-    uint16_t code = 0;
-    if (!ReadValue(link, 0x3308, 2, &code)) return {};
-    return SimulatorNameOfCode(code);
 }
 
 }  // namespace flenmark
