@@ -5,7 +5,8 @@
 
 #include "bench_support.h"
 #include "kml/kml_templates.h"
-#include "kml/log_to_kml.h"
+#include "app/flight_conversion.h"
+#include "app/kml_template_file.h"
 
 namespace {
 

@@ -10,11 +10,12 @@
 #include "base/text_files.h"
 #include "cli/console_services.h"
 #include "kml/kml_templates.h"
-#include "kml/log_to_kml.h"
+#include "app/flight_conversion.h"
 #include "platform/system_clock.h"
 #include "platform/system_info.h"
 #include "platform/xdg_folders.h"
 #include "simlink/sim_link.h"
+#include "app/kml_template_file.h"
 
 namespace flenmark::cli {
 namespace {

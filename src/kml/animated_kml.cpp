@@ -1,8 +1,7 @@
 #include "kml/animated_kml.h"
 
-#include "app/messages.h"
-#include "app/program.h"
 #include "base/number_text.h"
+#include "base/settings.h"
 #include "base/text_files.h"
 #include "kml/log_lines.h"
 #include "kml/replay_parts.h"
@@ -26,17 +25,16 @@ bool TrafficRecorded(const std::string& path) {
 
 }  // namespace
 
-void BuildAnimatedKml(Program& program, const std::string& folder, std::string& out,
-                      size_t& damaged) {
+bool BuildAnimatedKml(const KmlTemplateSet& t, const Settings& settings, const std::string& folder,
+                      std::string& out, size_t& damaged) {
     const size_t start = out.size();
     try {
-        if (!FileExists(folder + "Animation.txt")) return;
+        if (!FileExists(folder + "Animation.txt")) return true;
         const bool traffic = TrafficRecorded(folder + "Traffic.txt");
         const UsableLines animationRead = UsableLinesOf(folder + "Animation.txt", LineLayout::Log);
         const auto& animation = animationRead.lines;
         const auto log = UsableLinesOf(folder + "Flightlog.txt", LineLayout::Log).lines;
         if (animation.empty() || log.empty()) throw ConversionFault("nothing to animate");
-        const KmlTemplateSet& t = program.kmlTemplates;
         const UsableLines trafficRead =
             traffic ? UsableLinesOf(folder + "Traffic.txt", LineLayout::Traffic) : UsableLines{};
         const std::vector<std::string>& trafficLines = trafficRead.lines;
@@ -51,7 +49,7 @@ void BuildAnimatedKml(Program& program, const std::string& folder, std::string& 
         const bool ownFolder = opener.find(">check<") != std::string::npos &&
                                opener.find("</name>") != std::string::npos;
         out += opener;
-        AnimationFramesKml(t, program.settings, animation, log, out);
+        AnimationFramesKml(t, settings, animation, log, out);
         if (ownFolder) {
             out.replace(start, opener.size(),
                         InsertBehind(FillPlaceholder(opener, ">check<", ">checkHideChildren<"),
@@ -68,15 +66,16 @@ void BuildAnimatedKml(Program& program, const std::string& folder, std::string& 
         out += HistoryPathKml(t, log);
         if (traffic) {
             out += FillPlaceholder(t[Kml::Folder], "NAME", "Animated AI/Online traffic");
-            TrafficKml(t, program.settings, trafficLines, out);
+            TrafficKml(t, settings, trafficLines, out);
             out += t[Kml::FolderEnd];
         }
         out += t[Kml::FolderEnd];
         out += t[Kml::FolderEnd];
     } catch (const std::exception&) {
         out.resize(start);
-        ShowMessage(program, "Not able to convert flightlog");
+        return false;
     }
+    return true;
 }
 
 }  // namespace flenmark

@@ -1,8 +1,5 @@
 #include "kml/kml_templates.h"
 
-#include "app/data_folders.h"
-#include "app/messages.h"
-#include "app/program.h"
 #include "base/text_files.h"
 
 namespace flenmark {
@@ -44,24 +41,6 @@ KmlTemplateSet ParseKmlTemplates(std::string_view fileText) {
         }
     }
     return set;
-}
-
-bool LoadKmlTemplates(Program& program) {
-    std::optional<std::string> text;
-    try {
-        text = ReadWholeFile(ProgramFolder(program.services.folders) + "KMLSettings.txt");
-    } catch (const FolderError&) {
-    }
-    if (text) {
-        program.kmlTemplates = ParseKmlTemplates(*text);
-        return true;
-    }
-    const std::string message =
-        "Unable to load KML data, please reinstall the " + program.AppTitle + ".";
-    ShowMessage(program, message);
-    program.services.dialogs.message("Unable to load KML data",
-                                     message + " Application will quit.");
-    return false;
 }
 
 std::string FillPlaceholder(const std::string& text, std::string_view word,

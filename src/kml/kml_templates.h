@@ -9,8 +9,6 @@
 
 namespace flenmark {
 
-struct Program;
-
 // The 23 KML fragments of "KMLSettings.txt", in the order the loader tests their keys.
 enum class Kml {
     Head,
@@ -51,10 +49,6 @@ struct KmlTemplateSet {
 // Reads the templates from the text of a template file: a line that begins with a key sets
 // that template to the rest of the line after its first "="; the last such line wins.
 KmlTemplateSet ParseKmlTemplates(std::string_view fileText);
-
-// Loads "KMLSettings.txt" from the program folder. Without it the program cannot run: the
-// messages are shown and false returned.
-bool LoadKmlTemplates(Program& program);
 
 // A template that lacks a word the generator fills in it.
 class TemplateError : public std::runtime_error {

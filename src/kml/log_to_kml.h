@@ -1,28 +1,32 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+#include "base/settings.h"
+#include "kml/kml_templates.h"
 
 namespace flenmark {
 
-struct Program;
-
-// What became of a conversion: whether the document was written, and how many damaged lines
-// of the log and of the animation and traffic logs beside it were left out.
-struct ConversionOutcome {
-    bool converted = false;
-    size_t damagedLines = 0;
-    explicit operator bool() const { return converted; }
+// A flight log to turn into a KML document, and what it is made with.
+struct FlightDocumentInput {
+    std::string logPath;  // the replay's "Animation.txt" and "Traffic.txt" lie beside it
+    std::string documentName;
+    const KmlTemplateSet& templates;
+    const Settings& settings;  // the look-ahead of predicted paths, the camera range on the ground
 };
 
-// Turns a flight log into a KML document: the track, the event placemarks with the flight
-// data dots and, in ordinary mode, the animated replay from the "Animation.txt" and
-// "Traffic.txt" beside the log; in realtime mode the live aircraft, its predicted path and the
-// traffic, and the camera document beside it. Damaged lines are left out ("Flight converted;
-// 1 damaged line left out."); only a log without a usable line fails. The documents are
-// replaced whole or not at all; "Not able to convert flightlog" on failure.
-ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
-                                  const std::string& kmlPath, const std::string& documentName,
-                                  bool realtime, const std::string& cameraPath);
+// The document of a flight: the track, the event placemarks with the flight-data dots and the
+// animated replay.
+struct FlightDocument {
+    std::string text;            // the whole document, ending with CR LF
+    size_t damagedLines = 0;     // lines of the three logs left out
+    bool replayLeftOut = false;  // the replay could not be built: the document holds the rest
+};
+
+// Throws ConversionFault or TemplateError when the log cannot be converted at all (no usable
+// line, a template without a word it fills).
+FlightDocument BuildFlightDocument(const FlightDocumentInput& input);
 
 // "Flight converted; 2 damaged lines left out."
 std::string DamagedLinesMessage(size_t damagedLines);

@@ -1,10 +1,10 @@
 #include "realtime/realtime_control.h"
 
 #include "app/data_folders.h"
+#include "app/flight_conversion.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"
-#include "kml/log_to_kml.h"
 #include "recorder/logging_labels.h"
 
 namespace flenmark {

@@ -12,7 +12,7 @@
 #include "app/messages.h"
 #include "app/program.h"
 #include "app/window_commands.h"
-#include "kml/conversion_command.h"
+#include "app/conversion_command.h"
 #include "realtime/realtime_control.h"
 #include "recorder/logging_control.h"
 #include "ui/app_icon.h"

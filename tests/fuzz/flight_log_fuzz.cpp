@@ -2,7 +2,7 @@
 // hold them: the ordinary and the realtime conversion either fail or write well-formed KML.
 #include "fuzz_program.h"
 #include "fuzz_support.h"
-#include "kml/log_to_kml.h"
+#include "app/flight_conversion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace flenmark;

@@ -2,7 +2,7 @@
 // template that lacks a word fails the conversion instead.
 #include "fuzz_program.h"
 #include "fuzz_support.h"
-#include "kml/log_to_kml.h"
+#include "app/flight_conversion.h"
 
 namespace {
 

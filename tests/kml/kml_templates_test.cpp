@@ -5,7 +5,7 @@
 #include <cctype>
 
 #include "kml/kml_test_support.h"
-#include "support/fakes.h"
+#include "support/text_files.h"
 
 namespace flenmark {
 namespace {

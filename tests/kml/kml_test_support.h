@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "kml/kml_templates.h"
-#include "support/fakes.h"
+#include "support/text_files.h"
 
 namespace flenmark::testing {
 

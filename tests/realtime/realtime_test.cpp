@@ -4,7 +4,7 @@
 
 #include "kml/kml_templates.h"
 #include "kml/kml_test_support.h"
-#include "kml/log_to_kml.h"
+#include "app/flight_conversion.h"
 #include "realtime/realtime_control.h"
 #include "realtime/realtime_documents.h"
 #include "support/fakes.h"

@@ -105,16 +105,4 @@ TestProgram::TestProgram() {
     program.FlightLogPath = dataPath("Flightlog.txt");
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteFile(const std::string& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-}
-
 }  // namespace flenmark::testing

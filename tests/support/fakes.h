@@ -16,6 +16,7 @@
 #include "platform/shell.h"
 #include "platform/ui_hooks.h"
 #include "simlink/sim_link.h"
+#include "support/text_files.h"
 
 namespace flenmark::testing {
 
@@ -166,16 +167,5 @@ struct TestProgram {
 };
 
 using flenmark::SplitLines;
-
-// How often `what` stands in `text`.
-inline size_t Count(const std::string& text, const std::string& what) {
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
-
-// Reads a whole file; empty when missing.
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& content);
 
 }  // namespace flenmark::testing

@@ -1,14 +1,16 @@
 // Every kind of document the program writes, made with the shipped templates and checked
 // against the OGC KML 2.2 schema.
+#include "app/flight_conversion.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "app/conversion_command.h"
+#include "app/kml_template_file.h"
 #include "app/settings_store.h"
-#include "kml/conversion_command.h"
 #include "kml/kml_templates.h"
 #include "kml/kml_test_support.h"
-#include "kml/log_to_kml.h"
 #include "realtime/realtime_control.h"
 #include "support/fakes.h"
 #include "support/simhost_process.h"

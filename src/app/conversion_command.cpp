@@ -1,12 +1,12 @@
-#include "kml/conversion_command.h"
+#include "app/conversion_command.h"
 
 #include <cstdio>
 
 #include "app/data_folders.h"
+#include "app/flight_conversion.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"
-#include "kml/log_to_kml.h"
 #include "recorder/logging_control.h"
 #include "recorder/logging_labels.h"
 

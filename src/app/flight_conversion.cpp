@@ -1,0 +1,37 @@
+#include "app/flight_conversion.h"
+
+#include "app/messages.h"
+#include "app/program.h"
+#include "base/number_text.h"
+#include "base/text_files.h"
+#include "kml/log_to_kml.h"
+#include "realtime/realtime_conversion.h"
+
+namespace flenmark {
+
+ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
+                                  const std::string& kmlPath, const std::string& documentName,
+                                  bool realtime, const std::string& cameraPath) {
+    ConversionOutcome outcome;
+    try {
+        if (realtime) {
+            WriteRealtimeDocuments(program, logPath, kmlPath, documentName, cameraPath);
+            outcome.converted = true;
+            return outcome;
+        }
+        const FlightDocument document =
+            BuildFlightDocument({logPath, documentName, program.kmlTemplates, program.settings});
+        if (document.replayLeftOut) ShowMessage(program, "Not able to convert flightlog");
+        if (!WriteFileAtomically(kmlPath, document.text, Durability::Replaced))
+            throw ConversionFault("cannot write " + kmlPath);
+        outcome = {true, document.damagedLines};
+        if (outcome.damagedLines > 0)
+            ShowMessage(program, DamagedLinesMessage(outcome.damagedLines));
+        return outcome;
+    } catch (const std::exception&) {
+    }
+    ShowMessage(program, "Not able to convert flightlog");
+    return {};
+}
+
+}  // namespace flenmark

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace flenmark {
+
+struct Program;
+
+// What became of a conversion: whether the document was written, and how many damaged lines
+// of the log and of the animation and traffic logs beside it were left out.
+struct ConversionOutcome {
+    bool converted = false;
+    size_t damagedLines = 0;
+    explicit operator bool() const { return converted; }
+};
+
+// Turns a flight log into a KML document: in ordinary mode the track, the placemarks and the
+// animated replay from the logs beside it; in realtime mode the live document and the camera
+// document. Damaged lines are left out ("Flight converted; 1 damaged line left out."); only a
+// log without a usable line fails. Documents are replaced whole or not at all; "Not able to
+// convert flightlog" on failure, and when the replay had to be left out.
+ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
+                                  const std::string& kmlPath, const std::string& documentName,
+                                  bool realtime, const std::string& cameraPath);
+
+}  // namespace flenmark
