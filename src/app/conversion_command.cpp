@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "app/flight_conversion.h"
 #include "app/messages.h"
 #include "app/program.h"

@@ -1,6 +1,6 @@
 #include "app/kml_template_file.h"
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"

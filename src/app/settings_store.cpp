@@ -1,6 +1,6 @@
 #include "app/settings_store.h"
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/number_text.h"

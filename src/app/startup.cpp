@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "app/kml_template_file.h"
 #include "app/main_tick.h"
 #include "app/messages.h"

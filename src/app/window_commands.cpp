@@ -1,6 +1,6 @@
 #include "app/window_commands.h"
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "online/vendor_address.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
 #include "base/data_folder_lock.h"

@@ -1,6 +1,6 @@
 #include "online/version_check.h"
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "app/program.h"
 #include "base/text_files.h"
 #include "online/downloads.h"

@@ -1,6 +1,6 @@
 #include "realtime/realtime_control.h"
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "app/flight_conversion.h"
 #include "app/messages.h"
 #include "app/program.h"

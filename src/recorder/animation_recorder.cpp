@@ -1,6 +1,6 @@
 #include "recorder/animation_recorder.h"
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "app/link_operations.h"
 #include "app/messages.h"
 #include "app/program.h"

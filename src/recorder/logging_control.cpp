@@ -1,6 +1,6 @@
 #include "recorder/logging_control.h"
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"

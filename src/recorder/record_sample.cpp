@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/number_text.h"

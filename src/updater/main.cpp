@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "app/data_folders.h"
+#include "platform/data_folders.h"
 #include "online/embedded_version.h"
 #include "online/updater_run.h"
 #include "platform/system_info.h"
