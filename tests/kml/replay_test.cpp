@@ -166,6 +166,18 @@ TEST(HistoryPath, GrowsPieceByPieceWithBeginOnlySpans) {
         "{/F}");
 }
 
+// A stall or an overspeed colours the pieces after it until the recovery.
+TEST(HistoryPath, WarningsColourTheFollowingPieces) {
+    for (const char* warning : {"S", "O"}) {
+        const std::vector<std::string> log = {
+            LogLine("20090712120000", "1", "1", "1000", 0, "SA", "-"),
+            LogLine("20090712120001", "2", "2", "1000", 0, warning, "x"),
+            LogLine("20090712120002", "3", "3", "1000", 0, "", "x")};
+        EXPECT_NE(HistoryPathKml(kT, log).find("[W:<name>Warning!</name>"), std::string::npos)
+            << warning;
+    }
+}
+
 TEST(TrafficReplay, ClassesSpansAndPrediction) {
     Settings s;
     const std::vector<std::string> lines = {
@@ -194,6 +206,12 @@ TEST(TrafficReplay, ClassesSpansAndPrediction) {
               std::string::npos)
         << out;
     EXPECT_EQ(out.find("GHI"), std::string::npos);  // no object id
+    // DEF flies north (its stored heading is turned by 180): ten seconds at 360 kt ahead.
+    const size_t def = out.find("4.1,52.1,609.6 ");
+    ASSERT_NE(def, std::string::npos);
+    const std::string predicted = out.substr(def + 15, out.find(' ', def + 15) - def - 15);
+    EXPECT_NEAR(std::stod(predicted.substr(predicted.find(',') + 1)), 52.1 + 0.1 * 10 / 60.1, 1e-3)
+        << predicted;
     EXPECT_NE(out.find("<name>ABC +2</name>"), std::string::npos);
     EXPECT_NE(out.find("(EA AI/Online traffic: DEF - 180 - 360 600 2000 - 14:35:59 12-07-2009 4.1 "
                        "52.1 609.6)"),

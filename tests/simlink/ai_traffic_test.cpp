@@ -130,6 +130,7 @@ TEST(GetAIOverTheLink, EmptyFullSpacedAndLongCallsigns) {
                 " lat=52.5 lon=-4.25 alt=12000 hdg=90 gs=250 vs=-800 callsign=";
         text += slot == 3   ? "AB 123\n"
                 : slot == 4 ? "ABCDEFGHIJKLMNOPQ\n"
+                : slot == 5 ? "AB:12\n"  // a ":" would split the traffic log's line
                             : "KLM" + std::to_string(slot) + "\n";
     }
     ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
@@ -158,6 +159,7 @@ TEST(GetAIOverTheLink, EmptyFullSpacedAndLongCallsigns) {
     EXPECT_EQ(table.at(1, 6), "KLM0");
     EXPECT_EQ(table.at(4, 6), "AB123");
     EXPECT_EQ(table.at(5, 6), "ABCDEFGHIJKLMNO");
+    EXPECT_EQ(table.at(6, 6), "AB12");
     EXPECT_FALSE(table.occupied(8));
     EXPECT_EQ(table.at(8, 1), "");
     EXPECT_EQ(table.at(8, 7), "stale");  // column 7 is not cleared
