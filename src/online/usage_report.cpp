@@ -3,10 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "app/connection.h"
-#include "app/link_operations.h"
-#include "app/program.h"
-#include "app/user_name.h"
+#include "base/date_time.h"
 #include "online/embedded_version.h"
 #include "online/vendor_address.h"
 #include "online/version_file.h"
@@ -46,14 +43,14 @@ std::string UsageReportQuery(const std::string& app, const std::string& user,
            "&OS=" + PercentEncode(os) + "&Extra=" + PercentEncode(extra);
 }
 
-void SendUsageReport(Program& program, Http& http) {
-    const DateTime t = program.services.clock.localNow();
+void SendUsageReport(Http& http, const std::string& userName, const DateTime& localNow,
+                     const std::string& simulator) {
+    const DateTime& t = localNow;
     char when[32];
     std::snprintf(when, sizeof when, "%02d-%02d-%04d %02d:%02d", t.day, t.month, t.year % 10000,
                   t.hour, t.minute);
-    const std::string query =
-        UsageReportQuery("Ornix", GetUserName(program), when, DottedVersion(OwnVersionNumber()),
-                         getOSV(), SimulatorName(program));
+    const std::string query = UsageReportQuery(
+        "Ornix", userName, when, DottedVersion(OwnVersionNumber()), getOSV(), simulator);
     http.fetch(VendorBaseUrl() + query);
 }
 

@@ -4,8 +4,8 @@
 
 namespace flenmark {
 
-struct Program;
 class Http;
+struct DateTime;
 
 // True when the vendor's server says its online services are available ("1").
 bool ProbeVendorOnline(Http& http);
@@ -21,7 +21,9 @@ std::string UsageReportQuery(const std::string& app, const std::string& user,
                              const std::string& timeDate, const std::string& version,
                              const std::string& os, const std::string& extra);
 
-// Sends this run's usage report; the answer is not used and failures pass silently.
-void SendUsageReport(Program& program, Http& http);
+// Sends this run's usage report: the user, the local time, the simulator; the answer is not
+// used and failures pass silently.
+void SendUsageReport(Http& http, const std::string& userName, const DateTime& localNow,
+                     const std::string& simulator);
 
 }  // namespace flenmark

@@ -1,12 +1,14 @@
 #include "online/version_check.h"
 
-#include "platform/data_folders.h"
-#include "app/program.h"
+#include "base/settings.h"
 #include "base/text_files.h"
 #include "online/downloads.h"
 #include "online/embedded_version.h"
 #include "online/vendor_address.h"
+#include "platform/data_folders.h"
+#include "platform/dialogs.h"
 #include "platform/http.h"
+#include "platform/shell.h"
 
 namespace flenmark {
 namespace {
@@ -18,16 +20,15 @@ std::string FirstOf(const VersionFile& f, std::initializer_list<const char*> key
     return {};
 }
 
-void Show(Program& program, const std::string& message) {
-    if (!message.empty()) program.services.dialogs.message("Message", message);
+void Show(const VersionCheckPlace& place, const std::string& message) {
+    if (!message.empty()) place.dialogs.message("Message", message);
 }
 
-void ReplaceUpdater(Program& program, Http& http, const VersionFile& f) {
-    const std::string updater = UpdaterPath(program);
+void ReplaceUpdater(const VersionCheckPlace& place, Http& http, const VersionFile& f) {
+    const std::string updater = UpdaterPath(place.programFolder);
     if (!f.hasUpdater || f.updateVer <= EmbeddedVersion(updater)) return;
     const auto target =
-        ResolveDownloadDestination(f.updaterDestination, ProgramFolder(program.services.folders),
-                                   DataFolder(program.services.folders));
+        ResolveDownloadDestination(f.updaterDestination, place.programFolder, place.dataFolder);
     if (!target) return;  // a destination outside our folders is refused
     SaveDownload(http, VendorFileAddress(f.updaterAddress), *target, true, kDownloadTimeoutMs);
 }
@@ -51,33 +52,26 @@ std::string VendorFileAddress(const std::string& address) {
     return VendorBaseUrl() + (address.rfind('/', 0) == 0 ? "" : "/") + address;
 }
 
-std::string UpdaterPath(const Program& program) {
-    return ProgramFolder(program.services.folders) + "flenmark-updater";
+std::string UpdaterPath(const std::string& programFolder) {
+    return programFolder + "flenmark-updater";
 }
 
-void CheckVersion(Program& program, Http& http) {
-    try {
-        const auto text = http.fetch(VendorBaseUrl() + "/FlenmarkVersion.txt");
-        const VersionFile f = text ? ParseVersionFile(*text) : VersionFile{};
-        const Settings& s = program.settings;
-        Show(program, GeneralMessage(f, s.Update, s.MinUpdate));
-        ReplaceUpdater(program, http, f);
-        const int required = s.MinUpdate ? f.minVer : f.majVer;
-        if (required <= OwnVersionNumber()) return;
-        Show(program, UpdateDueMessage(f, s.Update, s.MinUpdate));
-        if (!s.Update) return;
-        const std::string updater = UpdaterPath(program);
-        if (!FileExists(updater) || !program.services.shell.startProgram(updater, {})) {
-            program.services.dialogs.message(
-                program.AppTitle,
-                "The updater could not be found, please re-install the Flenmark.");
-            return;
-        }
-        program.EndRequested = true;
-        program.services.ui.quitProgram();
-    } catch (const FolderError&) {
-        // Without our folders there is nothing to update.
+bool CheckVersion(Http& http, const Settings& s, const VersionCheckPlace& place) {
+    const auto text = http.fetch(VendorBaseUrl() + "/FlenmarkVersion.txt");
+    const VersionFile f = text ? ParseVersionFile(*text) : VersionFile{};
+    Show(place, GeneralMessage(f, s.Update, s.MinUpdate));
+    ReplaceUpdater(place, http, f);
+    const int required = s.MinUpdate ? f.minVer : f.majVer;
+    if (required <= OwnVersionNumber()) return false;
+    Show(place, UpdateDueMessage(f, s.Update, s.MinUpdate));
+    if (!s.Update) return false;
+    const std::string updater = UpdaterPath(place.programFolder);
+    if (!FileExists(updater) || !place.shell.startProgram(updater, {})) {
+        place.dialogs.message(place.appTitle,
+                              "The updater could not be found, please re-install the Flenmark.");
+        return false;
     }
+    return true;
 }
 
 }  // namespace flenmark

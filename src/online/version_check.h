@@ -6,8 +6,10 @@
 
 namespace flenmark {
 
-struct Program;
 class Http;
+class Dialogs;
+class Shell;
+struct Settings;
 
 // The vendor's general message for the user's update settings ("" for none).
 std::string GeneralMessage(const VersionFile& f, bool update, bool minUpdate);
@@ -18,11 +20,21 @@ std::string UpdateDueMessage(const VersionFile& f, bool update, bool minUpdate);
 // vendor's server.
 std::string VendorFileAddress(const std::string& address);
 
+// What the version check works with: where the programs and the data live, and how it asks.
+struct VersionCheckPlace {
+    std::string programFolder;  // ending with "/"
+    std::string dataFolder;     // ending with "/"
+    std::string appTitle;
+    Dialogs& dialogs;
+    Shell& shell;
+};
+
 // The start-up version check: the vendor's messages, a newer updater, and, when an update is
-// due and updates are on, the hand-over to the updater (the program then ends).
-void CheckVersion(Program& program, Http& http);
+// due and updates are on, the hand-over to the updater. True when the updater was started and
+// the program must end now.
+bool CheckVersion(Http& http, const Settings& settings, const VersionCheckPlace& place);
 
 // The updater beside the program.
-std::string UpdaterPath(const Program& program);
+std::string UpdaterPath(const std::string& programFolder);
 
 }  // namespace flenmark

@@ -1,25 +1,23 @@
 #include "online/xplane_module.h"
 
-#include "app/program.h"
-#include "app/settings_store.h"
 #include "base/number_text.h"
+#include "base/settings.h"
 #include "online/downloads.h"
 #include "online/vendor_address.h"
+#include "platform/dialogs.h"
 #include "platform/http.h"
 
 namespace flenmark {
 
-void CheckXPlane(Program& program, bool forceYes) {
-    Settings& s = program.settings;
-    Dialogs& d = program.services.dialogs;
+bool CheckXPlane(Settings& s, Dialogs& d, bool forceYes) {
     if (!forceYes) {
-        if (!s.XPUIPC.empty() || s.XPlane) return;  // asked before
+        if (!s.XPUIPC.empty() || s.XPlane) return false;  // asked before
         if (!d.askYesNo(
                 "X-Plane?",
                 "Thank you for downloading the Flenmark!!\r\n\r\nAre you planning to use the "
                 "Flenmark with X-Plane (if you don't know what this means, click No)?")) {
             s.XPUIPC = "0";
-            return;
+            return false;
         }
     }
     s.XPlane = true;
@@ -30,13 +28,13 @@ void CheckXPlane(Program& program, bool forceYes) {
               "X-Plane.\r\nThis folder is "
               "typically located at X-Plane/Resources/plugins.\r\n\r\nChoose that folder.");
     const auto folder = d.chooseFolder("Locate the X-Plane plugins folder...");
-    if (!folder) return;
+    if (!folder) return false;
     s.XPlanePath = *folder + (folder->empty() || folder->back() != '/' ? "/" : "");
     d.message(
         "Flenmark",
         "Thank you, the Flenmark will now download and install the most up-to-date version of the "
         "XPUIPC module.\r\n\r\nFor more information see the Manual.");
-    SaveSettings(program);
+    return true;
 }
 
 std::string DisplayVersion(const std::string& version) {
@@ -52,19 +50,19 @@ std::string DisplayVersion(const std::string& version) {
     return out;
 }
 
-void CheckXPUIPCVersion(Program& program, Http& http) {
-    Settings& s = program.settings;
-    if (s.XPlanePath.empty() || !s.XPlane) return;
+bool CheckXPUIPCVersion(Settings& s, Http& http, Dialogs& dialogs) {
+    if (s.XPlanePath.empty() || !s.XPlane) return false;
     auto fail = [&] {
-        program.services.dialogs.message(
+        dialogs.message(
             "Flenmark",
             "Was not able to download and/or install new version of the XPUIPC module.");
+        return false;
     };
     const auto remote = http.fetch(VendorBaseUrl() + "/XPUIPCVersion.txt");
     if (!remote) return fail();
     const std::string version = Trim(*remote);
-    if (version.empty()) return;
-    if (s.XPUIPC == version) return;
+    if (version.empty()) return false;
+    if (s.XPUIPC == version) return false;
     const std::string report =
         s.XPUIPC.empty()
             ? "Updated from none to " + DisplayVersion(version) + "."
@@ -75,9 +73,8 @@ void CheckXPUIPCVersion(Program& program, Http& http) {
                       {s.XPlanePath, "XPUIPCOffsets.cfg"}, false, kDownloadTimeoutMs))
         return fail();
     s.XPUIPC = version;
-    program.services.dialogs.message("Flenmark",
-                                     "XPUIPC module update was successful.\r\n\r\n" + report);
-    SaveSettings(program);
+    dialogs.message("Flenmark", "XPUIPC module update was successful.\r\n\r\n" + report);
+    return true;
 }
 
 }  // namespace flenmark

@@ -1,6 +1,7 @@
 // flenmark: the flight recorder's main program.
 #include <QApplication>
 
+#include "app/online_steps.h"
 #include "app/program.h"
 #include "app/program_port.h"
 #include "app/startup.h"

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "app/online_steps.h"
 #include "online/downloads.h"
 #include "online/embedded_version.h"
 #include "online/fake_http.h"
