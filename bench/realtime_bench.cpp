@@ -9,7 +9,7 @@
 #include "app/startup.h"
 #include "bench_support.h"
 #include "platform/posix_ipc_transport.h"
-#include "realtime/realtime_control.h"
+#include "app/realtime_commands.h"
 #include "recorder/logging_control.h"
 #include "recorder/realtime_text.h"
 #include "simhost/flight_state.h"

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "platform/data_folders.h"
 #include "app/flight_conversion.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"
+#include "platform/data_folders.h"
 #include "recorder/logging_control.h"
 #include "recorder/logging_labels.h"
 

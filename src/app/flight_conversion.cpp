@@ -9,13 +9,26 @@
 
 namespace flenmark {
 
+RealtimeScene SceneOf(Program& program) {
+    return {program.kmlTemplates,
+            program.settings,
+            program.telemetry,
+            program.prev.AltText,
+            program.traffic,
+            program.ChaseView,
+            program.ViewFromRight,
+            program.ProductWord,
+            [&program](const std::string& text) { ShowMessage(program, text); }};
+}
+
 ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
                                   const std::string& kmlPath, const std::string& documentName,
                                   bool realtime, const std::string& cameraPath) {
     ConversionOutcome outcome;
     try {
         if (realtime) {
-            WriteRealtimeDocuments(program, logPath, kmlPath, documentName, cameraPath);
+            WriteRealtimeDocuments(SceneOf(program), program.realtimeKml, logPath, kmlPath,
+                                   documentName, cameraPath);
             outcome.converted = true;
             return outcome;
         }

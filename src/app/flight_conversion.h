@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "realtime/realtime_documents.h"
+
 namespace flenmark {
 
 struct Program;
@@ -14,6 +16,9 @@ struct ConversionOutcome {
     size_t damagedLines = 0;
     explicit operator bool() const { return converted; }
 };
+
+// The realtime documents' scene of the program's present.
+RealtimeScene SceneOf(Program& program);
 
 // Turns a flight log into a KML document: in ordinary mode the track, the placemarks and the
 // animated replay from the logs beside it; in realtime mode the live document and the camera

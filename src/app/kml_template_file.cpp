@@ -1,10 +1,10 @@
 #include "app/kml_template_file.h"
 
-#include "platform/data_folders.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"
 #include "kml/kml_templates.h"
+#include "platform/data_folders.h"
 
 namespace flenmark {
 

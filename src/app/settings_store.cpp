@@ -1,10 +1,10 @@
 #include "app/settings_store.h"
 
-#include "platform/data_folders.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/number_text.h"
 #include "base/text_files.h"
+#include "platform/data_folders.h"
 
 namespace flenmark {
 namespace {

@@ -1,6 +1,5 @@
 #include "app/startup.h"
 
-#include "platform/data_folders.h"
 #include "app/kml_template_file.h"
 #include "app/main_tick.h"
 #include "app/messages.h"
@@ -9,6 +8,7 @@
 #include "base/text_files.h"
 #include "base/utc_time.h"
 #include "kml/kml_templates.h"
+#include "platform/data_folders.h"
 #include "recorder/flight_archive.h"
 #include "recorder/flight_log.h"
 #include "recorder/logging_control.h"

@@ -1,6 +1,5 @@
 #include "realtime/realtime_conversion.h"
 
-#include "app/program.h"
 #include "base/number_text.h"
 #include "base/text_files.h"
 #include "kml/kml_values.h"
@@ -8,15 +7,14 @@
 
 namespace flenmark {
 
-void WriteRealtimeDocuments(Program& program, const std::string& logPath,
-                            const std::string& kmlPath, const std::string& documentName,
-                            const std::string& cameraPath) {
-    const CameraView view = BuildCameraDocument(program);
-    const KmlTemplateSet& t = program.kmlTemplates;
-    RealtimeKmlCache& cache = program.realtimeKml;
+void WriteRealtimeDocuments(const RealtimeScene& scene, RealtimeKmlCache& cache,
+                            const std::string& logPath, const std::string& kmlPath,
+                            const std::string& documentName, const std::string& cameraPath) {
+    const CameraView view = BuildCameraDocument(scene);
+    const KmlTemplateSet& t = scene.templates;
     cache.update(t, logPath);
     const std::string head = FillPlaceholder(t[Kml::Head], "NAME", XmlText(documentName));
-    const std::string section = BuildRealtimeSection(program, view.range);
+    const std::string section = BuildRealtimeSection(scene, view.range);
     std::vector<std::string_view> parts{head};
     cache.trackParts(parts);
     parts.push_back(section);

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "app/link_operations.h"
-#include "app/program.h"
 #include "base/geodesy.h"
 #include "base/number_text.h"
 #include "kml/kml_values.h"
@@ -28,10 +26,11 @@ Position OwnPosition(const TelemetrySnapshot& t) {
     return p;
 }
 
-std::string AircraftPlacemark(const Program& program, const Position& p, const std::string& range) {
+std::string AircraftPlacemark(const RealtimeScene& program, const Position& p,
+                              const std::string& range) {
     const TelemetrySnapshot& t = program.telemetry;
     const std::string heading = IntTextOf(t.HDGText);
-    std::string pin = program.kmlTemplates[Kml::PlacemarkPin];
+    std::string pin = program.templates[Kml::PlacemarkPin];
     pin = FillPlaceholder(FillPlaceholder(pin, "LATAC", p.lat), "LATAC", p.lat);
     pin = FillPlaceholder(FillPlaceholder(pin, "LONAC", p.lon), "LONAC", p.lon);
     pin = FillPlaceholder(
@@ -47,16 +46,16 @@ std::string AircraftPlacemark(const Program& program, const Position& p, const s
     return FillPlaceholder(pin, "ALTM", "");
 }
 
-std::string OwnPredictedPath(const Program& program, const Position& p) {
+std::string OwnPredictedPath(const RealtimeScene& program, const Position& p) {
     const TelemetrySnapshot& t = program.telemetry;
-    const KmlTemplateSet& k = program.kmlTemplates;
+    const KmlTemplateSet& k = program.templates;
     const int seconds = program.settings.PredPathMultiplier;
     const double speed = NumericValue(t.GndSpdText);
     const double h = NumericValue(t.HDGText) * kPi / 180;
     const double predLat = p.y + std::cos(h) * LatDegreesPerSecond(speed, p.x, p.y) * seconds;
     const double predLon = p.x + std::sin(h) * LonDegreesPerSecond(speed, p.x, p.y) * seconds;
     const double alt = NumericValue(t.AltText);
-    const double predAltFeet = alt + (alt - NumericValue(program.prev.AltText)) * seconds;
+    const double predAltFeet = alt + (alt - NumericValue(program.prevAltText)) * seconds;
     if (t.OnGround == 1) {
         return FillPlaceholder(k[Kml::PredictedPathGND], "NAME", "Predicted Flightpath") + p.lon +
                "," + p.lat + " " + KmlNumber(predLon) + "," + KmlNumber(predLat) +
@@ -82,9 +81,9 @@ std::string TrafficOpener(const KmlTemplateSet& k, int16_t cls, const std::strin
 }
 
 // One traffic aircraft: its predicted line and its label. Throws for a row it cannot read.
-std::string TrafficAircraftKml(Program& program, int row) {
+std::string TrafficAircraftKml(const RealtimeScene& program, int row) {
     const AITrafficTable& table = program.traffic.AITraffic;
-    const KmlTemplateSet& k = program.kmlTemplates;
+    const KmlTemplateSet& k = program.templates;
     auto number = [&](int column) {
         const auto v = ParseNumber(table.at(row, column));
         if (!v) throw ConversionFault("traffic cell is not a number");
@@ -101,7 +100,11 @@ std::string TrafficAircraftKml(Program& program, int row) {
     const double predLat = lat + std::cos(d) * latRate * seconds;
     const double predLon = lon + std::sin(d) * lonRate * seconds;
     const double predAltFeet = alt + vs / 60 * seconds;
-    const int16_t cls = ClassifyTraffic(program, lat, lon, alt, "", "", "");
+    const TelemetrySnapshot& own = program.telemetry;
+    const auto classified = ClassifyTraffic(lat, lon, alt, own.AltText, own.LonText, own.LatText,
+                                            program.traffic.TCASRange, program.traffic.TCASMode);
+    if (!classified && program.showMessage) program.showMessage("Error in drawing TCAS table.");
+    const int16_t cls = classified.value_or(0);
     std::string out = TrafficOpener(k, cls, callsign) + KmlNumber(lon) + "," + KmlNumber(lat) +
                       "," + KmlNumber(alt * 0.3048) + " " + KmlNumber(predLon) + "," +
                       KmlNumber(predLat) + "," + KmlNumber(predAltFeet * 0.3048) +
@@ -131,7 +134,7 @@ std::string TrafficAircraftKml(Program& program, int row) {
 
 }  // namespace
 
-CameraView BuildCameraDocument(const Program& program) {
+CameraView BuildCameraDocument(const RealtimeScene& program) {
     const TelemetrySnapshot& t = program.telemetry;
     const Settings& s = program.settings;
     const bool air = t.OnGround != 1;
@@ -140,7 +143,7 @@ CameraView BuildCameraDocument(const Program& program) {
     if (!air) {
         view.tilt = IntText(s.GNDTilt);
         view.range = IntText(s.GNDRange);
-    } else if (program.ChaseView) {
+    } else if (program.chaseView) {
         view.tilt = IntText(s.ChaseTilt);
         view.range = KmlNumber(NumericValue(t.AltAGLText) * 1.2 + 500);
         sideOffset = s.ChaseDegreeOffset;
@@ -151,19 +154,19 @@ CameraView BuildCameraDocument(const Program& program) {
         sideOffset = s.OverviewDegreeOffset;
     }
     int64_t heading = IntOf(NumericValue(t.HDGText));
-    if (air) heading += program.ViewFromRight ? -sideOffset : sideOffset;
+    if (air) heading += program.viewFromRight ? -sideOffset : sideOffset;
     if (heading > 360) heading -= 360;
     if (heading < 0) heading += 360;
     view.heading = IntText(heading);
     const Position p = OwnPosition(t);
-    const KmlTemplateSet& k = program.kmlTemplates;
+    const KmlTemplateSet& k = program.templates;
     std::string lookAt = FillPlaceholder(k[Kml::LookAt], "LATX", p.lat);
     lookAt = FillPlaceholder(lookAt, "LONY", p.lon);
     lookAt = FillPlaceholder(lookAt, "HDG", view.heading);
     lookAt = FillPlaceholder(lookAt, "RANGE", view.range);
     lookAt = FillPlaceholder(lookAt, "TILT", view.tilt);
     const std::string head = FillPlaceholder(k[Kml::Head], "NAME",
-                                             XmlText(program.ProductWord + " Realtime Chase View"));
+                                             XmlText(program.productWord + " Realtime Chase View"));
     const size_t cut = head.find("<StyleMap id=\"msn_ylw-");
     if (cut == std::string::npos)
         throw TemplateError("document head without the pushpin style map");
@@ -171,8 +174,8 @@ CameraView BuildCameraDocument(const Program& program) {
     return view;
 }
 
-std::string BuildRealtimeSection(Program& program, const std::string& cameraRange) {
-    const KmlTemplateSet& k = program.kmlTemplates;
+std::string BuildRealtimeSection(const RealtimeScene& program, const std::string& cameraRange) {
+    const KmlTemplateSet& k = program.templates;
     const Position p = OwnPosition(program.telemetry);
     std::string out = FillPlaceholder(k[Kml::Folder], "NAME", "Aircraft position");
     out += AircraftPlacemark(program, p, cameraRange);

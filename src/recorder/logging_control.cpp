@@ -5,7 +5,7 @@
 #include "app/program.h"
 #include "base/text_files.h"
 #include "base/utc_time.h"
-#include "realtime/realtime_control.h"
+#include "app/realtime_commands.h"
 #include "recorder/logging_labels.h"
 #include "recorder/record_sample.h"
 

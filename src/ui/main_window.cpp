@@ -13,7 +13,7 @@
 #include "app/program.h"
 #include "app/window_commands.h"
 #include "app/conversion_command.h"
-#include "realtime/realtime_control.h"
+#include "app/realtime_commands.h"
 #include "recorder/logging_control.h"
 #include "ui/app_icon.h"
 #include "ui/gui_thread.h"

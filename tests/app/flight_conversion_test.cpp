@@ -11,7 +11,7 @@
 #include "app/settings_store.h"
 #include "kml/kml_templates.h"
 #include "kml/kml_test_support.h"
-#include "realtime/realtime_control.h"
+#include "app/realtime_commands.h"
 #include "support/fakes.h"
 #include "support/simhost_process.h"
 

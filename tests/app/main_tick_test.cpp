@@ -11,7 +11,7 @@
 #include "app/link_operations.h"
 #include "app/startup.h"
 #include "base/utc_time.h"
-#include "realtime/realtime_control.h"
+#include "app/realtime_commands.h"
 #include "recorder/logging_control.h"
 #include "support/fakes.h"
 

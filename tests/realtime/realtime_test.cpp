@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "app/flight_conversion.h"
+#include "app/realtime_commands.h"
 #include "kml/kml_templates.h"
 #include "kml/kml_test_support.h"
-#include "app/flight_conversion.h"
-#include "realtime/realtime_control.h"
 #include "realtime/realtime_documents.h"
 #include "support/fakes.h"
 
@@ -31,7 +31,7 @@ class RealtimeTest : public ::testing::Test {
         s.OnGround = 0;
         t.program.prev.AltText = "1980";
     }
-    CameraView camera() { return BuildCameraDocument(t.program); }
+    CameraView camera() { return BuildCameraDocument(SceneOf(t.program)); }
     testing::TestProgram t;
 };
 
@@ -86,7 +86,7 @@ TEST_F(RealtimeTest, HeadWithoutThePushpinStyleMapFails) {
 
 TEST_F(RealtimeTest, SectionHasTheAircraftAndItsPredictedPath) {
     t.program.telemetry.GndSpdText = "0";
-    const std::string section = BuildRealtimeSection(t.program, "1700");
+    const std::string section = BuildRealtimeSection(SceneOf(t.program), "1700");
     EXPECT_EQ(
         section.rfind(
             "{F:Aircraft position Type>check<}<name>Your aircraft: alt=2000 spd=0 hdg=90</name>"
@@ -105,7 +105,7 @@ TEST_F(RealtimeTest, SectionHasTheAircraftAndItsPredictedPath) {
 
 TEST_F(RealtimeTest, StandingStillOnTheGroundGivesAZeroLengthPath) {
     t.program.telemetry.OnGround = 1;
-    const std::string section = BuildRealtimeSection(t.program, "400");
+    const std::string section = BuildRealtimeSection(SceneOf(t.program), "400");
     EXPECT_NE(section.find("[ppg:<name>Predicted Flightpath</name> 4.25,52.5 4.25,52.5/]"),
               std::string::npos)
         << section;
@@ -116,9 +116,9 @@ TEST_F(RealtimeTest, StandingStillOnTheGroundGivesAZeroLengthPath) {
 
 TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
     t.program.traffic.TCASMode = 4;
-    EXPECT_NE(
-        BuildRealtimeSection(t.program, "1").find("{F:AI/Multiplayer traffic Type>check<}{/F}"),
-        std::string::npos);
+    EXPECT_NE(BuildRealtimeSection(SceneOf(t.program), "1")
+                  .find("{F:AI/Multiplayer traffic Type>check<}{/F}"),
+              std::string::npos);
     const char* below[] = {"1", "52.5", "4.25", "1750", "180", "0", "LOW", "0"};
     const char* above[] = {"2", "52.9", "4.25", "3250", "180", "0", "HIGH", "0"};
     const char* damaged[] = {"3", "north", "4.25", "3250", "180", "0", "BAD", "0"};
@@ -127,7 +127,7 @@ TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
         t.program.traffic.AITraffic.at(2, c) = above[c];
         t.program.traffic.AITraffic.at(3, c) = damaged[c];
     }
-    const std::string section = BuildRealtimeSection(t.program, "1");
+    const std::string section = BuildRealtimeSection(SceneOf(t.program), "1");
     EXPECT_NE(section.find("[red:<name>Predicted Flightpath LOW ;Too close</name> 4.25,52.5,533.4 "
                            "4.25,52.5,533.4/]"),
               std::string::npos)

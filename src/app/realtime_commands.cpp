@@ -1,10 +1,10 @@
-#include "realtime/realtime_control.h"
+#include "app/realtime_commands.h"
 
-#include "platform/data_folders.h"
 #include "app/flight_conversion.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"
+#include "platform/data_folders.h"
 #include "recorder/logging_labels.h"
 
 namespace flenmark {
