@@ -8,6 +8,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <functional>
 
@@ -71,6 +72,15 @@ class RawClient {
     uint8_t* block_ = nullptr;
 };
 
+// A block name of this process alone: ctest runs the cases in processes side by side, and
+// the shared-memory names are the machine's.
+std::string BlockName(const std::string& tag) {
+    char name[64];
+    std::snprintf(name, sizeof name, "FSASMLIB:IPC:%X:%s", static_cast<unsigned>(::getpid()),
+                  tag.c_str());
+    return name;
+}
+
 void PutRecord(uint8_t* at, uint32_t kind, uint32_t offset, uint32_t size) {
     StoreU32(at, kind);
     StoreU32(at + 4, offset);
@@ -90,7 +100,7 @@ class HostServerTest : public ::testing::Test {
 };
 
 TEST_F(HostServerTest, AnswersAWellFormedRead) {
-    RawClient client("FSASMLIB:IPC:77:1");
+    RawClient client(BlockName("77"));
     ASSERT_TRUE(client.block());
     PutRecord(client.block(), kReadRecordKind, 0x0BEC, 4);
     StoreU32(client.block() + 20, 0);
@@ -109,7 +119,7 @@ class HostServerBadRequestTest : public HostServerTest,
                                  public ::testing::WithParamInterface<BadRequest> {};
 
 TEST_P(HostServerBadRequestTest, IsRefusedAndLeavesTheTableAlone) {
-    RawClient client("FSASMLIB:IPC:78:1");
+    RawClient client(BlockName("78"));
     ASSERT_TRUE(client.block());
     GetParam().write(client.block());
     EXPECT_EQ(client.exchange(server), 0u);
@@ -140,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST_F(HostServerTest, ABlockShrunkAfterItsFirstUseIsRefusedNotFaulted) {
-    RawClient client("FSASMLIB:IPC:79:1");
+    RawClient client(BlockName("79"));
     ASSERT_TRUE(client.block());
     PutRecord(client.block(), kReadRecordKind, 0x0BEC, 4);
     StoreU32(client.block() + 20, 0);
@@ -150,7 +160,7 @@ TEST_F(HostServerTest, ABlockShrunkAfterItsFirstUseIsRefusedNotFaulted) {
 }
 
 TEST_F(HostServerTest, NamesOutsideTheProtocolAreNotOpened) {
-    RawClient client("FSASMLIB:IPC:7A:1");
+    RawClient client(BlockName("7A"));
     for (const char* name : {"../etc/passwd", "FSASMLIB:IPC:/../x", "other", ""})
         EXPECT_EQ(client.exchange(server, name), 0u) << name;
 }
