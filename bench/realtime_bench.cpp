@@ -10,7 +10,7 @@
 #include "bench_support.h"
 #include "platform/posix_ipc_transport.h"
 #include "app/realtime_commands.h"
-#include "recorder/logging_control.h"
+#include "app/logging_control.h"
 #include "recorder/realtime_text.h"
 #include "simhost/flight_state.h"
 #include "simhost/host_server.h"

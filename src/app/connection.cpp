@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
+#include "app/logging_control.h"
+#include "app/logging_labels.h"
 #include "app/main_tick.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "app/tick_deadline.h"
-#include "recorder/logging_control.h"
-#include "recorder/logging_labels.h"
 #include "simlink/single_read.h"
 
 namespace flenmark {

@@ -3,12 +3,12 @@
 #include <cstdio>
 
 #include "app/flight_conversion.h"
+#include "app/logging_control.h"
+#include "app/logging_labels.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"
 #include "platform/data_folders.h"
-#include "recorder/logging_control.h"
-#include "recorder/logging_labels.h"
 
 namespace flenmark {
 namespace {

@@ -2,15 +2,15 @@
 
 #include "app/connection.h"
 #include "app/link_operations.h"
+#include "app/logging_control.h"
+#include "app/logging_labels.h"
 #include "app/program.h"
 #include "app/realtime_commands.h"
+#include "app/recording.h"
 #include "app/status_window.h"
 #include "app/tick_deadline.h"
 #include "base/utc_time.h"
 #include "recorder/flight_log.h"
-#include "recorder/logging_control.h"
-#include "recorder/logging_labels.h"
-#include "recorder/record_sample.h"
 
 namespace flenmark {
 namespace {

@@ -17,6 +17,7 @@
 #include "platform/ui_hooks.h"
 #include "realtime/realtime_kml_cache.h"
 #include "recorder/realtime_text.h"
+#include "recorder/sample_context.h"
 #include "simlink/ai_traffic.h"
 #include "simlink/sim_link.h"
 #include "simlink/telemetry_snapshot.h"
@@ -42,15 +43,6 @@ struct Extensions {
     std::function<void()> checkVersion;
     std::function<void()> sendUsageReport;
     std::function<void()> browseXPlane;  // "Browse..." of the options dialog
-};
-
-// Reference values of the last written log line, owned by the sampling decision.
-struct LastLine {
-    std::string HDG;
-    std::string GndSpd;
-    std::string Alt;
-    std::string VS;
-    std::string Stamp;
 };
 
 // All program-wide state: one per run, passed by reference to the operations.

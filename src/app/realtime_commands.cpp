@@ -1,11 +1,11 @@
 #include "app/realtime_commands.h"
 
 #include "app/flight_conversion.h"
+#include "app/logging_labels.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"
 #include "platform/data_folders.h"
-#include "recorder/logging_labels.h"
 
 namespace flenmark {
 namespace {

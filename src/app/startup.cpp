@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
 #include "app/kml_template_file.h"
+#include "app/logging_control.h"
+#include "app/logging_labels.h"
 #include "app/main_tick.h"
 #include "app/messages.h"
 #include "app/program.h"
@@ -11,8 +13,6 @@
 #include "platform/data_folders.h"
 #include "recorder/flight_archive.h"
 #include "recorder/flight_log.h"
-#include "recorder/logging_control.h"
-#include "recorder/logging_labels.h"
 
 namespace flenmark {
 namespace {

@@ -1,10 +1,10 @@
 #include "app/window_commands.h"
 
+#include "app/logging_control.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "online/vendor_address.h"
 #include "platform/data_folders.h"
-#include "recorder/logging_control.h"
 
 namespace flenmark {
 

@@ -15,7 +15,7 @@
 #include "platform/system_info.h"
 #include "platform/xdg_folders.h"
 #include "app/realtime_commands.h"
-#include "recorder/logging_control.h"
+#include "app/logging_control.h"
 #include "simlink/ai_traffic.h"
 #include "simlink/fsuipc_client.h"
 

@@ -1,12 +1,9 @@
 #include "recorder/animation_recorder.h"
 
-#include "platform/data_folders.h"
-#include "app/link_operations.h"
-#include "app/messages.h"
-#include "app/program.h"
 #include "base/number_text.h"
 #include "base/text_files.h"
 #include "recorder/flight_log.h"
+#include "recorder/sample_context.h"
 
 namespace flenmark {
 namespace {
@@ -25,7 +22,8 @@ bool StationaryFrameWanted(const std::string& path) {
     return !lines->empty() && lines->front().empty();
 }
 
-std::string TrafficLines(Program& program, const std::string& stamp, const std::string& prev) {
+std::string TrafficLines(SampleContext& program, const std::string& stamp,
+                         const std::string& prev) {
     const AITrafficTable& table = program.traffic.AITraffic;
     const double ownAlt = NumericValue(program.telemetry.AltText);
     std::string text;
@@ -34,7 +32,12 @@ std::string TrafficLines(Program& program, const std::string& stamp, const std::
         const double lat = NumericValue(table.at(row, 1));
         const double lon = NumericValue(table.at(row, 2));
         const double alt = NumericValue(table.at(row, 3));
-        const int16_t cls = ClassifyTraffic(program, lat, lon, alt, "", "", "");
+        const TelemetrySnapshot& own = program.telemetry;
+        const auto classified =
+            ClassifyTraffic(lat, lon, alt, own.AltText, own.LonText, own.LatText,
+                            program.traffic.TCASRange, program.traffic.TCASMode);
+        if (!classified && program.showMessage) program.showMessage("Error in drawing TCAS table.");
+        const int16_t cls = classified.value_or(0);
         text += stamp;
         for (int c : {0, 1, 2, 3, 4, 5, 6, 7}) text += ":" + table.at(row, c);
         text += ":" + IntText(cls) + ":" + RelativeAltitudeText(alt, ownAlt) + ":" + prev + "\r\n";
@@ -49,9 +52,9 @@ std::string RelativeAltitudeText(double trafficAltFeet, double ownAltFeet) {
     return (rel >= 0 ? "+" : "") + IntText(rel);
 }
 
-void RecordAnimationFrame(Program& program, const std::string& code) {
+void RecordAnimationFrame(SampleContext& program, const std::string& code) {
     try {
-        const std::string folder = DataFolder(program.services.folders);
+        const std::string folder = program.dataFolder;
         const std::string stamp = program.AnimationStamp;
         const std::string prev =
             !code.empty() ? "" : (program.PrevTickStamp.empty() ? "-" : program.PrevTickStamp);
@@ -68,7 +71,7 @@ void RecordAnimationFrame(Program& program, const std::string& code) {
         if (!traffic.empty() && !AppendText(trafficPath, traffic))
             throw AnimationFailure("traffic file");
     } catch (const std::exception&) {
-        ShowMessage(program, "Error in animating flight.");
+        if (program.showMessage) program.showMessage("Error in animating flight.");
     }
 }
 

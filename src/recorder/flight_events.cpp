@@ -1,23 +1,22 @@
 #include "recorder/flight_events.h"
 
-#include "app/messages.h"
-#include "app/program.h"
 #include "base/number_text.h"
+#include "recorder/sample_context.h"
 
 namespace flenmark {
 namespace {
 
 struct EventContext {
-    Program& program;
+    SampleContext& program;
     std::string code;
 
     void fire(const std::string& eventCode, const std::string& message) {
         code = eventCode;
-        ShowMessage(program, message);
+        if (program.showMessage) program.showMessage(message);
     }
 };
 
-bool InIlsWindow(const Program& p, double height, double vs) {
+bool InIlsWindow(const SampleContext& p, double height, double vs) {
     const Settings& s = p.settings;
     return height > s.IgnoreILSBelow && height < s.IgnoreILSAbove && vs < s.IgnoreILSAboveVS;
 }
@@ -62,7 +61,7 @@ void Toggle(EventContext& e, int16_t now, int16_t before, const char* codeWhenSe
 }
 
 void FlapsAndGear(EventContext& e) {
-    Program& pr = e.program;
+    SampleContext& pr = e.program;
     const TelemetrySnapshot& t = pr.telemetry;
     if (t.FlapsPct != pr.PrevFlapsPct) {
         const std::string n = IntText(t.FlapsPct);
@@ -76,16 +75,6 @@ void FlapsAndGear(EventContext& e) {
         else
             e.fire("GD", "Event: Gear down");
     }
-}
-
-void WarningColours(Program& pr) {
-    if (!pr.StatusWindowOpen) return;
-    const TelemetrySnapshot& t = pr.telemetry;
-    const PreviousTick& p = pr.prev;
-    if (t.Overspeed != p.Overspeed)
-        pr.statusView.label1.colour = p.Overspeed == 0 ? TextColour::Red : TextColour::Black;
-    if (t.Stall != p.Stall)
-        pr.statusView.label3.colour = p.Stall == 0 ? TextColour::Red : TextColour::Black;
 }
 
 void GroundContact(EventContext& e) {
@@ -103,7 +92,7 @@ void GroundContact(EventContext& e) {
 
 }  // namespace
 
-std::string DetectFlightEvents(Program& program, std::string code) {
+std::string DetectFlightEvents(SampleContext& program, std::string code) {
     const double height = NumericValue(program.telemetry.AltAGLText);
     const double vs = NumericValue(program.telemetry.VSText);
     EventContext e{program, std::move(code)};
@@ -118,7 +107,6 @@ std::string DetectFlightEvents(Program& program, std::string code) {
     Toggle(e, t.Overspeed, p.Overspeed, "OE", "Event: Recovered from overspeed", "O",
            "Event: Overspeeding!!");
     Toggle(e, t.Stall, p.Stall, "SE", "Event: Recovered from stall", "S", "Event: Stalling!!");
-    WarningColours(program);
     GroundContact(e);
     program.PrevGearText = t.GearText;
     return e.code;

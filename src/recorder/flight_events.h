@@ -4,11 +4,11 @@
 
 namespace flenmark {
 
-struct Program;
+struct SampleContext;
 
-// Compares the snapshot with the previous tick and reports each flight event: a message
-// through ShowMessage and its code. Returns the code of the line: that of the last event
+// Compares the snapshot with the previous tick and reports each flight event: a message on the
+// context's message line and its code. Returns the code of the line: that of the last event
 // found, or `code` when there was none.
-std::string DetectFlightEvents(Program& program, std::string code);
+std::string DetectFlightEvents(SampleContext& context, std::string code);
 
 }  // namespace flenmark

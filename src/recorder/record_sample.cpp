@@ -2,16 +2,13 @@
 
 #include <stdexcept>
 
-#include "platform/data_folders.h"
-#include "app/messages.h"
-#include "app/program.h"
 #include "base/number_text.h"
 #include "base/text_files.h"
 #include "base/utc_time.h"
 #include "recorder/animation_recorder.h"
 #include "recorder/flight_events.h"
 #include "recorder/flight_log.h"
-#include "recorder/logging_labels.h"
+#include "recorder/sample_context.h"
 #include "recorder/sampling_decision.h"
 
 namespace flenmark {
@@ -22,78 +19,46 @@ class WriteFailure : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-bool DecideToWrite(Program& program, const std::string& code, bool force,
+bool DecideToWrite(SampleContext& c, const std::string& code, bool force,
                    const std::string& stamp) {
-    bool write = force || !code.empty() || SampleIsWorthWriting(program);
-    if (!write && program.LineWrittenThisTick) {
-        UpdateLoggingLabels(program, program.Logging, false, program.Realtime);
-        program.LineWrittenThisTick = false;
-    }
-    if (QuietSpellOver(program.lastLine.Stamp, stamp)) write = true;
-    if (write) {
-        UpdateLoggingLabels(program, program.Logging, true, program.Realtime);
-        program.LineWrittenThisTick = true;
-    }
+    const bool write = force || !code.empty() || SampleIsWorthWriting(c) ||
+                       QuietSpellOver(c.lastLine.Stamp, stamp);
+    c.LineWrittenThisTick = write;
     return write;
 }
 
-void RememberWrittenLine(Program& program, const std::string& stamp) {
-    const TelemetrySnapshot& t = program.telemetry;
-    program.lastLine = {t.HDGText, t.GndSpdText, t.AltText, t.VSText, stamp};
-}
-
-// Writing failed: stop everything that writes files, keep what is written, keep running.
-void StopAfterWriteFailure(Program& program) {
-    if (program.Realtime) {
-        try {
-            RemoveFileIgnoringCase(DataFolder(program.services.folders), "RealtimeLocation.kml");
-        } catch (const FolderError&) {
-        }
-    }
-    program.Logging = false;
-    program.Animation = false;
-    program.Realtime = false;
-    program.WriteFailed = true;
-    program.resume.pending = false;
-    MainWindowView& v = program.mainView;
-    v.btnSetChase = v.btnSetLeft = v.btnSetRight = v.btnSetOverview = false;
-    UpdateLoggingLabels(program, false, false, false);
-    ShowMessage(program, "Unable to write the flight log, logging stopped.");
-}
-
-void WriteSample(Program& program, const std::string& callerCode, bool force,
+void WriteSample(SampleContext& c, const std::string& callerCode, bool write,
                  const std::string& stamp) {
-    const bool write = DecideToWrite(program, callerCode, force, stamp);
-    std::string code = program.PrevTickStamp.empty() ? "SA" : callerCode;
-    code = DetectFlightEvents(program, code);
-    const std::string previous = program.PrevTickStamp.empty() ? "-" : program.PrevTickStamp;
-    const std::string line = BuildLogLine(program.telemetry, stamp, code, previous);
-    if (write && program.Logging) {
-        if (!AppendLogLine(program.FlightLogPath, line)) throw WriteFailure("log");
-        RememberWrittenLine(program, stamp);
+    std::string code = c.PrevTickStamp.empty() ? "SA" : callerCode;
+    code = DetectFlightEvents(c, code);
+    const std::string previous = c.PrevTickStamp.empty() ? "-" : c.PrevTickStamp;
+    const std::string line = BuildLogLine(c.telemetry, stamp, code, previous);
+    if (write && c.Logging) {
+        if (!AppendLogLine(c.flightLogPath, line)) throw WriteFailure("log");
+        const TelemetrySnapshot& t = c.telemetry;
+        c.lastLine = {t.HDGText, t.GndSpdText, t.AltText, t.VSText, stamp};
     }
-    if (program.Realtime && program.Logging) {
-        const std::string realtimePath = DataFolder(program.services.folders) + "Realtime.txt";
-        if (!UpdateRealtimeText(program.FlightLogPath, realtimePath, line, program.realtimeText))
-            throw WriteFailure("realtime");
-    }
-    if (program.Animation) RecordAnimationFrame(program, code);
+    if (c.realtime && c.Logging &&
+        !UpdateRealtimeText(c.flightLogPath, c.dataFolder + "Realtime.txt", line, c.realtimeText))
+        throw WriteFailure("realtime");
+    if (c.Animation) RecordAnimationFrame(c, code);
 }
 
 }  // namespace
 
-void RecordSample(Program& program, const std::string& code, bool force) {
-    const std::string stamp = StampText(program.services.clock.utcNow());
-    if (program.Animation) program.AnimationStamp = stamp;
+SampleOutcome RecordSample(SampleContext& c, const std::string& code, bool force) {
+    const std::string stamp = StampText(c.utcNow);
+    if (c.Animation) c.AnimationStamp = stamp;
+    SampleOutcome outcome;
     try {
-        WriteSample(program, code, force, stamp);
+        outcome.written = DecideToWrite(c, code, force, stamp);
+        WriteSample(c, code, outcome.written, stamp);
     } catch (const WriteFailure&) {
-        StopAfterWriteFailure(program);
+        outcome.failed = true;
     } catch (const ConversionFault&) {
-        StopAfterWriteFailure(program);
-    } catch (const FolderError&) {
-        StopAfterWriteFailure(program);
+        outcome.failed = true;
     }
+    return outcome;
 }
 
 }  // namespace flenmark

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/program.h"
 #include "base/number_text.h"
+#include "recorder/sample_context.h"
 
 namespace flenmark {
 namespace {
@@ -14,7 +14,7 @@ bool Beyond(float difference, float threshold) {
     return difference >= threshold || difference <= -threshold;
 }
 
-bool IlsChanged(const Program& pr, double height, double vs) {
+bool IlsChanged(const SampleContext& pr, double height, double vs) {
     const TelemetrySnapshot& t = pr.telemetry;
     const PreviousTick& p = pr.prev;
     const Settings& s = pr.settings;
@@ -25,7 +25,7 @@ bool IlsChanged(const Program& pr, double height, double vs) {
     return t.GSState != p.GSState && t.GSAlive == p.GSAlive;
 }
 
-bool DiscreteChanged(const Program& pr) {
+bool DiscreteChanged(const SampleContext& pr) {
     const TelemetrySnapshot& t = pr.telemetry;
     const PreviousTick& p = pr.prev;
     return t.InnerMarker != p.InnerMarker || t.MiddleMarker != p.MiddleMarker ||
@@ -34,7 +34,7 @@ bool DiscreteChanged(const Program& pr) {
            t.Overspeed != p.Overspeed || t.Stall != p.Stall;
 }
 
-bool ThresholdExceeded(const Program& pr) {
+bool ThresholdExceeded(const SampleContext& pr) {
     const TelemetrySnapshot& t = pr.telemetry;
     const LastLine& last = pr.lastLine;
     const Settings& s = pr.settings;
@@ -71,7 +71,7 @@ std::optional<int64_t> StampNumber(const std::string& stamp) {
 
 }  // namespace
 
-bool SampleIsWorthWriting(const Program& pr) {
+bool SampleIsWorthWriting(const SampleContext& pr) {
     const double height = NumericValue(pr.telemetry.AltAGLText);
     const double vs = NumericValue(pr.telemetry.VSText);
     return pr.telemetry.OnGround != pr.prev.OnGround || IlsChanged(pr, height, vs) ||

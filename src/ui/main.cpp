@@ -10,14 +10,14 @@
 #include "online/version_check.h"
 #include "online/xplane_module.h"
 #include "platform/posix_ipc_transport.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_http.h"
+#include "platform/qt/qt_shell.h"
 #include "platform/system_clock.h"
 #include "platform/system_info.h"
 #include "platform/xdg_folders.h"
 #include "simlink/fsuipc_client.h"
 #include "ui/main_window.h"
-#include "ui/qt_dialogs.h"
-#include "ui/qt_http.h"
-#include "ui/qt_shell.h"
 
 FLENMARK_EMBED_VERSION()
 

@@ -8,15 +8,15 @@
 #include <QVBoxLayout>
 
 #include "app/connection.h"
+#include "app/conversion_command.h"
+#include "app/logging_control.h"
 #include "app/main_tick.h"
 #include "app/messages.h"
 #include "app/program.h"
-#include "app/window_commands.h"
-#include "app/conversion_command.h"
 #include "app/realtime_commands.h"
-#include "recorder/logging_control.h"
-#include "ui/app_icon.h"
-#include "ui/gui_thread.h"
+#include "app/window_commands.h"
+#include "platform/qt/app_icon.h"
+#include "platform/qt/gui_thread.h"
 #include "ui/options_dialog.h"
 #include "ui/window_flags.h"
 

@@ -5,21 +5,21 @@
 #include <QThread>
 #include <iostream>
 
+#include "app/logging_control.h"
 #include "app/main_tick.h"
 #include "app/program.h"
 #include "app/program_port.h"
 #include "app/startup.h"
 #include "platform/posix_ipc_transport.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_shell.h"
 #include "platform/system_clock.h"
 #include "platform/system_info.h"
 #include "platform/xdg_folders.h"
-#include "recorder/logging_control.h"
 #include "simlink/fsuipc_client.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
 #include "ui/parameters_dialog.h"
-#include "ui/qt_dialogs.h"
-#include "ui/qt_shell.h"
 
 namespace {
 

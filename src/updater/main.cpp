@@ -5,15 +5,15 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "platform/data_folders.h"
 #include "online/embedded_version.h"
 #include "online/updater_run.h"
+#include "platform/data_folders.h"
+#include "platform/qt/app_icon.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_http.h"
+#include "platform/qt/qt_shell.h"
 #include "platform/system_info.h"
 #include "platform/xdg_folders.h"
-#include "ui/app_icon.h"
-#include "ui/qt_dialogs.h"
-#include "ui/qt_http.h"
-#include "ui/qt_shell.h"
 
 FLENMARK_EMBED_VERSION()
 

@@ -12,7 +12,7 @@
 #include "app/startup.h"
 #include "base/utc_time.h"
 #include "app/realtime_commands.h"
-#include "recorder/logging_control.h"
+#include "app/logging_control.h"
 #include "support/fakes.h"
 
 namespace flenmark {

@@ -7,6 +7,7 @@
 #include "base/number_text.h"
 #include "fuzz_program.h"
 #include "fuzz_support.h"
+#include "app/recording.h"
 #include "recorder/animation_recorder.h"
 #include "simlink/ai_traffic.h"
 

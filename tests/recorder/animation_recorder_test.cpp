@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "app/recording.h"
 #include "recorder/recorder_fixture.h"
 
 namespace flenmark {

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "recorder/record_sample.h"
+#include "app/recording.h"
 #include "recorder/recorder_fixture.h"
 
 namespace flenmark {

@@ -1,11 +1,11 @@
-#include "recorder/logging_control.h"
+#include "app/logging_control.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "app/main_tick.h"
-#include "recorder/record_sample.h"
+#include "app/recording.h"
 #include "recorder/recorder_fixture.h"
 
 namespace flenmark {

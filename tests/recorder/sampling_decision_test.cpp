@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "recorder/record_sample.h"
+#include "app/recording.h"
 #include "recorder/recorder_fixture.h"
 
 namespace flenmark {

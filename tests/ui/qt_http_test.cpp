@@ -1,4 +1,4 @@
-#include "ui/qt_http.h"
+#include "platform/qt/qt_http.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ui/qt_shell.h"
+#include "platform/qt/qt_shell.h"
 
 #include <QProcess>
 #include <QStringList>
 
-#include "ui/gui_thread.h"
+#include "platform/qt/gui_thread.h"
 
 namespace flenmark::ui {
 

@@ -1,13 +1,13 @@
-#include "recorder/logging_control.h"
+#include "app/logging_control.h"
 
-#include "platform/data_folders.h"
+#include "app/logging_labels.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "app/realtime_commands.h"
+#include "app/recording.h"
 #include "base/text_files.h"
 #include "base/utc_time.h"
-#include "app/realtime_commands.h"
-#include "recorder/logging_labels.h"
-#include "recorder/record_sample.h"
+#include "platform/data_folders.h"
 
 namespace flenmark {
 namespace {

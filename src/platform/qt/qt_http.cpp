@@ -1,10 +1,10 @@
-#include "ui/qt_http.h"
+#include "platform/qt/qt_http.h"
 
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QTimer>
 
-#include "ui/gui_thread.h"
+#include "platform/qt/gui_thread.h"
 
 namespace flenmark::ui {
 

@@ -1,10 +1,10 @@
-#include "ui/qt_dialogs.h"
+#include "platform/qt/qt_dialogs.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "ui/gui_thread.h"
+#include "platform/qt/gui_thread.h"
 
 namespace flenmark::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "recorder/logging_labels.h"
+#include "app/logging_labels.h"
 
 #include "app/program.h"
 
