@@ -45,9 +45,9 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     flenmark::SystemClock clock;
     flenmark::XdgFolders folders;
-    flenmark::ui::QtDialogs dialogs;
-    flenmark::ui::QtShell shell;
-    flenmark::ui::QtHttp http;
+    flenmark::QtDialogs dialogs;
+    flenmark::QtShell shell;
+    flenmark::QtHttp http;
     flenmark::PosixIpcTransport transport;
     flenmark::FsuipcClient link(transport);
     flenmark::ui::MainWindow window;

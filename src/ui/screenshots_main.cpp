@@ -45,8 +45,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(dir);
     flenmark::SystemClock clock;
     flenmark::XdgFolders folders;
-    flenmark::ui::QtDialogs dialogs;
-    flenmark::ui::QtShell shell;
+    flenmark::QtDialogs dialogs;
+    flenmark::QtShell shell;
     flenmark::PosixIpcTransport transport;
     flenmark::FsuipcClient link(transport);
     flenmark::ui::MainWindow window;

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     QWidget window;
     window.setObjectName("Form1");
     window.setWindowTitle("Flenmark Updater");
-    window.setWindowIcon(flenmark::ui::AppIcon());
+    window.setWindowIcon(flenmark::AppIcon());
     auto* column = new QVBoxLayout(&window);
     QLabel* status = AddLabel(column, "lblStatus");
     QLabel* file = AddLabel(column, "lblFile");
@@ -50,9 +50,9 @@ int main(int argc, char** argv) {
     } catch (const flenmark::FolderError&) {
         return 1;
     }
-    flenmark::ui::QtHttp http;
-    flenmark::ui::QtShell shell;
-    flenmark::ui::QtDialogs dialogs;
+    flenmark::QtHttp http;
+    flenmark::QtShell shell;
+    flenmark::QtDialogs dialogs;
     dialogs.setParent(&window);
     flenmark::UpdaterRun* current = nullptr;
     flenmark::UpdaterRun run(http, shell, dialogs, where, flenmark::SystemUserName(), [&] {

@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace flenmark::ui {
+namespace flenmark {
 
 QIcon AppIcon() {
     QIcon icon;
@@ -28,4 +28,4 @@ QIcon AppIcon() {
     return icon;
 }
 
-}  // namespace flenmark::ui
+}  // namespace flenmark

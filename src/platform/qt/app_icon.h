@@ -2,9 +2,9 @@
 
 #include <QIcon>
 
-namespace flenmark::ui {
+namespace flenmark {
 
 // The program's icon: a small aircraft on a blue disc, painted at start.
 QIcon AppIcon();
 
-}  // namespace flenmark::ui
+}  // namespace flenmark

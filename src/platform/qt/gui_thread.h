@@ -5,7 +5,7 @@
 #include <QThread>
 #include <type_traits>
 
-namespace flenmark::ui {
+namespace flenmark {
 
 // Runs `f` on the GUI thread and returns its result: at once when called there, otherwise
 // waiting for the GUI thread to run it (the program's ticks run on a thread of their own, and
@@ -37,4 +37,4 @@ void LaterOnGuiThread(F f) {
     QMetaObject::invokeMethod(app, std::move(f), Qt::QueuedConnection);
 }
 
-}  // namespace flenmark::ui
+}  // namespace flenmark

@@ -6,7 +6,7 @@
 
 #include "platform/qt/gui_thread.h"
 
-namespace flenmark::ui {
+namespace flenmark {
 namespace {
 
 QString Q(const std::string& s) {
@@ -44,4 +44,4 @@ std::optional<std::string> QtDialogs::chooseFolder(const std::string& title) {
     });
 }
 
-}  // namespace flenmark::ui
+}  // namespace flenmark

@@ -4,7 +4,7 @@
 
 #include "platform/dialogs.h"
 
-namespace flenmark::ui {
+namespace flenmark {
 
 // Modal message boxes and input boxes over the main window, shown on the GUI thread whichever
 // thread asks.
@@ -21,4 +21,4 @@ class QtDialogs final : public Dialogs {
     QWidget* parent_ = nullptr;
 };
 
-}  // namespace flenmark::ui
+}  // namespace flenmark

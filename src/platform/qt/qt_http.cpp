@@ -6,7 +6,7 @@
 
 #include "platform/qt/gui_thread.h"
 
-namespace flenmark::ui {
+namespace flenmark {
 
 bool QtHttp::get(const std::string& url, uint64_t maxBytes, const Sink& sink, int timeoutMs) {
     // Qt Network lives on the GUI thread: a request asked from the tick's thread goes there.
@@ -55,4 +55,4 @@ void QtHttp::cancel() {
     if (waiting_) waiting_->quit();
 }
 
-}  // namespace flenmark::ui
+}  // namespace flenmark

@@ -5,7 +5,7 @@
 
 #include "platform/http.h"
 
-namespace flenmark::ui {
+namespace flenmark {
 
 // Requests through Qt Network. The wait runs an event loop, so windows stay responsive; a
 // fetch that takes longer than the time-out fails. Answers are capped as they arrive.
@@ -26,4 +26,4 @@ class QtHttp final : public Http {
     int timeoutMs_;
 };
 
-}  // namespace flenmark::ui
+}  // namespace flenmark

@@ -5,7 +5,7 @@
 
 #include "platform/qt/gui_thread.h"
 
-namespace flenmark::ui {
+namespace flenmark {
 
 bool QtShell::open(const std::string& pathOrAddress) {
     return OnGuiThread([&] {
@@ -21,4 +21,4 @@ bool QtShell::startProgram(const std::string& path, const std::vector<std::strin
     });
 }
 
-}  // namespace flenmark::ui
+}  // namespace flenmark

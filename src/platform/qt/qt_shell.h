@@ -2,7 +2,7 @@
 
 #include "platform/shell.h"
 
-namespace flenmark::ui {
+namespace flenmark {
 
 // Opens documents and addresses with xdg-open and starts programs, detached.
 class QtShell final : public Shell {
@@ -11,4 +11,4 @@ class QtShell final : public Shell {
     bool startProgram(const std::string& path, const std::vector<std::string>& args) override;
 };
 
-}  // namespace flenmark::ui
+}  // namespace flenmark
