@@ -262,16 +262,6 @@ TEST(Connect, FailureShowsTheBoxWithTheResultCode) {
     EXPECT_EQ(t.program.mainView.lblConnect.colour, TextColour::Red);
 }
 
-TEST(Connect, WhileConnectedDoesNothing) {
-    TestProgram t;
-    t.program.Connected = true;
-    t.program.mainView.lblConnect = {"Connected", TextColour::Black};
-    Connect(t.program);
-    EXPECT_TRUE(t.dialogs.messages.empty());
-    EXPECT_EQ(t.link.exchanges, 0);
-    EXPECT_EQ(t.program.mainView.label7.text, "");
-}
-
 struct SimCase {
     uint16_t xplane;
     uint16_t code;
@@ -292,13 +282,7 @@ TEST_P(SimulatorNameTest, NamesTheSimulator) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, SimulatorNameTest,
                          ::testing::Values(SimCase{1, 8, "X-Plane"}, SimCase{0, 8, "FSX"},
-                                           SimCase{0, 1, "FS98"}, SimCase{0, 5, "Fly!"},
                                            SimCase{0, 9, "? 9"}, SimCase{7, 9, "X-Plane"}));
-
-TEST(SimulatorName, NotConnected) {
-    TestProgram t;
-    EXPECT_EQ(SimulatorName(t.program), "Not connected");
-}
 
 }  // namespace
 }  // namespace flenmark

@@ -65,19 +65,19 @@ TEST_P(CameraTest, HeadingRangeAndTilt) {
                               ")<StyleMap id=\"msn_ylw-p\"></D>");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Views, CameraTest,
-    ::testing::Values(
-        CameraCase{"ChaseLeft", true, false, 0, "90", "1000", "95", "1700", "70"},
-        CameraCase{"ChaseRight", true, true, 0, "90,9", "1000", "85", "1700", "70"},
-        CameraCase{"WrapPast360", true, false, 0, "358", "1000", "3", "1700", "70"},
-        CameraCase{"WrapBelowZero", true, true, 0, "2", "1000", "357", "1700", "70"},
-        CameraCase{"Exactly360Stays", true, false, 0, "355", "1000", "360", "1700", "70"},
-        CameraCase{"OverviewMinimumRange", false, false, 0, "90", "100", "135", "2000", "45"},
-        CameraCase{"OverviewRange", false, true, 0, "90", "250,5", "45", "2505", "45"},
-        CameraCase{"GroundChase", true, true, 1, "90", "0", "90", "400", "60"},
-        CameraCase{"GroundOverview", false, false, 1, "271,9", "0", "271", "400", "60"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Views, CameraTest, ::testing::Values(
+    CameraCase{"ChaseLeft", true, false, 0, "90", "1000", "95", "1700", "70"},
+    CameraCase{"ChaseRight", true, true, 0, "90,9", "1000", "85", "1700", "70"},
+    CameraCase{"WrapPast360", true, false, 0, "358", "1000", "3", "1700", "70"},
+    CameraCase{"WrapBelowZero", true, true, 0, "2", "1000", "357", "1700", "70"},
+    CameraCase{"Exactly360Stays", true, false, 0, "355", "1000", "360", "1700", "70"},
+    CameraCase{"OverviewMinimumRange", false, false, 0, "90", "100", "135", "2000", "45"},
+    CameraCase{"OverviewRange", false, true, 0, "90", "250,5", "45", "2505", "45"},
+    CameraCase{"GroundChase", true, true, 1, "90", "0", "90", "400", "60"},
+    CameraCase{"GroundOverview", false, false, 1, "271,9", "0", "271", "400", "60"}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST_F(RealtimeTest, HeadWithoutThePushpinStyleMapFails) {
     t.program.kmlTemplates[Kml::Head] = "<D NAME>";
@@ -139,14 +139,11 @@ TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
     EXPECT_EQ(section.find("BAD"), std::string::npos);
 }
 
-TEST_F(RealtimeTest, GenerateLinkWhileNotConnectedLeavesRealtimeOff) {
+TEST_F(RealtimeTest, GenerateLinkStartsLoggingAndWritesTheLinkOnlyWhileConnected) {
     GenerateRealtimeLink(t.program);
     EXPECT_FALSE(t.program.Realtime);
     EXPECT_EQ(t.program.mainView.label7.text, "No open FS connection.");
     EXPECT_FALSE(std::filesystem::exists(t.dataPath("Flenmark Realtime.kml")));
-}
-
-TEST_F(RealtimeTest, GenerateLinkWhileConnectedStartsLoggingAndWritesTheLink) {
     t.program.Connected = true;
     GenerateRealtimeLink(t.program);
     EXPECT_TRUE(t.program.Realtime && t.program.Logging);
@@ -175,20 +172,6 @@ TEST_F(RealtimeTest, ToggleTwiceLeavesRealtimeOffAndLoggingOn) {
     t.program.Connected = false;
     ToggleRealtime(t.program);
     EXPECT_EQ(t.program.mainView.label7.text, "No open FS connection.");
-}
-
-TEST_F(RealtimeTest, ViewButtonsChangeModeAndSideApart) {
-    SetOverviewView(t.program);
-    EXPECT_EQ(t.program.mainView.label7.text, "View set to overview.");
-    SetViewFromRight(t.program);
-    EXPECT_FALSE(t.program.ChaseView);
-    EXPECT_TRUE(t.program.ViewFromRight);
-    SetChaseView(t.program);
-    EXPECT_EQ(t.program.mainView.label7.text, "View set to chase airplane.");
-    SetViewFromLeft(t.program);
-    EXPECT_EQ(t.program.mainView.label7.text, "View set to the left.");
-    EXPECT_TRUE(t.program.ChaseView);
-    EXPECT_FALSE(t.program.ViewFromRight);
 }
 
 // Realtime.txt as the recorder keeps it: the log and the current sample. Whatever the cache

@@ -29,56 +29,33 @@ TEST_P(FlightEventTest, ReportsItsMessageAndCode) {
     EXPECT_EQ(f.lastField(6), GetParam().code);
 }
 
+// clang-format off
 using P = Program;
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FlightEventTest,
-    ::testing::Values(
-        EventCase{"InnerMarker", [](P& p) { p.telemetry.InnerMarker = 1; }, "IM",
-                  "Event: Passing inner marker"},
-        EventCase{"MiddleMarker", [](P& p) { p.telemetry.MiddleMarker = 1; }, "MM",
-                  "Event: Passing middle marker"},
-        EventCase{"OuterMarker", [](P& p) { p.telemetry.OuterMarker = 1; }, "OM",
-                  "Event: Passing outer marker"},
-        EventCase{"BelowGlideslope", [](P& p) { p.telemetry.GSState = 0; }, "BG",
-                  "Event: Below glideslope"},
-        EventCase{"OnGlideslope", [](P& p) { p.prev.GSState = 2; }, "OG", "Event: On glideslope"},
-        EventCase{"AboveGlideslope", [](P& p) { p.telemetry.GSState = 2; }, "AG",
-                  "Event: Above glideslope"},
-        EventCase{"LocalizerLost", [](P& p) { p.prev.LocCaptured = true; }, "LL",
-                  "Event: Localizer lost"},
-        EventCase{"LocalizerIntercept", [](P& p) { p.telemetry.LocCaptured = true; }, "LI",
-                  "Event: Localizer intercept"},
-        EventCase{"TailhookUp", [](P& p) { p.prev.Tailhook = 1; }, "TU", "Event: Tailhook up"},
-        EventCase{"TailhookDown", [](P& p) { p.telemetry.Tailhook = 1; }, "TL",
-                  "Event: Tailhook down"},
-        EventCase{"SpoilersRetracted", [](P& p) { p.prev.Spoilers = 1; }, "SU",
-                  "Event: Spoilers retracted"},
-        EventCase{"SpoilersDeployed", [](P& p) { p.telemetry.Spoilers = 1; }, "SD",
-                  "Event: Spoilers deployed"},
-        EventCase{"Flaps", [](P& p) { p.telemetry.FlapsPct = 50; }, "FL=50", "Event: Flaps 50%"},
-        EventCase{"GearUp", [](P& p) { p.telemetry.GearText = "0"; }, "GU", "Event: Gear up"},
-        EventCase{"GearDown", [](P& p) { p.PrevGearText = "0"; }, "GD", "Event: Gear down"},
-        EventCase{"Overspeed", [](P& p) { p.telemetry.Overspeed = 1; }, "O",
-                  "Event: Overspeeding!!"},
-        EventCase{"OverspeedEnded", [](P& p) { p.prev.Overspeed = 1; }, "OE",
-                  "Event: Recovered from overspeed"},
-        EventCase{"Stall", [](P& p) { p.telemetry.Stall = 1; }, "S", "Event: Stalling!!"},
-        EventCase{"StallEnded", [](P& p) { p.prev.Stall = 1; }, "SE",
-                  "Event: Recovered from stall"},
-        EventCase{"TakeOff",
-                  [](P& p) {
-                      p.prev.OnGround = 1;
-                      p.telemetry.Autobrake = 3;
-                  },
-                  "TO=3", "Event: Take-off"},
-        EventCase{"Touchdown",
-                  [](P& p) {
-                      p.telemetry.OnGround = 1;
-                      p.telemetry.LastAirVSText = "-312";
-                      p.telemetry.Autobrake = 2;
-                  },
-                  "TD=-312/2", "Event: Touchdown, -312ft/m"}),
+INSTANTIATE_TEST_SUITE_P(Rows, FlightEventTest, ::testing::Values(
+    EventCase{"InnerMarker", [](P& p) { p.telemetry.InnerMarker = 1; }, "IM", "Event: Passing inner marker"},
+    EventCase{"MiddleMarker", [](P& p) { p.telemetry.MiddleMarker = 1; }, "MM", "Event: Passing middle marker"},
+    EventCase{"OuterMarker", [](P& p) { p.telemetry.OuterMarker = 1; }, "OM", "Event: Passing outer marker"},
+    EventCase{"BelowGlideslope", [](P& p) { p.telemetry.GSState = 0; }, "BG", "Event: Below glideslope"},
+    EventCase{"OnGlideslope", [](P& p) { p.prev.GSState = 2; }, "OG", "Event: On glideslope"},
+    EventCase{"AboveGlideslope", [](P& p) { p.telemetry.GSState = 2; }, "AG", "Event: Above glideslope"},
+    EventCase{"LocalizerLost", [](P& p) { p.prev.LocCaptured = true; }, "LL", "Event: Localizer lost"},
+    EventCase{"LocalizerIntercept", [](P& p) { p.telemetry.LocCaptured = true; }, "LI", "Event: Localizer intercept"},
+    EventCase{"TailhookUp", [](P& p) { p.prev.Tailhook = 1; }, "TU", "Event: Tailhook up"},
+    EventCase{"TailhookDown", [](P& p) { p.telemetry.Tailhook = 1; }, "TL", "Event: Tailhook down"},
+    EventCase{"SpoilersRetracted", [](P& p) { p.prev.Spoilers = 1; }, "SU", "Event: Spoilers retracted"},
+    EventCase{"SpoilersDeployed", [](P& p) { p.telemetry.Spoilers = 1; }, "SD", "Event: Spoilers deployed"},
+    EventCase{"Flaps", [](P& p) { p.telemetry.FlapsPct = 50; }, "FL=50", "Event: Flaps 50%"},
+    EventCase{"GearUp", [](P& p) { p.telemetry.GearText = "0"; }, "GU", "Event: Gear up"},
+    EventCase{"GearDown", [](P& p) { p.PrevGearText = "0"; }, "GD", "Event: Gear down"},
+    EventCase{"Overspeed", [](P& p) { p.telemetry.Overspeed = 1; }, "O", "Event: Overspeeding!!"},
+    EventCase{"OverspeedEnded", [](P& p) { p.prev.Overspeed = 1; }, "OE", "Event: Recovered from overspeed"},
+    EventCase{"Stall", [](P& p) { p.telemetry.Stall = 1; }, "S", "Event: Stalling!!"},
+    EventCase{"StallEnded", [](P& p) { p.prev.Stall = 1; }, "SE", "Event: Recovered from stall"},
+    EventCase{"TakeOff", [](P& p) { p.prev.OnGround = 1; p.telemetry.Autobrake = 3; }, "TO=3", "Event: Take-off"},
+    EventCase{"Touchdown", [](P& p) { p.telemetry.OnGround = 1; p.telemetry.LastAirVSText = "-312"; p.telemetry.Autobrake = 2; },
+              "TD=-312/2", "Event: Touchdown, -312ft/m"}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 struct SilentCase {
     const char* name;
@@ -94,39 +71,19 @@ TEST_P(NoEventTest, ReportsNothing) {
     EXPECT_EQ(f.p.mainView.label7.text, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NoEventTest,
-                         ::testing::Values(SilentCase{"MarkerGoingOut",
-                                                      [](P& p) { p.prev.InnerMarker = 1; }},
-                                           SilentCase{"MarkerWhileClimbing",
-                                                      [](P& p) {
-                                                          p.telemetry.OuterMarker = 1;
-                                                          p.telemetry.VSText = "500";
-                                                      }},
-                                           SilentCase{"GlideslopeNearTheGround",
-                                                      [](P& p) {
-                                                          p.telemetry.GSState = 0;
-                                                          p.telemetry.AltAGLText = "150";
-                                                      }},
-                                           SilentCase{"GlideslopeSignalChanged",
-                                                      [](P& p) {
-                                                          p.telemetry.GSState = 0;
-                                                          p.prev.GSAlive = false;
-                                                      }},
-                                           SilentCase{"LocalizerWithCentredGlideslope",
-                                                      [](P& p) {
-                                                          p.telemetry.LocCaptured = true;
-                                                          p.prev.GSNeedle = 0;
-                                                      }},
-                                           SilentCase{"FirstCallHasNoGearEvent",
-                                                      [](P& p) {
-                                                          p.PrevGearText.clear();
-                                                          p.telemetry.GearText = "0";
-                                                      }}),
-                         [](const auto& info) { return info.param.name; });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, NoEventTest, ::testing::Values(
+    SilentCase{"MarkerGoingOut", [](P& p) { p.prev.InnerMarker = 1; }},
+    SilentCase{"MarkerWhileClimbing", [](P& p) { p.telemetry.OuterMarker = 1; p.telemetry.VSText = "500"; }},
+    SilentCase{"GlideslopeNearTheGround", [](P& p) { p.telemetry.GSState = 0; p.telemetry.AltAGLText = "150"; }},
+    SilentCase{"GlideslopeSignalChanged", [](P& p) { p.telemetry.GSState = 0; p.prev.GSAlive = false; }},
+    SilentCase{"LocalizerWithCentredGlideslope", [](P& p) { p.telemetry.LocCaptured = true; p.prev.GSNeedle = 0; }},
+    SilentCase{"FirstCallHasNoGearEvent", [](P& p) { p.PrevGearText.clear(); p.telemetry.GearText = "0"; }}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(FlightEvents, GearAndFlapsInOneTickShowBothAndCarryTheGearCode) {
     RecorderFixture f;
-    std::vector<std::string> messages;
     f.p.telemetry.FlapsPct = 20;
     f.p.telemetry.GearText = "0";
     f.p.StatusWindowOpen = true;  // event messages go to the status window's line

@@ -65,13 +65,12 @@ class FlightLogFileTest : public ::testing::Test {
     FakeClock clock;
 };
 
-TEST_F(FlightLogFileTest, AppendWritesCrLfLines) {
+TEST_F(FlightLogFileTest, AppendWritesCrLfLinesAndFailsOnAFolder) {
+    EXPECT_FALSE(LogHasContent(log()));  // missing
     ASSERT_TRUE(AppendLogLine(log(), "a"));
     ASSERT_TRUE(AppendLogLine(log(), "b"));
     EXPECT_EQ(ReadFile(log()), "a\r\nb\r\n");
-}
-
-TEST_F(FlightLogFileTest, AppendToAFolderFails) {
+    std::filesystem::remove(log());
     std::filesystem::create_directory(log());
     EXPECT_FALSE(AppendLogLine(log(), "a"));
 }
@@ -96,10 +95,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, LogHasContentTest,
                                            ContentCase{"\r\n\r\n\r\n\r\ne\r\n\r\n", true},
                                            ContentCase{"a\nb\n", true},
                                            ContentCase{"a\r\n\r\n", false}));
-
-TEST_F(FlightLogFileTest, MissingLogHasNoContent) {
-    EXPECT_FALSE(LogHasContent(log()));
-}
 
 // A disk that fills up in the middle of a line: the write falls short, and the log is cut back
 // to its last whole line instead of keeping a torn one.

@@ -131,14 +131,10 @@ TEST_F(FsuipcClientTest, RecordLayoutOfReadsWritesAndTerminator) {
     EXPECT_EQ(seen[32], 0xEF);
     EXPECT_EQ(seen[33], 0xBE);
     EXPECT_EQ(LoadU32(seen.data() + 34), 0u);  // terminator
-}
-
-TEST_F(FsuipcClientTest, AnswersAreCopiedToTheirDestinations) {
-    ASSERT_TRUE(client.OpenLink(0, result));
-    uint32_t gear = 7;
+    transport.host = AnsweringHost(0x19980005, 0xFADE0008);
     ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &gear, result));
     ASSERT_TRUE(client.ProcessRequests(result));
-    EXPECT_EQ(gear, 16383u);
+    EXPECT_EQ(gear, 16383u);  // the answer reached its destination
 }
 
 TEST_F(FsuipcClientTest, CallerErrors) {
@@ -263,17 +259,18 @@ TEST_P(ReplyMismatchTest, FailsWithCode13AndWritesNothing) {
             ASSERT_EQ(reinterpret_cast<const uint8_t*>(g)[i], 0xAA) << "byte " << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rewrites, ReplyMismatchTest,
-    ::testing::Values(ReplyFault{"SizeClaims256", [](uint8_t* b) { StoreU32(b + 8, 256); }},
-                      ReplyFault{"HugeSize", [](uint8_t* b) { StoreU32(b + 8, 0xFFFFFFF0u); }},
-                      ReplyFault{"UnknownKind", [](uint8_t* b) { StoreU32(b, 7); }},
-                      ReplyFault{"ReadTurnedWrite", [](uint8_t* b) { StoreU32(b + 20, 2); }},
-                      ReplyFault{"OtherOffset", [](uint8_t* b) { StoreU32(b + 4, 0x0BED); }},
-                      ReplyFault{"OtherToken", [](uint8_t* b) { StoreU32(b + 12, 99); }},
-                      ReplyFault{"SecondSizeShrunk", [](uint8_t* b) { StoreU32(b + 28, 2); }},
-                      ReplyFault{"TerminatorGone", [](uint8_t* b) { StoreU32(b + 40, 1); }}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rewrites, ReplyMismatchTest, ::testing::Values(
+    ReplyFault{"SizeClaims256", [](uint8_t* b) { StoreU32(b + 8, 256); }},
+    ReplyFault{"HugeSize", [](uint8_t* b) { StoreU32(b + 8, 0xFFFFFFF0u); }},
+    ReplyFault{"UnknownKind", [](uint8_t* b) { StoreU32(b, 7); }},
+    ReplyFault{"ReadTurnedWrite", [](uint8_t* b) { StoreU32(b + 20, 2); }},
+    ReplyFault{"OtherOffset", [](uint8_t* b) { StoreU32(b + 4, 0x0BED); }},
+    ReplyFault{"OtherToken", [](uint8_t* b) { StoreU32(b + 12, 99); }},
+    ReplyFault{"SecondSizeShrunk", [](uint8_t* b) { StoreU32(b + 28, 2); }},
+    ReplyFault{"TerminatorGone", [](uint8_t* b) { StoreU32(b + 40, 1); }}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(FsuipcClient, HandshakeReplyWithAHugeRecordFailsTheOpen) {
     ScriptedTransport transport;
@@ -312,44 +309,18 @@ TEST_P(OpenLinkFailureTest, FailsWithItsCodeAndReleasesEverything) {
     EXPECT_FALSE(client.QueueRead(0, 4, &v, result));  // the link stays closed
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, OpenLinkFailureTest,
-    ::testing::Values(
-        OpenCase{"NoHost", {}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::Created, 2},
-        OpenCase{"NameTaken",
-                 {"UIPCMAIN"},
-                 0x19980005,
-                 0xFADE0008,
-                 0,
-                 SharedMemoryStatus::AlreadyExisted,
-                 5},
-        OpenCase{
-            "CreateFailed", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::Failed, 5},
-        OpenCase{
-            "OldVersion", {"UIPCMAIN"}, 0x19980004, 0xFADE0008, 0, SharedMemoryStatus::Created, 7},
-        OpenCase{"OldVersionFallback",
-                 {"FS98MAIN"},
-                 0x19980004,
-                 0xFADE0008,
-                 0,
-                 SharedMemoryStatus::Created,
-                 14},
-        OpenCase{"NoFade", {"UIPCMAIN"}, 0x19980005, 0xFACE0008, 0, SharedMemoryStatus::Created, 7},
-        OpenCase{"NoFadeFallback",
-                 {"FS98MAIN"},
-                 0x19980005,
-                 0x00000008,
-                 0,
-                 SharedMemoryStatus::Created,
-                 14},
-        OpenCase{"OtherSimulator",
-                 {"UIPCMAIN"},
-                 0x19980005,
-                 0xFADE0008,
-                 7,
-                 SharedMemoryStatus::Created,
-                 8}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Codes, OpenLinkFailureTest, ::testing::Values(
+    OpenCase{"NoHost", {}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::Created, 2},
+    OpenCase{"NameTaken", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::AlreadyExisted, 5},
+    OpenCase{"CreateFailed", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::Failed, 5},
+    OpenCase{"OldVersion", {"UIPCMAIN"}, 0x19980004, 0xFADE0008, 0, SharedMemoryStatus::Created, 7},
+    OpenCase{"OldVersionFallback", {"FS98MAIN"}, 0x19980004, 0xFADE0008, 0, SharedMemoryStatus::Created, 14},
+    OpenCase{"NoFade", {"UIPCMAIN"}, 0x19980005, 0xFACE0008, 0, SharedMemoryStatus::Created, 7},
+    OpenCase{"NoFadeFallback", {"FS98MAIN"}, 0x19980005, 0x00000008, 0, SharedMemoryStatus::Created, 14},
+    OpenCase{"OtherSimulator", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 7, SharedMemoryStatus::Created, 8}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(FsuipcClient, HostWithoutVersionIsAskedFiveTimes) {
     ScriptedTransport transport;

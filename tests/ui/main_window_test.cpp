@@ -12,49 +12,23 @@
 #include "app/startup.h"
 #include "platform/posix_ipc_transport.h"
 #include "simlink/fsuipc_client.h"
-#include "support/fakes.h"
 #include "support/simhost_process.h"
+#include "ui/window_fixture.h"
 
 namespace flenmark::ui {
 namespace {
 
-using testing::FakeClock;
-using testing::FakeDialogs;
-using testing::FakeShell;
-using testing::OffsetTableLink;
-using testing::TempFolders;
-
-// The main window over a program with fakes, as main() wires it.
-struct WindowFixture {
-    FakeClock clock;
-    TempFolders folders;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    OffsetTableLink link;
-    MainWindow window;
-    Program program{Services{clock, folders, dialogs, shell, window, link}};
-    DirectPort port{program, [this] { window.renderAll(); }};
-
-    WindowFixture() {
-        link.hostPresent = false;
-        EXPECT_TRUE(StartUp(program, "2.5"));
-        window.attach(port, dialogs);
-        window.show();
-        FinishStartUp(program);
-        window.render();
-    }
-    QString text(const char* label) const { return window.findChild<QLabel*>(label)->text(); }
-    QString style(const char* label) const {
-        return window.findChild<QLabel*>(label)->styleSheet();
-    }
-    bool enabled(const char* name) const { return window.button(name)->isEnabled(); }
-};
+using flenmark::testing::FakeClock;
+using flenmark::testing::FakeDialogs;
+using flenmark::testing::FakeShell;
+using flenmark::testing::TempFolders;
+using testing::WindowFixture;
 
 TEST(MainWindow, WithoutSimulatorReadsNotConnectedAndDisablesTheRecorder) {
-    WindowFixture f;
+    WindowFixture f(false);
     EXPECT_EQ(f.window.windowTitle(), "Flenmark");
     EXPECT_EQ(f.text("lblConnect"), "Not connected");
-    EXPECT_TRUE(f.style("lblConnect").contains("#ff0000"));
+    EXPECT_TRUE(f.window.findChild<QLabel*>("lblConnect")->styleSheet().contains("#ff0000"));
     for (const char* name : {"btn_startlog", "btn_stoplog", "btn_startAnimate",
                              "btn_ToggleRealtime", "btn_resetlog", "btn_Convert"})
         EXPECT_FALSE(f.enabled(name)) << name;
@@ -66,7 +40,7 @@ TEST(MainWindow, WithoutSimulatorReadsNotConnectedAndDisablesTheRecorder) {
 }
 
 TEST(MainWindow, WelcomeMessageIsGoneFiveSecondsLater) {
-    WindowFixture f;
+    WindowFixture f(false);
     EXPECT_EQ(f.text("Label7"), "Have fun using the Flenmark!");
     EXPECT_EQ(f.window.timer2().interval(), 5000);
     EXPECT_TRUE(f.window.timer2().isSingleShot());
@@ -77,30 +51,15 @@ TEST(MainWindow, WelcomeMessageIsGoneFiveSecondsLater) {
     EXPECT_EQ(f.text("Label7"), "");
 }
 
-TEST(MainWindow, ClockBlinksItsColonEachTick) {
-    WindowFixture f;
-    f.clock.setUtc({2009, 7, 12, 14, 35, 7});
-    EXPECT_EQ(f.window.timer1().interval(), 1000);
-    const QString first = f.text("Label9");
-    f.window.tick();
-    const QString second = f.text("Label9");
-    f.window.tick();
-    const QString third = f.text("Label9");
-    EXPECT_NE(first, second);
-    EXPECT_TRUE((second == "14:35z" && third == "14 35z") ||
-                (second == "14 35z" && third == "14:35z"))
-        << second.toStdString() << " " << third.toStdString();
-}
-
 TEST(MainWindow, ConnectButtonShowsTheFailureBoxWithoutSimulator) {
-    WindowFixture f;
+    WindowFixture f(false);
     QTest::mouseClick(f.window.button("Command1"), Qt::LeftButton);
     ASSERT_EQ(f.dialogs.messages.size(), 1u);
     EXPECT_EQ(f.dialogs.messages[0].first, "Connection failure");
 }
 
 TEST(MainWindow, LoggingButtonsFollowTheConnection) {
-    WindowFixture f;
+    WindowFixture f(false);
     f.link.hostPresent = true;
     f.window.tick();  // connects
     f.window.tick();  // enables
@@ -118,8 +77,8 @@ TEST(MainWindow, LoggingButtonsFollowTheConnection) {
 // With the ticks on their own thread, a simulator that stops answering holds up only them: the
 // window takes its clicks while a tick is stuck in an exchange.
 TEST(MainWindow, AnswersWhileTheSimulatorHangs) {
-    testing::PrivateRuntimeDir runtime;
-    testing::SimHostProcess host({"--fault", "hang-after=30"});
+    flenmark::testing::PrivateRuntimeDir runtime;
+    flenmark::testing::SimHostProcess host({"--fault", "hang-after=30"});
     ASSERT_TRUE(host.ready());
     FakeClock clock;
     TempFolders folders;

@@ -8,38 +8,17 @@
 #include <QTest>
 
 #include "app/messages.h"
-#include "app/program.h"
-#include "app/program_port.h"
-#include "app/startup.h"
 #include "app/status_window.h"
-#include "support/fakes.h"
-#include "ui/main_window.h"
 #include "ui/options_dialog.h"
 #include "ui/parameters_dialog.h"
+#include "ui/window_fixture.h"
 
 namespace flenmark::ui {
 namespace {
 
-using testing::ReadFile;
+using flenmark::testing::ReadFile;
 
-struct Fixture {
-    testing::FakeClock clock;
-    testing::TempFolders folders;
-    testing::FakeDialogs dialogs;
-    testing::FakeShell shell;
-    testing::OffsetTableLink link;
-    MainWindow window;
-    Program program{Services{clock, folders, dialogs, shell, window, link}};
-    DirectPort port{program, [this] { window.renderAll(); }};
-
-    Fixture() {
-        EXPECT_TRUE(StartUp(program, "2.5"));
-        window.attach(port, dialogs);
-        FinishStartUp(program);  // connects to the in-memory simulator
-        window.tick();
-    }
-    QString text(QWidget* w, const char* name) { return w->findChild<QLabel*>(name)->text(); }
-};
+using Fixture = testing::WindowFixture;
 
 TEST(TcasWindow, ModeCycleZoomLimitsAndTargets) {
     Fixture f;
@@ -55,14 +34,14 @@ TEST(TcasWindow, ModeCycleZoomLimitsAndTargets) {
     TcasWindow* w = f.window.tcasWindow();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), "TCAS");
-    EXPECT_EQ(f.text(w, "Label11"), "OFF");
-    EXPECT_EQ(f.text(w, "Label10"), "20NM");
+    EXPECT_EQ(f.text(static_cast<QWidget*>(w), "Label11"), "OFF");
+    EXPECT_EQ(f.text(static_cast<QWidget*>(w), "Label10"), "20NM");
     for (int i = 0; i < 4; ++i) QTest::mouseClick(w->button("btn_ToggleTCAS"), Qt::LeftButton);
-    EXPECT_EQ(f.text(w, "Label11"), "ALL");
+    EXPECT_EQ(f.text(static_cast<QWidget*>(w), "Label11"), "ALL");
     for (int i = 0; i < 4; ++i) QTest::mouseClick(w->button("btn_zoomin"), Qt::LeftButton);
-    EXPECT_EQ(f.text(w, "Label10"), "5NM");
+    EXPECT_EQ(f.text(static_cast<QWidget*>(w), "Label10"), "5NM");
     for (int i = 0; i < 5; ++i) QTest::mouseClick(w->button("btn_zoomout"), Qt::LeftButton);
-    EXPECT_EQ(f.text(w, "Label10"), "40NM");
+    EXPECT_EQ(f.text(static_cast<QWidget*>(w), "Label10"), "40NM");
     w->tick();
     ASSERT_EQ(f.program.tcasView.targets.size(), 1u);
     EXPECT_EQ(f.program.tcasView.targets[0].caption, "+3");
@@ -83,7 +62,7 @@ TEST(TcasWindow, OpensOnceAndShowsOffWhileNotConnected) {
     f.link.hostPresent = false;
     f.link.CloseLink();
     QTest::mouseClick(first->button("btn_ToggleTCAS"), Qt::LeftButton);
-    EXPECT_EQ(f.text(first, "Label11"), "OFF");
+    EXPECT_EQ(f.text(static_cast<QWidget*>(first), "Label11"), "OFF");
 }
 
 struct VsCase {
