@@ -55,29 +55,22 @@ TEST_F(SettingsStoreTest, OneKeyFileKeepsEveryOtherDefault) {
     EXPECT_TRUE(t.program.settings.Update);
 }
 
-TEST_F(SettingsStoreTest, KeysMustStartTheItem) {
-    load("MinUpdate=False\n");
-    EXPECT_FALSE(t.program.settings.MinUpdate);
-    EXPECT_TRUE(t.program.settings.Update);
-}
-
-TEST_F(SettingsStoreTest, ReadsUnixAndWindowsLineEndsBlankLinesQuotesAndUnknownKeys) {
-    load("\r\nAltOffset=250\nunknown=1\r\n\"XPlanePath=/opt/X-Plane 11\"\r\nGSInt=75\r\n\r\n");
-    EXPECT_EQ(t.program.settings.AltOffset, 250);
-    EXPECT_EQ(t.program.settings.XPlanePath, "/opt/X-Plane 11");
-    EXPECT_EQ(t.program.settings.GSInt, 75);
-}
-
-TEST_F(SettingsStoreTest, LastOfTwoEntriesWins) {
-    load("CheckVS=100\r\nCheckVS=200\r\n");
-    EXPECT_EQ(t.program.settings.CheckVS, 200);
-}
-
-TEST_F(SettingsStoreTest, FractionsWithEitherSeparatorAreRead) {
-    load("HDGOffset=2,5\r\nVSOffset=80.5\r\nChaseTilt=12.7\r\n");
-    EXPECT_FLOAT_EQ(t.program.settings.HDGOffset, 2.5f);
-    EXPECT_FLOAT_EQ(t.program.settings.VSOffset, 80.5f);
-    EXPECT_EQ(t.program.settings.ChaseTilt, 13);
+// Unix and Windows line ends, blank lines, quotes, unknown keys, keys that must start the item,
+// either decimal separator, the last of two entries.
+TEST_F(SettingsStoreTest, ReadsWhatHandsAndOtherSystemsWrite) {
+    load("\r\nAltOffset=250\nunknown=1\r\n\"XPlanePath=/opt/X-Plane 11\"\r\nGSInt=75\r\n\r\n"
+         "MinUpdate=False\nCheckVS=100\r\nCheckVS=200\r\nHDGOffset=2,5\r\nVSOffset=80.5\r\n"
+         "ChaseTilt=12.7\r\n");
+    const Settings& s = t.program.settings;
+    EXPECT_EQ(s.AltOffset, 250);
+    EXPECT_EQ(s.XPlanePath, "/opt/X-Plane 11");
+    EXPECT_EQ(s.GSInt, 75);
+    EXPECT_FALSE(s.MinUpdate);
+    EXPECT_TRUE(s.Update);
+    EXPECT_EQ(s.CheckVS, 200);
+    EXPECT_FLOAT_EQ(s.HDGOffset, 2.5f);
+    EXPECT_FLOAT_EQ(s.VSOffset, 80.5f);
+    EXPECT_EQ(s.ChaseTilt, 13);
 }
 
 TEST_F(SettingsStoreTest, UnconvertibleValueResetsTheFirst23KeysAndKeepsTheRestReadSoFar) {
@@ -93,12 +86,6 @@ TEST_F(SettingsStoreTest, OutOfRangeWholeNumberCannotBeConverted) {
     load("GNDRange=40000\r\n");
     EXPECT_EQ(t.program.settings.GNDRange, 400);
     EXPECT_NE(t.program.mainView.label7.text, "");
-}
-
-TEST_F(SettingsStoreTest, ForceNoWinXpSurvivesAReloadWhenMissing) {
-    t.program.settings.ForceNoWinXP = true;
-    load("HDGOffset=3\r\n");
-    EXPECT_TRUE(t.program.settings.ForceNoWinXP);
 }
 
 TEST_F(SettingsStoreTest, CommaSystemWritesFractionsWithCommaAndReadsThemBack) {
@@ -150,28 +137,16 @@ TEST_P(DialogNormalisationTest, FieldLosingFocusIsNormalised) {
     FAIL() << "no key " << c.key;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, DialogNormalisationTest,
-    ::testing::Values(
-        NormaliseCase{"AltOffset", "-250", "250"}, NormaliseCase{"HDGOffset", "200", "180"},
-        NormaliseCase{"HDGOffset", "-5", "0"}, NormaliseCase{"ChaseTilt", "12.7", "12"},
-        NormaliseCase{"ChaseTilt", "12,7", "12"}, NormaliseCase{"ChaseTilt", "95", "90"},
-        NormaliseCase{"LocInt", "101", "100"}, NormaliseCase{"GNDRange", "-3", "0"},
-        NormaliseCase{"VSOffset", "-80.5", "81"}, NormaliseCase{"GNDRange", "abc", "0"},
-        NormaliseCase{"GNDRange", "12abc", "12"}, NormaliseCase{"GNDRange", "99999999999", "32767"},
-        NormaliseCase{"CheckVS", "-99999999999", "32767"}));
-
-TEST(SettingsTable, HasThe29KeysAndResumeLoggingWithTheirPresets) {
-    const auto& table = SettingsTable();
-    ASSERT_EQ(table.size(), 30u);
-    EXPECT_STREQ(table.front().key, "HDGOffset");
-    EXPECT_STREQ(table[22].key, "IgnoreILSAboveVS");
-    EXPECT_STREQ(table[28].key, "Update");
-    EXPECT_STREQ(table.back().key, "ResumeLogging");
-    EXPECT_STREQ(table[7].dialogPreset, "0");    // OverviewDegreeOffset differs from its default
-    EXPECT_STREQ(table[10].dialogPreset, "30");  // OverviewRangeMultiplier
-    EXPECT_EQ(table[16].dialogPreset, nullptr);  // Debuging is not in the dialog
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rules, DialogNormalisationTest, ::testing::Values(
+    NormaliseCase{"AltOffset", "-250", "250"}, NormaliseCase{"HDGOffset", "200", "180"},
+    NormaliseCase{"HDGOffset", "-5", "0"}, NormaliseCase{"ChaseTilt", "12.7", "12"},
+    NormaliseCase{"ChaseTilt", "12,7", "12"}, NormaliseCase{"ChaseTilt", "95", "90"},
+    NormaliseCase{"LocInt", "101", "100"}, NormaliseCase{"GNDRange", "-3", "0"},
+    NormaliseCase{"VSOffset", "-80.5", "81"}, NormaliseCase{"GNDRange", "abc", "0"},
+    NormaliseCase{"GNDRange", "12abc", "12"}, NormaliseCase{"GNDRange", "99999999999", "32767"},
+    NormaliseCase{"CheckVS", "-99999999999", "32767"}));
+// clang-format on
 
 }  // namespace
 }  // namespace flenmark

@@ -56,15 +56,15 @@ TEST_P(ScopePositionTest, HeadingUp) {
     EXPECT_EQ(ScopePosition(t.program, GetParam().lat, GetParam().lon), GetParam().position);
 }
 
-INSTANTIATE_TEST_SUITE_P(Targets, ScopePositionTest,
-                         ::testing::Values(ScopeCase{"AheadDueEast", 52, 4.2706,
-                                                     "72:36"},  // 10 NM ahead: above the centre
-                                           ScopeCase{"DueNorthIsLeft", 52.1664, 4,
-                                                     "36:72"},  // 10 NM north: to the left
-                                           ScopeCase{"DueSouthIsRight", 51.8336, 4, "108:72"},
-                                           ScopeCase{"OnTheRangeRing", 52.3328, 4, "0:72"},
-                                           ScopeCase{"OwnPosition", 52, 4, "72:72"}),
-                         [](const auto& info) { return info.param.name; });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Targets, ScopePositionTest, ::testing::Values(
+    ScopeCase{"AheadDueEast", 52, 4.2706, "72:36"},  // 10 NM ahead: above the centre
+    ScopeCase{"DueNorthIsLeft", 52.1664, 4, "36:72"},
+    ScopeCase{"DueSouthIsRight", 51.8336, 4, "108:72"},
+    ScopeCase{"OnTheRangeRing", 52.3328, 4, "0:72"},
+    ScopeCase{"OwnPosition", 52, 4, "72:72"}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(TcasDisplay, UnknownOwnPositionGivesTheCornerAndAMessage) {
     TestProgram t;
@@ -105,14 +105,6 @@ TEST(TcasDisplay, TimerDrawsShownTrafficWithCaptionsAndReadsNothingWhenOff) {
     t.program.traffic.TCASMode = 0;
     TcasTimerTick(t.program);
     EXPECT_TRUE(t.program.tcasView.targets.empty());
-}
-
-TEST(TcasDisplay, OnTopTogglesWithItsMessages) {
-    TestProgram t;
-    EXPECT_TRUE(ToggleTCASOnTop(t.program));
-    EXPECT_EQ(t.program.mainView.label7.text, "TCAS window set always on top.");
-    EXPECT_FALSE(ToggleTCASOnTop(t.program));
-    EXPECT_EQ(t.program.mainView.label7.text, "TCAS always on top disabled.");
 }
 
 }  // namespace

@@ -35,18 +35,15 @@ class AnimationRecorderTest : public ::testing::Test {
     RecorderFixture f;
 };
 
-TEST_F(AnimationRecorderTest, PlainFrameEndsWithThePreviousStamp) {
+TEST_F(AnimationRecorderTest, FrameEndsWithThePreviousStampOrEmptyForAnEvent) {
     RecordAnimationFrame(f.p, "");
     ASSERT_EQ(frames().size(), 1u);
     EXPECT_EQ(frames()[0], "20090712115901:4.76:52.3:1000:0::150:4000:160:0:150:90:20090712115900");
     f.p.PrevTickStamp.clear();
     RecordAnimationFrame(f.p, "");
     EXPECT_EQ(frames()[1].substr(frames()[1].size() - 2), ":-");
-}
-
-TEST_F(AnimationRecorderTest, EventFrameEndsWithAnEmptyField) {
-    RecordAnimationFrame(f.p, "GD");
-    EXPECT_EQ(frames()[0], "20090712115901:4.76:52.3:1000:0:GD:150:4000:160:0:150:90:");
+    RecordAnimationFrame(f.p, "GD");  // an event frame ends with an empty field
+    EXPECT_EQ(frames()[2], "20090712115901:4.76:52.3:1000:0:GD:150:4000:160:0:150:90:");
 }
 
 TEST_F(AnimationRecorderTest, ParkedWithoutEventWritesNoFrameOnceTheFileHasOne) {
@@ -73,14 +70,11 @@ TEST_F(AnimationRecorderTest, CommaSystemWritesCommasInTheFrameAndPointsInTraffi
               "20090712115901:1001:52.31:4.76:1200.5:270:250:KLM12:-500:4:+2:20090712115900");
 }
 
-TEST_F(AnimationRecorderTest, TcasOffRecordsNoTraffic) {
+TEST_F(AnimationRecorderTest, TrafficIsRecordedWithTcasOnEvenWithoutAFrame) {
+    f.p.telemetry.GndSpdText = "0";
     addTraffic(1, "1500");
     RecordAnimationFrame(f.p, "");
-    EXPECT_FALSE(std::filesystem::exists(f.t.dataPath("Traffic.txt")));
-}
-
-TEST_F(AnimationRecorderTest, TrafficIsRecordedEvenWithoutAFrame) {
-    f.p.telemetry.GndSpdText = "0";
+    EXPECT_FALSE(std::filesystem::exists(f.t.dataPath("Traffic.txt")));  // TCAS off
     f.p.traffic.TCASMode = kTcasAll;
     addTraffic(3, "1500");
     addTraffic(7, "900");
@@ -118,10 +112,8 @@ TEST_P(RelativeAltitudeTest, HundredsOfFeetWithASign) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RelativeAltitudeTest,
-                         ::testing::Values(RelAltCase{2234.5, 1000, "+12"},
-                                           RelAltCase{1234.5, 1000, "+2"},
-                                           RelAltCase{950, 1000, "-1"},
-                                           RelAltCase{1000, 1000, "+0"},
+                         ::testing::Values(RelAltCase{2234.5, 1000, "+12"}, RelAltCase{1234.5, 1000, "+2"},
+                                           RelAltCase{950, 1000, "-1"}, RelAltCase{1000, 1000, "+0"},
                                            RelAltCase{700, 1000, "-3"}));
 
 }  // namespace

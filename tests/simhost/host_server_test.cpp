@@ -130,24 +130,17 @@ TEST_P(HostServerBadRequestTest, IsRefusedAndLeavesTheTableAlone) {
     EXPECT_EQ(client.exchange(server), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Requests, HostServerBadRequestTest,
-    ::testing::Values(BadRequest{"WritePastTheTable",
-                                 [](uint8_t* b) {
-                                     PutRecord(b, kWriteRecordKind, 0xFFFC, 8);
-                                     std::memset(b + 12, 0x55, 8);
-                                 }},
-                      BadRequest{"ReadPastTheTable",
-                                 [](uint8_t* b) { PutRecord(b, kReadRecordKind, 0xFFFF, 2); }},
-                      BadRequest{"SizeLeavesTheBlock",
-                                 [](uint8_t* b) { PutRecord(b, kReadRecordKind, 0, 0xFFFFFFF0u); }},
-                      BadRequest{"UnknownKind", [](uint8_t* b) { PutRecord(b, 9, 0x0BEC, 4); }},
-                      BadRequest{"NoTerminator",
-                                 [](uint8_t* b) {
-                                     for (uint32_t at = 0; at + 16 <= kRequestAreaLimit; at += 16)
-                                         PutRecord(b + at, kReadRecordKind, 0, 0);
-                                 }}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Requests, HostServerBadRequestTest, ::testing::Values(
+    BadRequest{"WritePastTheTable", [](uint8_t* b) { PutRecord(b, kWriteRecordKind, 0xFFFC, 8); std::memset(b + 12, 0x55, 8); }},
+    BadRequest{"ReadPastTheTable", [](uint8_t* b) { PutRecord(b, kReadRecordKind, 0xFFFF, 2); }},
+    BadRequest{"SizeLeavesTheBlock", [](uint8_t* b) { PutRecord(b, kReadRecordKind, 0, 0xFFFFFFF0u); }},
+    BadRequest{"UnknownKind", [](uint8_t* b) { PutRecord(b, 9, 0x0BEC, 4); }},
+    BadRequest{"NoTerminator", [](uint8_t* b) {
+        for (uint32_t at = 0; at + 16 <= kRequestAreaLimit; at += 16) PutRecord(b + at, kReadRecordKind, 0, 0);
+    }}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST_F(HostServerTest, ABlockShrunkAfterItsFirstUseIsRefusedNotFaulted) {
     RawClient client(BlockName("79"));

@@ -45,26 +45,21 @@ TEST_P(BadScenarioTest, NamesTheLineAndTheTrouble) {
     EXPECT_NE(error.find(GetParam().error), std::string::npos) << error;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, BadScenarioTest,
-    ::testing::Values(BadLine{"set gs 1", "expected"}, BadLine{"at -1 set gs 1", "expected"},
-                      BadLine{"at 1 fly", "unknown command"},
-                      BadLine{"at 1 poke 0x10000 u8 1", "poke"},
-                      BadLine{"at 1 poke 0xFFFF u16 1", "past the table"},
-                      BadLine{"at 1 poke 0x0560 u12 1", "type"},
-                      BadLine{"at 1 traffic 40 id=1", "0..39"},
-                      BadLine{"at 1 traffic 1 wings=2", "unknown traffic key"},
-                      BadLine{"at 1 set warp 9", "quantity"}, BadLine{"at 1 ramp gs 9", "over"},
-                      BadLine{"at 0 set lon 4776", "out of range"},
-                      BadLine{"at 0 ramp lat 91 over 5", "out of range"},
-                      BadLine{"at 0 traffic 0 id=1e10", "out of range"},
-                      BadLine{"at 0 traffic 0 id=1.5", "out of range"},
-                      BadLine{"at 0 traffic 0 lat=1e300", "out of range"},
-                      BadLine{"at 0 poke 0x10 u8 -9223372036854775808", "out of range"},
-                      BadLine{"at 0 poke 0x10 u8 256", "out of range"},
-                      BadLine{"at 0 poke 0x10 i16 -32769", "out of range"},
-                      BadLine{"at 0 poke 0x10 f32 1e39", "out of range"},
-                      BadLine{"at 0 poke 0x10 u64 0x1FFFFFFFFFFFFFFFF", "bad poke"}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lines, BadScenarioTest, ::testing::Values(
+    BadLine{"set gs 1", "expected"}, BadLine{"at -1 set gs 1", "expected"},
+    BadLine{"at 1 fly", "unknown command"}, BadLine{"at 1 poke 0x10000 u8 1", "poke"},
+    BadLine{"at 1 poke 0xFFFF u16 1", "past the table"}, BadLine{"at 1 poke 0x0560 u12 1", "type"},
+    BadLine{"at 1 traffic 40 id=1", "0..39"}, BadLine{"at 1 traffic 1 wings=2", "unknown traffic key"},
+    BadLine{"at 1 set warp 9", "quantity"}, BadLine{"at 1 ramp gs 9", "over"},
+    BadLine{"at 0 set lon 4776", "out of range"}, BadLine{"at 0 ramp lat 91 over 5", "out of range"},
+    BadLine{"at 0 traffic 0 id=1e10", "out of range"}, BadLine{"at 0 traffic 0 id=1.5", "out of range"},
+    BadLine{"at 0 traffic 0 lat=1e300", "out of range"},
+    BadLine{"at 0 poke 0x10 u8 -9223372036854775808", "out of range"},
+    BadLine{"at 0 poke 0x10 u8 256", "out of range"}, BadLine{"at 0 poke 0x10 i16 -32769", "out of range"},
+    BadLine{"at 0 poke 0x10 f32 1e39", "out of range"},
+    BadLine{"at 0 poke 0x10 u64 0x1FFFFFFFFFFFFFFFF", "bad poke"}));
+// clang-format on
 
 // The edges of each type still go in.
 TEST(Scenario, PokesTakeTheWholeRangeOfTheirType) {

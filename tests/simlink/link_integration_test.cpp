@@ -227,7 +227,7 @@ TEST_F(LinkIntegrationTest, TimelineEndStopsTheHost) {
     ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
     close(fd);
     SimHostProcess h({"--scenario", name});
-    EXPECT_EQ(h.waitExit(5000), 0);
+    EXPECT_EQ(h.waitFor(5000), 0);
     EXPECT_FALSE(std::filesystem::exists(HostSocketPath("UIPCMAIN")));
     unlink(name);
 }

@@ -85,44 +85,16 @@ int ExitStatus(int status) {
 
 }  // namespace
 
-SimHostProcess::SimHostProcess(std::vector<std::string> args, const std::string& windowClass) {
-    pid_ = Spawn(SimHostPath(), args, {}, -1);
+SimHostProcess::SimHostProcess(std::vector<std::string> args, const std::string& windowClass)
+    : BackgroundProgram(SimHostPath(), args, {}) {
     const std::string socket = HostSocketPath(windowClass);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (pid_ > 0 && std::chrono::steady_clock::now() < deadline) {
+    for (int waited = 0; waited < 5000 && running(); waited += 10) {
         if (Accepts(socket)) {
             ready_ = true;
             break;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ::usleep(10000);
     }
-}
-
-SimHostProcess::~SimHostProcess() {
-    stop();
-}
-
-int SimHostProcess::stop() {
-    if (pid_ <= 0) return -1;
-    ::kill(pid_, SIGTERM);
-    int status = 0;
-    ::waitpid(pid_, &status, 0);
-    pid_ = -1;
-    return ExitStatus(status);
-}
-
-int SimHostProcess::waitExit(int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (pid_ > 0) {
-        int status = 0;
-        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            return ExitStatus(status);
-        }
-        if (std::chrono::steady_clock::now() >= deadline) return -2;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return -1;
 }
 
 std::string SimHostPath() {

@@ -21,27 +21,6 @@ class PrivateRuntimeDir {
     bool hadPrevious_ = false;
 };
 
-// A flenmark-simhost child process, ended (SIGTERM) with the object.
-class SimHostProcess {
-  public:
-    explicit SimHostProcess(std::vector<std::string> args,
-                            const std::string& windowClass = "UIPCMAIN");
-    ~SimHostProcess();
-    SimHostProcess(const SimHostProcess&) = delete;
-    SimHostProcess& operator=(const SimHostProcess&) = delete;
-
-    // True once the host accepts connections (waits up to 5 s).
-    bool ready() const { return ready_; }
-    // Ends the host and returns its exit status (-1 when it did not end normally).
-    int stop();
-    // Waits up to timeoutMs for the host to end by itself; its exit status, or -2 on time-out.
-    int waitExit(int timeoutMs);
-
-  private:
-    pid_t pid_ = -1;
-    bool ready_ = false;
-};
-
 // Paths of the programs under test.
 std::string SimHostPath();
 std::string CliPath();
@@ -60,6 +39,8 @@ class BackgroundProgram {
     BackgroundProgram(const std::string& path, const std::vector<std::string>& args,
                       const std::vector<std::string>& environment);
     ~BackgroundProgram();
+    BackgroundProgram(const BackgroundProgram&) = delete;
+    BackgroundProgram& operator=(const BackgroundProgram&) = delete;
     // Asks it to end (SIGTERM).
     void terminate();
     // True while it runs.
@@ -74,6 +55,23 @@ class BackgroundProgram {
   private:
     pid_t pid_ = -1;
     int status_ = -1;
+};
+
+// A flenmark-simhost child process, ended (SIGTERM) with the object.
+class SimHostProcess : public BackgroundProgram {
+  public:
+    explicit SimHostProcess(std::vector<std::string> args,
+                            const std::string& windowClass = "UIPCMAIN");
+    // True once the host accepts connections (waits up to 5 s).
+    bool ready() const { return ready_; }
+    // Ends the host and returns its exit status (-1 when it did not end normally).
+    int stop() {
+        terminate();
+        return wait();
+    }
+
+  private:
+    bool ready_ = false;
 };
 
 // Number of open descriptors of this process.
