@@ -72,7 +72,7 @@ TEST_F(AnimationRecorderTest, CommaSystemWritesCommasInTheFrameAndPointsInTraffi
 
 TEST_F(AnimationRecorderTest, TrafficIsRecordedWithTcasOnEvenWithoutAFrame) {
     f.p.telemetry.GndSpdText = "0";
-    addTraffic(1, "1500");
+    addTraffic(3, "1500");
     RecordAnimationFrame(f.p, "");
     EXPECT_FALSE(std::filesystem::exists(f.t.dataPath("Traffic.txt")));  // TCAS off
     f.p.traffic.TCASMode = kTcasAll;
