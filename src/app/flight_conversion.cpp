@@ -15,8 +15,8 @@ RealtimeScene SceneOf(Program& program) {
             program.telemetry,
             program.prev.AltText,
             program.traffic,
-            program.ChaseView,
-            program.ViewFromRight,
+            program.realtime.ChaseView,
+            program.realtime.ViewFromRight,
             program.ProductWord,
             [&program](const std::string& text) { ShowMessage(program, text); }};
 }
@@ -27,7 +27,7 @@ ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
     ConversionOutcome outcome;
     try {
         if (realtime) {
-            WriteRealtimeDocuments(SceneOf(program), program.realtimeKml, logPath, kmlPath,
+            WriteRealtimeDocuments(SceneOf(program), program.realtime.kml, logPath, kmlPath,
                                    documentName, cameraPath);
             outcome.converted = true;
             return outcome;

@@ -109,8 +109,8 @@ void ResetLog(Program& program, bool skipConfirmation) {
     } catch (const FolderError&) {
     }
     // The realtime files start afresh from the new log.
-    program.realtimeText.valid = false;
-    program.realtimeKml.reset();
+    program.recorder.realtimeText.valid = false;
+    program.realtime.kml.reset();
     if (!ok) {
         ShowMessage(program, "Unable to delete tracklog, try again with realtime mode off.");
         return;

@@ -15,8 +15,8 @@
 #include "platform/folders.h"
 #include "platform/shell.h"
 #include "platform/ui_hooks.h"
-#include "realtime/realtime_kml_cache.h"
-#include "recorder/realtime_text.h"
+#include "realtime/realtime_state.h"
+#include "recorder/recorder_state.h"
 #include "recorder/sample_context.h"
 #include "simlink/ai_traffic.h"
 #include "simlink/sim_link.h"
@@ -65,9 +65,6 @@ struct Program {
     bool VendorOnline = false;
     bool StatusWindowOpen = false;
     bool TCASWindowOpen = false;
-    bool ChaseView = true;
-    bool ViewFromRight = false;
-    bool LineWrittenThisTick = false;
     bool EndRequested = false;  // the updater took over: no more ticks
     bool MainOnTop = false;
     bool StatusOnTop = false;
@@ -78,15 +75,8 @@ struct Program {
     bool DecimalIsComma = false;
     std::string PrevTickStamp;
 
-    // Held by the event detection between its calls.
-    int16_t PrevFlapsPct = 0;
-    std::string PrevGearText;
-    // The stamp of the current sample, for the animation recorder.
-    std::string AnimationStamp;
-    // How far "Realtime.txt" mirrors the log, so each tick only appends what is new.
-    RealtimeTextState realtimeText;
-    // The realtime document's parts that only grow, kept between ticks.
-    RealtimeKmlCache realtimeKml;
+    RecorderState recorder;
+    RealtimeState realtime;
 
     // Logging that the loss of the link stopped, to be taken up again when it is back.
     struct Resume {
@@ -105,7 +95,6 @@ struct Program {
     Settings settings;
     TelemetrySnapshot telemetry;
     PreviousTick prev;
-    LastLine lastLine;
 
     MainWindowView mainView;
     TcasView tcasView;

@@ -78,22 +78,22 @@ void ConvertRealtimeFiles(Program& program) {
 }
 
 void SetChaseView(Program& program) {
-    program.ChaseView = true;
+    program.realtime.ChaseView = true;
     ShowMessage(program, "View set to chase airplane.");
 }
 
 void SetOverviewView(Program& program) {
-    program.ChaseView = false;
+    program.realtime.ChaseView = false;
     ShowMessage(program, "View set to overview.");
 }
 
 void SetViewFromLeft(Program& program) {
-    program.ViewFromRight = false;
+    program.realtime.ViewFromRight = false;
     ShowMessage(program, "View set to the left.");
 }
 
 void SetViewFromRight(Program& program) {
-    program.ViewFromRight = true;
+    program.realtime.ViewFromRight = true;
     ShowMessage(program, "View set to the right.");
 }
 

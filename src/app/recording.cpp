@@ -48,13 +48,8 @@ void WarningColours(Program& pr) {
 SampleContext SampleContextOf(Program& p) {
     return {p.Logging,
             p.Animation,
-            p.LineWrittenThisTick,
             p.PrevTickStamp,
-            p.AnimationStamp,
-            p.PrevFlapsPct,
-            p.PrevGearText,
-            p.lastLine,
-            p.realtimeText,
+            p.recorder,
             p.Realtime,
             p.telemetry,
             p.prev,
@@ -68,7 +63,7 @@ SampleContext SampleContextOf(Program& p) {
 
 void RecordSample(Program& program, const std::string& code, bool force) {
     try {
-        const bool wasWritten = program.LineWrittenThisTick;
+        const bool wasWritten = program.recorder.LineWrittenThisTick;
         SampleContext context = SampleContextOf(program);
         const SampleOutcome outcome = RecordSample(context, code, force);
         WarningColours(program);

@@ -31,8 +31,8 @@ void ResetSessionState(Program& program) {
     program.traffic.TCASMode = 0;
     program.mainView.label9.text = ClockLabel(program.services.clock.utcNow());
     UpdateLoggingLabels(program, false, false, false);
-    program.ChaseView = true;
-    program.ViewFromRight = false;
+    program.realtime.ChaseView = true;
+    program.realtime.ViewFromRight = false;
     program.Logging = false;
 }
 

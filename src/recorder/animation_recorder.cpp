@@ -55,7 +55,7 @@ std::string RelativeAltitudeText(double trafficAltFeet, double ownAltFeet) {
 void RecordAnimationFrame(SampleContext& program, const std::string& code) {
     try {
         const std::string folder = program.dataFolder;
-        const std::string stamp = program.AnimationStamp;
+        const std::string stamp = program.state.AnimationStamp;
         const std::string prev =
             !code.empty() ? "" : (program.PrevTickStamp.empty() ? "-" : program.PrevTickStamp);
         const std::string animationPath = folder + "Animation.txt";

@@ -63,13 +63,13 @@ void Toggle(EventContext& e, int16_t now, int16_t before, const char* codeWhenSe
 void FlapsAndGear(EventContext& e) {
     SampleContext& pr = e.program;
     const TelemetrySnapshot& t = pr.telemetry;
-    if (t.FlapsPct != pr.PrevFlapsPct) {
+    if (t.FlapsPct != pr.state.PrevFlapsPct) {
         const std::string n = IntText(t.FlapsPct);
         e.fire("FL=" + n, "Event: Flaps " + n + "%");
     }
-    pr.PrevFlapsPct = t.FlapsPct;
-    if (pr.PrevGearText.empty()) pr.PrevGearText = t.GearText;
-    if (t.GearText != pr.PrevGearText) {
+    pr.state.PrevFlapsPct = t.FlapsPct;
+    if (pr.state.PrevGearText.empty()) pr.state.PrevGearText = t.GearText;
+    if (t.GearText != pr.state.PrevGearText) {
         if (t.GearText != "1")
             e.fire("GU", "Event: Gear up");
         else
@@ -108,7 +108,7 @@ std::string DetectFlightEvents(SampleContext& program, std::string code) {
            "Event: Overspeeding!!");
     Toggle(e, t.Stall, p.Stall, "SE", "Event: Recovered from stall", "S", "Event: Stalling!!");
     GroundContact(e);
-    program.PrevGearText = t.GearText;
+    program.state.PrevGearText = t.GearText;
     return e.code;
 }
 

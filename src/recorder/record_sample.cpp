@@ -22,8 +22,8 @@ class WriteFailure : public std::runtime_error {
 bool DecideToWrite(SampleContext& c, const std::string& code, bool force,
                    const std::string& stamp) {
     const bool write = force || !code.empty() || SampleIsWorthWriting(c) ||
-                       QuietSpellOver(c.lastLine.Stamp, stamp);
-    c.LineWrittenThisTick = write;
+                       QuietSpellOver(c.state.lastLine.Stamp, stamp);
+    c.state.LineWrittenThisTick = write;
     return write;
 }
 
@@ -36,10 +36,10 @@ void WriteSample(SampleContext& c, const std::string& callerCode, bool write,
     if (write && c.Logging) {
         if (!AppendLogLine(c.flightLogPath, line)) throw WriteFailure("log");
         const TelemetrySnapshot& t = c.telemetry;
-        c.lastLine = {t.HDGText, t.GndSpdText, t.AltText, t.VSText, stamp};
+        c.state.lastLine = {t.HDGText, t.GndSpdText, t.AltText, t.VSText, stamp};
     }
     if (c.realtime && c.Logging &&
-        !UpdateRealtimeText(c.flightLogPath, c.dataFolder + "Realtime.txt", line, c.realtimeText))
+        !UpdateRealtimeText(c.flightLogPath, c.dataFolder + "Realtime.txt", line, c.state.realtimeText))
         throw WriteFailure("realtime");
     if (c.Animation) RecordAnimationFrame(c, code);
 }
@@ -48,7 +48,7 @@ void WriteSample(SampleContext& c, const std::string& callerCode, bool write,
 
 SampleOutcome RecordSample(SampleContext& c, const std::string& code, bool force) {
     const std::string stamp = StampText(c.utcNow);
-    if (c.Animation) c.AnimationStamp = stamp;
+    if (c.Animation) c.state.AnimationStamp = stamp;
     SampleOutcome outcome;
     try {
         outcome.written = DecideToWrite(c, code, force, stamp);

@@ -6,33 +6,19 @@
 
 #include "base/date_time.h"
 #include "base/settings.h"
-#include "recorder/realtime_text.h"
+#include "recorder/recorder_state.h"
 #include "simlink/ai_traffic.h"
 #include "simlink/telemetry_snapshot.h"
 
 namespace flenmark {
 
-// Reference values of the last written log line, owned by the sampling decision.
-struct LastLine {
-    std::string HDG;
-    std::string GndSpd;
-    std::string Alt;
-    std::string VS;
-    std::string Stamp;
-};
-
-// What the recorder works with in a tick: its own state (referring to where the program keeps
-// it) and what the tick reads.
+// What the recorder works with in a tick: its own state, the recording modes of the program
+// and what the tick reads.
 struct SampleContext {
     bool& Logging;
     bool& Animation;
-    bool& LineWrittenThisTick;
     std::string& PrevTickStamp;
-    std::string& AnimationStamp;
-    int16_t& PrevFlapsPct;
-    std::string& PrevGearText;
-    LastLine& lastLine;
-    RealtimeTextState& realtimeText;
+    RecorderState& state;
     bool realtime;  // "Realtime.txt" is kept while logging
     const TelemetrySnapshot& telemetry;
     const PreviousTick& prev;

@@ -29,14 +29,14 @@ bool DiscreteChanged(const SampleContext& pr) {
     const TelemetrySnapshot& t = pr.telemetry;
     const PreviousTick& p = pr.prev;
     return t.InnerMarker != p.InnerMarker || t.MiddleMarker != p.MiddleMarker ||
-           t.OuterMarker != p.OuterMarker || t.FlapsPct != pr.PrevFlapsPct ||
-           t.GearText != pr.PrevGearText || t.Spoilers != p.Spoilers || t.Tailhook != p.Tailhook ||
+           t.OuterMarker != p.OuterMarker || t.FlapsPct != pr.state.PrevFlapsPct ||
+           t.GearText != pr.state.PrevGearText || t.Spoilers != p.Spoilers || t.Tailhook != p.Tailhook ||
            t.Overspeed != p.Overspeed || t.Stall != p.Stall;
 }
 
 bool ThresholdExceeded(const SampleContext& pr) {
     const TelemetrySnapshot& t = pr.telemetry;
-    const LastLine& last = pr.lastLine;
+    const LastLine& last = pr.state.lastLine;
     const Settings& s = pr.settings;
     const bool high = NumericValue(t.AltText) > 10000;
     const float hdgLimit = high ? s.HDGOffset100 : s.HDGOffset;

@@ -182,7 +182,7 @@ TEST_F(MainTickTest, ConnectsByItselfAndReadsOnTheNextTick) {
     EXPECT_EQ(t.program.telemetry.HDGText, "90");
     EXPECT_EQ(t.program.prev.HDGText, "90");
     EXPECT_EQ(t.program.PrevTickStamp, "20090712143507");
-    EXPECT_EQ(t.program.lastLine.HDG, "0");
+    EXPECT_EQ(t.program.recorder.lastLine.HDG, "0");
 }
 
 // Every exchange of a tick is held to the tick's deadline, and none after it.

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const std::string trafficLog = t.dataPath("Traffic.txt");
     testing::WriteFile(trafficLog, "");
-    p.AnimationStamp = "20090712143507";
+    p.recorder.AnimationStamp = "20090712143507";
     RecordAnimationFrame(p, "");
     for (const std::string& line : SplitLines(testing::ReadFile(trafficLog)))
         Require(std::count(line.begin(), line.end(), ':') == 11, "a traffic line has 12 fields");

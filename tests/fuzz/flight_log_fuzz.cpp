@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace flenmark;
     testing::TestProgram& t = fuzz::Program();
     const auto parts = fuzz::Parts(data, size, 3);
-    t.program.realtimeKml.reset();  // each input is a new log, as after a reset
+    t.program.realtime.kml.reset();  // each input is a new log, as after a reset
     testing::WriteFile(t.dataPath("Flightlog.txt"), parts[0]);
     testing::WriteFile(t.dataPath("Animation.txt"), parts[1]);
     testing::WriteFile(t.dataPath("Traffic.txt"), parts[2]);

@@ -51,8 +51,8 @@ class CameraTest : public RealtimeTest, public ::testing::WithParamInterface<Cam
 
 TEST_P(CameraTest, HeadingRangeAndTilt) {
     const CameraCase& c = GetParam();
-    t.program.ChaseView = c.chase;
-    t.program.ViewFromRight = c.right;
+    t.program.realtime.ChaseView = c.chase;
+    t.program.realtime.ViewFromRight = c.right;
     t.program.telemetry.OnGround = static_cast<int16_t>(c.onGround);
     t.program.telemetry.HDGText = c.heading;
     t.program.telemetry.AltAGLText = c.agl;
@@ -196,7 +196,7 @@ TEST_F(RealtimeTest, DocumentBuiltTickByTickEqualsOneBuiltAfresh) {
         WriteFile(realtimeTxt, logText + log[k] + "\r\n");  // the log so far plus this sample
         ASSERT_TRUE(ConvertLogToKml(t.program, realtimeTxt, out, "R", true, t.dataPath("cam.kml")));
         const std::string incremental = ReadFile(out);
-        t.program.realtimeKml.reset();
+        t.program.realtime.kml.reset();
         ASSERT_TRUE(ConvertLogToKml(t.program, realtimeTxt, out, "R", true, t.dataPath("cam.kml")));
         EXPECT_EQ(incremental, ReadFile(out)) << "after line " << k;
         if (k % 3 != 1) logText += log[k] + "\r\n";  // some samples are written to the log

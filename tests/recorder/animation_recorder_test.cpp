@@ -18,7 +18,7 @@ class AnimationRecorderTest : public ::testing::Test {
   protected:
     void SetUp() override {
         f.p.Animation = true;
-        f.p.AnimationStamp = "20090712115901";
+        f.p.recorder.AnimationStamp = "20090712115901";
         f.p.telemetry.AltText = "1000";
     }
     std::vector<std::string> frames() const {

@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FlightEventTest, ::testing::Values(
     EventCase{"SpoilersDeployed", [](P& p) { p.telemetry.Spoilers = 1; }, "SD", "Event: Spoilers deployed"},
     EventCase{"Flaps", [](P& p) { p.telemetry.FlapsPct = 50; }, "FL=50", "Event: Flaps 50%"},
     EventCase{"GearUp", [](P& p) { p.telemetry.GearText = "0"; }, "GU", "Event: Gear up"},
-    EventCase{"GearDown", [](P& p) { p.PrevGearText = "0"; }, "GD", "Event: Gear down"},
+    EventCase{"GearDown", [](P& p) { p.recorder.PrevGearText = "0"; }, "GD", "Event: Gear down"},
     EventCase{"Overspeed", [](P& p) { p.telemetry.Overspeed = 1; }, "O", "Event: Overspeeding!!"},
     EventCase{"OverspeedEnded", [](P& p) { p.prev.Overspeed = 1; }, "OE", "Event: Recovered from overspeed"},
     EventCase{"Stall", [](P& p) { p.telemetry.Stall = 1; }, "S", "Event: Stalling!!"},
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoEventTest, ::testing::Values(
     SilentCase{"GlideslopeNearTheGround", [](P& p) { p.telemetry.GSState = 0; p.telemetry.AltAGLText = "150"; }},
     SilentCase{"GlideslopeSignalChanged", [](P& p) { p.telemetry.GSState = 0; p.prev.GSAlive = false; }},
     SilentCase{"LocalizerWithCentredGlideslope", [](P& p) { p.telemetry.LocCaptured = true; p.prev.GSNeedle = 0; }},
-    SilentCase{"FirstCallHasNoGearEvent", [](P& p) { p.PrevGearText.clear(); p.telemetry.GearText = "0"; }}),
+    SilentCase{"FirstCallHasNoGearEvent", [](P& p) { p.recorder.PrevGearText.clear(); p.telemetry.GearText = "0"; }}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
@@ -90,8 +90,8 @@ TEST(FlightEvents, GearAndFlapsInOneTickShowBothAndCarryTheGearCode) {
     EXPECT_EQ(DetectFlightEvents(f.p, ""), "GU");
     EXPECT_EQ(f.t.ui.statusTimerRestarts, 2);
     EXPECT_EQ(f.p.statusView.lblEvent.text, "Event: Gear up");
-    EXPECT_EQ(f.p.PrevFlapsPct, 20);
-    EXPECT_EQ(f.p.PrevGearText, "0");
+    EXPECT_EQ(f.p.recorder.PrevFlapsPct, 20);
+    EXPECT_EQ(f.p.recorder.PrevGearText, "0");
 }
 
 TEST(FlightEvents, FirstConnectedTickOnTheGroundReportsTouchdownFlapsAndSpoilers) {

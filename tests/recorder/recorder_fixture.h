@@ -35,8 +35,8 @@ struct RecorderFixture {
         s.GSAlive = true;
         p.prev = {0, 0,    0, 0,    0,     0,      0,      0,      false,
                   1, true, 5, "90", "150", "52.3", "4.76", "5000", "0"};
-        p.PrevGearText = "1";
-        p.lastLine = {"90", "150", "5000", "0", "20090712115900"};
+        p.recorder.PrevGearText = "1";
+        p.recorder.lastLine = {"90", "150", "5000", "0", "20090712115900"};
         p.PrevTickStamp = "20090712115900";
     }
 
