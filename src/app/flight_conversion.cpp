@@ -2,8 +2,8 @@
 
 #include "app/messages.h"
 #include "app/program.h"
+#include "base/atomic_file_writer.h"
 #include "base/number_text.h"
-#include "base/text_files.h"
 #include "kml/log_to_kml.h"
 #include "realtime/realtime_conversion.h"
 
@@ -32,12 +32,13 @@ ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
             outcome.converted = true;
             return outcome;
         }
-        const FlightDocument document =
-            BuildFlightDocument({logPath, documentName, program.kmlTemplates, program.settings});
-        if (document.replayLeftOut) ShowMessage(program, "Not able to convert flightlog");
-        if (!WriteFileAtomically(kmlPath, document.text, Durability::Replaced))
-            throw ConversionFault("cannot write " + kmlPath);
-        outcome = {true, document.damagedLines};
+        AtomicFileWriter file(kmlPath);
+        if (!file.isOpen()) throw ConversionFault("cannot write " + kmlPath);
+        const FlightDocumentReport report = WriteFlightDocument(
+            {logPath, documentName, program.kmlTemplates, program.settings}, file.stream());
+        if (!file.commit()) throw ConversionFault("cannot write " + kmlPath);
+        if (report.replayLeftOut) ShowMessage(program, "Not able to convert flightlog");
+        outcome = {true, report.damagedLines};
         if (outcome.damagedLines > 0)
             ShowMessage(program, DamagedLinesMessage(outcome.damagedLines));
         return outcome;

@@ -26,21 +26,20 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-FlightDocument BuildFlightDocument(const FlightDocumentInput& input) {
+FlightDocumentReport WriteFlightDocument(const FlightDocumentInput& input, std::ostream& out) {
     const KmlTemplateSet& t = input.templates;
     const UsableLines log = ReadLogLines(input.logPath);
-    FlightDocument document;
-    document.damagedLines = log.damaged;
-    std::string& text = document.text;
-    text = FillPlaceholder(t[Kml::Head], "NAME", XmlText(input.documentName));
-    text += TrackFolder(t, log.lines);
-    text += PointPlacemarksFolder(t, log.lines, false);
+    FlightDocumentReport report;
+    report.damagedLines = log.damaged;
+    out << FillPlaceholder(t[Kml::Head], "NAME", XmlText(input.documentName));
+    out << TrackFolder(t, log.lines);
+    out << PointPlacemarksFolder(t, log.lines, false);
     // The replay of this flight lies beside its log, wherever that log is kept.
-    document.replayLeftOut =
-        !BuildAnimatedKml(t, input.settings, FolderOf(input.logPath), text, document.damagedLines);
-    text += t[Kml::End];
-    text += "\r\n";
-    return document;
+    std::string replay;
+    report.replayLeftOut =
+        !BuildAnimatedKml(t, input.settings, FolderOf(input.logPath), replay, report.damagedLines);
+    out << replay << t[Kml::End] << "\r\n";
+    return report;
 }
 
 std::string DamagedLinesMessage(size_t damagedLines) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <ostream>
 #include <string>
 
 #include "base/settings.h"
@@ -16,17 +17,17 @@ struct FlightDocumentInput {
     const Settings& settings;  // the look-ahead of predicted paths, the camera range on the ground
 };
 
-// The document of a flight: the track, the event placemarks with the flight-data dots and the
-// animated replay.
-struct FlightDocument {
-    std::string text;            // the whole document, ending with CR LF
+// How the conversion of a flight went.
+struct FlightDocumentReport {
     size_t damagedLines = 0;     // lines of the three logs left out
     bool replayLeftOut = false;  // the replay could not be built: the document holds the rest
 };
 
-// Throws ConversionFault or TemplateError when the log cannot be converted at all (no usable
-// line, a template without a word it fills).
-FlightDocument BuildFlightDocument(const FlightDocumentInput& input);
+// Writes the document of a flight to `out` as it is made: the track, the event placemarks with
+// the flight-data dots and the animated replay, ending with CR LF. Throws ConversionFault or
+// TemplateError when the log cannot be converted at all (no usable line, a template without a
+// word it fills); what was written by then is not a document.
+FlightDocumentReport WriteFlightDocument(const FlightDocumentInput& input, std::ostream& out);
 
 // "Flight converted; 2 damaged lines left out."
 std::string DamagedLinesMessage(size_t damagedLines);
