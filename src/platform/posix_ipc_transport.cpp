@@ -18,8 +18,6 @@
 namespace flenmark {
 namespace {
 
-constexpr std::chrono::microseconds kSpinBeforeSleep{100};
-
 int ConnectUnix(const std::string& path) {
     sockaddr_un address{};
     if (path.size() >= sizeof address.sun_path) return -1;
@@ -143,17 +141,9 @@ SendStatus PosixIpcTransport::send(uint32_t message, uint32_t wParam, uint32_t l
     }
     uint8_t answer[4];
     size_t got = 0;
-    const auto start = std::chrono::steady_clock::now();
-    // A host on this machine usually answers within microseconds: look for the answer
-    // briefly before going to sleep in poll, which costs a scheduler round trip.
-    while (got < sizeof answer && std::chrono::steady_clock::now() - start < kSpinBeforeSleep) {
-        const ssize_t n = ::recv(socket_, answer + got, sizeof answer - got, MSG_DONTWAIT);
-        if (n > 0)
-            got += static_cast<size_t>(n);
-        else if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR))
-            break;
-    }
-    const auto deadline = start + std::chrono::milliseconds(timeoutMs);
+    // The answer is waited for in the kernel: spinning here would take the processor the host
+    // needs to answer on a busy machine.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (got < sizeof answer) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());

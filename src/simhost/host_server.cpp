@@ -128,13 +128,7 @@ void HostServer::poll(int timeoutMs) {
     if (listener_ < 0) return;
     std::vector<pollfd> fds{{listener_, POLLIN, 0}};
     for (const auto& [fd, client] : clients_) fds.push_back({fd, POLLIN, 0});
-    // Requests come in bursts (a tick makes two dozen exchanges in a row): right after an
-    // exchange, look for the next one briefly before sleeping.
-    int ready = 0;
-    const auto spinUntil = lastExchange_ + std::chrono::microseconds(300);
-    while (ready == 0 && std::chrono::steady_clock::now() < spinUntil)
-        ready = ::poll(fds.data(), fds.size(), 0);
-    if (ready == 0) ready = ::poll(fds.data(), fds.size(), timeoutMs);
+    const int ready = ::poll(fds.data(), fds.size(), timeoutMs);
     if (ready <= 0) return;
     if (fds[0].revents & POLLIN) accept();
     for (size_t i = 1; i < fds.size(); ++i) {
@@ -165,7 +159,6 @@ bool HostServer::handleFrame(int fd, Client& client, const std::string& name, ui
     const int number = exchanges_++;
     if (faults_.dropAfter >= 0 && number >= faults_.dropAfter) return false;
     if (!answering_ || (faults_.hangAfter >= 0 && number >= faults_.hangAfter)) return true;
-    lastExchange_ = std::chrono::steady_clock::now();
     uint32_t reply = 0;
     const bool rejected = faults_.reply0After >= 0 && number >= faults_.reply0After;
     if (!rejected && message == RegisteredMessageId(kIpcMessageName) && openBlock(client, name)) {

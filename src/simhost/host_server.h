@@ -82,7 +82,6 @@ class HostServer {
     bool answering_ = true;
     uint32_t version_ = 0;
     uint32_t simulatorWord_ = 0;
-    std::chrono::steady_clock::time_point lastExchange_{};
 };
 
 }  // namespace flenmark::simhost

@@ -1,5 +1,6 @@
 #include "simlink/ai_traffic.h"
 
+#include <array>
 #include <cstring>
 
 #include "base/geodesy.h"
@@ -9,11 +10,10 @@
 namespace flenmark {
 namespace {
 
-enum class SlotEnd { Next, Lost };
+using SlotBytes = std::array<uint8_t, kTrafficSlotSize>;
 
 struct SlotField {
     uint32_t position;
-    uint32_t size;
     int column;
 };
 
@@ -42,60 +42,57 @@ std::string ValueText(const uint8_t* raw, int column) {
     }
 }
 
-SlotEnd ReadCallsign(SimLink& link, AITrafficTable& table, uint32_t slotOffset, int row) {
+void ApplyCallsign(AITrafficTable& table, const SlotBytes& slot, int row) {
     for (int k = 0; k < kCallsignLength; ++k) {
-        uint8_t c = 0;
-        const ReadOutcome r = ReadOne(link, slotOffset + 22 + k, 1, &c);
-        if (r == ReadOutcome::Failed) return SlotEnd::Lost;
-        if (r != ReadOutcome::Done) continue;
+        const uint8_t c = slot[22 + k];
         if (c == 0) break;
         std::string& cell = table.at(row, 6);
         cell = k == 0 ? CallsignChar(c) : cell + CallsignChar(c);
     }
-    return SlotEnd::Next;
 }
 
-SlotEnd ReadSlot(SimLink& link, AITrafficTable& table, int slot) {
-    static const SlotField kFields[] = {{4, 4, 1},  {8, 4, 2},  {12, 4, 3},
-                                        {16, 2, 4}, {18, 2, 5}, {20, 2, 7}};
-    const uint32_t base = kTrafficSlotBase + kTrafficSlotSize * static_cast<uint32_t>(slot);
-    const int row = slot + 1;
+// One slot of the simulator into its row; an empty slot (id 0) leaves the rest as it was.
+void ApplySlot(AITrafficTable& table, const SlotBytes& slot, int row) {
+    static const SlotField kFields[] = {{4, 1}, {8, 2}, {12, 3}, {16, 4}, {18, 5}, {20, 7}};
     int32_t id = 0;
-    ReadOutcome r = ReadOne(link, base, 4, &id);
-    if (r == ReadOutcome::Failed) return SlotEnd::Lost;
-    if (r == ReadOutcome::Done) {
-        table.at(row, 0) = IntText(id);
-        if (id == 0) return SlotEnd::Next;
-    }
-    for (const SlotField& f : kFields) {
-        uint8_t raw[4] = {};
-        r = ReadOne(link, base + f.position, f.size, raw);
-        if (r == ReadOutcome::Failed) return SlotEnd::Lost;
-        if (r == ReadOutcome::Done) table.at(row, f.column) = ValueText(raw, f.column);
-    }
-    return ReadCallsign(link, table, base, row);
+    std::memcpy(&id, slot.data(), 4);
+    table.at(row, 0) = IntText(id);
+    if (id == 0) return;
+    for (const SlotField& f : kFields)
+        table.at(row, f.column) = ValueText(slot.data() + f.position, f.column);
+    ApplyCallsign(table, slot, row);
 }
 
-void WriteControlBytes(SimLink& link, TrafficState& traffic) {
+using SlotTable = std::array<SlotBytes, kTrafficSlots>;
+
+// The refresh byte, the range when it changed and the whole slot table, in one exchange.
+LinkRead ExchangeTraffic(SimLink& link, TrafficState& traffic, SlotTable& slots, bool& slotsRead) {
+    int result = kLinkOk;
     const uint8_t zero = 0;
-    WriteOne(link, kTrafficRefreshOffset, 1, &zero);
+    const uint8_t range = static_cast<uint8_t>(traffic.TCASRange);
+    bool queued = link.QueueWrite(kTrafficRefreshOffset, 1, &zero, result);
     if (traffic.TCASRange != traffic.LastRangeSent) {
-        const uint8_t range = static_cast<uint8_t>(traffic.TCASRange);
-        WriteOne(link, kTrafficRangeOffset, 1, &range);
+        queued = link.QueueWrite(kTrafficRangeOffset, 1, &range, result) || queued;
         traffic.LastRangeSent = traffic.TCASRange;
     }
+    slotsRead = link.QueueRead(kTrafficSlotBase, sizeof slots, slots.data(), result);
+    if (!queued && !slotsRead) return LinkRead::Done;
+    return link.ProcessRequests(result) ? LinkRead::Done : LinkRead::Lost;
 }
 
 }  // namespace
 
 LinkRead GetAI(SimLink& link, TrafficState& traffic) {
+    static_assert(sizeof(SlotTable) == kTrafficSlotSize * kTrafficSlots);
     AITrafficTable& table = traffic.AITraffic;
+    SlotTable slots{};
+    bool slotsRead = false;
+    if (ExchangeTraffic(link, traffic, slots, slotsRead) == LinkRead::Lost) return LinkRead::Lost;
+    const char* headers[] = {"ID\t", "Lat\t", "Lon\t", "Alt\t", "HDG\t", "Spd\t", "Callsign\t"};
+    for (int c = 0; c < 7; ++c) table.at(0, c) = headers[c];
     try {
-        WriteControlBytes(link, traffic);
-        const char* headers[] = {"ID\t", "Lat\t", "Lon\t", "Alt\t", "HDG\t", "Spd\t", "Callsign\t"};
-        for (int c = 0; c < 7; ++c) table.at(0, c) = headers[c];
-        for (int slot = 0; slot < kTrafficSlots; ++slot)
-            if (ReadSlot(link, table, slot) == SlotEnd::Lost) return LinkRead::Lost;
+        for (int slot = 0; slotsRead && slot < kTrafficSlots; ++slot)
+            ApplySlot(table, slots[slot], slot + 1);
     } catch (const ConversionFault&) {
         return LinkRead::Fault;
     }

@@ -63,13 +63,15 @@ bool FsuipcClient::OpenLink(int requestedSim, int& result) {
 }
 
 bool FsuipcClient::handshake(int& result) {
+    // A host that has not filled in its version yet is given a pause before each new attempt;
+    // a complete first answer needs none.
     for (int attempt = 0; attempt < 5 && (FSUIPCVersion == 0 || SimVersion == 0); ++attempt) {
+        if (attempt > 0) pause(timing_.handshakePauseMs);
         if (!QueueRead(0x3304, 4, &FSUIPCVersion, result) ||
             !QueueRead(0x3308, 4, &SimVersion, result))
             return false;
         if (!QueueWrite(0x330A, 2, &LibVersion, result) && attempt == 0) return false;
         if (!ProcessRequests(result)) return false;
-        pause(timing_.handshakePauseMs);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "simlink/read_telemetry.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -104,13 +105,18 @@ const std::array<Field, 24> kFields = {{
 }  // namespace
 
 LinkRead ReadTelemetry(SimLink& link, const TelemetryRead& read) {
-    for (const Field& field : kFields) {
-        Raw raw;
-        const ReadOutcome outcome = ReadOne(link, field.offset, field.size, raw.bytes.data());
-        if (outcome == ReadOutcome::Failed) return LinkRead::Lost;
-        if (outcome != ReadOutcome::Done) continue;  // the field keeps its previous value
+    // All the fields in one exchange, then converted in order: a field may use one before it.
+    std::array<Raw, kFields.size()> raw;
+    std::array<bool, kFields.size()> queued{};
+    int result = kLinkOk;
+    for (size_t i = 0; i < kFields.size(); ++i)
+        queued[i] = link.QueueRead(kFields[i].offset, kFields[i].size, raw[i].bytes.data(), result);
+    if (std::find(queued.begin(), queued.end(), true) == queued.end()) return LinkRead::Done;
+    if (!link.ProcessRequests(result)) return LinkRead::Lost;
+    for (size_t i = 0; i < kFields.size(); ++i) {
+        if (!queued[i]) continue;  // the field keeps its previous value
         try {
-            field.apply(read, raw);
+            kFields[i].apply(read, raw[i]);
         } catch (const ConversionFault&) {
             return LinkRead::Fault;
         }

@@ -5,11 +5,13 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 
 #include "app/connection.h"
 #include "app/link_operations.h"
 #include "app/startup.h"
+#include "app/tcas_display.h"
 #include "base/utc_time.h"
 #include "app/realtime_commands.h"
 #include "app/logging_control.h"
@@ -189,9 +191,33 @@ TEST_F(MainTickTest, ConnectsByItselfAndReadsOnTheNextTick) {
 TEST_F(MainTickTest, ATicksExchangesHaveADeadline) {
     MainTick(t.program);
     MainTick(t.program);
-    ASSERT_GT(t.link.deadlinesSeen.size(), 20u);
+    ASSERT_GE(t.link.deadlinesSeen.size(), 1u);
     for (bool had : t.link.deadlinesSeen) EXPECT_TRUE(had);
     EXPECT_FALSE(t.link.deadline.has_value());
+}
+
+// A recording tick with the whole traffic table shown: the telemetry, the traffic and the
+// recording take a handful of exchanges, not one per value.
+TEST_F(MainTickTest, ATickWithFortyAircraftTakesAtMostFourExchanges) {
+    for (uint32_t slot = 0; slot < 40; ++slot) {
+        const uint32_t base = 0xF080 + 40 * slot;
+        t.link.poke<int32_t>(base, static_cast<int32_t>(100 + slot));
+        t.link.poke<float>(base + 4, 52.0f + 0.01f * static_cast<float>(slot));
+        t.link.poke<float>(base + 8, 4.0f);
+        t.link.poke<float>(base + 12, 3000.0f);
+        std::memcpy(t.link.table.data() + base + 22, "KLM1234", 7);
+    }
+    MainTick(t.program);
+    MainTick(t.program);
+    ToggleAnimation(t.program);
+    ToggleRealtime(t.program);
+    t.program.traffic.TCASMode = kTcasAll;
+    const int before = t.link.exchanges;
+    TcasTimerTick(t.program);
+    MainTick(t.program);
+    EXPECT_LE(t.link.exchanges - before, 4);
+    for (int row = 1; row <= 40; ++row) EXPECT_TRUE(t.program.traffic.AITraffic.occupied(row));
+    EXPECT_EQ(t.program.traffic.AITraffic.at(40, 6), "KLM1234");
 }
 
 TEST_F(MainTickTest, LostLinkEndsTheTickAndKeepsPrevConnected) {

@@ -50,7 +50,7 @@ TEST(LostFlight, ASimulatorGoneForGoodEndsWithStatus3) {
     testing::TempFolders folders;
     testing::PrivateRuntimeDir runtime;
     testing::SimHostProcess host(
-        {"--scenario", "default", "--lockstep", "--fault", "drop-after=60"});
+        {"--scenario", "default", "--lockstep", "--fault", "drop-after=4"});
     ASSERT_TRUE(host.ready());
     const auto r =
         testing::RunProgram(testing::CliPath(), {"record", "--ticks", "5", "--tick-ms", "20"},

@@ -108,7 +108,7 @@ TEST_F(FsuipcClientTest, HandshakeReadsVersionAndSimulator) {
     EXPECT_EQ(transport.lastAtom, 0xC123u);
     EXPECT_EQ(transport.lastMessage, RegisteredMessageId("FSASMLIB:IPC"));
     EXPECT_EQ(transport.lastTimeoutMs, 2000);
-    EXPECT_EQ(transport.slept, std::vector<int>{100});
+    EXPECT_TRUE(transport.slept.empty());  // a complete answer needs no pause
 }
 
 TEST_F(FsuipcClientTest, RecordLayoutOfReadsWritesAndTerminator) {
@@ -330,6 +330,7 @@ TEST(FsuipcClient, HostWithoutVersionIsAskedFiveTimes) {
     EXPECT_FALSE(client.OpenLink(0, result));
     EXPECT_EQ(result, kLinkBadVersion);
     EXPECT_EQ(transport.sends, 5);
+    EXPECT_EQ(transport.slept, std::vector<int>(4, 100));  // a pause before each new attempt
 }
 
 TEST(FsuipcClient, FallbackClassIsTriedSecond) {
