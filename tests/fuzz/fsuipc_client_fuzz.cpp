@@ -3,74 +3,36 @@
 // fails with code 13.
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 #include "base/link_protocol.h"
 #include "fuzz_support.h"
 #include "simlink/fsuipc_client.h"
+#include "support/scripted_transport.h"
 
 namespace {
 
 using namespace flenmark;
 
 // The host answers honestly, then applies the input's patches: (u16 position, u8 length, bytes).
-class PatchingTransport final : public IpcTransport {
-  public:
-    PatchingTransport(const uint8_t* data, size_t size) : patches_(data, data + size) {}
-    bool findHost(const std::string&) override { return true; }
-    void releaseHost() override {}
-    uint32_t registerMessage(const std::string& name) override { return RegisteredMessageId(name); }
-    uint16_t addAtom(const std::string&) override { return 0xC001; }
-    void deleteAtom(uint16_t) override {}
-    SharedMemoryStatus createSharedMemory(const std::string&, uint32_t size) override {
-        block_.assign(size, 0);
-        return SharedMemoryStatus::Created;
+void Patch(uint8_t* block, const uint8_t* patches, size_t size) {
+    for (size_t at = 0; at + 3 <= size;) {
+        const size_t position = (patches[at] | patches[at + 1] << 8) % kSharedBlockSize;
+        size_t length = patches[at + 2];
+        at += 3;
+        length = std::min({length, size - at, kSharedBlockSize - position});
+        std::memcpy(block + position, patches + at, length);
+        at += length;
     }
-    uint8_t* mapSharedMemory() override { return block_.data(); }
-    void unmapSharedMemory() override {}
-    void closeSharedMemory() override {}
-    SendStatus send(uint32_t, uint32_t, uint32_t, int, uint32_t& reply) override {
-        answer();
-        size_t at = 0;
-        while (at + 3 <= patches_.size()) {
-            const size_t position = (patches_[at] | patches_[at + 1] << 8) % block_.size();
-            size_t length = patches_[at + 2];
-            at += 3;
-            length = std::min({length, patches_.size() - at, block_.size() - position});
-            std::memcpy(block_.data() + position, patches_.data() + at, length);
-            at += length;
-        }
-        reply = 1;
-        return SendStatus::Replied;
-    }
-    void sleepMs(int) override {}
-    uint32_t processId() const override { return 42; }
-
-  private:
-    void answer() {
-        for (uint32_t at = 0; at + 16 <= block_.size();) {
-            const uint32_t kind = LoadU32(block_.data() + at),
-                           size = LoadU32(block_.data() + at + 8);
-            if (kind == 0 || size > block_.size()) return;
-            if (kind == 1) {
-                if (LoadU32(block_.data() + at + 4) == 0x3304)
-                    StoreU32(&block_[at + 16], 0x19980005);
-                if (LoadU32(block_.data() + at + 4) == 0x3308)
-                    StoreU32(&block_[at + 16], 0xFADE0008);
-                at += 16 + size;
-            } else {
-                at += 12 + size;
-            }
-        }
-    }
-    std::vector<uint8_t> patches_;
-    std::vector<uint8_t> block_;
-};
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    PatchingTransport transport(data, size);
+    testing::ScriptedTransport transport;
+    transport.host = [&](uint8_t* block) {
+        testing::AnswerReads(block, 0x19980005, 0xFADE0008);
+        Patch(block, data, size);
+    };
     FsuipcClient client(transport, {2000, 0, 1, 0});
     int result = -1;
     if (!client.OpenLink(0, result)) {

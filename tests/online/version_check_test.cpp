@@ -6,7 +6,6 @@
 
 #include "app/online_steps.h"
 #include "online/downloads.h"
-#include "online/embedded_version.h"
 #include "online/fake_http.h"
 #include "support/fakes.h"
 
@@ -132,18 +131,6 @@ TEST(SaveDownload, LinksBelowTheFolderAreNotFollowed) {
     EXPECT_FALSE(ResolveDownloadDestination(std::string("<user>a\0b", 10), "/opt/f/", data));
     EXPECT_TRUE(SaveDownload(http, "/evil", {data, "new/dir/file"}, false, 1000));
     EXPECT_EQ(ReadFile(data + "new/dir/file"), "evil");
-}
-
-TEST(EmbeddedVersion, ReadFromTheFileWithoutRunningIt) {
-    testing::TempFolders folders;
-    WriteFile(folders.root() + "/p",
-              std::string("\x7f"
-                          "ELF...FLENMARK-VERSION:\0...FLENMARK-VERSION:1.2.5\0rest",
-                          50));
-    EXPECT_EQ(EmbeddedVersion(folders.root() + "/p"), 10205);
-    EXPECT_EQ(EmbeddedVersion(folders.root() + "/missing"), 0);
-    WriteFile(folders.root() + "/plain", "no version here");
-    EXPECT_EQ(EmbeddedVersion(folders.root() + "/plain"), 0);
 }
 
 class CheckVersionTest : public ::testing::Test {

@@ -3,91 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <vector>
 
 #include "base/link_protocol.h"
+#include "support/scripted_transport.h"
 
 namespace flenmark {
 namespace {
 
-// A transport whose "host" is a function run on the shared block at each send.
-class ScriptedTransport final : public IpcTransport {
-  public:
-    bool findHost(const std::string& windowClass) override {
-        classesAsked.push_back(windowClass);
-        for (const auto& c : hostClasses)
-            if (c == windowClass) return true;
-        return false;
-    }
-    void releaseHost() override { ++releases; }
-    uint32_t registerMessage(const std::string& name) override { return RegisteredMessageId(name); }
-    uint16_t addAtom(const std::string& name) override {
-        atomName = name;
-        return 0xC123;
-    }
-    void deleteAtom(uint16_t) override { atomName.clear(); }
-    SharedMemoryStatus createSharedMemory(const std::string& name, uint32_t size) override {
-        shmName = name;
-        block.assign(size, 0xEE);
-        return shmStatus;
-    }
-    uint8_t* mapSharedMemory() override { return block.data(); }
-    void unmapSharedMemory() override {}
-    void closeSharedMemory() override { shmClosed = true; }
-    SendStatus send(uint32_t message, uint32_t wParam, uint32_t, int timeoutMs,
-                    uint32_t& reply) override {
-        ++sends;
-        if (onSend) onSend(timeoutMs);
-        lastMessage = message;
-        lastAtom = wParam;
-        lastTimeoutMs = timeoutMs;
-        if (sendStatus != SendStatus::Replied) return sendStatus;
-        if (host) host(block.data());
-        reply = replyValue;
-        return SendStatus::Replied;
-    }
-    void sleepMs(int ms) override {
-        slept.push_back(ms);
-        if (onSleep) onSleep(ms);
-    }
-    uint32_t processId() const override { return 0x1A2B; }
-
-    std::vector<std::string> hostClasses{"UIPCMAIN"};
-    std::vector<std::string> classesAsked;
-    SharedMemoryStatus shmStatus = SharedMemoryStatus::Created;
-    SendStatus sendStatus = SendStatus::Replied;
-    uint32_t replyValue = 1;
-    std::function<void(uint8_t*)> host;
-    std::function<void(int)> onSend;
-    std::function<void(int)> onSleep;
-    std::vector<uint8_t> block;
-    std::string atomName, shmName;
-    bool shmClosed = false;
-    int sends = 0, releases = 0;
-    uint32_t lastMessage = 0, lastAtom = 0;
-    int lastTimeoutMs = 0;
-    std::vector<int> slept;
-};
-
-// A host that answers reads from a small table of values.
-std::function<void(uint8_t*)> AnsweringHost(uint32_t version, uint32_t simWord) {
-    return [=](uint8_t* b) {
-        for (uint32_t at = 0;;) {
-            const uint32_t kind = LoadU32(b + at);
-            if (kind == 0) return;
-            const uint32_t offset = LoadU32(b + at + 4), size = LoadU32(b + at + 8);
-            if (kind == 1) {
-                if (offset == 0x3304) StoreU32(b + at + 16, version);
-                if (offset == 0x3308) StoreU32(b + at + 16, simWord);
-                if (offset == 0x0BEC) StoreU32(b + at + 16, 16383);
-                at += 16 + size;
-            } else {
-                at += 12 + size;
-            }
-        }
-    };
-}
+using testing::AnsweringHost;
+using testing::ScriptedTransport;
 
 class FsuipcClientTest : public ::testing::Test {
   protected:
@@ -322,7 +247,16 @@ INSTANTIATE_TEST_SUITE_P(Codes, OpenLinkFailureTest, ::testing::Values(
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
-TEST(FsuipcClient, HostWithoutVersionIsAskedFiveTimes) {
+TEST(FsuipcClient, FallbackClassIsTriedSecondAndAHostWithoutVersionIsAskedFiveTimes) {
+    ScriptedTransport fallback;
+    fallback.hostClasses = {"FS98MAIN"};
+    fallback.host = AnsweringHost(0x19980005, 0xFADE0007);
+    FsuipcClient first(fallback, {});
+    int code = -1;
+    EXPECT_TRUE(first.OpenLink(0, code));
+    EXPECT_EQ(fallback.classesAsked, (std::vector<std::string>{"UIPCMAIN", "FS98MAIN"}));
+    EXPECT_EQ(first.SimVersion, 7);
+
     ScriptedTransport transport;
     transport.host = AnsweringHost(0, 0);
     FsuipcClient client(transport, {});
@@ -331,17 +265,6 @@ TEST(FsuipcClient, HostWithoutVersionIsAskedFiveTimes) {
     EXPECT_EQ(result, kLinkBadVersion);
     EXPECT_EQ(transport.sends, 5);
     EXPECT_EQ(transport.slept, std::vector<int>(4, 100));  // a pause before each new attempt
-}
-
-TEST(FsuipcClient, FallbackClassIsTriedSecond) {
-    ScriptedTransport transport;
-    transport.hostClasses = {"FS98MAIN"};
-    transport.host = AnsweringHost(0x19980005, 0xFADE0007);
-    FsuipcClient client(transport, {});
-    int result = -1;
-    EXPECT_TRUE(client.OpenLink(0, result));
-    EXPECT_EQ(transport.classesAsked, (std::vector<std::string>{"UIPCMAIN", "FS98MAIN"}));
-    EXPECT_EQ(client.SimVersion, 7);
 }
 
 }  // namespace

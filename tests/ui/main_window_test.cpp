@@ -43,11 +43,9 @@ TEST(MainWindow, WelcomeMessageIsGoneFiveSecondsLater) {
     WindowFixture f(false);
     EXPECT_EQ(f.text("Label7"), "Have fun using the Flenmark!");
     EXPECT_EQ(f.window.timer2().interval(), 5000);
-    EXPECT_TRUE(f.window.timer2().isSingleShot());
+    EXPECT_TRUE(f.window.timer2().isSingleShot() && f.window.timer2().isActive());
     QSignalSpy cleared(&f.window.timer2(), &QTimer::timeout);
-    QTest::qWait(4500);
-    EXPECT_EQ(f.text("Label7"), "Have fun using the Flenmark!");
-    EXPECT_TRUE(cleared.wait(2000));
+    EXPECT_TRUE(cleared.wait(6000));
     EXPECT_EQ(f.text("Label7"), "");
 }
 
