@@ -58,13 +58,14 @@ TEST(HostileFlightGear, AnEndlessChunkedAnswerNeitherGrowsNorHangsTheBridge) {
 #ifdef FLENMARK_UPDATER_PATH
 
 // The updater with a link in its data folder pointing out of it, and a vendor server that
-// sends the report elsewhere.
+// sends the report elsewhere: it installs what it may, stays inside, and starts the program again.
 TEST(HostileVendor, UpdaterWritesOnlyInsideItsFoldersAndFollowsNoRedirectAway) {
     testing::TempFolders folders;
     testing::VendorServer vendor, elsewhere;
     const std::string program = folders.programFolder() + "/";
     fs::copy_file(FLENMARK_UPDATER_PATH, program + "flenmark-updater");
-    WriteFile(program + "flenmark", "#!/bin/sh\n# FLENMARK-VERSION:1.2.5\n");
+    const std::string marker = folders.root() + "/restarted";  // the main program, started again
+    WriteFile(program + "flenmark", "#!/bin/sh\n# FLENMARK-VERSION:1.2.5\ntouch '" + marker + "'\n");
     fs::permissions(program + "flenmark", fs::perms::owner_all);
     const std::string outside = folders.root() + "/docs/";
     fs::create_directories(folders.applicationDataRoot() + "/Zolt");
@@ -87,6 +88,9 @@ TEST(HostileVendor, UpdaterWritesOnlyInsideItsFoldersAndFollowsNoRedirectAway) {
     EXPECT_TRUE(fs::is_empty(outside));
     EXPECT_FALSE(fs::exists(folders.applicationDataRoot() + "/Zolt/moved.txt"));
     EXPECT_TRUE(elsewhere.requests().empty());
+    for (int i = 0; i < 100 && !fs::exists(marker); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(fs::exists(marker));
 }
 
 // The main program's start-up check with the same tricks: a newer updater whose destination
