@@ -26,101 +26,60 @@ std::string Traffic(const Settings& s, const std::vector<std::string>& lines) {
     return out;
 }
 
-TEST(AnimationFrames, SpanRunsFromThePreviousFrameAndEqualStampsStartLater) {
-    const std::string a1 = LogLine("20090712143507", "4", "52", "1000", 0, "", "x");
-    const std::string a2 = LogLine("20090712143509", "4", "52", "1000", 0, "", "x");
-    const std::string a3 = LogLine("20090712143509", "4", "52", "1000", 0, "", "x");
-    const std::string frames =
-        Frames({a1, a2, a3}, {LogLine("20090712143500", "4", "52", "1000", 0, "SA", "-")});
-    EXPECT_NE(frames.find("<Folder><name>2009-07-12 "
-                          "14:35:07z</name><TimeSpan><begin>2009-07-12T14:35:08Z</"
-                          "begin><end>2009-07-12T14:35:07Z</end></TimeSpan>"),
-              std::string::npos);
-    EXPECT_NE(frames.find("<name>2009-07-12 "
-                          "14:35:09z</name><TimeSpan><begin>2009-07-12T14:35:08Z</"
-                          "begin><end>2009-07-12T14:35:09Z</end>"),
-              std::string::npos);
-    EXPECT_NE(
-        frames.find("<TimeSpan><begin>2009-07-12T14:35:10Z</begin><end>2009-07-12T14:35:09Z</end>"),
-        std::string::npos);
+std::string L(const char* stamp, const char* lon, const char* alt, int ground, const char* code) {
+    return LogLine(stamp, lon, lon, alt, ground, code, "x");
 }
 
-TEST(AnimationFrames, MidnightCarriesIntoTheNextDay) {
-    const std::string a1 = LogLine("20091231235959", "4", "52", "0", 1, "", "x");
-    const std::string a2 = LogLine("20100101000001", "4", "52", "0", 1, "", "x");
-    const std::string frames = Frames({a1, a2}, {a1});
-    EXPECT_NE(frames.find("<begin>2010-01-01T00:00:00Z</begin><end>2010-01-01T00:00:01Z</end>"),
-              std::string::npos);
+struct FrameCase {
+    const char* name;
+    std::vector<std::string> animation, log;
+    std::vector<std::string> expected;  // pieces of the frames, in order
+};
+
+class AnimationFramesTest : public ::testing::TestWithParam<FrameCase> {};
+
+TEST_P(AnimationFramesTest, HoldTheirPieces) {
+    const std::string frames = Frames(GetParam().animation, GetParam().log);
+    size_t at = 0;
+    for (const std::string& piece : GetParam().expected) {
+        at = frames.find(piece, at);
+        ASSERT_NE(at, std::string::npos) << piece << "\nin " << frames;
+    }
 }
 
-TEST(AnimationFrames, TrailJoinsTheLastLoggedPointToTheAircraft) {
-    const std::vector<std::string> log = {LogLine("20090712143500", "1", "1", "0", 0, "SA", "-"),
-                                          LogLine("20090712143505", "2", "2", "0", 0, "", "x"),
-                                          LogLine("20090712143510", "3", "3", "0", 0, "", "x")};
-    const std::string frame = Frames({LogLine("20090712143507", "9", "9", "0", 0, "", "x")}, log);
-    EXPECT_NE(frame.find("{F:FlightLog 12-07-2009 14:35 Type>check<}[P:<name>In the air</name> "
-                         "2,2,0 9,9,0 /]{/F}"),
-              std::string::npos)
-        << frame;
-}
-
-TEST(AnimationFrames, FrameBeforeTheLogHasTheAircraftAlone) {
-    const std::vector<std::string> log = {LogLine("20090712150000", "1", "1", "0", 0, "SA", "-"),
-                                          LogLine("20090712150005", "2", "2", "0", 0, "", "x")};
-    const std::string frame = Frames({LogLine("20090712143507", "9", "9", "0", 0, "", "x")}, log);
-    EXPECT_NE(frame.find("[P:<name>In the air</name> 9,9,0 /]{/F}"), std::string::npos) << frame;
-    EXPECT_EQ(frame.find("1,1,0"), std::string::npos);
-}
-
-TEST(AnimationFrames, GroundChangeLeavesAnEmptySecondPiece) {
-    const std::vector<std::string> log = {LogLine("20090712143500", "1", "1", "100", 0, "SA", "-"),
-                                          LogLine("20090712143510", "2", "2", "0", 1, "", "x")};
-    const std::string frame = Frames({LogLine("20090712143505", "9", "9", "0", 1, "", "x")}, log);
-    EXPECT_NE(
-        frame.find("[P:<name>In the air</name> 1,1,30.48 9,9,0 /][G:<name>On Ground</name> /]{/F}"),
-        std::string::npos)
-        << frame;
-}
-
-TEST(AnimationFrames, WarningOnTheTrailStartsAWarningPiece) {
-    const std::vector<std::string> log = {LogLine("20090712143500", "1", "1", "0", 0, "SA", "-"),
-                                          LogLine("20090712143501", "2", "2", "0", 0, "S", "x"),
-                                          LogLine("20090712143510", "3", "3", "0", 0, "", "x")};
-    const std::string frames = Frames({LogLine("20090712143505", "9", "9", "0", 0, "", "x"),
-                                       LogLine("20090712143506", "8", "8", "0", 0, "", "x")},
-                                      log);
-    EXPECT_NE(
-        frames.find(
-            "[P:<name>In the air</name> 2,2,0 2,2,0 /][W:<name>Stall!!</name> 2,2,0 9,9,0 /]"),
-        std::string::npos)
-        << frames;
-    // The warning carries into the next frame's first piece.
-    EXPECT_NE(frames.find("[W:<name>Stall!!</name> 2,2,0 8,8,0 /]"), std::string::npos) << frames;
-}
-
-TEST(AnimationFrames, PredictedPathAndMarkerInTheAirAndOnTheGround) {
+const char* kT1 = "20090712143500";
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, AnimationFramesTest, ::testing::Values(
+    // A span runs from the previous frame; an equal stamp starts a second later.
+    FrameCase{"Spans", {L("20090712143507", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, "")},
+              {L("20090712143500", "4", "1000", 0, "SA")},
+              {"<name>2009-07-12 14:35:07z</name><TimeSpan><begin>2009-07-12T14:35:08Z</begin><end>2009-07-12T14:35:07Z</end>",
+               "<begin>2009-07-12T14:35:08Z</begin><end>2009-07-12T14:35:09Z</end>",
+               "<begin>2009-07-12T14:35:10Z</begin><end>2009-07-12T14:35:09Z</end>"}},
+    FrameCase{"Midnight", {L("20091231235959", "4", "0", 1, ""), L("20100101000001", "4", "0", 1, "")}, {L("20091231235959", "4", "0", 1, "")},
+              {"<begin>2010-01-01T00:00:00Z</begin><end>2010-01-01T00:00:01Z</end>"}},
+    FrameCase{"TrailFromTheLastLoggedPoint", {L("20090712143507", "9", "0", 0, "")},
+              {L(kT1, "1", "0", 0, "SA"), L("20090712143505", "2", "0", 0, ""), L("20090712143510", "3", "0", 0, "")},
+              {"{F:FlightLog 12-07-2009 14:35 Type>check<}[P:<name>In the air</name> 2,2,0 9,9,0 /]{/F}"}},
+    FrameCase{"BeforeTheLogTheAircraftAlone", {L("20090712143507", "9", "0", 0, "")},
+              {L("20090712150000", "1", "0", 0, "SA"), L("20090712150005", "2", "0", 0, "")},
+              {"[P:<name>In the air</name> 9,9,0 /]{/F}"}},
+    FrameCase{"GroundChange", {L("20090712143505", "9", "0", 1, "")},
+              {L(kT1, "1", "100", 0, "SA"), L("20090712143510", "2", "0", 1, "")},
+              {"[P:<name>In the air</name> 1,1,30.48 9,9,0 /][G:<name>On Ground</name> /]{/F}"}},
+    // A warning on the trail starts a warning piece, and carries into the next frame.
+    FrameCase{"Warning", {L("20090712143505", "9", "0", 0, ""), L("20090712143506", "8", "0", 0, "")},
+              {L(kT1, "1", "0", 0, "SA"), L("20090712143501", "2", "0", 0, "S"), L("20090712143510", "3", "0", 0, "")},
+              {"[P:<name>In the air</name> 2,2,0 2,2,0 /][W:<name>Stall!!</name> 2,2,0 9,9,0 /]", "[W:<name>Stall!!</name> 2,2,0 8,8,0 /]"}},
     // Due north at 360 knots for 10 seconds: one nautical mile, a sixtieth of a degree.
-    const std::string air = "20090712143507:4:52:1000:0::300:600:310:600:360:0:x";
-    const std::string frame = Frames({air}, {air});
-    EXPECT_NE(frame.find("[pp:<name>Predicted Flightpath</name> 4,52,304.8 4,52.0166"),
-              std::string::npos)
-        << frame;
-    EXPECT_NE(frame.find(",335.28/]"), std::string::npos);  // 1000 ft + 100 ft
-    EXPECT_NE(
-        frame.find(
-            "<name>Your aircraft: alt=1000 spd=360 hdg=0</name>(A 52 4 52 4 0 1220 "
-            "<altitudeMode>absolute</altitudeMode> <altitudeMode>absolute</altitudeMode> ,304.8)"),
-        std::string::npos)
-        << frame;
-    const std::string ground = "20090712143507:4:52:10:1::0:0:0:0:0:90:x";
-    const std::string parked = Frames({ground}, {ground});
-    EXPECT_NE(parked.find("[ppg:<name>Predicted Flightpath</name> 4,52 4,52/]"), std::string::npos)
-        << parked;
-    EXPECT_NE(parked.find("(A 52 4 52 4 90 400 <altitudeMode>clampToGround</altitudeMode> "
-                          "<altitudeMode>clampToGround</altitudeMode> )"),
-              std::string::npos)
-        << parked;
-}
+    FrameCase{"PredictedInTheAir", {"20090712143507:4:52:1000:0::300:600:310:600:360:0:x"}, {"20090712143507:4:52:1000:0::300:600:310:600:360:0:x"},
+              {"[pp:<name>Predicted Flightpath</name> 4,52,304.8 4,52.0166", ",335.28/]",
+               "<name>Your aircraft: alt=1000 spd=360 hdg=0</name>(A 52 4 52 4 0 1220 <altitudeMode>absolute</altitudeMode> <altitudeMode>absolute</altitudeMode> ,304.8)"}},
+    FrameCase{"PredictedOnTheGround", {"20090712143507:4:52:10:1::0:0:0:0:0:90:x"}, {"20090712143507:4:52:10:1::0:0:0:0:0:90:x"},
+              {"[ppg:<name>Predicted Flightpath</name> 4,52 4,52/]",
+               "(A 52 4 52 4 90 400 <altitudeMode>clampToGround</altitudeMode> <altitudeMode>clampToGround</altitudeMode> )"}}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(EventPlacemarks, BoundaryOfTwoRunsAndBeginOnlySpans) {
     const std::vector<std::string> log = {LogLine("20090712143500", "1", "1", "0", 1, "SA", "-"),

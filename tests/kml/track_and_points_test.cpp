@@ -15,44 +15,40 @@ using testing::LogLine;
 const KmlTemplateSet kT = CompactTemplates();
 const std::string kRun = "{F:FlightLog 12-07-2009 14:35 Type>check<}";
 
-TEST(TrackFolder, OneRunInTheAirIsOnePieceWithEveryPoint) {
-    const std::vector<std::string> lines = {
-        LogLine("20090712143500", "4.1", "52.1", "1000", 0, "SA", "-"),
-        LogLine("20090712143501", "4.2", "52.2", "2000", 0, "", "20090712143500"),
-        LogLine("20090712143502", "4.3", "52.3", "3000", 0, "SO", "20090712143501")};
-    EXPECT_EQ(
-        TrackFolder(kT, lines),
-        "{F:Flight Type>check<}" + kRun +
-            "[P:<name>In the air</name> 4.1,52.1,304.8 4.2,52.2,609.6 4.3,52.3,914.4 /]{/F}{/F}");
+struct TrackCase {
+    const char* name;
+    std::vector<std::string> lines;
+    std::string pieces;  // of the one recording run
+};
+
+class TrackFolderTest : public ::testing::TestWithParam<TrackCase> {};
+
+TEST_P(TrackFolderTest, PiecesOfTheRun) {
+    EXPECT_EQ(TrackFolder(kT, GetParam().lines),
+              "{F:Flight Type>check<}" + kRun + GetParam().pieces + "{/F}{/F}");
 }
 
-TEST(TrackFolder, TouchdownSharesItsPointBetweenAirAndGroundPieces) {
-    const std::vector<std::string> lines = {
-        LogLine("20090712143500", "4,1", "52,1", "100", 0, "SA", "-"),
-        LogLine("20090712143501", "4,2", "52,2", "10", 1, "TD=-200/2", "x")};
-    EXPECT_EQ(TrackFolder(kT, lines),
-              "{F:Flight Type>check<}" + kRun +
-                  "[P:<name>In the air</name> 4.1,52.1,30.48 4.2,52.2,3.048 /]"
-                  "[G:<name>On Ground</name> 4.2,52.2 /]{/F}{/F}");
+std::string L(const char* second, const char* xy, const char* alt, int ground, const char* code) {
+    return LogLine(std::string("200907121435") + second, xy, xy, alt, ground, code, "x");
 }
 
-TEST(TrackFolder, WarningPiecesAndLandingEndsTheWarning) {
-    const std::vector<std::string> lines = {
-        LogLine("20090712143500", "1", "1", "0", 0, "SA", "-"),
-        LogLine("20090712143501", "2", "2", "0", 0, "O", "x"),
-        LogLine("20090712143502", "3", "3", "0", 0, "", "x"),
-        LogLine("20090712143503", "4", "4", "0", 0, "OE", "x"),
-        LogLine("20090712143504", "5", "5", "0", 0, "S", "x"),
-        LogLine("20090712143505", "6", "6", "0", 1, "TD=-100/0", "x"),
-        LogLine("20090712143506", "7", "7", "0", 0, "TO=1", "x")};
-    EXPECT_EQ(TrackFolder(kT, lines), "{F:Flight Type>check<}" + kRun +
-                                          "[P:<name>In the air</name> 1,1,0 2,2,0 /]"
-                                          "[W:<name>Overspeed!!</name> 2,2,0 3,3,0 4,4,0 /]"
-                                          "[P:<name>In the air</name> 4,4,0 5,5,0 /]"
-                                          "[W:<name>Stall!!</name> 5,5,0 6,6,0 /]"
-                                          "[G:<name>On Ground</name> 6,6 7,7 /]"
-                                          "[P:<name>In the air</name> 7,7,0 /]{/F}{/F}");
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Runs, TrackFolderTest, ::testing::Values(
+    TrackCase{"OnePieceInTheAir",
+              {LogLine("20090712143500", "4.1", "52.1", "1000", 0, "SA", "-"), LogLine("20090712143501", "4.2", "52.2", "2000", 0, "", "x"),
+               LogLine("20090712143502", "4.3", "52.3", "3000", 0, "SO", "x")},
+              "[P:<name>In the air</name> 4.1,52.1,304.8 4.2,52.2,609.6 4.3,52.3,914.4 /]"},
+    // A touchdown's point is shared by the air and the ground pieces; commas are read as points.
+    TrackCase{"Touchdown", {LogLine("20090712143500", "4,1", "52,1", "100", 0, "SA", "-"), LogLine("20090712143501", "4,2", "52,2", "10", 1, "TD=-200/2", "x")},
+              "[P:<name>In the air</name> 4.1,52.1,30.48 4.2,52.2,3.048 /][G:<name>On Ground</name> 4.2,52.2 /]"},
+    // Warnings get pieces of their own; landing ends one.
+    TrackCase{"Warnings", {L("00", "1", "0", 0, "SA"), L("01", "2", "0", 0, "O"), L("02", "3", "0", 0, ""), L("03", "4", "0", 0, "OE"),
+                           L("04", "5", "0", 0, "S"), L("05", "6", "0", 1, "TD=-100/0"), L("06", "7", "0", 0, "TO=1")},
+              "[P:<name>In the air</name> 1,1,0 2,2,0 /][W:<name>Overspeed!!</name> 2,2,0 3,3,0 4,4,0 /]"
+              "[P:<name>In the air</name> 4,4,0 5,5,0 /][W:<name>Stall!!</name> 5,5,0 6,6,0 /]"
+              "[G:<name>On Ground</name> 6,6 7,7 /][P:<name>In the air</name> 7,7,0 /]"}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(TrackFolder, TwoRecordingRunsGiveTwoFolders) {
     const std::vector<std::string> lines = {LogLine("20090712143500", "1", "1", "0", 1, "SA", "-"),

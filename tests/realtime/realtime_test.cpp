@@ -101,24 +101,14 @@ TEST_F(RealtimeTest, SectionHasTheAircraftAndItsPredictedPath) {
               std::string::npos)
         << section;
     EXPECT_EQ(section.find("AI/Multiplayer traffic"), std::string::npos);  // TCAS off
-}
-
-TEST_F(RealtimeTest, StandingStillOnTheGroundGivesAZeroLengthPath) {
-    t.program.telemetry.OnGround = 1;
-    const std::string section = BuildRealtimeSection(SceneOf(t.program), "400");
-    EXPECT_NE(section.find("[ppg:<name>Predicted Flightpath</name> 4.25,52.5 4.25,52.5/]"),
-              std::string::npos)
-        << section;
-    EXPECT_NE(section.find("<altitudeMode>clampToGround</altitudeMode> "
-                           "<altitudeMode>clampToGround</altitudeMode> )"),
+    t.program.telemetry.OnGround = 1;  // standing still on the ground: a path of no length
+    EXPECT_NE(BuildRealtimeSection(SceneOf(t.program), "400")
+                  .find("[ppg:<name>Predicted Flightpath</name> 4.25,52.5 4.25,52.5/]"),
               std::string::npos);
 }
 
 TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
     t.program.traffic.TCASMode = 4;
-    EXPECT_NE(BuildRealtimeSection(SceneOf(t.program), "1")
-                  .find("{F:AI/Multiplayer traffic Type>check<}{/F}"),
-              std::string::npos);
     const char* below[] = {"1", "52.5", "4.25", "1750", "180", "0", "LOW", "0"};
     const char* above[] = {"2", "52.9", "4.25", "3250", "180", "0", "HIGH", "0"};
     const char* damaged[] = {"3", "north", "4.25", "3250", "180", "0", "BAD", "0"};
@@ -148,14 +138,10 @@ TEST_F(RealtimeTest, GenerateLinkStartsLoggingAndWritesTheLinkOnlyWhileConnected
     GenerateRealtimeLink(t.program);
     EXPECT_TRUE(t.program.Realtime && t.program.Logging);
     EXPECT_TRUE(t.program.mainView.btnSetChase && t.program.mainView.btnSetRight);
-    EXPECT_EQ(t.program.mainView.label6.text, "Realtime");
-    EXPECT_EQ(t.program.mainView.label7.text,
-              "Realtime network link generated, check Google Earth.");
     EXPECT_EQ(
         ReadFile(t.dataPath("Flenmark Realtime.kml")),
         "(NL " + t.dataPath("Realtime.kml") + " " + t.dataPath("RealtimeLocation.kml") + ")\r\n");
-    ASSERT_EQ(t.shell.opened.size(), 1u);
-    EXPECT_EQ(t.shell.opened[0], t.dataPath("Flenmark Realtime.kml"));
+    EXPECT_EQ(t.shell.opened, std::vector<std::string>{t.dataPath("Flenmark Realtime.kml")});
     EXPECT_TRUE(ReadFile(t.dataPath("Flightlog.txt")).empty());  // no start line from this command
 }
 
@@ -163,15 +149,9 @@ TEST_F(RealtimeTest, ToggleTwiceLeavesRealtimeOffAndLoggingOn) {
     t.program.Connected = true;
     ToggleRealtime(t.program);
     EXPECT_TRUE(t.program.Realtime);
-    EXPECT_EQ(t.program.mainView.label7.text, "Realtime started.");
     ToggleRealtime(t.program);
-    EXPECT_FALSE(t.program.Realtime);
+    EXPECT_FALSE(t.program.Realtime || t.program.mainView.btnSetOverview);
     EXPECT_TRUE(t.program.Logging);
-    EXPECT_EQ(t.program.mainView.label7.text, "Realtime stopped.");
-    EXPECT_FALSE(t.program.mainView.btnSetOverview);
-    t.program.Connected = false;
-    ToggleRealtime(t.program);
-    EXPECT_EQ(t.program.mainView.label7.text, "No open FS connection.");
 }
 
 // Realtime.txt as the recorder keeps it: the log and the current sample. Whatever the cache

@@ -87,33 +87,23 @@ TEST_P(ClassifyTrafficTest, BandAndClassEdges) {
     EXPECT_EQ(ClassifyTraffic(t.program, lat, 4, 5000 + c.relativeFt, "", "", ""), c.cls);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edges, ClassifyTrafficTest,
-    ::testing::Values(ClassCase{"JustInsideRange", kTcasAll, 19.99, 0, 1},
-                      ClassCase{"BeyondRange", kTcasAll, 20.01, 0, 0},
-                      ClassCase{"AboveBandTop", kTcasAbove, 10, 9900, 1},
-                      ClassCase{"AboveBandTopPlusOne", kTcasAbove, 10, 9901, 0},
-                      ClassCase{"AboveBandBottom", kTcasAbove, 10, -2000, 1},
-                      ClassCase{"AboveBandBottomMinusOne", kTcasAbove, 10, -2001, 0},
-                      ClassCase{"BelowBand", kTcasBelow, 10, -9900, 1},
-                      ClassCase{"BelowBandTooHigh", kTcasBelow, 10, 2001, 0},
-                      ClassCase{"NormalBand", kTcasNormal, 10, 2001, 0},
-                      ClassCase{"AllShowsEverything", kTcasAll, 10, 30000, 1},
-                      ClassCase{"Close3", kTcasAll, 1.9, 500, 4},
-                      ClassCase{"Close3Above", kTcasAll, 1.9, 501, 3},
-                      ClassCase{"Close2", kTcasAll, 5, 2000, 2},
-                      ClassCase{"Far", kTcasAll, 7, 0, 1}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Edges, ClassifyTrafficTest, ::testing::Values(
+    ClassCase{"JustInsideRange", kTcasAll, 19.99, 0, 1}, ClassCase{"BeyondRange", kTcasAll, 20.01, 0, 0},
+    ClassCase{"AboveBandTop", kTcasAbove, 10, 9900, 1}, ClassCase{"AboveBandTopPlusOne", kTcasAbove, 10, 9901, 0},
+    ClassCase{"AboveBandBottom", kTcasAbove, 10, -2000, 1}, ClassCase{"AboveBandBottomMinusOne", kTcasAbove, 10, -2001, 0},
+    ClassCase{"BelowBand", kTcasBelow, 10, -9900, 1}, ClassCase{"BelowBandTooHigh", kTcasBelow, 10, 2001, 0},
+    ClassCase{"NormalBand", kTcasNormal, 10, 2001, 0}, ClassCase{"AllShowsEverything", kTcasAll, 10, 30000, 1},
+    ClassCase{"Close3", kTcasAll, 1.9, 500, 4}, ClassCase{"Close3Above", kTcasAll, 1.9, 501, 3},
+    ClassCase{"Close2", kTcasAll, 5, 2000, 2}, ClassCase{"Far", kTcasAll, 7, 0, 1}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
-TEST(ClassifyTraffic, StoredOwnPositionIsUsedWhenGiven) {
+TEST(ClassifyTraffic, StoredOwnPositionIsUsedWhenGivenAndAnUnreadableOneIsClassZero) {
     TestProgram t;
     t.program.traffic.TCASMode = kTcasAll;
     EXPECT_EQ(ClassifyTraffic(t.program, 52, 4, 1000, "1000", "4", "52"), 4);
     EXPECT_EQ(ClassifyTraffic(t.program, 52, 4, 1000, "1000", "4", "52,1"), 1);  // 6.01 NM
-}
-
-TEST(ClassifyTraffic, UnreadableOwnPositionIsClassZeroWithAMessage) {
-    TestProgram t;
     EXPECT_EQ(ClassifyTraffic(t.program, 52, 4, 1000, "", "", ""), 0);
     EXPECT_EQ(t.program.mainView.label7.text, "Error in drawing TCAS table.");
 }

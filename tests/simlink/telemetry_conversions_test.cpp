@@ -17,15 +17,12 @@ int64_t RawAltitude(double feet) {
     return std::llround(feet / 3.28084 * 4294967296.0);
 }
 
-TEST(Coordinates, LatitudeKeepsFifteenDigitsThenAtMostThirteenDecimals) {
+TEST(Coordinates, FifteenDigitsThenAtMostThirteenDecimalsAndHalfTheLongitudeRangeEastOrWest) {
     const int64_t raw = RawLatitude(52.30876500000123);
     EXPECT_EQ(LatitudeText(raw, ','), "52,3087650000012");
     EXPECT_EQ(LatitudeText(raw, '.'), "52.3087650000012");
     EXPECT_EQ(LatitudeText(-raw, '.'), "-52.3087650000012");
     EXPECT_EQ(LatitudeText(0, '.'), "0");
-}
-
-TEST(Coordinates, LongitudeOfHalfTheRangeIsEastOrWest) {
     EXPECT_EQ(LongitudeText(INT64_C(1) << 62, '.'), "90");
     EXPECT_EQ(LongitudeText(INT64_MIN, '.'), "-180");
 }
@@ -73,16 +70,14 @@ TEST(Heading, NegativeAnglesWrapIntoACircle) {
     EXPECT_EQ(HeadingText(1 << 30, ','), "90");
 }
 
-TEST(Speeds, GroundAndVerticalSpeedConversions) {
+TEST(Speeds, GroundVerticalAndLastAirborneVerticalSpeed) {
     // 1852 m/h is one knot: 1852/3600 m/s x 65536.
     EXPECT_EQ(GroundSpeedText(65536, '.'), "1.9438444924406");  // 1 m/s
     EXPECT_EQ(VerticalSpeedText(256, '.'), "196.8504");
     EXPECT_EQ(VerticalSpeedText(-256, ','), "-196,8504");
     EXPECT_THROW(VerticalSpeedText(INT32_MAX / 59, '.'), ConversionFault);
     EXPECT_NO_THROW(VerticalSpeedText(INT32_MAX / 60, '.'));
-}
-
-TEST(Speeds, LastAirborneVerticalSpeedFallsBackToTheCurrentOne) {
+    // The last airborne vertical speed falls back to the current one when it is below 1.
     EXPECT_EQ(LastAirVerticalSpeedText(-400, "12"), "-308");   // Int(-307.58)
     EXPECT_EQ(LastAirVerticalSpeedText(1, "-480,3"), "-481");  // Int(0.77) is 0: current VS
     EXPECT_EQ(LastAirVerticalSpeedText(0, "-480,3"), "-481");
