@@ -66,12 +66,6 @@ INSTANTIATE_TEST_SUITE_P(Targets, ScopePositionTest, ::testing::Values(
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
-TEST(TcasDisplay, UnknownOwnPositionGivesTheCornerAndAMessage) {
-    TestProgram t;
-    EXPECT_EQ(ScopePosition(t.program, 52, 4), "0:0");
-    EXPECT_EQ(t.program.mainView.label7.text, "Unable to calculate X and Y pos for TCAS.");
-}
-
 TEST(TcasDisplay, TimerDrawsShownTrafficWithCaptionsAndReadsNothingWhenOff) {
     TestProgram t;
     int result = 0;

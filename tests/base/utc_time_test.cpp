@@ -58,16 +58,5 @@ TEST(ParseDayMonthYearTime, RejectsImpossibleDates) {
     EXPECT_FALSE(ParseDayMonthYearTime("ab-07-2009 14:35"));
 }
 
-TEST(ClockLabel, ColonBlinksOnConsecutiveTicks) {
-    FakeClock clock;
-    clock.setUtc({2009, 7, 12, 14, 35, 7});
-    const std::string first = ClockLabel(clock.utcNow());
-    EXPECT_EQ(first, "14:35z");
-    const std::string second = NextClockLabel(first, clock.utcNow());
-    EXPECT_EQ(second, "14 35z");
-    EXPECT_EQ(NextClockLabel(second, clock.utcNow()), "14:35z");
-    EXPECT_EQ(NextClockLabel("", clock.utcNow()), "14:35z");
-}
-
 }  // namespace
 }  // namespace flenmark

@@ -111,17 +111,6 @@ TEST(FlightGearReader, AnyWheelOnTheGroundHoldsTheTouchdownRate) {
               static_cast<int32_t>(std::lround(-312 / 60.0 / 3.28084 * 256)));
 }
 
-TEST(FlightGearReader, MissingPropertiesGiveTheirDefaults) {
-    simhost::FlightState s;
-    FlightGearTrees t;
-    t.position = Tree(FgNode("position", {FgLeaf("latitude-deg", "64.1")}));
-    ApplyFlightGear(t, s);
-    EXPECT_DOUBLE_EQ(s.latDeg, 64.1);
-    EXPECT_DOUBLE_EQ(s.gear, 1);  // fixed gear reads as down
-    EXPECT_DOUBLE_EQ(s.tailhook, 0);
-    EXPECT_EQ(s.onGround, 0);
-}
-
 TEST(Json, ParsesFlightGearAnswersAndRefusesGarbage) {
     const auto v = ParseJson(R"({"a":[1,-2.5e1,true,null,"x\"y\u0041"],"b":{}})");
     ASSERT_TRUE(v);

@@ -46,12 +46,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, EventTableTest, ::testing::Values(
     EventRow{"S", true, "Stall!!", "", true, true}));
 // clang-format on
 
-TEST(EventTable, UnknownCodesAreNotEvents) {
-    EXPECT_FALSE(LookUpEvent("", false));
-    EXPECT_FALSE(LookUpEvent("XY", false));
-    EXPECT_FALSE(LookUpEvent("Q", false));
-}
-
 struct RatingCase {
     double vs;
     const char* start;

@@ -93,12 +93,6 @@ TEST_F(AnimationRecorderTest, MalformedTrafficCellsDoNotStopTheRecording) {
     EXPECT_EQ(frames().size(), 1u);
 }
 
-TEST_F(AnimationRecorderTest, UnwritableFileShowsTheMessage) {
-    std::filesystem::create_directory(f.t.dataPath("Animation.txt"));
-    RecordAnimationFrame(f.p, "GD");
-    EXPECT_EQ(f.p.mainView.label7.text, "Error in animating flight.");
-}
-
 struct RelAltCase {
     double traffic;
     double own;

@@ -89,13 +89,6 @@ TEST_F(LoggingControlTest, ResetWhenNotLoggingEmptiesTheLogAndDisablesConvert) {
     EXPECT_EQ(ReadFile(f.t.dataPath("Flightlog.txt")), "a\r\n");
 }
 
-TEST_F(LoggingControlTest, ResetThatCannotDeleteSaysSo) {
-    std::filesystem::create_directories(f.t.dataPath("Traffic.txt") + "/inside");
-    ResetLog(f.p, true);
-    EXPECT_EQ(f.p.mainView.label7.text,
-              "Unable to delete tracklog, try again with realtime mode off.");
-}
-
 // A log that cannot be written stops logging with a message; the program goes on and what
 // was written stays.
 TEST_F(LoggingControlTest, WriteFailureStopsLoggingAndKeepsWhatWasWritten) {
@@ -112,14 +105,6 @@ TEST_F(LoggingControlTest, WriteFailureStopsLoggingAndKeepsWhatWasWritten) {
     EXPECT_FALSE(std::filesystem::exists(f.t.dataPath("RealtimeLocation.KML")));
     EXPECT_EQ(ReadFile(f.t.dataPath("saved.txt")), before);
     MainTick(f.p);  // and the program carries on
-}
-
-TEST_F(LoggingControlTest, VanishedDataFolderStopsLoggingWithTheMessage) {
-    StartLogging(f.p);
-    std::filesystem::remove_all(f.t.folders.data());
-    RecordSample(f.p, "", true);
-    EXPECT_EQ(f.p.mainView.label7.text, "Unable to write the flight log, logging stopped.");
-    EXPECT_FALSE(f.p.Logging);
 }
 
 TEST_F(LoggingControlTest, RealtimeTextIsTheLogPlusTheCurrentSample) {

@@ -16,158 +16,137 @@ using testing::ScriptedTransport;
 
 class FsuipcClientTest : public ::testing::Test {
   protected:
-    void SetUp() override { transport.host = AnsweringHost(0x19980005, 0xFADE0008); }
+    void SetUp() override {
+        transport.host = AnsweringHost(0x19980005, 0xFADE0008);
+        ASSERT_TRUE(client.OpenLink(0, result));
+    }
+    bool readGear(uint32_t& gear) {
+        return client.QueueRead(0x0BEC, 4, &gear, result) && client.ProcessRequests(result);
+    }
     ScriptedTransport transport;
     FsuipcClient client{transport};
     int result = -1;
 };
 
-TEST_F(FsuipcClientTest, HandshakeReadsVersionAndSimulator) {
-    ASSERT_TRUE(client.OpenLink(0, result));
-    EXPECT_EQ(result, 0);
+TEST_F(FsuipcClientTest, HandshakeReadsVersionAndSimulatorInOneExchange) {
     EXPECT_EQ(client.FSUIPCVersion, 0x19980005);
     EXPECT_EQ(client.SimVersion, 8);
-    EXPECT_EQ(transport.sends, 1);  // both values arrived in the first attempt
+    EXPECT_EQ(transport.sends, 1);
+    EXPECT_TRUE(transport.slept.empty());  // a complete answer needs no pause
     EXPECT_EQ(transport.shmName, "FSASMLIB:IPC:1A2B:1");
     EXPECT_EQ(transport.atomName, transport.shmName);
     EXPECT_EQ(transport.lastAtom, 0xC123u);
     EXPECT_EQ(transport.lastMessage, RegisteredMessageId("FSASMLIB:IPC"));
     EXPECT_EQ(transport.lastTimeoutMs, 2000);
-    EXPECT_TRUE(transport.slept.empty());  // a complete answer needs no pause
 }
 
-TEST_F(FsuipcClientTest, RecordLayoutOfReadsWritesAndTerminator) {
-    ASSERT_TRUE(client.OpenLink(0, result));
+TEST_F(FsuipcClientTest, RecordLayoutOfReadsWritesAndTerminatorAndTheAnswerCopied) {
     std::vector<uint8_t> seen;
-    transport.host = [&](uint8_t* b) { seen.assign(b, b + 64); };
+    transport.host = [&](uint8_t* b) {
+        seen.assign(b, b + 38);
+        AnsweringHost(0x19980005, 0xFADE0008)(b);
+    };
     uint32_t gear = 0;
     const uint16_t value = 0xBEEF;
     ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &gear, result));
     ASSERT_TRUE(client.QueueWrite(0x330A, 2, &value, result));
     ASSERT_TRUE(client.ProcessRequests(result));
-    EXPECT_EQ(LoadU32(seen.data()), 1u);
-    EXPECT_EQ(LoadU32(seen.data() + 4), 0x0BECu);
-    EXPECT_EQ(LoadU32(seen.data() + 8), 4u);
-    EXPECT_NE(LoadU32(seen.data() + 12), 0u);  // the destination token
-    EXPECT_EQ(LoadU32(seen.data() + 16), 0u);  // data area zeroed
-    EXPECT_EQ(LoadU32(seen.data() + 20), 2u);
-    EXPECT_EQ(LoadU32(seen.data() + 24), 0x330Au);
-    EXPECT_EQ(LoadU32(seen.data() + 28), 2u);
-    EXPECT_EQ(seen[32], 0xEF);
-    EXPECT_EQ(seen[33], 0xBE);
-    EXPECT_EQ(LoadU32(seen.data() + 34), 0u);  // terminator
-    transport.host = AnsweringHost(0x19980005, 0xFADE0008);
-    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &gear, result));
-    ASSERT_TRUE(client.ProcessRequests(result));
-    EXPECT_EQ(gear, 16383u);  // the answer reached its destination
+    const std::vector<uint8_t> expected = {
+        1, 0, 0, 0, 0xEC, 0x0B, 0, 0, 4, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0,  // read, token 1, zeroed
+        2, 0, 0, 0, 0x0A, 0x33, 0, 0, 2, 0, 0, 0, 0xEF, 0xBE,              // write and its value
+        0, 0, 0, 0};                                                       // terminator
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(gear, 16383u);
 }
 
-TEST_F(FsuipcClientTest, CallerErrors) {
-    uint32_t v = 0;
-    EXPECT_FALSE(client.QueueRead(0x0BEC, 4, &v, result));
-    EXPECT_EQ(result, kLinkNotOpen);
-    EXPECT_FALSE(client.ProcessRequests(result));
-    EXPECT_EQ(result, kLinkNotOpen);
-    ASSERT_TRUE(client.OpenLink(0, result));
+TEST_F(FsuipcClientTest, CallerErrorsAndTheRequestAreaLimit) {
     EXPECT_FALSE(client.OpenLink(0, result));
     EXPECT_EQ(result, kLinkAlreadyOpen);
     EXPECT_FALSE(client.ProcessRequests(result));
     EXPECT_EQ(result, kLinkNothingQueued);
-}
-
-TEST_F(FsuipcClientTest, RequestAreaLimitReservesTheTerminator) {
-    ASSERT_TRUE(client.OpenLink(0, result));
     static uint8_t sink[0x8000];
     // 16 + n + 4 <= 32512 fits exactly; one byte more does not.
     EXPECT_FALSE(client.QueueRead(0, 32512 - 16 - 4 + 1, sink, result));
     EXPECT_EQ(result, kLinkRequestTooLarge);
     EXPECT_TRUE(client.QueueRead(0, 32512 - 16 - 4, sink, result));
     EXPECT_FALSE(client.QueueWrite(0, 1, sink, result));
-    EXPECT_EQ(result, kLinkRequestTooLarge);
+    client.CloseLink();
+    uint32_t v = 0;
+    EXPECT_FALSE(client.QueueRead(0x0BEC, 4, &v, result));
+    EXPECT_EQ(result, kLinkNotOpen);
 }
 
-TEST_F(FsuipcClientTest, SilentHostGivesCode11AfterTenSendsAndEmptiesTheQueue) {
-    ASSERT_TRUE(client.OpenLink(0, result));
+struct SendCase {
+    const char* name;
+    SendStatus status;
+    uint32_t reply;
+    int code;
+    int sends;
+};
+
+class SendFailureTest : public FsuipcClientTest, public ::testing::WithParamInterface<SendCase> {};
+
+// A silent host is asked ten times with a pause between; every failure empties the queue.
+TEST_P(SendFailureTest, GivesItsCodeAndEmptiesTheQueue) {
     transport.sends = 0;
-    transport.slept.clear();
-    transport.sendStatus = SendStatus::TimedOut;
-    uint32_t v = 0;
-    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &v, result));
-    EXPECT_FALSE(client.ProcessRequests(result));
-    EXPECT_EQ(result, kLinkTimeout);
-    EXPECT_EQ(transport.sends, 10);
-    EXPECT_EQ(transport.slept, std::vector<int>(9, 100));
+    transport.sendStatus = GetParam().status;
+    transport.replyValue = GetParam().reply;
+    uint32_t gear = 7;
+    EXPECT_FALSE(readGear(gear));
+    EXPECT_EQ(result, GetParam().code);
+    EXPECT_EQ(transport.sends, GetParam().sends);
+    EXPECT_EQ(transport.slept, std::vector<int>(GetParam().sends - 1, 100));
+    EXPECT_EQ(gear, 7u);
     EXPECT_FALSE(client.ProcessRequests(result));
     EXPECT_EQ(result, kLinkNothingQueued);
 }
 
+INSTANTIATE_TEST_SUITE_P(Codes, SendFailureTest,
+                         ::testing::Values(SendCase{"Silent", SendStatus::TimedOut, 1, 11, 10},
+                                           SendCase{"SendFails", SendStatus::Failed, 1, 12, 10},
+                                           SendCase{"Refused", SendStatus::Replied, 0, 13, 1}),
+                         [](const auto& info) { return info.param.name; });
+
 // A host that hangs holds a tick no longer than its deadline: the sends and the pauses between
 // them fit into what is left, then the exchange fails as a silent host's.
-TEST(FsuipcClient, ExchangesEndAtTheDeadline) {
+TEST_F(FsuipcClientTest, ExchangesEndAtTheDeadline) {
     std::chrono::steady_clock::time_point now{};
-    ScriptedTransport transport;
-    transport.host = AnsweringHost(0x19980005, 0xFADE0008);
     FsuipcTiming timing;
     timing.now = [&] { return now; };
-    FsuipcClient client(transport, timing);
-    int result = -1;
-    ASSERT_TRUE(client.OpenLink(0, result));
+    FsuipcClient timed(transport, timing);
+    client.CloseLink();
+    ASSERT_TRUE(timed.OpenLink(0, result));
     transport.sendStatus = SendStatus::TimedOut;
-    transport.sends = 0;
-    transport.slept.clear();
     std::vector<int> timeouts;
     transport.onSend = [&](int timeoutMs) {
         timeouts.push_back(timeoutMs);
         now += std::chrono::milliseconds(timeoutMs);
     };
     transport.onSleep = [&](int ms) { now += std::chrono::milliseconds(ms); };
-    client.setDeadline(now + std::chrono::milliseconds(2500));
+    timed.setDeadline(now + std::chrono::milliseconds(2500));
     uint32_t v = 0;
-    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &v, result));
-    EXPECT_FALSE(client.ProcessRequests(result));
+    ASSERT_TRUE(timed.QueueRead(0x0BEC, 4, &v, result));
+    EXPECT_FALSE(timed.ProcessRequests(result));
     EXPECT_EQ(result, kLinkTimeout);
     EXPECT_EQ(timeouts, (std::vector<int>{2000, 400}));  // 2000, a pause of 100, the rest
-    client.setDeadline(std::nullopt);
+    timed.setDeadline(std::nullopt);
     transport.sendStatus = SendStatus::Replied;
-    ASSERT_TRUE(client.QueueRead(0x0BEC, 4, &v, result));
-    EXPECT_TRUE(client.ProcessRequests(result));
+    ASSERT_TRUE(timed.QueueRead(0x0BEC, 4, &v, result));
+    EXPECT_TRUE(timed.ProcessRequests(result));
     EXPECT_EQ(timeouts.back(), 2000);  // without a deadline, the protocol's time-out
-}
-
-TEST_F(FsuipcClientTest, SendErrorIsCode12AndRejectionCode13) {
-    ASSERT_TRUE(client.OpenLink(0, result));
-    uint32_t v = 0;
-    transport.sendStatus = SendStatus::Failed;
-    client.QueueRead(0x0BEC, 4, &v, result);
-    EXPECT_FALSE(client.ProcessRequests(result));
-    EXPECT_EQ(result, kLinkSendFailed);
-    transport.sendStatus = SendStatus::Replied;
-    transport.replyValue = 0;
-    client.QueueRead(0x0BEC, 4, &v, result);
-    EXPECT_FALSE(client.ProcessRequests(result));
-    EXPECT_EQ(result, kLinkRejected);
 }
 
 // A reply block that does not match the request sent is refused with code 13 and nothing is
 // copied: not even the bytes of a record that does match.
-struct ReplyFault {
-    const char* name;
-    std::function<void(uint8_t*)> rewrite;
-};
-
-class ReplyMismatchTest : public ::testing::TestWithParam<ReplyFault> {};
+class ReplyMismatchTest : public FsuipcClientTest,
+                          public ::testing::WithParamInterface<std::pair<uint32_t, uint32_t>> {};
 
 TEST_P(ReplyMismatchTest, FailsWithCode13AndWritesNothing) {
-    ScriptedTransport transport;
-    transport.host = AnsweringHost(0x19980005, 0xFADE0008);
-    FsuipcClient client(transport, {});
-    int result = -1;
-    ASSERT_TRUE(client.OpenLink(0, result));
-    const auto rewrite = GetParam().rewrite;
-    transport.host = [rewrite](uint8_t* b) {
+    const auto [at, value] = GetParam();
+    transport.host = [at = at, value = value](uint8_t* b) {
         StoreU32(b + 16, 0x11111111);  // the answers to the two reads
         StoreU32(b + 20 + 16, 0x22222222);
-        rewrite(b);
+        StoreU32(b + at, value);
     };
     struct Guarded {
         uint32_t value;
@@ -184,34 +163,18 @@ TEST_P(ReplyMismatchTest, FailsWithCode13AndWritesNothing) {
             ASSERT_EQ(reinterpret_cast<const uint8_t*>(g)[i], 0xAA) << "byte " << i;
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rewrites, ReplyMismatchTest, ::testing::Values(
-    ReplyFault{"SizeClaims256", [](uint8_t* b) { StoreU32(b + 8, 256); }},
-    ReplyFault{"HugeSize", [](uint8_t* b) { StoreU32(b + 8, 0xFFFFFFF0u); }},
-    ReplyFault{"UnknownKind", [](uint8_t* b) { StoreU32(b, 7); }},
-    ReplyFault{"ReadTurnedWrite", [](uint8_t* b) { StoreU32(b + 20, 2); }},
-    ReplyFault{"OtherOffset", [](uint8_t* b) { StoreU32(b + 4, 0x0BED); }},
-    ReplyFault{"OtherToken", [](uint8_t* b) { StoreU32(b + 12, 99); }},
-    ReplyFault{"SecondSizeShrunk", [](uint8_t* b) { StoreU32(b + 28, 2); }},
-    ReplyFault{"TerminatorGone", [](uint8_t* b) { StoreU32(b + 40, 1); }}),
-    [](const auto& info) { return info.param.name; });
-// clang-format on
-
-TEST(FsuipcClient, HandshakeReplyWithAHugeRecordFailsTheOpen) {
-    ScriptedTransport transport;
-    transport.host = [](uint8_t* b) { StoreU32(b + 8, 0x7FFFFFFF); };
-    FsuipcClient client(transport, {});
-    int result = -1;
-    EXPECT_FALSE(client.OpenLink(0, result));
-    EXPECT_EQ(result, kLinkRejected);
-    EXPECT_EQ(client.FSUIPCVersion, 0);
-}
+// Size claims 256, a huge size, an unknown kind, a read turned write, another offset, another
+// token, the second size shrunk, the terminator gone.
+INSTANTIATE_TEST_SUITE_P(Rewrites, ReplyMismatchTest,
+                         ::testing::Values(std::pair{8u, 256u}, std::pair{8u, 0xFFFFFFF0u},
+                                           std::pair{0u, 7u}, std::pair{20u, 2u},
+                                           std::pair{4u, 0x0BEDu}, std::pair{12u, 99u},
+                                           std::pair{28u, 2u}, std::pair{40u, 1u}));
 
 struct OpenCase {
     const char* name;
     std::vector<std::string> classes;
-    uint32_t version;
-    uint32_t simWord;
+    uint32_t version, simWord;
     int requestedSim;
     SharedMemoryStatus shm;
     int code;
@@ -225,6 +188,7 @@ TEST_P(OpenLinkFailureTest, FailsWithItsCodeAndReleasesEverything) {
     transport.hostClasses = c.classes;
     transport.shmStatus = c.shm;
     transport.host = AnsweringHost(c.version, c.simWord);
+    if (c.version == 1) transport.host = [](uint8_t* b) { StoreU32(b + 8, 0x7FFFFFFF); };
     FsuipcClient client(transport, {});
     int result = -1;
     EXPECT_FALSE(client.OpenLink(c.requestedSim, result));
@@ -232,6 +196,10 @@ TEST_P(OpenLinkFailureTest, FailsWithItsCodeAndReleasesEverything) {
     EXPECT_TRUE(transport.atomName.empty());
     uint32_t v = 0;
     EXPECT_FALSE(client.QueueRead(0, 4, &v, result));  // the link stays closed
+    if (c.version == 0) {
+        EXPECT_EQ(transport.sends, 5);  // a host without a version is asked five times
+        EXPECT_EQ(transport.slept, std::vector<int>(4, 100));
+    }
 }
 
 // clang-format off
@@ -240,6 +208,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, OpenLinkFailureTest, ::testing::Values(
     OpenCase{"NameTaken", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::AlreadyExisted, 5},
     OpenCase{"CreateFailed", {"UIPCMAIN"}, 0x19980005, 0xFADE0008, 0, SharedMemoryStatus::Failed, 5},
     OpenCase{"OldVersion", {"UIPCMAIN"}, 0x19980004, 0xFADE0008, 0, SharedMemoryStatus::Created, 7},
+    OpenCase{"NoVersion", {"UIPCMAIN"}, 0, 0, 0, SharedMemoryStatus::Created, 7},
+    OpenCase{"HugeRecordInTheReply", {"UIPCMAIN"}, 1, 0, 0, SharedMemoryStatus::Created, 13},
     OpenCase{"OldVersionFallback", {"FS98MAIN"}, 0x19980004, 0xFADE0008, 0, SharedMemoryStatus::Created, 14},
     OpenCase{"NoFade", {"UIPCMAIN"}, 0x19980005, 0xFACE0008, 0, SharedMemoryStatus::Created, 7},
     OpenCase{"NoFadeFallback", {"FS98MAIN"}, 0x19980005, 0x00000008, 0, SharedMemoryStatus::Created, 14},
@@ -247,24 +217,15 @@ INSTANTIATE_TEST_SUITE_P(Codes, OpenLinkFailureTest, ::testing::Values(
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
-TEST(FsuipcClient, FallbackClassIsTriedSecondAndAHostWithoutVersionIsAskedFiveTimes) {
-    ScriptedTransport fallback;
-    fallback.hostClasses = {"FS98MAIN"};
-    fallback.host = AnsweringHost(0x19980005, 0xFADE0007);
-    FsuipcClient first(fallback, {});
-    int code = -1;
-    EXPECT_TRUE(first.OpenLink(0, code));
-    EXPECT_EQ(fallback.classesAsked, (std::vector<std::string>{"UIPCMAIN", "FS98MAIN"}));
-    EXPECT_EQ(first.SimVersion, 7);
-
+TEST(FsuipcClient, FallbackClassIsTriedSecond) {
     ScriptedTransport transport;
-    transport.host = AnsweringHost(0, 0);
+    transport.hostClasses = {"FS98MAIN"};
+    transport.host = AnsweringHost(0x19980005, 0xFADE0007);
     FsuipcClient client(transport, {});
     int result = -1;
-    EXPECT_FALSE(client.OpenLink(0, result));
-    EXPECT_EQ(result, kLinkBadVersion);
-    EXPECT_EQ(transport.sends, 5);
-    EXPECT_EQ(transport.slept, std::vector<int>(4, 100));  // a pause before each new attempt
+    EXPECT_TRUE(client.OpenLink(0, result));
+    EXPECT_EQ(transport.classesAsked, (std::vector<std::string>{"UIPCMAIN", "FS98MAIN"}));
+    EXPECT_EQ(client.SimVersion, 7);
 }
 
 }  // namespace

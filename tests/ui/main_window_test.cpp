@@ -49,13 +49,6 @@ TEST(MainWindow, WelcomeMessageIsGoneFiveSecondsLater) {
     EXPECT_EQ(f.text("Label7"), "");
 }
 
-TEST(MainWindow, ConnectButtonShowsTheFailureBoxWithoutSimulator) {
-    WindowFixture f(false);
-    QTest::mouseClick(f.window.button("Command1"), Qt::LeftButton);
-    ASSERT_EQ(f.dialogs.messages.size(), 1u);
-    EXPECT_EQ(f.dialogs.messages[0].first, "Connection failure");
-}
-
 TEST(MainWindow, LoggingButtonsFollowTheConnection) {
     WindowFixture f(false);
     f.link.hostPresent = true;

@@ -52,19 +52,6 @@ TEST(TcasWindow, ModeCycleZoomLimitsAndTargets) {
     EXPECT_FALSE(w->timer().isActive());
 }
 
-TEST(TcasWindow, OpensOnceAndShowsOffWhileNotConnected) {
-    Fixture f;
-    f.window.openTcasWindow();
-    TcasWindow* first = f.window.tcasWindow();
-    f.window.openTcasWindow();
-    EXPECT_EQ(f.window.tcasWindow(), first);
-    f.program.Connected = false;
-    f.link.hostPresent = false;
-    f.link.CloseLink();
-    QTest::mouseClick(first->button("btn_ToggleTCAS"), Qt::LeftButton);
-    EXPECT_EQ(f.text(static_cast<QWidget*>(first), "Label11"), "OFF");
-}
-
 TEST(StatusWindow, VerticalSpeedTurnsRedAtSixThousandEitherWay) {
     Fixture f;
     f.window.openStatusWindow();
@@ -80,21 +67,6 @@ TEST(StatusWindow, VerticalSpeedTurnsRedAtSixThousandEitherWay) {
     }
     EXPECT_EQ(w->label("Label3")->text(), "ALT: -12");
     EXPECT_EQ(w->label("Label1")->text(), "GND SPD: 145");
-}
-
-TEST(StatusWindow, EventLineTakesEventsAndClearsItself) {
-    Fixture f;
-    f.window.openStatusWindow();
-    StatusWindow* w = f.window.statusWindow();
-    ShowMessage(f.program, "Event: Gear down");
-    w->render();
-    EXPECT_EQ(w->label("lblEvent")->text(), "Event: Gear down");
-    EXPECT_TRUE(w->eventTimer().isActive());
-    EXPECT_EQ(w->eventTimer().interval(), 5000);
-    EXPECT_NE(f.window.findChild<QLabel*>("Label7")->text(), "Event: Gear down");
-    w->close();
-    ShowMessage(f.program, "Event: Gear up");
-    EXPECT_EQ(f.program.mainView.label7.text, "Event: Gear up");
 }
 
 TEST(ParametersDialog, BoxesAreNormalisedWhenTheyLoseFocus) {
@@ -123,17 +95,6 @@ TEST(ParametersDialog, BoxesAreNormalisedWhenTheyLoseFocus) {
               std::string::npos);
 }
 
-TEST(ParametersDialog, ResetAsksAndPutsThePresetsIntoTheBoxes) {
-    Fixture f;
-    ParametersDialog d(f.port, f.dialogs, &f.window);
-    QTest::mouseClick(d.findChild<QPushButton*>("btnReset"), Qt::LeftButton);
-    EXPECT_EQ(f.dialogs.questions.back().first, "Reset settings");
-    EXPECT_EQ(d.box("OverviewRangeMin")->text(), "5000");
-    EXPECT_EQ(f.program.settings.OverviewRangeMin, 2000);  // nothing stored before OK
-    QTest::mouseClick(d.findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
-    EXPECT_EQ(f.program.settings.OverviewRangeMin, 2000);
-}
-
 TEST(OptionsDialog, OkStoresAndCancelDoesNot) {
     Fixture f;
     {
@@ -154,19 +115,6 @@ TEST(OptionsDialog, OkStoresAndCancelDoesNot) {
     EXPECT_EQ(f.program.settings.XPlanePath, "/opt/X-Plane/Resources/plugins");
     EXPECT_NE(ReadFile(f.folders.data() + "Offsets.txt").find("Update=False\r\n"),
               std::string::npos);
-}
-
-TEST(OptionsDialog, BrowseKeepsTheFolderEvenWhenCancelled) {
-    Fixture f;
-    f.dialogs.folderAnswer = "/home/me/X-Plane/Resources/plugins";
-    OptionsDialog d(f.port, f.dialogs, &f.window);
-    QObject::connect(&f.window, &MainWindow::viewChanged, &d, &OptionsDialog::viewChanged);
-    QTest::mouseClick(d.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(d.findChild<QLineEdit*>("txtXPlanePath")->text().toStdString(),
-              *f.dialogs.folderAnswer);
-    EXPECT_TRUE(d.findChild<QCheckBox*>("Check1")->isChecked());
-    QTest::mouseClick(d.findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
-    EXPECT_EQ(f.program.settings.XPlanePath, *f.dialogs.folderAnswer);
 }
 
 TEST(MainWindow, EveryButtonWhileNotConnectedLeavesTheProgramRunning) {
