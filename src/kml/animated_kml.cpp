@@ -3,79 +3,131 @@
 #include "base/number_text.h"
 #include "base/settings.h"
 #include "base/text_files.h"
-#include "kml/log_lines.h"
-#include "kml/replay_parts.h"
+#include "kml/kml_values.h"
 
 namespace flenmark {
 namespace {
 
-UsableLines UsableLinesOf(const std::string& path, LineLayout layout) {
-    const auto text = ReadWholeFile(path);
-    if (!text) throw ConversionFault("cannot read " + path);
-    return ReadUsableLines(*text, layout);
-}
-
 // Traffic was recorded when "Traffic.txt" has a first line that is not empty.
 bool TrafficRecorded(const std::string& path) {
-    const auto text = ReadWholeFile(path);
-    if (!text) return false;
-    const auto lines = SplitLines(*text);
-    return !lines.empty() && !lines.front().empty();
+    const auto lines = ReadLeadingLines(path, 1);
+    return lines && !lines->empty() && !lines->front().empty();
 }
 
 }  // namespace
 
-bool BuildAnimatedKml(const KmlTemplateSet& t, const Settings& settings, const std::string& folder,
-                      std::string& out, size_t& damaged) {
-    const size_t start = out.size();
-    try {
-        if (!FileExists(folder + "Animation.txt")) return true;
-        const bool traffic = TrafficRecorded(folder + "Traffic.txt");
-        const UsableLines animationRead = UsableLinesOf(folder + "Animation.txt", LineLayout::Log);
-        const auto& animation = animationRead.lines;
-        const auto log = UsableLinesOf(folder + "Flightlog.txt", LineLayout::Log).lines;
-        if (animation.empty() || log.empty()) throw ConversionFault("nothing to animate");
-        const UsableLines trafficRead =
-            traffic ? UsableLinesOf(folder + "Traffic.txt", LineLayout::Traffic) : UsableLines{};
-        const std::vector<std::string>& trafficLines = trafficRead.lines;
-        damaged += animationRead.damaged + trafficRead.damaged;
-        // Room for the whole section at once: it grows to hundreds of megabytes on long flights.
-        out.reserve(out.size() + animation.size() * (t[Kml::PlacemarkPin].size() + 1500) +
-                    log.size() * (t[Kml::PlacemarkPinSmallAir].size() + 600) +
-                    trafficLines.size() *
-                        (t[Kml::TCASBlue].size() + t[Kml::PlacemarkPinSmallAir].size() + 400));
-        std::string opener = FillPlaceholder(t[Kml::Folder], "NAME", "Animation");
-        // The list item type and the visibility go into the first folder: the section's own.
-        const bool ownFolder = opener.find(">check<") != std::string::npos &&
-                               opener.find("</name>") != std::string::npos;
-        out += opener;
-        AnimationFramesKml(t, settings, animation, log, out);
-        if (ownFolder) {
-            out.replace(start, opener.size(),
-                        InsertBehind(FillPlaceholder(opener, ">check<", ">checkHideChildren<"),
-                                     "</name>", "<visibility>0</visibility>"));
-        } else {
-            const std::string section =
-                InsertBehind(FillPlaceholder(out.substr(start), ">check<", ">checkHideChildren<"),
-                             "</name>", "<visibility>0</visibility>");
-            out.replace(start, std::string::npos, section);
-        }
-        out += FillPlaceholder(t[Kml::Folder], "NAME", "Animated flight data");
-        out += EventPlacemarksKml(t, log);
-        out += t[Kml::FolderEnd];
-        out += HistoryPathKml(t, log);
-        if (traffic) {
-            out += FillPlaceholder(t[Kml::Folder], "NAME", "Animated AI/Online traffic");
-            TrafficKml(t, settings, trafficLines, out);
-            out += t[Kml::FolderEnd];
-        }
-        out += t[Kml::FolderEnd];
-        out += t[Kml::FolderEnd];
-    } catch (const std::exception&) {
-        out.resize(start);
-        return false;
+ReplayBuilder::ReplayBuilder(const KmlTemplateSet& t, const Settings& settings,
+                             const std::string& folder, LogPass* flightLog)
+    : t_(t),
+      settings_(settings),
+      folder_(folder),
+      wanted_(FileExists(folder + "Animation.txt")),
+      log_(flightLog),
+      events_(t),
+      history_(t) {
+    if (!wanted_) return;
+    traffic_ = TrafficRecorded(folder + "Traffic.txt");
+    if (!log_) {
+        ownLog_ = std::make_unique<LogPass>(folder + "Flightlog.txt");
+        log_ = ownLog_.get();
     }
-    return true;
+    log_->addConsumer([this](const std::string& line, bool) { logLine(line); });
+}
+
+template <class Step>
+void ReplayBuilder::guarded(Step step) {
+    if (failed_) return;
+    try {
+        step();
+    } catch (const std::exception&) {
+        failed_ = true;  // the document goes without its replay
+    }
+}
+
+void ReplayBuilder::logLine(const std::string& line) {
+    guarded([&] {
+        events_.add(line, text_);
+        eventsSpill_.take(text_);
+        history_.add(line, text_);
+        historySpill_.take(text_);
+    });
+}
+
+void ReplayBuilder::build() {
+    if (!wanted_) return;
+    UsableLineReader animation(folder_ + "Animation.txt", LineLayout::Log);
+    FrameWriter frames(t_, settings_);
+    std::string line;
+    size_t count = 0;
+    while (!failed_ && animation.next(line)) {
+        ++count;
+        guarded([&] {
+            const TrailLines trail = log_->trailFor(LogFields(line)[1]);
+            if (!trail.start) throw ConversionFault("no log to animate");
+            frames.add(line, trail, text_);
+            frames_.take(text_);
+        });
+    }
+    if (count == 0 || !log_->opened()) failed_ = true;
+    damaged_ += animation.damaged();
+    if (!traffic_ || failed_) return;
+    UsableLineReader traffic(folder_ + "Traffic.txt", LineLayout::Traffic);
+    TrafficWriter writer(t_, settings_);
+    guarded([&] {
+        while (traffic.next(line)) {
+            writer.add(line, text_);
+            trafficSpill_.take(text_);
+        }
+    });
+    damaged_ += traffic.damaged();
+}
+
+void ReplayBuilder::finish() {
+    if (ownLog_) guarded([&] { ownLog_->finish(); });
+}
+
+// The opener of the frames' own folder, whose list hides its children and which starts hidden.
+// The shipped templates name the folder: only its opener changes. With a template that does
+// not, the whole section is rewritten, as it always was, and comes back in `section`.
+std::string ReplayBuilder::framesOpener(std::string& section) {
+    const std::string opener = FillPlaceholder(t_[Kml::Folder], "NAME", "Animation");
+    const bool ownFolder =
+        opener.find(">check<") != std::string::npos && opener.find("</name>") != std::string::npos;
+    std::string text = ownFolder ? opener : opener + frames_.text();
+    text = InsertBehind(FillPlaceholder(text, ">check<", ">checkHideChildren<"), "</name>",
+                        "<visibility>0</visibility>");
+    if (ownFolder) return text;
+    section = std::move(text);
+    return {};
+}
+
+void ReplayBuilder::writeTo(std::ostream& out) {
+    if (!wanted_ || failed_) return;
+    // Everything the templates make is made before the first byte goes out: a template that
+    // fails leaves the document without its replay, not with half of it.
+    std::string section, opener, dataFolder, trafficFolder;
+    guarded([&] {
+        opener = framesOpener(section);
+        dataFolder = FillPlaceholder(t_[Kml::Folder], "NAME", "Animated flight data");
+        trafficFolder = FillPlaceholder(t_[Kml::Folder], "NAME", "Animated AI/Online traffic");
+    });
+    if (failed_) return;
+    out << opener;
+    if (section.empty())
+        frames_.copyTo(out);
+    else
+        out << section;
+    out << dataFolder;
+    eventsSpill_.copyTo(out);
+    out << t_[Kml::FolderEnd];
+    historySpill_.copyTo(out);
+    out << t_[Kml::FolderEnd];
+    if (traffic_) {
+        out << trafficFolder;
+        trafficSpill_.copyTo(out);
+        out << t_[Kml::FolderEnd];
+    }
+    out << t_[Kml::FolderEnd] << t_[Kml::FolderEnd];
 }
 
 }  // namespace flenmark

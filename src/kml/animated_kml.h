@@ -1,17 +1,58 @@
 #pragma once
 
+#include <memory>
+#include <ostream>
 #include <string>
+
+#include "kml/log_pass.h"
+#include "kml/replay_parts.h"
+#include "kml/spill.h"
 
 namespace flenmark {
 
 struct KmlTemplateSet;
 struct Settings;
 
-// The animated replay from "Animation.txt", "Flightlog.txt" and "Traffic.txt" in `folder`
-// (ending with "/"): frames, event placemarks, history path and traffic, appended to `out`.
-// Damaged lines are left out and added to `damaged`. Nothing is appended when there is no
-// animation log; false (and nothing appended) when it cannot be built.
-bool BuildAnimatedKml(const KmlTemplateSet& t, const Settings& settings, const std::string& folder,
-                      std::string& out, size_t& damaged);
+// The animated replay from "Animation.txt", "Flightlog.txt" and "Traffic.txt" of one folder:
+// frames, event placemarks, history path and traffic, made as the files are read and kept aside
+// until the document reaches its place. Damaged lines are left out and counted. A replay that
+// cannot be made (no usable animation line, a log or template it cannot use) is left out whole.
+class ReplayBuilder {
+  public:
+    // `folder` ends with "/". `flightLog` is the pass over the conversion's own log when it is
+    // the folder's "Flightlog.txt"; otherwise the replay reads that file itself.
+    ReplayBuilder(const KmlTemplateSet& t, const Settings& settings, const std::string& folder,
+                  LogPass* flightLog);
+    // False when the folder holds no "Animation.txt": the document has no replay.
+    bool wanted() const { return wanted_; }
+    // Makes the frames and the traffic, walking along the log pass.
+    void build();
+    // Reads what is left of the replay's own log, if it has one.
+    void finish();
+    bool failed() const { return failed_; }
+    size_t damagedLines() const { return damaged_; }
+    // Writes the replay in its place in the document (nothing when wanted() is false).
+    void writeTo(std::ostream& out);
+
+  private:
+    void logLine(const std::string& line);
+    template <class Step>
+    void guarded(Step step);
+    std::string framesOpener(std::string& section);
+
+    const KmlTemplateSet& t_;
+    const Settings& settings_;
+    std::string folder_;
+    bool wanted_ = false;
+    bool failed_ = false;
+    bool traffic_ = false;
+    size_t damaged_ = 0;
+    std::unique_ptr<LogPass> ownLog_;
+    LogPass* log_;
+    EventPlacemarksWriter events_;
+    HistoryPathWriter history_;
+    std::string text_;  // what a step made, before it goes aside
+    Spill frames_, eventsSpill_, historySpill_, trafficSpill_;
+};
 
 }  // namespace flenmark

@@ -115,46 +115,44 @@ std::string AircraftMarker(const KmlTemplateSet& t, const Settings& s, const Log
     return FillPlaceholder(pin, "ALTM", "");
 }
 
-// Index of the log line a frame's trail starts at; `cursor` moves forward frame by frame.
-size_t TrailStart(const std::vector<std::string>& log, const std::string& frameStamp,
-                  size_t& cursor) {
-    if (log.size() == 1) return 0;
+// The log lines of a frame's trail in lines held in memory; `cursor` moves forward frame by
+// frame.
+TrailLines TrailOf(const std::vector<std::string>& log, const std::string& frameStamp,
+                   size_t& cursor) {
+    if (log.size() == 1) return {&log[0], &log[0], true};
     cursor = std::max<size_t>(cursor, 1);
     while (cursor < log.size() - 1 && LogFields(log[cursor])[1] < frameStamp) ++cursor;
-    return cursor - 1;
+    return {&log[cursor - 1], &log[cursor], false};
 }
 
 }  // namespace
 
+void FrameWriter::add(const std::string& line, const TrailLines& lines, std::string& out) {
+    const LogFields f(line);
+    const std::string& stamp = f[1];
+    const std::string p = previousStamp_.empty() || previousStamp_ == stamp ? stamp : previousStamp_;
+    previousStamp_ = stamp;
+    FrameTrail trail(t_, warning_, warningName_);
+    const bool logRecord = LogFields(*lines.start)[1] < stamp && !lines.startIsLast;
+    if (logRecord) trail.add(LogFields(*lines.start), true, false);
+    trail.add(f, !logRecord || StartsRecordingRun(*lines.found), true);
+    out += "<Folder><name>" + StampDisplayName(stamp) + "</name><TimeSpan><begin>" +
+           StampDateTime(StampPlusOneSecond(p)) + "</begin><end>" + StampDateTime(stamp) +
+           "</end></TimeSpan><Style><ListStyle><listItemType>checkHideChildren</listItemType>"
+           "<bgColor>00ffffff</bgColor></ListStyle></Style>";
+    out += trail.finish();
+    out += PredictedPath(t_, settings_, f);
+    out += AircraftMarker(t_, settings_, f);
+    out += t_[Kml::FolderEnd];
+}
+
 void AnimationFramesKml(const KmlTemplateSet& t, const Settings& s,
                         const std::vector<std::string>& animation,
                         const std::vector<std::string>& log, std::string& out) {
-    out.reserve(out.size() + animation.size() * (t[Kml::PlacemarkPin].size() + 1200));
-    bool warning = false;
-    std::string warningName = "Overspeed!!";
+    FrameWriter writer(t, s);
     size_t cursor = 1;
-    std::string previousStamp;
-    for (const std::string& line : animation) {
-        const LogFields f(line);
-        const std::string& stamp = f[1];
-        const std::string p =
-            previousStamp.empty() || previousStamp == stamp ? stamp : previousStamp;
-        previousStamp = stamp;
-        const size_t start = TrailStart(log, stamp, cursor);
-        const size_t found = log.size() == 1 ? 0 : start + 1;
-        FrameTrail trail(t, warning, warningName);
-        const bool logRecord = LogFields(log[start])[1] < stamp && start != log.size() - 1;
-        if (logRecord) trail.add(LogFields(log[start]), true, false);
-        trail.add(f, !logRecord || StartsRecordingRun(log[found]), true);
-        out += "<Folder><name>" + StampDisplayName(stamp) + "</name><TimeSpan><begin>" +
-               StampDateTime(StampPlusOneSecond(p)) + "</begin><end>" + StampDateTime(stamp) +
-               "</end></TimeSpan><Style><ListStyle><listItemType>checkHideChildren</listItemType>"
-               "<bgColor>00ffffff</bgColor></ListStyle></Style>";
-        out += trail.finish();
-        out += PredictedPath(t, s, f);
-        out += AircraftMarker(t, s, f);
-        out += t[Kml::FolderEnd];
-    }
+    for (const std::string& line : animation)
+        writer.add(line, TrailOf(log, LogFields(line)[1], cursor), out);
 }
 
 }  // namespace flenmark

@@ -11,36 +11,31 @@ std::string BeginSpan(const std::string& stamp) {
 
 }  // namespace
 
-std::string EventPlacemarksKml(const KmlTemplateSet& t, const std::vector<std::string>& lines) {
+EventPlacemarksWriter::EventPlacemarksWriter(const KmlTemplateSet& t) : t_(t), writer_(t, true) {}
+
+void EventPlacemarksWriter::add(const std::string& line, std::string& out) {
     // Opened before the first member, so the caller's closing tag always has its opener.
-    std::string out = FillPlaceholder(t[Kml::Folder], "NAME", "Special placemarks");
-    const PointPlacemarkWriter writer(t, true);
-    bool pendingStop = false;
-    bool stopDone = false;
-    size_t i = 0;
-    while (i < lines.size()) {
-        const LogFields f(lines[i]);
-        std::string code = f[6];
-        if (pendingStop) {
-            pendingStop = false;
-            stopDone = true;
-            code = "SO";
-        } else if (i > 0 && StartsRecordingRun(lines[i])) {
-            if (!stopDone) {
-                // The first line of a new run: its dot, then the previous run's stop.
-                pendingStop = true;
-                writer.dataDot(out, f, BeginSpan(f[1]));
-                --i;
-                continue;
-            }
-            pendingStop = stopDone = false;
-        }
-        if (IsEventCode(code))
-            writer.eventPin(out, f, code, BeginSpan(f[1]));
-        else
-            writer.dataDot(out, f, BeginSpan(f[1]));
-        ++i;
+    if (previous_.empty()) out += FillPlaceholder(t_[Kml::Folder], "NAME", "Special placemarks");
+    const LogFields f(line);
+    if (!previous_.empty() && StartsRecordingRun(line)) {
+        // The first line of a new run: its dot, then the previous run's stop.
+        writer_.dataDot(out, f, BeginSpan(f[1]));
+        const LogFields before(previous_);
+        writer_.eventPin(out, before, "SO", BeginSpan(before[1]));
     }
+    const std::string& code = f[6];
+    if (IsEventCode(code))
+        writer_.eventPin(out, f, code, BeginSpan(f[1]));
+    else
+        writer_.dataDot(out, f, BeginSpan(f[1]));
+    previous_ = line;
+}
+
+std::string EventPlacemarksKml(const KmlTemplateSet& t, const std::vector<std::string>& lines) {
+    EventPlacemarksWriter writer(t);
+    std::string out;
+    for (const std::string& line : lines) writer.add(line, out);
+    if (lines.empty()) out = FillPlaceholder(t[Kml::Folder], "NAME", "Special placemarks");
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "kml/log_lines.h"
 
+#include <filesystem>
+
 #include "base/number_text.h"
 #include "base/text_files.h"
 #include "kml/kml_values.h"
@@ -40,6 +42,44 @@ UsableLines ReadUsableLines(std::string_view text, LineLayout layout) {
             ++out.damaged;
     }
     return out;
+}
+
+UsableLineReader::UsableLineReader(const std::string& path, LineLayout layout)
+    : in_(path, std::ios::binary), layout_(layout) {
+    std::error_code ec;
+    opened_ = in_.is_open() && !std::filesystem::is_directory(path, ec);
+    if (opened_) ahead_ = readUsable(aheadLine_);
+}
+
+bool UsableLineReader::next(std::string& line) {
+    if (!ahead_) return false;
+    line.swap(aheadLine_);
+    ahead_ = readUsable(aheadLine_);
+    return true;
+}
+
+bool UsableLineReader::readUsable(std::string& line) {
+    while (readRaw(line)) {
+        if (line.empty()) continue;
+        if (IsUsableLine(line, layout_)) return true;
+        ++damaged_;
+    }
+    return false;
+}
+
+// A line ended by CR LF, LF or CR, or by the end of the file.
+bool UsableLineReader::readRaw(std::string& line) {
+    line.clear();
+    std::streambuf* buffer = in_.rdbuf();
+    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+        if (c == '\n') return true;
+        if (c == '\r') {
+            if (buffer->sgetc() == '\n') buffer->sbumpc();
+            return true;
+        }
+        line += static_cast<char>(c);
+    }
+    return !line.empty();
 }
 
 }  // namespace flenmark

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,5 +23,29 @@ struct UsableLines {
     size_t damaged = 0;
 };
 UsableLines ReadUsableLines(std::string_view text, LineLayout layout);
+
+// The usable lines of a file read one by one, whatever its length, with one line read ahead
+// so a caller knows which line is the last. Damaged lines are skipped and counted.
+class UsableLineReader {
+  public:
+    UsableLineReader(const std::string& path, LineLayout layout);
+    bool opened() const { return opened_; }
+    // The next usable line; false at the end of the file.
+    bool next(std::string& line);
+    // True when the line `next` gave last is the file's last usable line.
+    bool atEnd() const { return !ahead_; }
+    size_t damaged() const { return damaged_; }
+
+  private:
+    bool readUsable(std::string& line);
+    bool readRaw(std::string& line);
+
+    std::ifstream in_;
+    LineLayout layout_;
+    bool opened_ = false;
+    bool ahead_ = false;
+    std::string aheadLine_;
+    size_t damaged_ = 0;
+};
 
 }  // namespace flenmark

@@ -120,25 +120,32 @@ void PointPlacemarksBuilder::addTo(Texts& texts, bool eventsOpen, bool dotsOpen,
 }
 
 void PointPlacemarksBuilder::add(const std::string& line, bool last) {
-    addTo(texts_, !texts_.events.empty(), !texts_.dots.empty(), line,
-          lines_ > 0 ? previousLine_ : "", last);
+    addTo(texts_, eventsOpen_, dotsOpen_, line, lines_ > 0 ? previousLine_ : "", last);
+    eventsOpen_ = eventsOpen_ || !texts_.events.empty();
+    dotsOpen_ = dotsOpen_ || !texts_.dots.empty();
     previousLine_ = line;
     ++lines_;
+}
+
+void PointPlacemarksBuilder::drainInto(Texts& out) {
+    out.events += texts_.events;
+    out.dots += texts_.dots;
+    texts_.events.clear();
+    texts_.dots.clear();
 }
 
 PointPlacemarksBuilder::Texts PointPlacemarksBuilder::extra(const std::string* extraLine) const {
     Texts extra;
     if (extraLine)
-        addTo(extra, !texts_.events.empty(), !texts_.dots.empty(), *extraLine,
-              lines_ > 0 ? previousLine_ : "", true);
+        addTo(extra, eventsOpen_, dotsOpen_, *extraLine, lines_ > 0 ? previousLine_ : "", true);
     return extra;
 }
 
 void PointPlacemarksBuilder::pieces(const Texts& extra, std::vector<std::string_view>& out) const {
-    if (texts_.events.empty() && extra.events.empty()) return;  // no event: no folder, no dots
+    if (!eventsOpen_ && extra.events.empty()) return;  // no event: no folder, no dots
     const KmlTemplateSet& t = *t_;
     out.insert(out.end(), {texts_.events, extra.events, texts_.dots, extra.dots});
-    if (!texts_.dots.empty() || !extra.dots.empty()) out.push_back(t[Kml::FolderEnd]);
+    if (dotsOpen_ || !extra.dots.empty()) out.push_back(t[Kml::FolderEnd]);
     out.push_back(t[Kml::FolderEnd]);
 }
 

@@ -48,6 +48,9 @@ class PointPlacemarksBuilder {
     };
     Texts extra(const std::string* extraLine) const;
     void pieces(const Texts& extra, std::vector<std::string_view>& out) const;
+    // Moves the events and dots made so far to `out`, for a caller that writes them as they
+    // grow; afterwards pieces() holds only what is still to come.
+    void drainInto(Texts& out);
 
   private:
     void addTo(Texts& texts, bool eventsOpen, bool dotsOpen, const std::string& line,
@@ -57,6 +60,8 @@ class PointPlacemarksBuilder {
     PointPlacemarkWriter writer_;
     bool realtime_;
     Texts texts_;
+    bool eventsOpen_ = false;
+    bool dotsOpen_ = false;
     std::string previousLine_;
     size_t lines_ = 0;
 };

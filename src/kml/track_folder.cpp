@@ -66,6 +66,13 @@ std::string TrackBuilder::rest(const std::string* extraLine) const {
     return out;
 }
 
+void TrackBuilder::drainInto(std::string& out) {
+    out += track_;
+    out += pending_;
+    track_.clear();
+    pending_.clear();
+}
+
 void TrackBuilder::finishInto(std::string& out, const std::string* extraLine) const {
     const std::string tail = rest(extraLine);
     out += opener();

@@ -29,6 +29,9 @@ class TrackBuilder {
     std::string opener() const;
     const std::string& closedPieces() const { return track_; }
     std::string rest(const std::string* extraLine) const;
+    // Moves the text made so far (after the opener) to `out`, for a caller that writes the
+    // folder as it grows; rest(nullptr) then gives what is still to come.
+    void drainInto(std::string& out);
 
   private:
     void startRun(const LogFields& f);

@@ -80,40 +80,41 @@ std::string TrafficPlacemark(const KmlTemplateSet& t, const TemplateFiller& pinF
 
 }  // namespace
 
+TrafficWriter::TrafficWriter(const KmlTemplateSet& t, const Settings& settings)
+    : t_(t),
+      lookAheadSeconds_(settings.PredPathMultiplierTCAS),
+      pinFiller_(t[Kml::PlacemarkPinSmallAir],
+                 {"NAME", "DESC", "KIAS", "HDG", "SPDTAS", "GNDSPD", "VERTSPEED", "ALT", "ALTAGL",
+                  "TIME", "DATE", "</name>", "LATX", "LONY", "ALTM"}) {}
+
+void TrafficWriter::add(const std::string& line, std::string& out) {
+    const LogFields f(line);
+    const std::string stamp = f[1];
+    std::string prev = f[12];
+    const std::string p = previousLineStamp_;
+    previousLineStamp_ = stamp;
+    const auto stampSeconds = StampSeconds(stamp);
+    if (f[2].empty() || !stampSeconds) return;
+    if (stamp != p) {
+        joinStamp_ = p.empty() ? stamp : p;
+        // Frames a few seconds apart join without a gap.
+        const auto ps = StampSeconds(p), prevSeconds = StampSeconds(prev);
+        if (ps && prevSeconds && *prevSeconds >= *ps && *prevSeconds - *ps < 5) prev = p;
+    } else {
+        prev = joinStamp_;
+    }
+    const std::string begin = prev != stamp && StampSeconds(prev) ? StampPlusOneSecond(prev) : stamp;
+    try {
+        out += TrafficPlacemark(t_, pinFiller_, lookAheadSeconds_, f, begin);
+    } catch (const ConversionFault&) {
+        // A damaged line: left out, the rest of the traffic is shown.
+    }
+}
+
 void TrafficKml(const KmlTemplateSet& t, const Settings& settings,
                 const std::vector<std::string>& lines, std::string& out) {
-    out.reserve(out.size() + lines.size() * (t[Kml::TCASBlue].size() +
-                                             t[Kml::PlacemarkPinSmallAir].size() + 200));
-    const TemplateFiller pinFiller(
-        t[Kml::PlacemarkPinSmallAir],
-        {"NAME", "DESC", "KIAS", "HDG", "SPDTAS", "GNDSPD", "VERTSPEED", "ALT", "ALTAGL", "TIME",
-         "DATE", "</name>", "LATX", "LONY", "ALTM"});
-    std::string previousLineStamp;  // P: the stamp of the line before
-    std::string joinStamp;          // J: where the current frame joins the one before
-    for (const std::string& line : lines) {
-        const LogFields f(line);
-        const std::string stamp = f[1];
-        std::string prev = f[12];
-        const std::string p = previousLineStamp;
-        previousLineStamp = stamp;
-        const auto stampSeconds = StampSeconds(stamp);
-        if (f[2].empty() || !stampSeconds) continue;
-        if (stamp != p) {
-            joinStamp = p.empty() ? stamp : p;
-            // Frames a few seconds apart join without a gap.
-            const auto ps = StampSeconds(p), prevSeconds = StampSeconds(prev);
-            if (ps && prevSeconds && *prevSeconds >= *ps && *prevSeconds - *ps < 5) prev = p;
-        } else {
-            prev = joinStamp;
-        }
-        const std::string begin =
-            prev != stamp && StampSeconds(prev) ? StampPlusOneSecond(prev) : stamp;
-        try {
-            out += TrafficPlacemark(t, pinFiller, settings.PredPathMultiplierTCAS, f, begin);
-        } catch (const ConversionFault&) {
-            // A damaged line: left out, the rest of the traffic is shown.
-        }
-    }
+    TrafficWriter writer(t, settings);
+    for (const std::string& line : lines) writer.add(line, out);
 }
 
 }  // namespace flenmark
