@@ -5,6 +5,7 @@
 #include "base/settings.h"
 #include "base/utc_time.h"
 #include "kml/kml_values.h"
+#include "kml/line_piece.h"
 #include "kml/replay_parts.h"
 #include "kml/track_folder.h"
 
@@ -29,7 +30,7 @@ class FrameTrail {
             const std::string point = PointCoordinates(f[2], f[3], f[4], pieceGround_ == 1);
             bool ends = ground != pieceGround_;
             if (!ends) {
-                pending_ += point;
+                piece_.add(point);
                 const bool start = code == "O" || code == "S";
                 const bool end = code == "OE" || code == "SE";
                 if (start) warning_ = true;
@@ -42,35 +43,39 @@ class FrameTrail {
                 if (start) warningName_ = code == "O" ? "Overspeed!!" : "Stall!!";
             }
             justBroken_ = true;
-            pending_ += point;
-            text_ += pending_ + t_[Kml::PlacemarkEnd];
+            piece_.add(point);
+            piece_.closeInto(text_, t_[Kml::PlacemarkEnd]);
             pieceGround_ = ground;
             if (ground == 1) warning_ = false;
-            text_ += PieceOpener(t_, ground == 1, warning_, warningName_);
-            pending_.clear();
-            if (ownLine) return;  // the new piece stays without points
+            piece_.open(PieceOpener(t_, ground == 1, warning_, warningName_));
+            if (ownLine) return;  // the new piece stays without points: it is not drawn
         }
     }
 
     // The trail's pieces, closed, with the folders they opened.
-    std::string finish() { return text_ + pending_ + t_[Kml::PlacemarkEnd] + t_[Kml::FolderEnd]; }
+    std::string finish() {
+        piece_.closeInto(text_, t_[Kml::PlacemarkEnd]);
+        return text_ + t_[Kml::FolderEnd];
+    }
 
   private:
     void openFolder(const LogFields& f) {
-        if (folderOpen_) text_ += pending_ + t_[Kml::PlacemarkEnd] + t_[Kml::FolderEnd];
+        if (folderOpen_) {
+            piece_.closeInto(text_, t_[Kml::PlacemarkEnd]);
+            text_ += t_[Kml::FolderEnd];
+        }
         folderOpen_ = true;
         pieceGround_ = f[5] == "1" ? 1 : 0;
-        pending_.clear();
         text_ += FillPlaceholder(t_[Kml::Folder], "NAME", "FlightLog " + CorrectDatumTijd(f[1]));
-        text_ += warning_ ? FillPlaceholder(t_[Kml::PathWarning], "NAME", warningName_)
-                          : PieceOpener(t_, pieceGround_ == 1, false, "");
+        piece_.open(warning_ ? FillPlaceholder(t_[Kml::PathWarning], "NAME", warningName_)
+                             : PieceOpener(t_, pieceGround_ == 1, false, ""));
     }
 
     const KmlTemplateSet& t_;
     bool& warning_;
     std::string& warningName_;
     std::string text_;
-    std::string pending_;
+    LinePiece piece_;
     int pieceGround_ = 0;
     bool justBroken_ = false;
     bool folderOpen_ = false;
@@ -130,14 +135,18 @@ TrailLines TrailOf(const std::vector<std::string>& log, const std::string& frame
 void FrameWriter::add(const std::string& line, const TrailLines& lines, std::string& out) {
     const LogFields f(line);
     const std::string& stamp = f[1];
-    const std::string p = previousStamp_.empty() || previousStamp_ == stamp ? stamp : previousStamp_;
+    // From the second after the frame before to this one; the first frame and one as late as the
+    // one before show for their own second only.
+    const std::string begin = previousStamp_.empty() || previousStamp_ >= stamp
+                                  ? stamp
+                                  : std::min(StampPlusOneSecond(previousStamp_), stamp);
     previousStamp_ = stamp;
     FrameTrail trail(t_, warning_, warningName_);
     const bool logRecord = LogFields(*lines.start)[1] < stamp && !lines.startIsLast;
     if (logRecord) trail.add(LogFields(*lines.start), true, false);
     trail.add(f, !logRecord || StartsRecordingRun(*lines.found), true);
     out += "<Folder><name>" + StampDisplayName(stamp) + "</name><TimeSpan><begin>" +
-           StampDateTime(StampPlusOneSecond(p)) + "</begin><end>" + StampDateTime(stamp) +
+           StampDateTime(begin) + "</begin><end>" + StampDateTime(stamp) +
            "</end></TimeSpan><Style><ListStyle><listItemType>checkHideChildren</listItemType>"
            "<bgColor>00ffffff</bgColor></ListStyle></Style>";
     out += trail.finish();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,8 @@ class TrafficWriter {
     TemplateFiller pinFiller_;
     std::string previousLineStamp_;  // the stamp of the line before
     std::string joinStamp_;          // where the current frame joins the one before
+    std::string frameStamp_;         // the second being written, and the aircraft in it
+    std::set<std::string> frameAircraft_;
 };
 void TrafficKml(const KmlTemplateSet& t, const Settings& settings,
                 const std::vector<std::string>& trafficLines, std::string& out);

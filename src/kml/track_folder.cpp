@@ -50,17 +50,12 @@ std::string TrackBuilder::opener() const {
 std::string TrackBuilder::rest(const std::string* extraLine) const {
     if (lines_ == 0 && !extraLine) throw ConversionFault("empty log");
     std::string out;
-    if (extraLine) {
-        // The extra line goes through a copy of the state; only its own text is new.
-        TrackBuilder copy = *this;
-        copy.track_.clear();
-        copy.add(*extraLine);
-        out = std::move(copy.track_);
-        out += copy.pending_;
-    } else {
-        out = pending_;
-    }
-    out += (*t_)[Kml::PlacemarkEnd];
+    // The open piece goes through a copy of the state, with the extra line if there is one.
+    TrackBuilder copy = *this;
+    copy.track_.clear();
+    if (extraLine) copy.add(*extraLine);
+    out = std::move(copy.track_);
+    copy.piece_.closeInto(out, (*t_)[Kml::PlacemarkEnd]);
     out += (*t_)[Kml::FolderEnd];
     out += (*t_)[Kml::FolderEnd];
     return out;
@@ -68,9 +63,8 @@ std::string TrackBuilder::rest(const std::string* extraLine) const {
 
 void TrackBuilder::drainInto(std::string& out) {
     out += track_;
-    out += pending_;
     track_.clear();
-    pending_.clear();
+    piece_.drainInto(out);
 }
 
 void TrackBuilder::finishInto(std::string& out, const std::string* extraLine) const {
@@ -83,21 +77,18 @@ void TrackBuilder::finishInto(std::string& out, const std::string* extraLine) co
 void TrackBuilder::startRun(const LogFields& f) {
     const KmlTemplateSet& t = *t_;
     if (lines_ > 0) {
-        track_ += pending_;
-        track_ += t[Kml::PlacemarkEnd];
+        piece_.closeInto(track_, t[Kml::PlacemarkEnd]);
         track_ += t[Kml::FolderEnd];
     }
-    pending_.clear();
     pieceGround_ = GroundFlag(f);
     track_ += FillPlaceholder(t[Kml::Folder], "NAME", "FlightLog " + CorrectDatumTijd(f[1]));
-    track_ += PieceOpener(t, pieceGround_ == 1, false, "");
+    piece_.open(PieceOpener(t, pieceGround_ == 1, false, ""));
 }
 
 bool TrackBuilder::takePoint(const LogFields& f) {
     const int ground = GroundFlag(f);
     const std::string& code = f[6];
-    const std::string point = PointCoordinates(f[2], f[3], f[4], pieceGround_ == 1);
-    pending_ += point;
+    piece_.add(PointCoordinates(f[2], f[3], f[4], pieceGround_ == 1));
     if (ground == pieceGround_) {
         if (!justBroken_ && (code == "O" || code == "S")) {
             warning_ = true;
@@ -113,10 +104,8 @@ bool TrackBuilder::takePoint(const LogFields& f) {
     justBroken_ = true;
     if (ground == 1) warning_ = false;
     pieceGround_ = ground;
-    track_ += pending_;
-    track_ += (*t_)[Kml::PlacemarkEnd];
-    track_ += PieceOpener(*t_, pieceGround_ == 1, warning_, warningName_);
-    pending_.clear();
+    piece_.closeInto(track_, (*t_)[Kml::PlacemarkEnd]);
+    piece_.open(PieceOpener(*t_, pieceGround_ == 1, warning_, warningName_));
     return false;
 }
 

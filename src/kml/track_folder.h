@@ -5,6 +5,7 @@
 
 #include "kml/kml_templates.h"
 #include "kml/kml_values.h"
+#include "kml/line_piece.h"
 
 namespace flenmark {
 
@@ -25,7 +26,8 @@ class TrackBuilder {
     void finishInto(std::string& out, const std::string* extraLine) const;
 
     // The same folder in three parts, so a caller can write it without joining them: the
-    // opener, the pieces closed so far (kept here), and the rest with the extra line.
+    // opener, the pieces closed so far (kept here), and the rest: the open piece and the extra
+    // line.
     std::string opener() const;
     const std::string& closedPieces() const { return track_; }
     std::string rest(const std::string* extraLine) const;
@@ -41,8 +43,8 @@ class TrackBuilder {
 
     const KmlTemplateSet* t_;
     size_t lines_ = 0;
-    std::string track_;    // the pieces closed so far
-    std::string pending_;  // the coordinates of the open piece
+    std::string track_;  // the pieces closed so far
+    LinePiece piece_;    // the open piece
     int pieceGround_ = 0;
     bool warning_ = false;
     std::string warningName_ = "Overspeed!!";

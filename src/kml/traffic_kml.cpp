@@ -58,11 +58,12 @@ std::string TrafficPlacemark(const KmlTemplateSet& t, const TemplateFiller& pinF
     const std::string altMetres = KmlNumber(altFt * 0.3048);
     out += lonField.text + "," + latField.text + "," + altMetres + " " + KmlNumber(predLon) + "," +
            KmlNumber(predLat) + "," + KmlNumber(predAltFt * 0.3048) + t[Kml::PlacemarkEnd];
-    const std::string& hdg = f[6];
+    // "Traffic.txt" keeps the heading turned by 180 degrees: the balloon shows the aircraft's own.
+    const std::string ownHeading = IntText(IntOf(std::fmod(heading + 180, 360)));
     const std::string values[] = {callsign + " " + XmlText(f[11]),
                                   "AI/Online traffic: " + callsign,
                                   "-",
-                                  hdg.substr(0, hdg.find('.')),
+                                  ownHeading,
                                   "-",
                                   speedField.text,
                                   vsField.text,
@@ -103,7 +104,14 @@ void TrafficWriter::add(const std::string& line, std::string& out) {
     } else {
         prev = joinStamp_;
     }
-    const std::string begin = prev != stamp && StampSeconds(prev) ? StampPlusOneSecond(prev) : stamp;
+    std::string begin = prev != stamp && StampSeconds(prev) ? StampPlusOneSecond(prev) : stamp;
+    if (begin > stamp) begin = stamp;  // a span never begins after its end
+    // An aircraft written twice for one second (the recorder's last second) gets one span.
+    if (stamp != frameStamp_) {
+        frameStamp_ = stamp;
+        frameAircraft_.clear();
+    }
+    if (!frameAircraft_.insert(f[2]).second) return;
     try {
         out += TrafficPlacemark(t_, pinFiller_, lookAheadSeconds_, f, begin);
     } catch (const ConversionFault&) {

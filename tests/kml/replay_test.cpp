@@ -50,12 +50,13 @@ TEST_P(AnimationFramesTest, HoldTheirPieces) {
 const char* kT1 = "20090712143500";
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, AnimationFramesTest, ::testing::Values(
-    // A span runs from the previous frame; an equal stamp starts a second later.
+    // A span runs from the second after the previous frame to its own; the first frame's and an
+    // equal stamp's span is their own second: a span never begins after its end.
     FrameCase{"Spans", {L("20090712143507", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, "")},
               {L("20090712143500", "4", "1000", 0, "SA")},
-              {"<name>2009-07-12 14:35:07z</name><TimeSpan><begin>2009-07-12T14:35:08Z</begin><end>2009-07-12T14:35:07Z</end>",
+              {"<name>2009-07-12 14:35:07z</name><TimeSpan><begin>2009-07-12T14:35:07Z</begin><end>2009-07-12T14:35:07Z</end>",
                "<begin>2009-07-12T14:35:08Z</begin><end>2009-07-12T14:35:09Z</end>",
-               "<begin>2009-07-12T14:35:10Z</begin><end>2009-07-12T14:35:09Z</end>"}},
+               "<begin>2009-07-12T14:35:09Z</begin><end>2009-07-12T14:35:09Z</end>"}},
     FrameCase{"Midnight", {L("20091231235959", "4", "0", 1, ""), L("20100101000001", "4", "0", 1, "")}, {L("20091231235959", "4", "0", 1, "")},
               {"<begin>2010-01-01T00:00:00Z</begin><end>2010-01-01T00:00:01Z</end>"}},
     FrameCase{"TrailFromTheLastLoggedPoint", {L("20090712143507", "9", "0", 0, "")},
@@ -63,10 +64,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, AnimationFramesTest, ::testing::Values(
               {"{F:FlightLog 12-07-2009 14:35 Type>check<}[P:<name>In the air</name> 2,2,0 9,9,0 /]{/F}"}},
     FrameCase{"BeforeTheLogTheAircraftAlone", {L("20090712143507", "9", "0", 0, "")},
               {L("20090712150000", "1", "0", 0, "SA"), L("20090712150005", "2", "0", 0, "")},
-              {"[P:<name>In the air</name> 9,9,0 /]{/F}"}},
+              {"{F:FlightLog 12-07-2009 14:35 Type>check<}{/F}[pp:"}},  // one point makes no line
     FrameCase{"GroundChange", {L("20090712143505", "9", "0", 1, "")},
               {L(kT1, "1", "100", 0, "SA"), L("20090712143510", "2", "0", 1, "")},
-              {"[P:<name>In the air</name> 1,1,30.48 9,9,0 /][G:<name>On Ground</name> /]{/F}"}},
+              {"[P:<name>In the air</name> 1,1,30.48 9,9,0 /]{/F}"}},  // no empty ground piece
     // A warning on the trail starts a warning piece, and carries into the next frame.
     FrameCase{"Warning", {L("20090712143505", "9", "0", 0, ""), L("20090712143506", "8", "0", 0, "")},
               {L(kT1, "1", "0", 0, "SA"), L("20090712143501", "2", "0", 0, "S"), L("20090712143510", "3", "0", 0, "")},
@@ -172,10 +173,20 @@ TEST(TrafficReplay, ClassesSpansAndPrediction) {
     EXPECT_NEAR(std::stod(predicted.substr(predicted.find(',') + 1)), 52.1 + 0.1 * 10 / 60.1, 1e-3)
         << predicted;
     EXPECT_NE(out.find("<name>ABC +2</name>"), std::string::npos);
-    EXPECT_NE(out.find("(EA AI/Online traffic: DEF - 180 - 360 600 2000 - 14:35:59 12-07-2009 4.1 "
+    // The balloon shows the aircraft's own heading, not the stored one turned by 180.
+    EXPECT_NE(out.find("(EA AI/Online traffic: DEF - 0 - 360 600 2000 - 14:35:59 12-07-2009 4.1 "
                        "52.1 609.6)"),
               std::string::npos)
         << out;
+}
+
+// The recorder's last second may hold an aircraft twice: it gets one span.
+TEST(TrafficReplay, OneSpanPerAircraftAndSecond) {
+    Settings s;
+    const std::string out = Traffic(s, {"20090712143559:1:52:4:1000:180:0:ABC:0:3:+2:x",
+                                        "20090712143600:1:52:4:1000:180:0:ABC:0:3:+2:x",
+                                        "20090712143600:1:52:4:1000:180:0:ABC:0:3:+2:x"});
+    EXPECT_EQ(Count(out, "<name>ABC +2</name>"), 2u);
 }
 
 TEST(TrafficReplay, DamagedLinesAreLeftOut) {

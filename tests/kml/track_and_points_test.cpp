@@ -38,15 +38,16 @@ INSTANTIATE_TEST_SUITE_P(Runs, TrackFolderTest, ::testing::Values(
               {LogLine("20090712143500", "4.1", "52.1", "1000", 0, "SA", "-"), LogLine("20090712143501", "4.2", "52.2", "2000", 0, "", "x"),
                LogLine("20090712143502", "4.3", "52.3", "3000", 0, "SO", "x")},
               "[P:<name>In the air</name> 4.1,52.1,304.8 4.2,52.2,609.6 4.3,52.3,914.4 /]"},
-    // A touchdown's point is shared by the air and the ground pieces; commas are read as points.
+    // A touchdown's point ends the air piece; a ground piece of one point makes no line. Commas
+    // are read as points.
     TrackCase{"Touchdown", {LogLine("20090712143500", "4,1", "52,1", "100", 0, "SA", "-"), LogLine("20090712143501", "4,2", "52,2", "10", 1, "TD=-200/2", "x")},
-              "[P:<name>In the air</name> 4.1,52.1,30.48 4.2,52.2,3.048 /][G:<name>On Ground</name> 4.2,52.2 /]"},
+              "[P:<name>In the air</name> 4.1,52.1,30.48 4.2,52.2,3.048 /]"},
     // Warnings get pieces of their own; landing ends one.
     TrackCase{"Warnings", {L("00", "1", "0", 0, "SA"), L("01", "2", "0", 0, "O"), L("02", "3", "0", 0, ""), L("03", "4", "0", 0, "OE"),
                            L("04", "5", "0", 0, "S"), L("05", "6", "0", 1, "TD=-100/0"), L("06", "7", "0", 0, "TO=1")},
               "[P:<name>In the air</name> 1,1,0 2,2,0 /][W:<name>Overspeed!!</name> 2,2,0 3,3,0 4,4,0 /]"
               "[P:<name>In the air</name> 4,4,0 5,5,0 /][W:<name>Stall!!</name> 5,5,0 6,6,0 /]"
-              "[G:<name>On Ground</name> 6,6 7,7 /][P:<name>In the air</name> 7,7,0 /]"}),
+              "[G:<name>On Ground</name> 6,6 7,7 /]"}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
