@@ -1,7 +1,11 @@
 #include "kml/log_to_kml.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <filesystem>
 
+#include "base/geodesy.h"
 #include "base/number_text.h"
 #include "kml/animated_kml.h"
 #include "kml/kml_values.h"
@@ -23,11 +27,53 @@ bool SameFile(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(a, b, ec);
 }
 
+// The smallest box around the flight, for the view the document opens with.
+struct FlightBounds {
+    double west = 180, east = -180, south = 90, north = -90;
+
+    void add(const LogFields& f) {
+        const auto lon = ParseNumber(f[2]), lat = ParseNumber(f[3]);
+        if (!lon || !lat) return;
+        west = std::min(west, *lon);
+        east = std::max(east, *lon);
+        south = std::min(south, *lat);
+        north = std::max(north, *lat);
+    }
+    // Looking straight down on the middle of the box from high enough to see all of it.
+    std::string lookAt() const {
+        if (west > east) return {};
+        const double lat = (south + north) / 2, lon = (west + east) / 2;
+        const double spanNm = GreatCircleDistanceNm(south, west, north, east, false);
+        const double range = std::max(1000.0, spanNm * 1852 * 1.2);
+        return "<LookAt><longitude>" + KmlNumber(lon) + "</longitude><latitude>" + KmlNumber(lat) +
+               "</latitude><altitude>0</altitude><heading>0</heading><tilt>0</tilt><range>" +
+               KmlNumber(std::round(range)) + "</range></LookAt>";
+    }
+};
+
+// The document's opener with its first view: behind its name and the open flag, where KML
+// wants a view.
+std::string HeadWithView(const std::string& head, const std::string& lookAt) {
+    if (lookAt.empty()) return head;
+    const size_t name = head.find("</name>");
+    if (name == std::string::npos) return head;
+    size_t at = name + 7;
+    for (const char* next : {"<visibility>", "<open>"}) {
+        if (head.compare(at, std::strlen(next), next) != 0) continue;
+        const std::string close = "</" + std::string(next + 1);
+        const size_t end = head.find(close, at);
+        if (end == std::string::npos) return head;
+        at = end + close.size();
+    }
+    return head.substr(0, at) + lookAt + head.substr(at);
+}
+
 // The track and the placemarks of the log, made line by line into spills of their own.
 struct LogSections {
     explicit LogSections(const KmlTemplateSet& t) : track(t), points(t, false) {}
 
     void add(const std::string& line, bool last) {
+        bounds.add(LogFields(line));
         track.add(line);
         track.drainInto(text);
         trackSpill.take(text);
@@ -42,6 +88,7 @@ struct LogSections {
     std::string text;
     PointPlacemarksBuilder::Texts pointTexts;
     Spill trackSpill, events, dots;
+    FlightBounds bounds;
 };
 
 }  // namespace
@@ -62,7 +109,9 @@ FlightDocumentReport WriteFlightDocument(const FlightDocumentInput& input, std::
     replay.finish();
     if (log.lines() == 0) throw ConversionFault("the log has no usable line");
     // The parts whose templates may fail are made before anything is written.
-    const std::string head = FillPlaceholder(t[Kml::Head], "NAME", XmlText(input.documentName));
+    const std::string head =
+        HeadWithView(FillPlaceholder(t[Kml::Head], "NAME", XmlText(input.documentName)),
+                     sections.bounds.lookAt());
     const std::string trackOpener = sections.track.opener();
     const std::string trackRest = sections.track.rest(nullptr);
     std::vector<std::string_view> pointParts;

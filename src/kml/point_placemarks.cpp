@@ -55,7 +55,7 @@ PointPlacemarkWriter::PointPlacemarkWriter(const KmlTemplateSet& t, bool withTim
     const Kml pins[4] = {Kml::PlacemarkPinSmall, Kml::PlacemarkPinSmallAir,
                          Kml::PlacemarkPinWarning, Kml::PlacemarkPinWarningAir};
     for (int i = 0; i < 4; ++i)
-        pins_[i].emplace(PointFiller(t[pins[i]], withTimeSpan, true, false, i % 2 == 1));
+        pins_[i].emplace(PointFiller(t[pins[i]], true, true, false, i % 2 == 1));
     for (int i = 0; i < 2; ++i) {
         const std::string& text = t[i == 0 ? Kml::PinDot : Kml::PinDotAir];
         dotDateTime_[i] = !withTimeSpan && text.find("DATETIME") != std::string::npos;
@@ -67,16 +67,20 @@ void PointPlacemarkWriter::eventPin(std::string& out, const LogFields& f, const 
                                     std::string_view timeSpan) const {
     const EventInfo e = *LookUpEvent(code, OnGround(f));
     const int which = (e.warning ? 2 : 0) + (e.inAir ? 1 : 0);
-    const PointValues v(f, withTimeSpan_ ? timeSpan : std::string_view(), &e.description, false,
-                        e.inAir, XmlText(e.name));
+    // The event's text also as a plain description, for readers that show no balloon (GIS
+    // tools); the balloon itself is made from the data as before.
+    const std::string behindName = "<description>" + XmlText(e.description) + "</description>" +
+                                   std::string(withTimeSpan_ ? timeSpan : std::string_view());
+    const PointValues v(f, behindName, &e.description, false, e.inAir, XmlText(e.name));
     pins_[which]->appendTo(out, v.texts);
 }
 
 void PointPlacemarkWriter::dataDot(std::string& out, const LogFields& f,
                                    std::string_view timeSpan) const {
     const int which = OnGround(f) ? 0 : 1;
+    // Named by their time, so that readers listing the placemarks tell them apart.
     const PointValues v(f, withTimeSpan_ ? timeSpan : std::string_view(), nullptr,
-                        dotDateTime_[which], which == 1, "");
+                        dotDateTime_[which], which == 1, StampTime(f[1]));
     dots_[which]->appendTo(out, v.texts);
 }
 

@@ -63,7 +63,10 @@ TEST_F(KmlDocumentsTest, OrdinaryConversionWithReplayAndTrafficIsValidKml) {
                                 "Flightlog Me & You 13-07-2009 00.10", false, ""));
     const std::string kml = ReadFile(out);
     EXPECT_EQ(testing::KmlSchemaErrors(out), "");
-    EXPECT_NE(kml.find("<name>Flightlog Me &amp; You 13-07-2009 00.10</name>"), std::string::npos);
+    // The document opens framed on the flight: the middle of its box, seen from above.
+    EXPECT_NE(kml.find("<name>Flightlog Me &amp; You 13-07-2009 00.10</name><open>1</open><LookAt>"
+                       "<longitude>4.764</longitude><latitude>52.304</latitude>"),
+              std::string::npos);
     EXPECT_NE(kml.find("Animated AI/Online traffic"), std::string::npos);
     EXPECT_NE(kml.find("A&amp;B&lt;C&gt;"), std::string::npos);
     EXPECT_NE(kml.find("<name>T/D VS: -312ft/m</name>"), std::string::npos);

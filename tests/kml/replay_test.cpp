@@ -89,11 +89,11 @@ TEST(EventPlacemarks, BoundaryOfTwoRunsAndBeginOnlySpans) {
     const std::string out = EventPlacemarksKml(kT, log);
     EXPECT_EQ(out.rfind("{F:Special placemarks Type>check<}", 0), 0u);
     const size_t dot =
-        out.find("<name></name><TimeSpan><begin>2009-07-12T15:00:00Z</begin></TimeSpan>(d ");
-    const size_t stop =
-        out.find("<name>Stop log</name><TimeSpan><begin>2009-07-12T14:35:01Z</begin></TimeSpan>");
-    const size_t start =
-        out.find("<name>Start log</name><TimeSpan><begin>2009-07-12T15:00:00Z</begin></TimeSpan>");
+        out.find("<name>15:00:00</name><TimeSpan><begin>2009-07-12T15:00:00Z</begin></TimeSpan>(d ");
+    const size_t stop = out.find(
+        "<name>Stop log</name><description>Event: The log was stopped at this point.</description>"
+        "<TimeSpan><begin>2009-07-12T14:35:01Z</begin></TimeSpan>");
+    const size_t start = out.find("<TimeSpan><begin>2009-07-12T15:00:00Z</begin></TimeSpan>(E Event: You");
     ASSERT_NE(dot, std::string::npos);
     ASSERT_NE(stop, std::string::npos);
     ASSERT_NE(start, std::string::npos);

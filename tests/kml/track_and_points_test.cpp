@@ -82,12 +82,15 @@ TEST(PointPlacemarks, EventsDotsAndTheStopMarks) {
     const std::string folder = PointPlacemarksFolder(kT, lines, false);
     EXPECT_EQ(
         folder.rfind(
-            "{F:Special placemarks Type>check<}<name>Start log</name>(EA Event: You started", 0),
+            "{F:Special placemarks Type>check<}<name>Start log</name><description>Event: You started "
+            "logging at this point.</description>(EA Event: You started",
+            0),
         0u);
     EXPECT_NE(folder.find("<name>Stop log</name>"),
               std::string::npos);  // the last line stops the log
     EXPECT_EQ(folder.find("Gear down"), std::string::npos);
-    EXPECT_NE(folder.find("{F:Flight data Type>checkHideChildren<}<name></name>(da 140 270 150 145 "
+    // Dots are named by their time.
+    EXPECT_NE(folder.find("{F:Flight data Type>checkHideChildren<}<name>14:35:01</name>(da 140 270 150 145 "
                           "-500 1000 900 14:35:01 12-07-2009 2 2 304.8)"),
               std::string::npos);
     EXPECT_EQ(folder.substr(folder.size() - 8), "{/F}{/F}");
@@ -102,11 +105,11 @@ TEST(PointPlacemarks, ASecondRunStopsTheFirst) {
     const std::string folder = PointPlacemarksFolder(kT, lines, false);
     const size_t dot3 = folder.find("(d 140 270 150 145 -500 0 900 15:00:00");
     const size_t stop2 = folder.find(
-        "<name>Stop log</name>(E Event: The log was stopped at this point. 140 270 150 145 -500 0 "
-        "900 14:35:01");
+        "</description>(E Event: The log was stopped at this point. 140 270 150 145 -500 0 900 "
+        "14:35:01");
     const size_t start3 = folder.find(
-        "<name>Start log</name>(E Event: You started logging at this point. 140 270 150 145 -500 0 "
-        "900 15:00:00");
+        "</description>(E Event: You started logging at this point. 140 270 150 145 -500 0 900 "
+        "15:00:00");
     EXPECT_NE(dot3, std::string::npos);
     EXPECT_NE(stop2, std::string::npos);
     EXPECT_NE(start3, std::string::npos);
@@ -129,7 +132,11 @@ TEST(PointPlacemarks, WarningTemplatesByGroundAndCode) {
     EXPECT_NE(pin(false, overspeedOnGround, "O").find("(EW "), std::string::npos);
     EXPECT_NE(pin(false, stallOnGround, "S").find("(EWA "), std::string::npos);
     EXPECT_NE(pin(false, takeOff, "TO=2").find("(E "), std::string::npos);
-    EXPECT_NE(pin(true, takeOff, "TO=2").find("<name>T/O</name><T/>"), std::string::npos);
+    // Behind the name its text as a description for GIS readers, then the span.
+    EXPECT_NE(pin(true, takeOff, "TO=2")
+                  .find("<name>T/O</name><description>Event: The aircraft took off at this "
+                        "point.&lt;br&gt;Autobrake was set to 1.</description><T/>"),
+              std::string::npos);
 }
 
 }  // namespace
