@@ -9,6 +9,7 @@
 #include "base/data_folder_lock.h"
 #include "base/text_files.h"
 #include "cli/console_services.h"
+#include "exports/flight_export.h"
 #include "kml/kml_templates.h"
 #include "app/flight_conversion.h"
 #include "platform/system_clock.h"
@@ -86,6 +87,30 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     if (!LoadKmlTemplates(program)) return 1;
     if (name.empty()) name = "Flightlog";
     return ConvertLogToKml(program, paths[0], paths[1], name, false, "") ? 0 : 1;
+}
+
+int RunExportCommand(const std::vector<std::string>& args) {
+    std::vector<std::string> paths;
+    std::string name = "Flightlog";
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--name" && i + 1 < args.size())
+            name = args[++i];
+        else
+            paths.push_back(args[i]);
+    }
+    if (paths.size() != 2 || !IsExportPath(paths[1])) {
+        std::cerr << "usage: flenmark-cli export LOG OUT.gpx|OUT.csv [--name NAME]\n";
+        return 1;
+    }
+    const ExportResult result = ExportFlight(paths[0], paths[1], name);
+    if (!result.exported) {
+        std::cerr << "Not able to export flightlog\n";
+        return 1;
+    }
+    if (result.damagedLines > 0)
+        std::cerr << result.damagedLines << " damaged line" << (result.damagedLines == 1 ? "" : "s")
+                  << " left out.\n";
+    return 0;
 }
 
 }  // namespace flenmark::cli

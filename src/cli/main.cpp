@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "record") return flenmark::cli::RunRecordCommand(args);
     if (command == "convert") return flenmark::cli::RunConvertCommand(args);
+    if (command == "export") return flenmark::cli::RunExportCommand(args);
     std::cerr << "usage: flenmark-cli record --ticks N [options]\n"
-                 "       flenmark-cli convert LOG OUT [--name NAME]\n";
+                 "       flenmark-cli convert LOG OUT [--name NAME]\n"
+                 "       flenmark-cli export LOG OUT.gpx|OUT.csv [--name NAME]\n";
     return 1;
 }

@@ -183,12 +183,24 @@ int OpenDescriptorCount() {
 
 namespace flenmark::testing {
 
+namespace {
+
+std::string SchemaErrors(const std::string& schema, const std::string& path,
+                         const std::vector<std::string>& environment) {
+    const RunResult r = RunProgram(
+        "/usr/bin/xmllint", {"--nonet", "--noout", "--schema", schema, path}, environment);
+    return r.status == 0 ? std::string() : r.errors.empty() ? "xmllint failed" : r.errors;
+}
+
+}  // namespace
+
 std::string KmlSchemaErrors(const std::string& path) {
     const std::string dir = FLENMARK_KML_SCHEMA_DIR;
-    const RunResult r = RunProgram("/usr/bin/xmllint",
-                                   {"--nonet", "--noout", "--schema", dir + "/ogckml22.xsd", path},
-                                   {"XML_CATALOG_FILES=" + dir + "/catalog.xml"});
-    return r.status == 0 ? std::string() : r.errors.empty() ? "xmllint failed" : r.errors;
+    return SchemaErrors(dir + "/ogckml22.xsd", path, {"XML_CATALOG_FILES=" + dir + "/catalog.xml"});
+}
+
+std::string GpxSchemaErrors(const std::string& path) {
+    return SchemaErrors(FLENMARK_GPX_SCHEMA, path, {});
 }
 
 }  // namespace flenmark::testing

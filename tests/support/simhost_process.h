@@ -84,5 +84,7 @@ namespace flenmark::testing {
 // Validates a document against the OGC KML 2.2 schema with xmllint, offline.
 // Empty when valid, else what xmllint said.
 std::string KmlSchemaErrors(const std::string& path);
+// The same for a GPX 1.1 document.
+std::string GpxSchemaErrors(const std::string& path);
 
 }  // namespace flenmark::testing

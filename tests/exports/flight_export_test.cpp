@@ -1,0 +1,77 @@
+#include "exports/flight_export.h"
+
+#include <gtest/gtest.h>
+
+#include "kml/kml_test_support.h"
+#include "support/fakes.h"
+#include "support/simhost_process.h"
+
+namespace flenmark {
+namespace {
+
+using testing::Count;
+using testing::LogLine;
+using testing::ReadFile;
+using testing::WriteFile;
+
+// Two recording runs in the comma format, a touchdown among them, and a damaged line.
+class FlightExportTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        WriteFile(log, LogLine("20090712235958", "4,76", "52,3", "1000", 0, "SA", "-") + "\r\n" +
+                           LogLine("20090712235959", "4,761", "52,301", "10", 1, "TD=-312/2", "x") +
+                           "\r\ngarbage\r\n" +
+                           LogLine("20090713000500", "4,77", "52,31", "10", 1, "SA", "-") + "\r\n" +
+                           LogLine("20090713000501", "1E-05", "52,32", "10", 1, "FL=5,\"", "x") +
+                           "\r\n");
+    }
+    testing::TempFolders folders;
+    const std::string log = folders.data() + "Flightlog.txt";
+};
+
+TEST_F(FlightExportTest, GpxHasAWaypointPerEventAndASegmentPerRunAndIsValid) {
+    const std::string out = folders.root() + "/flight.gpx";
+    const ExportResult r = ExportFlight(log, out, "Me & you");
+    ASSERT_TRUE(r.exported);
+    EXPECT_EQ(r.damagedLines, 1u);
+    EXPECT_EQ(testing::GpxSchemaErrors(out), "");
+    const std::string gpx = ReadFile(out);
+    EXPECT_EQ(Count(gpx, "<wpt "), 4u);  // two starts, the touchdown, the flaps
+    EXPECT_NE(gpx.find("<wpt lat=\"52.301\" lon=\"4.761\"><ele>3.048</ele><time>2009-07-12T23:59:"
+                       "59Z</time><name>T/D VS: -312ft/m</name><desc>Event: The aircraft touched"),
+              std::string::npos);
+    EXPECT_EQ(Count(gpx, "<trkseg>"), 2u);
+    EXPECT_EQ(Count(gpx, "<trkpt "), 4u);
+    EXPECT_NE(gpx.find("lon=\"0.00001\""), std::string::npos);  // never an exponent
+    // With an animation beside the log, a point per frame.
+    WriteFile(folders.data() + "Animation.txt",
+              LogLine("20090712235958", "4,76", "52,3", "1000", 0, "", "x") + "\r\n" +
+                  LogLine("20090712235959", "4,76", "52,3", "1000", 0, "", "x") + "\r\n" +
+                  LogLine("20090713000000", "4,76", "52,3", "1000", 0, "", "x") + "\r\n");
+    ASSERT_TRUE(ExportFlight(log, out, "x").exported);
+    EXPECT_EQ(Count(ReadFile(out), "<trkpt "), 3u);
+}
+
+TEST_F(FlightExportTest, CsvHasAHeaderPointsAsDecimalsAndQuotesWhatNeedsIt) {
+    const std::string out = folders.root() + "/flight.CSV";
+    ASSERT_TRUE(ExportFlight(log, out, "x").exported);
+    const auto lines = testing::SplitLines(ReadFile(out));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0].rfind("time_utc,latitude,longitude,altitude_ft,on_ground,event,ias_kt,", 0),
+              0u);
+    EXPECT_EQ(lines[2], "2009-07-12T23:59:59Z,52.301,4.761,10,1,TD=-312/2,140,900,150,-500,145,270");
+    EXPECT_EQ(lines[4].substr(0, 50), "2009-07-13T00:05:01Z,52.32,0.00001,10,1,\"FL=5,\"\"\",");
+}
+
+TEST_F(FlightExportTest, NothingUsableLeavesTheOldFile) {
+    const std::string out = folders.root() + "/flight.gpx";
+    WriteFile(out, "old");
+    WriteFile(log, "garbage\r\n");
+    EXPECT_FALSE(ExportFlight(log, out, "x").exported);
+    EXPECT_FALSE(ExportFlight(folders.root() + "/missing.txt", out, "x").exported);
+    EXPECT_FALSE(ExportFlight(log, folders.root() + "/flight.kml", "x").exported);
+    EXPECT_EQ(ReadFile(out), "old");
+}
+
+}  // namespace
+}  // namespace flenmark
