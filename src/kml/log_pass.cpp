@@ -6,10 +6,17 @@ namespace flenmark {
 
 LogPass::LogPass(const std::string& path) : reader_(path, LineLayout::Log) {}
 
+// A consumer that cannot take a line ends the pass: the conversion fails with its fault when
+// the pass is finished, whoever was walking along the log when it happened.
 bool LogPass::readLine(std::string& into) {
-    if (!reader_.next(into)) return false;
+    if (failure_ || !reader_.next(into)) return false;
     ++lines_;
-    for (const Consumer& consumer : consumers_) consumer(into, reader_.atEnd());
+    try {
+        for (const Consumer& consumer : consumers_) consumer(into, reader_.atEnd());
+    } catch (...) {
+        failure_ = std::current_exception();
+        return false;
+    }
     return true;
 }
 
@@ -26,7 +33,7 @@ void LogPass::begin() {
 
 TrailLines LogPass::trailFor(const std::string& frameStamp) {
     if (!begun_) begin();
-    if (lines_ == 0) return {nullptr, nullptr, true};
+    if (lines_ == 0 || failure_) return {nullptr, nullptr, true};
     if (lines_ == 1) return {&at_, &at_, true};
     while (!atIsLast_ && LogFields(at_)[1] < frameStamp) {
         before_.swap(at_);
@@ -41,6 +48,7 @@ void LogPass::finish() {
     std::string line;
     while (readLine(line)) {
     }
+    if (failure_) std::rethrow_exception(failure_);
 }
 
 }  // namespace flenmark

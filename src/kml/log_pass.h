@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,7 +26,7 @@ class LogPass {
     // The log lines of the trail of a frame at `frameStamp`; frames come in time order.
     // Nothing (a null start) while the log has no usable line.
     TrailLines trailFor(const std::string& frameStamp);
-    // Reads the rest of the log.
+    // Reads the rest of the log; throws what a consumer threw on a line it could not take.
     void finish();
     size_t lines() const { return lines_; }
     size_t damaged() const { return reader_.damaged(); }
@@ -41,6 +42,7 @@ class LogPass {
     std::string before_;  // the line before `at_`
     std::string at_;
     bool atIsLast_ = true;
+    std::exception_ptr failure_;
 };
 
 }  // namespace flenmark

@@ -155,11 +155,15 @@ TEST_F(KmlDocumentsTest, RealtimeTrackCameraAndLinkAreValidKml) {
 TEST_F(KmlDocumentsTest, FailedConversionLeavesTheOldDocument) {
     const std::string out = t.dataPath("Flightlog.kml");
     WriteFile(out, "old");
+    // The last: a line the track cannot draw (a ground flag of 7) while the replay reads along.
+    const std::string good = LogLine("20090713000001", "4,76", "52,3", "15", 1, "SA", "-") + "\r\n";
     for (const std::string& bad : {std::string(""), std::string("20090712143500:1:2\r\n"),
-                                   LogLine("2009071214350", "x", "52", "0", 0, "", "-") + "\r\n"}) {
-        WriteFile(t.dataPath("bad.txt"), bad);
+                                   LogLine("2009071214350", "x", "52", "0", 0, "", "-") + "\r\n",
+                                   good + LogLine("20090713000002", "4,76", "52,3", "15", 7, "", "x") +
+                                       "\r\n" + good}) {
+        WriteFile(t.dataPath("Flightlog.txt"), bad);
         t.program.mainView.label7.text.clear();
-        EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("bad.txt"), out, "x", false, ""));
+        EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "x", false, ""));
         EXPECT_EQ(t.program.mainView.label7.text, "Not able to convert flightlog");
         EXPECT_EQ(ReadFile(out), "old");
     }
