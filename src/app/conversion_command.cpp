@@ -8,6 +8,7 @@
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"
+#include "exports/flight_export.h"
 #include "platform/data_folders.h"
 
 namespace flenmark {
@@ -68,6 +69,27 @@ void ConvertFlightLogCommand(Program& program) {
         program.services.shell.open(copy + ".kml");
     } catch (const FolderError&) {
         ShowMessage(program, "Unable to save tracklog, try again with FS and GE off.");
+    }
+}
+
+void ExportFlightCommand(Program& program) {
+    const Folders& folders = program.services.folders;
+    try {
+        CreateFolders(FilesFolder(folders));
+        const std::string name = "Flightlog " + SavedTrackStamp(program);
+        auto path = program.services.dialogs.chooseSaveFile(
+            "Export flight", FilesFolder(folders) + name + ".gpx", "GPX (*.gpx);;CSV (*.csv)");
+        if (!path) return;
+        if (!IsExportPath(*path)) *path += ".gpx";
+        const ExportResult r = ExportFlight(DataFolder(folders) + "Flightlog.txt", *path, name);
+        if (!r.exported) return ShowMessage(program, "Not able to export flightlog");
+        ShowMessage(program, r.damagedLines == 0
+                                 ? "Flight exported."
+                                 : "Flight exported; " + std::to_string(r.damagedLines) +
+                                       " damaged line" + (r.damagedLines == 1 ? "" : "s") +
+                                       " left out.");
+    } catch (const FolderError&) {
+        ShowMessage(program, "Not able to export flightlog");
     }
 }
 

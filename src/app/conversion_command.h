@@ -10,6 +10,9 @@ struct Program;
 // replay, keeps a named copy in the saved tracks folder and opens it. Ends logging.
 void ConvertFlightLogCommand(Program& program);
 
+// "Export GPX/CSV...": the flight in the data folder as GPX or CSV, where the user chooses.
+void ExportFlightCommand(Program& program);
+
 // "Open SavedLogs folder".
 void OpenSavedTracksFolder(Program& program);
 

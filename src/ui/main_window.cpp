@@ -173,6 +173,10 @@ void MainWindow::buildLayout() {
                             {addButton("btn_Convert", "View flight in Google Earth",
                                        "Convert your flight to see it in Google Earth!",
                                        [](Program& p) { ConvertFlightLogCommand(p); }),
+                             addButton("btn_Export", "Export GPX/CSV...",
+                                       "Save your flight for other programs: GPX for maps and "
+                                       "GPS tools, CSV for spreadsheets",
+                                       [](Program& p) { ExportFlightCommand(p); }),
                              addButton("btn_savedlogs", "Open SavedLogs folder",
                                        "Open the folder where your saved logs are saved",
                                        [](Program& p) { OpenSavedTracksFolder(p); })},
@@ -213,6 +217,7 @@ void MainWindow::render() {
         {"btn_startlog", v.btnStartLog},         {"btn_stoplog", v.btnStopLog},
         {"btn_startAnimate", v.btnStartAnimate}, {"btn_ToggleRealtime", v.btnToggleRealtime},
         {"btn_resetlog", v.btnResetLog},         {"btn_Convert", v.btnConvert},
+        {"btn_Export", v.btnConvert},
         {"btn_setChase", v.btnSetChase},         {"btn_setLeft", v.btnSetLeft},
         {"btn_setRight", v.btnSetRight},         {"btn_setOverview", v.btnSetOverview}};
     for (const auto& [name, enabled] : states) {

@@ -207,6 +207,18 @@ TEST_F(KmlDocumentsTest, ConversionCommandSavesANamedCopyAndOpensIt) {
                                         "/Flenmark files/Flightlog  12-07-2009 16.35.txt"));
 }
 
+TEST_F(KmlDocumentsTest, ExportGoesWhereTheUserChoosesAsGpxUnlessCsvIsAsked) {
+    t.dialogs.saveFileAnswer = t.folders.root() + "/mine";
+    ExportFlightCommand(t.program);
+    EXPECT_EQ(t.dialogs.suggestedFile,
+              t.folders.documentsRoot() + "/Flenmark files/Flightlog 12-07-2009 14.35.gpx");
+    EXPECT_EQ(testing::GpxSchemaErrors(t.folders.root() + "/mine.gpx"), "");
+    EXPECT_EQ(t.program.mainView.label7.text, "Flight exported.");
+    t.dialogs.saveFileAnswer = t.folders.root() + "/mine.csv";
+    ExportFlightCommand(t.program);
+    EXPECT_EQ(testing::SplitLines(ReadFile(t.folders.root() + "/mine.csv")).size(), 21u);
+}
+
 TEST_F(KmlDocumentsTest, CancellingTheNameChangesNothing) {
     t.program.Logging = true;
     t.dialogs.textAnswer.reset();

@@ -67,6 +67,13 @@ class FakeDialogs final : public Dialogs {
         return textAnswer;
     }
     std::optional<std::string> chooseFolder(const std::string&) override { return folderAnswer; }
+    std::optional<std::string> chooseSaveFile(const std::string&, const std::string& suggested,
+                                              const std::string&) override {
+        suggestedFile = suggested;
+        return saveFileAnswer;
+    }
+    std::optional<std::string> saveFileAnswer;
+    std::string suggestedFile;
 
     bool yesNoAnswer = true;
     std::optional<std::string> textAnswer;

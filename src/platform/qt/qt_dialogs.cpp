@@ -44,4 +44,14 @@ std::optional<std::string> QtDialogs::chooseFolder(const std::string& title) {
     });
 }
 
+std::optional<std::string> QtDialogs::chooseSaveFile(const std::string& title,
+                                                     const std::string& suggested,
+                                                     const std::string& filter) {
+    return OnGuiThread([&]() -> std::optional<std::string> {
+        const QString file = QFileDialog::getSaveFileName(parent_, Q(title), Q(suggested), Q(filter));
+        if (file.isEmpty()) return std::nullopt;
+        return file.toStdString();
+    });
+}
+
 }  // namespace flenmark

@@ -16,6 +16,8 @@ class QtDialogs final : public Dialogs {
     std::optional<std::string> askText(const std::string& title,
                                        const std::string& prompt) override;
     std::optional<std::string> chooseFolder(const std::string& title) override;
+    std::optional<std::string> chooseSaveFile(const std::string& title, const std::string& suggested,
+                                              const std::string& filter) override;
 
   private:
     QWidget* parent_ = nullptr;
