@@ -17,12 +17,13 @@ bool TrafficRecorded(const std::string& path) {
 }  // namespace
 
 ReplayBuilder::ReplayBuilder(const KmlTemplateSet& t, const Settings& settings,
-                             const std::string& folder, LogPass* flightLog)
+                             const std::string& folder, LogPass* flightLog, TimeTracks& tracks)
     : t_(t),
       settings_(settings),
       folder_(folder),
       wanted_(FileExists(folder + "Animation.txt")),
       log_(flightLog),
+      tracks_(tracks),
       events_(t),
       history_(t) {
     if (!wanted_) return;
@@ -66,6 +67,7 @@ void ReplayBuilder::build() {
             if (!trail.start) throw ConversionFault("no log to animate");
             frames.add(line, trail, text_);
             frames_.take(text_);
+            tracks_.frame(line);
         });
     }
     if (count == 0 || !log_->opened()) failed_ = true;
@@ -77,6 +79,7 @@ void ReplayBuilder::build() {
         while (traffic.next(line)) {
             writer.add(line, text_);
             trafficSpill_.take(text_);
+            tracks_.trafficLine(line);
         }
     });
     damaged_ += traffic.damaged();

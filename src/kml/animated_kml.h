@@ -7,6 +7,7 @@
 #include "kml/log_pass.h"
 #include "kml/replay_parts.h"
 #include "kml/spill.h"
+#include "kml/time_tracks.h"
 
 namespace flenmark {
 
@@ -21,8 +22,9 @@ class ReplayBuilder {
   public:
     // `folder` ends with "/". `flightLog` is the pass over the conversion's own log when it is
     // the folder's "Flightlog.txt"; otherwise the replay reads that file itself.
+    // `tracks` takes the frames and the traffic lines as they are read.
     ReplayBuilder(const KmlTemplateSet& t, const Settings& settings, const std::string& folder,
-                  LogPass* flightLog);
+                  LogPass* flightLog, TimeTracks& tracks);
     // False when the folder holds no "Animation.txt": the document has no replay.
     bool wanted() const { return wanted_; }
     // Makes the frames and the traffic, walking along the log pass.
@@ -49,6 +51,7 @@ class ReplayBuilder {
     size_t damaged_ = 0;
     std::unique_ptr<LogPass> ownLog_;
     LogPass* log_;
+    TimeTracks& tracks_;
     EventPlacemarksWriter events_;
     HistoryPathWriter history_;
     std::string text_;  // what a step made, before it goes aside

@@ -12,6 +12,7 @@
 #include "kml/log_pass.h"
 #include "kml/point_placemarks.h"
 #include "kml/spill.h"
+#include "kml/time_tracks.h"
 #include "kml/track_folder.h"
 
 namespace flenmark {
@@ -98,12 +99,16 @@ FlightDocumentReport WriteFlightDocument(const FlightDocumentInput& input, std::
     LogPass log(input.logPath);
     if (!log.opened()) throw ConversionFault("cannot read the log");
     LogSections sections(t);
-    log.addConsumer([&](const std::string& line, bool last) { sections.add(line, last); });
+    TimeTracks tracks;
+    log.addConsumer([&](const std::string& line, bool last) {
+        sections.add(line, last);
+        tracks.logLine(line);
+    });
     // The replay of this flight lies beside its log, wherever that log is kept; the log is read
     // once for both when it is the replay's own.
     const std::string folder = FolderOf(input.logPath);
     ReplayBuilder replay(t, input.settings, folder,
-                         SameFile(input.logPath, folder + "Flightlog.txt") ? &log : nullptr);
+                         SameFile(input.logPath, folder + "Flightlog.txt") ? &log : nullptr, tracks);
     replay.build();
     log.finish();
     replay.finish();
@@ -125,6 +130,7 @@ FlightDocumentReport WriteFlightDocument(const FlightDocumentInput& input, std::
         for (std::string_view part : pointParts) out << part;  // the folders' ends: all else went
     }
     replay.writeTo(out);
+    tracks.writeTo(out, replay.wanted() && !replay.failed());
     out << t[Kml::End] << "\r\n";
     return {log.damaged() + (replay.failed() ? 0 : replay.damagedLines()), replay.failed()};
 }

@@ -5,13 +5,7 @@
 #include "base/number_text.h"
 
 namespace flenmark {
-namespace {
-
-constexpr size_t kBufferBytes = 1 << 20;
-
-}  // namespace
-
-Spill::Spill() = default;
+Spill::Spill(size_t bufferBytes) : bufferBytes_(bufferBytes) {}
 
 Spill::~Spill() {
     if (file_) std::fclose(file_);
@@ -20,7 +14,7 @@ Spill::~Spill() {
 void Spill::append(std::string_view text) {
     buffer_ += text;
     size_ += text.size();
-    if (buffer_.size() >= kBufferBytes) flush();
+    if (buffer_.size() >= bufferBytes_) flush();
 }
 
 void Spill::flush() {

@@ -12,7 +12,8 @@ namespace flenmark {
 // parts never have to fit in memory.
 class Spill {
   public:
-    Spill();
+    // `bufferBytes`: how much stays in memory before the text goes to the file.
+    explicit Spill(size_t bufferBytes = 1 << 20);
     ~Spill();
     Spill(const Spill&) = delete;
     Spill& operator=(const Spill&) = delete;
@@ -35,6 +36,7 @@ class Spill {
 
     std::FILE* file_ = nullptr;
     std::string buffer_;
+    size_t bufferBytes_;
     size_t size_ = 0;
 };
 

@@ -76,6 +76,11 @@ TEST_F(KmlDocumentsTest, OrdinaryConversionWithReplayAndTrafficIsValidKml) {
     EXPECT_NE(kml.find("<name>2009-07-13 00:00:03z</name>"),
               std::string::npos);  // names keep theirs
     EXPECT_EQ(kml.substr(kml.size() - 2), "\r\n");
+    // The flight as time tracks: a point per frame for the own aircraft, one track per aircraft.
+    const std::string tracks = kml.substr(kml.find("<name>Flight path (time)</name>"));
+    EXPECT_EQ(Count(tracks, "<gx:Track>"), 3u);
+    EXPECT_EQ(Count(tracks.substr(0, tracks.find("</gx:Track>")), "<when>"), 20u);
+    EXPECT_NE(tracks.find("<name>A&amp;B&lt;C&gt;</name>"), std::string::npos);
     EXPECT_EQ(t.program.mainView.label7.text, "");
 }
 

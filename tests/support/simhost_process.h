@@ -81,7 +81,7 @@ int OpenDescriptorCount();
 
 namespace flenmark::testing {
 
-// Validates a document against the OGC KML 2.2 schema with xmllint, offline.
+// Validates a document against the OGC KML 2.2 schema and the gx extension with xmllint, offline.
 // Empty when valid, else what xmllint said.
 std::string KmlSchemaErrors(const std::string& path);
 // The same for a GPX 1.1 document.
