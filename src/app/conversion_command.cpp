@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/document_icons.h"
 #include "app/flight_conversion.h"
 #include "app/logging_control.h"
 #include "app/logging_labels.h"
@@ -60,6 +61,7 @@ void ConvertFlightLogCommand(Program& program) {
         bool ok = true;
         if (program.settings.Debuging) ok = CopyFileReplacing(logPath, copy + ".txt");
         ok = ok && CopyFileReplacing(data + "Flightlog.kml", copy + ".kml");
+        PlaceDocumentIcons(folders, FilesFolder(folders));  // the saved copy shows its icons too
         if (!ok) throw FolderError("copy failed");
         EndRecording(program);
         if (!converted) return;

@@ -1,5 +1,6 @@
 #include "app/flight_conversion.h"
 
+#include "app/document_icons.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/atomic_file_writer.h"
@@ -8,6 +9,16 @@
 #include "realtime/realtime_conversion.h"
 
 namespace flenmark {
+
+namespace {
+
+// The folder a document is written into, where its icons go.
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
 
 RealtimeScene SceneOf(Program& program) {
     return {program.kmlTemplates,
@@ -29,6 +40,7 @@ ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
         if (realtime) {
             WriteRealtimeDocuments(SceneOf(program), program.realtime.kml, logPath, kmlPath,
                                    documentName, cameraPath);
+            PlaceDocumentIcons(program.services.folders, FolderOf(kmlPath));
             outcome.converted = true;
             return outcome;
         }
@@ -37,6 +49,7 @@ ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
         const FlightDocumentReport report = WriteFlightDocument(
             {logPath, documentName, program.kmlTemplates, program.settings}, file.stream());
         if (!file.commit()) throw ConversionFault("cannot write " + kmlPath);
+        PlaceDocumentIcons(program.services.folders, FolderOf(kmlPath));
         if (report.replayLeftOut) ShowMessage(program, "Not able to convert flightlog");
         outcome = {true, report.damagedLines};
         if (outcome.damagedLines > 0)

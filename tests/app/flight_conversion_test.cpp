@@ -76,6 +76,10 @@ TEST_F(KmlDocumentsTest, OrdinaryConversionWithReplayAndTrafficIsValidKml) {
     EXPECT_NE(kml.find("<name>2009-07-13 00:00:03z</name>"),
               std::string::npos);  // names keep theirs
     EXPECT_EQ(kml.substr(kml.size() - 2), "\r\n");
+    // Icons that show without a network: beside the document, none from a web address.
+    EXPECT_EQ(kml.find("<href>http"), std::string::npos);
+    EXPECT_NE(kml.find("<href>icons/pin-yellow.png</href>"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(t.dataPath("icons/pin-yellow.png")));
     // The flight as time tracks: a point per frame for the own aircraft, one track per aircraft.
     const std::string tracks = kml.substr(kml.find("<name>Flight path (time)</name>"));
     EXPECT_EQ(Count(tracks, "<gx:Track>"), 3u);
@@ -198,6 +202,7 @@ TEST_F(KmlDocumentsTest, ConversionCommandSavesANamedCopyAndOpensIt) {
     const std::string copy =
         t.folders.documentsRoot() + "/Flenmark files/Flightlog Evening 12-07-2009 16.35.kml";
     EXPECT_TRUE(std::filesystem::exists(copy));
+    EXPECT_TRUE(std::filesystem::exists(t.folders.documentsRoot() + "/Flenmark files/icons/dot.png"));
     EXPECT_FALSE(std::filesystem::exists(t.folders.documentsRoot() +
                                          "/Flenmark files/Flightlog Evening 12-07-2009 16.35.txt"));
     ASSERT_EQ(t.shell.opened.size(), 1u);

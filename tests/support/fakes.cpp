@@ -17,6 +17,7 @@ TempFolders::TempFolders() {
     fs::create_directories(root_ + "/docs");
     fs::create_directories(root_ + "/program");
     fs::copy_file(FLENMARK_RESOURCES_DIR "/KMLSettings.txt", root_ + "/program/KMLSettings.txt");
+    fs::copy(FLENMARK_RESOURCES_DIR "/icons", root_ + "/program/icons");
 }
 
 TempFolders::~TempFolders() {

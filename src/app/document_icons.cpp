@@ -1,0 +1,30 @@
+#include "app/document_icons.h"
+
+#include <filesystem>
+
+#include "base/text_files.h"
+#include "platform/data_folders.h"
+
+namespace flenmark {
+
+namespace fs = std::filesystem;
+
+std::string ProgramIconsFolder(const Folders& folders) {
+    return ProgramFolder(folders) + "icons/";
+}
+
+bool PlaceDocumentIcons(const Folders& folders, const std::string& folder) {
+    std::error_code ec;
+    const std::string target = folder + "icons/";
+    bool ok = true;
+    for (const auto& entry : fs::directory_iterator(ProgramIconsFolder(folders), ec)) {
+        if (entry.path().extension() != ".png") continue;
+        const std::string copy = target + entry.path().filename().string();
+        std::error_code sizeError;
+        if (fs::file_size(copy, sizeError) == entry.file_size(ec) && !sizeError) continue;
+        ok = CreateFolders(target) && CopyFileReplacing(entry.path().string(), copy) && ok;
+    }
+    return ok && !ec;
+}
+
+}  // namespace flenmark
