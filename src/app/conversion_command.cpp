@@ -10,6 +10,7 @@
 #include "app/program.h"
 #include "base/text_files.h"
 #include "exports/flight_export.h"
+#include "exports/kmz_package.h"
 #include "platform/data_folders.h"
 
 namespace flenmark {
@@ -60,15 +61,20 @@ void ConvertFlightLogCommand(Program& program) {
         const std::string copy = FilesFolder(folders) + base;
         bool ok = true;
         if (program.settings.Debuging) ok = CopyFileReplacing(logPath, copy + ".txt");
-        ok = ok && CopyFileReplacing(data + "Flightlog.kml", copy + ".kml");
-        PlaceDocumentIcons(folders, FilesFolder(folders));  // the saved copy shows its icons too
+        // The saved copy: a KMZ holding its icons, or a KML with its icons beside it.
+        const std::string saved = copy + (program.settings.SaveAsKMZ ? ".kmz" : ".kml");
+        if (program.settings.SaveAsKMZ)
+            ok = ok && PackKmz(data + "Flightlog.kml", ProgramIconsFolder(folders), saved);
+        else
+            ok = ok && CopyFileReplacing(data + "Flightlog.kml", saved) &&
+                 PlaceDocumentIcons(folders, FilesFolder(folders));
         if (!ok) throw FolderError("copy failed");
         EndRecording(program);
         if (!converted) return;
         // Lines left out are worth the message line more than the usual words.
         if (converted.damagedLines == 0)
             ShowMessage(program, "Tracklog converted and saved, opening Google Earth...");
-        program.services.shell.open(copy + ".kml");
+        program.services.shell.open(saved);
     } catch (const FolderError&) {
         ShowMessage(program, "Unable to save tracklog, try again with FS and GE off.");
     }

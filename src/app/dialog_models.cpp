@@ -30,7 +30,7 @@ bool ConfirmParameterReset(Dialogs& dialogs) {
 }
 
 OptionsValues LoadOptions(const Settings& s) {
-    return {s.XPlane, s.MinUpdate, s.Update, s.XPlanePath, s.XPUIPC, s.ResumeLogging};
+    return {s.XPlane, s.MinUpdate, s.Update, s.XPlanePath, s.XPUIPC, s.ResumeLogging, s.SaveAsKMZ};
 }
 
 void ApplyOptions(Program& program, const OptionsValues& v) {
@@ -41,6 +41,7 @@ void ApplyOptions(Program& program, const OptionsValues& v) {
     s.XPUIPC = v.xpuipc;
     s.XPlanePath = v.xplanePath;
     s.ResumeLogging = v.resumeLogging;
+    s.SaveAsKMZ = v.saveAsKmz;
     SaveSettings(program);
 }
 

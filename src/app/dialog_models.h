@@ -33,6 +33,7 @@ struct OptionsValues {
     std::string xplanePath;
     std::string xpuipc;
     bool resumeLogging = true;
+    bool saveAsKmz = false;
 };
 
 OptionsValues LoadOptions(const Settings& settings);

@@ -1,10 +1,14 @@
 #include "app/flight_conversion.h"
 
+#include <unistd.h>
+
 #include "app/document_icons.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/atomic_file_writer.h"
 #include "base/number_text.h"
+#include "base/text_files.h"
+#include "exports/kmz_package.h"
 #include "kml/log_to_kml.h"
 #include "realtime/realtime_conversion.h"
 
@@ -16,6 +20,33 @@ namespace {
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+FlightDocumentReport WriteKml(Program& program, const std::string& logPath,
+                              const std::string& kmlPath, const std::string& documentName) {
+    AtomicFileWriter file(kmlPath);
+    if (!file.isOpen()) throw ConversionFault("cannot write " + kmlPath);
+    const FlightDocumentReport report = WriteFlightDocument(
+        {logPath, documentName, program.kmlTemplates, program.settings}, file.stream());
+    if (!file.commit()) throw ConversionFault("cannot write " + kmlPath);
+    return report;
+}
+
+// A KML document with its icons beside it, or a KMZ holding both.
+FlightDocumentReport WriteDocument(Program& program, const std::string& logPath,
+                                   const std::string& outPath, const std::string& documentName) {
+    const Folders& folders = program.services.folders;
+    if (!IsKmzPath(outPath)) {
+        const FlightDocumentReport report = WriteKml(program, logPath, outPath, documentName);
+        PlaceDocumentIcons(folders, FolderOf(outPath));
+        return report;
+    }
+    const std::string kml = outPath + ".kml.tmp" + std::to_string(::getpid());
+    const FlightDocumentReport report = WriteKml(program, logPath, kml, documentName);
+    const bool packed = PackKmz(kml, ProgramIconsFolder(folders), outPath);
+    RemoveFile(kml);
+    if (!packed) throw ConversionFault("cannot write " + outPath);
+    return report;
 }
 
 }  // namespace
@@ -44,12 +75,7 @@ ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
             outcome.converted = true;
             return outcome;
         }
-        AtomicFileWriter file(kmlPath);
-        if (!file.isOpen()) throw ConversionFault("cannot write " + kmlPath);
-        const FlightDocumentReport report = WriteFlightDocument(
-            {logPath, documentName, program.kmlTemplates, program.settings}, file.stream());
-        if (!file.commit()) throw ConversionFault("cannot write " + kmlPath);
-        PlaceDocumentIcons(program.services.folders, FolderOf(kmlPath));
+        const FlightDocumentReport report = WriteDocument(program, logPath, kmlPath, documentName);
         if (report.replayLeftOut) ShowMessage(program, "Not able to convert flightlog");
         outcome = {true, report.damagedLines};
         if (outcome.damagedLines > 0)

@@ -43,6 +43,7 @@ const std::vector<SettingsKey>& SettingsTable() {
         {"MinUpdate", &S::MinUpdate, nullptr, R::None, 0},
         {"Update", &S::Update, nullptr, R::None, 0},
         {"ResumeLogging", &S::ResumeLogging, nullptr, R::None, 0},
+        {"SaveAsKMZ", &S::SaveAsKMZ, nullptr, R::None, 0},
     };
     return table;
 }

@@ -38,8 +38,9 @@ struct Settings {
     std::string XPUIPC = "0";
     bool MinUpdate = true;
     bool Update = true;
-    // Added after the 29 keys: older files without it read the default.
+    // Added after the 29 keys: older files without them read the defaults.
     bool ResumeLogging = true;
+    bool SaveAsKMZ = false;  // "View flight in Google Earth" saves one KMZ file
 };
 
 // How the logging-parameters dialog normalises a field when it loses focus.
@@ -57,7 +58,7 @@ struct SettingsKey {
     int rangeMax;  // for DialogRule::Range
 };
 
-// The keys in file order: the 29 of old, then ResumeLogging.
+// The keys in file order: the 29 of old, then ResumeLogging and SaveAsKMZ.
 const std::vector<SettingsKey>& SettingsTable();
 
 // Number of leading keys (1..23) that a failed load sets back to their defaults.

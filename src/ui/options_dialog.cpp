@@ -76,6 +76,10 @@ OptionsDialog::OptionsDialog(ProgramPort& port, Dialogs& dialogs, QWidget* paren
                     "Check this box to let the Flenmark take up logging by itself when the "
                     "simulator comes back after the connection was lost");
     r->addWidget(resume_);
+    kmz_ = Check("chkSaveAsKMZ", "Save converted flights as KMZ (one file with its icons)",
+                 "Check this box to have \"View flight in Google Earth\" save one KMZ file, "
+                 "easy to mail or share, instead of a KML document with its icons beside it");
+    r->addWidget(kmz_);
     column->addWidget(recording);
     auto* parameters = new QPushButton("Logging parameters...");
     parameters->setObjectName("Command2");
@@ -101,7 +105,8 @@ OptionsDialog::OptionsDialog(ProgramPort& port, Dialogs& dialogs, QWidget* paren
     connect(ok, &QPushButton::clicked, this, [this] {
         const OptionsValues values{xplane_->isChecked(),          minUpdate_->isChecked(),
                                    update_->isChecked(),          path_->text().toStdString(),
-                                   xpuipc_->text().toStdString(), resume_->isChecked()};
+                                   xpuipc_->text().toStdString(), resume_->isChecked(),
+                                   kmz_->isChecked()};
         port_.post([values](Program& p) { ApplyOptions(p, values); });
         accept();
     });
@@ -123,6 +128,7 @@ void OptionsDialog::load() {
     if (v.minUpdate) minUpdate_->setChecked(true);
     if (v.update) update_->setChecked(true);
     resume_->setChecked(v.resumeLogging);
+    kmz_->setChecked(v.saveAsKmz);
     xpuipc_->setText(QString::fromStdString(v.xpuipc));
     path_->setText(QString::fromStdString(v.xplanePath));
 }

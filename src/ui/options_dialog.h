@@ -31,6 +31,7 @@ class OptionsDialog final : public QDialog {
     QCheckBox* xplane_;
     QCheckBox* minUpdate_;
     QCheckBox* resume_ = nullptr;
+    QCheckBox* kmz_ = nullptr;
     QCheckBox* update_;
     QLineEdit* path_;
     QLabel* xpuipc_;

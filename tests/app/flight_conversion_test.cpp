@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <zip.h>
+
 #include <filesystem>
+#include <set>
 
 #include "app/conversion_command.h"
 #include "app/kml_template_file.h"
@@ -86,6 +89,32 @@ TEST_F(KmlDocumentsTest, OrdinaryConversionWithReplayAndTrafficIsValidKml) {
     EXPECT_EQ(Count(tracks.substr(0, tracks.find("</gx:Track>")), "<when>"), 20u);
     EXPECT_NE(tracks.find("<name>A&amp;B&lt;C&gt;</name>"), std::string::npos);
     EXPECT_EQ(t.program.mainView.label7.text, "");
+}
+
+// A KMZ holds the document as doc.kml and every file it refers to.
+TEST_F(KmlDocumentsTest, KmzHoldsTheDocumentAndItsIcons) {
+    const std::string out = t.folders.root() + "/flight.KMZ";
+    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "F", false, ""));
+    int error = 0;
+    zip_t* kmz = zip_open(out.c_str(), ZIP_RDONLY, &error);
+    ASSERT_NE(kmz, nullptr);
+    std::set<std::string> names;
+    for (zip_int64_t i = 0; i < zip_get_num_entries(kmz, 0); ++i) names.insert(zip_get_name(kmz, i, 0));
+    zip_stat_t stat;
+    ASSERT_EQ(zip_stat(kmz, "doc.kml", 0, &stat), 0);
+    std::string doc(stat.size, '\0');
+    zip_file_t* file = zip_fopen(kmz, "doc.kml", 0);
+    ASSERT_EQ(zip_fread(file, doc.data(), stat.size), static_cast<zip_int64_t>(stat.size));
+    zip_fclose(file);
+    zip_close(kmz);
+    size_t hrefs = 0;
+    for (size_t at = doc.find("<href>"); at != std::string::npos; at = doc.find("<href>", at + 1)) {
+        const std::string target = doc.substr(at + 6, doc.find("</href>", at) - at - 6);
+        EXPECT_TRUE(names.count(target)) << target;
+        ++hrefs;
+    }
+    EXPECT_GT(hrefs, 0u);
+    EXPECT_FALSE(std::filesystem::exists(t.folders.root() + "/icons"));  // all inside
 }
 
 // Lines a damaged or hand-edited log may hold: each is left out, and nothing of them can
@@ -215,6 +244,12 @@ TEST_F(KmlDocumentsTest, ConversionCommandSavesANamedCopyAndOpensIt) {
     ConvertFlightLogCommand(t.program);
     EXPECT_TRUE(std::filesystem::exists(t.folders.documentsRoot() +
                                         "/Flenmark files/Flightlog  12-07-2009 16.35.txt"));
+    t.program.settings.SaveAsKMZ = true;  // one file to share, opened as such
+    t.dialogs.textAnswer = "Shared";
+    ConvertFlightLogCommand(t.program);
+    EXPECT_EQ(t.shell.opened.back(),
+              t.folders.documentsRoot() + "/Flenmark files/Flightlog Shared 12-07-2009 16.35.kmz");
+    EXPECT_TRUE(std::filesystem::exists(t.shell.opened.back()));
 }
 
 TEST_F(KmlDocumentsTest, ExportGoesWhereTheUserChoosesAsGpxUnlessCsvIsAsked) {

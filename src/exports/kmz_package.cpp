@@ -1,0 +1,64 @@
+#include "exports/kmz_package.h"
+
+#include <unistd.h>
+#include <zip.h>
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+
+namespace flenmark {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool AddFile(zip_t* archive, const std::string& path, const std::string& name) {
+    zip_source_t* source = zip_source_file(archive, path.c_str(), 0, -1);  // -1: to the end
+    if (!source) return false;
+    if (zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
+        zip_source_free(source);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsKmzPath(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".kmz";
+}
+
+bool PackKmz(const std::string& kmlPath, const std::string& iconsFolder,
+             const std::string& kmzPath) {
+    const std::string temp = kmzPath + ".tmp" + std::to_string(::getpid());
+    int error = 0;
+    zip_t* archive = zip_open(temp.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive) return false;
+    bool ok = AddFile(archive, kmlPath, "doc.kml");
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(iconsFolder, ec)) {
+        if (!ok || entry.path().extension() != ".png") continue;
+        ok = AddFile(archive, entry.path().string(), "icons/" + entry.path().filename().string());
+    }
+    if (!ok || ec) {
+        zip_discard(archive);
+        std::remove(temp.c_str());
+        return false;
+    }
+    // The files are read when the archive is closed: only then is it complete.
+    if (zip_close(archive) != 0) {
+        zip_discard(archive);
+        std::remove(temp.c_str());
+        return false;
+    }
+    if (std::rename(temp.c_str(), kmzPath.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace flenmark
