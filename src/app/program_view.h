@@ -27,6 +27,7 @@ struct ProgramView {
     bool logging = false;
     bool firstMinimize = true;
     Settings settings;
+    std::string flightLogPath;
 };
 
 ProgramView ViewOf(const Program& program);

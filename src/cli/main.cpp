@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/convert_command.h"
+#include "cli/profile_command.h"
 #include "cli/record_command.h"
 
 int main(int argc, char** argv) {
@@ -12,8 +13,10 @@ int main(int argc, char** argv) {
     if (command == "record") return flenmark::cli::RunRecordCommand(args);
     if (command == "convert") return flenmark::cli::RunConvertCommand(args);
     if (command == "export") return flenmark::cli::RunExportCommand(args);
+    if (command == "profile") return flenmark::cli::RunProfileCommand(args);
     std::cerr << "usage: flenmark-cli record --ticks N [options]\n"
                  "       flenmark-cli convert LOG OUT [--name NAME]\n"
-                 "       flenmark-cli export LOG OUT.gpx|OUT.csv [--name NAME]\n";
+                 "       flenmark-cli export LOG OUT.gpx|OUT.csv [--name NAME]\n"
+                 "       flenmark-cli profile LOG OUT.svg|OUT.png [--dark]\n";
     return 1;
 }

@@ -109,6 +109,13 @@ void MainWindow::openStatusWindow() {
     status_->show();
 }
 
+void MainWindow::openProfileWindow() {
+    if (!port_) return;
+    if (profile_ && profile_->isVisible()) return profile_->refresh();
+    profile_ = std::make_unique<ProfileWindow>(*port_, windowIcon());
+    profile_->show();
+}
+
 void MainWindow::openOptions() {
     if (!port_) return;
     OptionsDialog options(*port_, *dialogs_, this);
@@ -177,6 +184,10 @@ void MainWindow::buildLayout() {
                                        "Save your flight for other programs: GPX for maps and "
                                        "GPS tools, CSV for spreadsheets",
                                        [](Program& p) { ExportFlightCommand(p); }),
+                             addWindowButton("btn_Profile", "Flight profile",
+                                             "Altitude and ground speed of this flight over "
+                                             "time, with its events",
+                                             &MainWindow::openProfileWindow),
                              addButton("btn_savedlogs", "Open SavedLogs folder",
                                        "Open the folder where your saved logs are saved",
                                        [](Program& p) { OpenSavedTracksFolder(p); })},

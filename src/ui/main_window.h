@@ -11,6 +11,7 @@
 #include "app/program_port.h"
 #include "platform/dialogs.h"
 #include "platform/ui_hooks.h"
+#include "ui/profile_window.h"
 #include "ui/status_window.h"
 #include "ui/tcas_window.h"
 
@@ -43,9 +44,11 @@ class MainWindow final : public QMainWindow, public UiHooks {
     QPushButton* button(const QString& name) const { return buttons_.value(name); }
     TcasWindow* tcasWindow() const { return tcas_.get(); }
     StatusWindow* statusWindow() const { return status_.get(); }
+    ProfileWindow* profileWindow() const { return profile_.get(); }
     // The buttons that open the other windows.
     void openTcasWindow();
     void openStatusWindow();
+    void openProfileWindow();
     void openOptions();
     QTimer& timer1() { return timer1_; }
     QTimer& timer2() { return timer2_; }
@@ -82,6 +85,7 @@ class MainWindow final : public QMainWindow, public UiHooks {
     bool quitRequested_ = false;
     std::unique_ptr<TcasWindow> tcas_;
     std::unique_ptr<StatusWindow> status_;
+    std::unique_ptr<ProfileWindow> profile_;
 };
 
 }  // namespace flenmark::ui

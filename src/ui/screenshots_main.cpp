@@ -75,6 +75,8 @@ int main(int argc, char** argv) {
     bool ok = Save(window, dir, "main-window.png");
     ok = Save(*window.tcasWindow(), dir, "tcas.png") && ok;
     ok = Save(*window.statusWindow(), dir, "status.png") && ok;
+    window.openProfileWindow();
+    ok = Save(*window.profileWindow(), dir, "profile.png") && ok;
     flenmark::ui::OptionsDialog options(port, dialogs, &window);
     ok = Save(options, dir, "options.png") && ok;
     flenmark::ui::ParametersDialog parameters(port, dialogs, &window);

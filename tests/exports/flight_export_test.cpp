@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "exports/flight_profile.h"
 #include "kml/kml_test_support.h"
 #include "support/fakes.h"
 #include "support/simhost_process.h"
@@ -61,6 +64,23 @@ TEST_F(FlightExportTest, CsvHasAHeaderPointsAsDecimalsAndQuotesWhatNeedsIt) {
               0u);
     EXPECT_EQ(lines[2], "2009-07-12T23:59:59Z,52.301,4.761,10,1,TD=-312/2,140,900,150,-500,145,270");
     EXPECT_EQ(lines[4].substr(0, 50), "2009-07-13T00:05:01Z,52.32,0.00001,10,1,\"FL=5,\"\"\",");
+}
+
+TEST_F(FlightExportTest, ProfileMarksTheEventsItShowsAndScalesToTheFlight) {
+    FlightPoints points{log};
+    std::ostringstream svg;
+    ASSERT_TRUE(WriteProfileSvg(points, {1200, 600, true}, svg));
+    const std::string text = svg.str();
+    EXPECT_EQ(testing::Count(text, "<polyline"), 2u);  // altitude and ground speed
+    EXPECT_NE(text.find(">T/D VS: -312ft/m (This was a pretty hard touchdown)</text>"),
+              std::string::npos);
+    EXPECT_NE(text.find(">Flaps 5,%</text>"), std::string::npos);
+    EXPECT_EQ(text.find(">Start log</text>"), std::string::npos);  // not an event it shows
+    EXPECT_NE(text.find(">1000</text>"), std::string::npos);       // the altitude axis reaches it
+    EXPECT_NE(text.find("fill=\"#1e1e1e\""), std::string::npos);    // the dark theme
+    WriteFile(log, "garbage\r\n");
+    std::ostringstream none;
+    EXPECT_FALSE(WriteProfileSvg(points, {}, none));
 }
 
 TEST_F(FlightExportTest, NothingUsableLeavesTheOldFile) {
