@@ -115,6 +115,8 @@ TEST_F(KmlDocumentsTest, KmzHoldsTheDocumentAndItsIcons) {
     }
     EXPECT_GT(hrefs, 0u);
     EXPECT_FALSE(std::filesystem::exists(t.folders.root() + "/icons"));  // all inside
+    WriteFile(t.folders.root() + "/doc.kml", doc);
+    EXPECT_EQ(testing::KmlSchemaErrors(t.folders.root() + "/doc.kml"), "");
 }
 
 // Lines a damaged or hand-edited log may hold: each is left out, and nothing of them can
@@ -186,6 +188,8 @@ TEST_F(KmlDocumentsTest, RealtimeTrackCameraAndLinkAreValidKml) {
     ConvertRealtimeFiles(t.program);
     EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("Realtime.kml")), "");
     EXPECT_NE(ReadFile(t.dataPath("Realtime.kml")).find("clampToGround"), std::string::npos);
+    EXPECT_EQ(ReadFile(t.dataPath("Realtime.kml")).find("<href>http"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(t.dataPath("icons/aircraft.png")));
     ASSERT_TRUE(WriteRealtimeLink(t.program));
     EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("Flenmark Realtime.kml")), "");
 }
