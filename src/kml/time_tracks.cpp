@@ -37,9 +37,11 @@ void TimeTracks::add(Track& track, const std::string& line, bool own) {
 void TimeTracks::trafficLine(const std::string& line) {
     const LogFields f(line);
     if (f[2].empty()) return;  // no object id: not an aircraft of its own
-    const std::string name = f[8].empty() ? f[2] : f[8];
-    auto& track = traffic_[name];
-    if (!track) track = std::make_unique<Track>();
+    auto& track = traffic_[f[2]];
+    if (!track) {
+        track = std::make_unique<Track>();
+        track->name = f[8].empty() ? f[2] : f[8];
+    }
     add(*track, line, false);
 }
 
@@ -59,7 +61,7 @@ void TimeTracks::writeTo(std::ostream& out, bool replayMade) {
     const bool frames = replayMade && frames_.points > 0;
     writeTrack(out, "Your aircraft", "#air", frames ? frames_ : log_, true);
     if (replayMade)
-        for (auto& [name, track] : traffic_) writeTrack(out, name, "#tcasBlue", *track, true);
+        for (auto& [id, track] : traffic_) writeTrack(out, track->name, "#tcasBlue", *track, true);
     out << "</Folder>";
 }
 

@@ -28,6 +28,7 @@ class TimeTracks {
         Spill when, coord, angles;
         size_t points = 0;
         std::string lastStamp;  // a second written twice is one point
+        std::string name;       // a traffic aircraft's callsign, or its id without one
     };
     static constexpr size_t kBuffer = 8 << 10;
 
@@ -36,7 +37,7 @@ class TimeTracks {
                            Track& track, bool angles);
 
     Track log_, frames_;
-    std::map<std::string, std::unique_ptr<Track>> traffic_;  // by callsign or id
+    std::map<std::string, std::unique_ptr<Track>> traffic_;  // by the aircraft's id
     std::string text_;
 };
 

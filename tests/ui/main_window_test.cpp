@@ -87,7 +87,7 @@ TEST(MainWindow, AnswersWhileTheSimulatorHangs) {
     window.attach(runner, dialogs);
     window.show();
     // Connect, read once, then tick into the hang.
-    for (int i = 0; i < 100 && !(runner.view().connected && runner.busy()); ++i) {
+    for (int i = 0; i < 400 && !(runner.view().connected && runner.busy()); ++i) {
         if (!runner.busy()) runner.tick();
         QTest::qWait(50);
     }
@@ -98,7 +98,7 @@ TEST(MainWindow, AnswersWhileTheSimulatorHangs) {
     EXPECT_TRUE(window.tcasWindow() && window.tcasWindow()->isVisible());
     EXPECT_TRUE(runner.busy());  // the clicks did not wait for the stuck tick
     // The tick gives up at its deadline with the link lost; then the click's command runs.
-    for (int i = 0; i < 100 && !runner.view().mainOnTop; ++i) QTest::qWait(50);
+    for (int i = 0; i < 400 && !runner.view().mainOnTop; ++i) QTest::qWait(50);
     EXPECT_FALSE(runner.view().connected);
     EXPECT_TRUE(runner.view().mainOnTop);
 }
