@@ -23,7 +23,7 @@ std::string Output(const std::string& command) {
     return out;
 }
 
-TEST(OtherPrograms, GdalReadsEveryTrackPointAndTheEventTexts) {
+TEST(OtherPrograms, GdalAndGpsBabelReadEveryTrackPointAndGdalTheEventTexts) {
     if (access("/usr/bin/ogrinfo", X_OK) != 0) GTEST_SKIP() << "GDAL (gdal-bin) is not installed";
     const auto& r = DefaultFlightRecording::Get();
     ASSERT_EQ(r.cli.status, 0) << r.cli.errors;
@@ -36,6 +36,11 @@ TEST(OtherPrograms, GdalReadsEveryTrackPointAndTheEventTexts) {
     const size_t frames = testing::SplitLines(testing::ReadFile(r.data("Animation.txt"))).size();
     EXPECT_NE(Output("ogrinfo -ro -so '" + gpx + "' track_points").find("Feature Count: " + std::to_string(frames)),
               std::string::npos);
+    // GPSBabel reads the track back point for point (a header line, then one per point).
+    if (access("/usr/bin/gpsbabel", X_OK) == 0) {
+        const std::string points = Output("gpsbabel -t -i gpx -f '" + gpx + "' -o unicsv -F -");
+        EXPECT_EQ(testing::SplitLines(points).size(), frames + 1) << points.substr(0, 500);
+    }
     const std::string events = Output("ogrinfo -ro -al '" + kml + "' 'Special placemarks'");
     EXPECT_NE(events.find("description (String) = Event: The aircraft touched down at this point."),
               std::string::npos) << events.substr(0, 2000);
