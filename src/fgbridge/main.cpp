@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "base/help_and_version.h"
 #include "base/link_protocol.h"
 #include "fgbridge/flightgear_reader.h"
 #include "platform/posix_http.h"
@@ -74,11 +75,14 @@ class FlightGearFeed {
 };
 
 const char* kUsage =
-    "usage: flenmark-fgbridge [--fg http://HOST:PORT] [--class UIPCMAIN|FS98MAIN]\n";
+    "usage: flenmark-fgbridge [--fg http://HOST:PORT] [--class UIPCMAIN|FS98MAIN]\n"
+    "       flenmark-fgbridge --help | --version\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto done = flenmark::AnswerHelpOrVersion(argc, argv, "flenmark-fgbridge", kUsage))
+        return *done;
     std::string windowClass = flenmark::kMainWindowClass;
     std::string fgUrl = "http://127.0.0.1:8080";
     if (argc % 2 == 0) return std::cerr << kUsage, 2;

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "base/help_and_version.h"
 #include "base/link_protocol.h"
 #include "simhost/host_server.h"
 #include "simhost/scenario.h"
@@ -32,11 +33,12 @@ struct Options {
 };
 
 const char* kUsage =
-    "usage: flenmark-simhost [--class UIPCMAIN|FS98MAIN] [--version HEX] [--sim-code N]\n"
+    "usage: flenmark-simhost [--class UIPCMAIN|FS98MAIN] [--host-version HEX] [--sim-code N]\n"
     "                        [--xplane] [--scenario default|FILE] [--speed N | --lockstep]\n"
     "                        [--once]\n"
     "                        [--fault "
-    "hang-after=N|reply0-after=N|drop-after=N|oversize-after=N]...\n";
+    "hang-after=N|reply0-after=N|drop-after=N|oversize-after=N]...\n"
+    "       flenmark-simhost --help | --version\n";
 
 bool ParseFault(const std::string& text, flenmark::simhost::HostFaults& faults) {
     const size_t eq = text.find('=');
@@ -74,7 +76,7 @@ bool ParseOptions(int argc, char** argv, Options& o) {
             return false;
         else if (a == "--class" && (v == "UIPCMAIN" || v == "FS98MAIN"))
             o.windowClass = v, ++i;
-        else if (a == "--version")
+        else if (a == "--host-version")
             o.version = static_cast<uint32_t>(std::strtoul(v.c_str(), &end, 16)), ++i;
         else if (a == "--sim-code")
             o.simCode = static_cast<uint16_t>(std::strtoul(v.c_str(), &end, 10)), ++i;
@@ -115,6 +117,8 @@ bool LoadScenario(const std::string& name, flenmark::simhost::Scenario& scenario
 
 int main(int argc, char** argv) {
     using namespace flenmark::simhost;
+    if (const auto done = flenmark::AnswerHelpOrVersion(argc, argv, "flenmark-simhost", kUsage))
+        return *done;
     Options o;
     if (!ParseOptions(argc, argv, o)) {
         std::cerr << kUsage;

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/online_steps.h"
+#include "base/help_and_version.h"
 #include "app/program.h"
 #include "app/program_port.h"
 #include "app/startup.h"
@@ -40,6 +41,13 @@ void ConnectOnlineServices(flenmark::Program& program, flenmark::Http& http) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto done = flenmark::AnswerHelpOrVersion(
+            argc, argv, "flenmark",
+            "usage: flenmark\n"
+            "The flight recorder with its main window: connects to the simulator through FSUIPC,\n"
+            "logs the flight and converts it for Google Earth.\n"
+            "       flenmark --help | --version\n"))
+        return *done;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Flenmark");
     QApplication::setQuitOnLastWindowClosed(false);

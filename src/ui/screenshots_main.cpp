@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/logging_control.h"
+#include "base/help_and_version.h"
 #include "app/main_tick.h"
 #include "app/program.h"
 #include "app/program_port.h"
@@ -36,6 +37,12 @@ bool Save(QWidget& window, const QString& dir, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto done = flenmark::AnswerHelpOrVersion(
+            argc, argv, "flenmark-screenshots",
+            "usage: flenmark-screenshots DIR\n"
+            "Saves pictures of the windows into DIR, recording from a running flenmark-simhost.\n"
+            "       flenmark-screenshots --help | --version\n"))
+        return *done;
     QApplication app(argc, argv);
     if (argc != 2) {
         std::cerr << "usage: flenmark-screenshots DIR\n";

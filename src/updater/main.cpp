@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "base/help_and_version.h"
 #include "online/embedded_version.h"
 #include "online/updater_run.h"
 #include "platform/data_folders.h"
@@ -30,6 +31,13 @@ QLabel* AddLabel(QVBoxLayout* column, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto done = flenmark::AnswerHelpOrVersion(
+            argc, argv, "flenmark-updater",
+            "usage: flenmark-updater\n"
+            "Installs the newer Flenmark files from the vendor's server beside the program and in\n"
+            "the data folder, then starts flenmark again. Started by flenmark when an update is due.\n"
+            "       flenmark-updater --help | --version\n"))
+        return *done;
     QApplication app(argc, argv);
     QWidget window;
     window.setObjectName("Form1");

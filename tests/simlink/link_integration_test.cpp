@@ -105,8 +105,8 @@ TEST_P(HostRefusalTest, OpenLinkFailsWithTheCodeAndLeavesNothingBehind) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Codes, HostRefusalTest, ::testing::Values(
-    HostCase{"OldVersion", {"--version", "19980004"}, "UIPCMAIN", 0, 7},
-    HostCase{"OldVersionFallbackClass", {"--class", "FS98MAIN", "--version", "19980004"}, "FS98MAIN", 0, 14},
+    HostCase{"OldVersion", {"--host-version", "19980004"}, "UIPCMAIN", 0, 7},
+    HostCase{"OldVersionFallbackClass", {"--class", "FS98MAIN", "--host-version", "19980004"}, "FS98MAIN", 0, 14},
     HostCase{"OtherSimulator", {"--sim-code", "7"}, "UIPCMAIN", 8, 8},
     HostCase{"NeverAnswers", {"--fault", "hang-after=0"}, "UIPCMAIN", 0, 11},
     HostCase{"AnswersZero", {"--fault", "reply0-after=0"}, "UIPCMAIN", 0, 13},

@@ -58,7 +58,7 @@ bool Accepts(const std::string& path) {
 }
 
 pid_t Spawn(const std::string& path, const std::vector<std::string>& args,
-            const std::vector<std::string>& environment, int stderrFd) {
+            const std::vector<std::string>& environment, int stderrFd, int stdoutFd = -1) {
     std::vector<std::string> all{path};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -73,6 +73,7 @@ pid_t Spawn(const std::string& path, const std::vector<std::string>& args,
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (stderrFd >= 0) posix_spawn_file_actions_adddup2(&actions, stderrFd, 2);
+    if (stdoutFd >= 0) posix_spawn_file_actions_adddup2(&actions, stdoutFd, 1);
     pid_t pid = -1;
     if (posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
     posix_spawn_file_actions_destroy(&actions);
@@ -104,20 +105,31 @@ std::string CliPath() {
     return FLENMARK_CLI_PATH;
 }
 
-RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
-                     const std::vector<std::string>& environment) {
-    char name[] = "/tmp/flenmark-stderr-XXXXXX";
-    const int fd = mkstemp(name);
-    RunResult r;
-    const pid_t pid = Spawn(path, args, environment, fd);
-    int status = 0;
-    if (pid > 0 && ::waitpid(pid, &status, 0) == pid) r.status = ExitStatus(status);
+namespace {
+
+// The text a program wrote into a temporary file, which goes with it.
+std::string TakeFile(char* name, int fd) {
     ::close(fd);
     std::ifstream in(name);
     std::stringstream s;
     s << in.rdbuf();
-    r.errors = s.str();
     ::unlink(name);
+    return s.str();
+}
+
+}  // namespace
+
+RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment) {
+    char errors[] = "/tmp/flenmark-stderr-XXXXXX";
+    char output[] = "/tmp/flenmark-stdout-XXXXXX";
+    const int errorsFd = mkstemp(errors), outputFd = mkstemp(output);
+    RunResult r;
+    const pid_t pid = Spawn(path, args, environment, errorsFd, outputFd);
+    int status = 0;
+    if (pid > 0 && ::waitpid(pid, &status, 0) == pid) r.status = ExitStatus(status);
+    r.errors = TakeFile(errors, errorsFd);
+    r.output = TakeFile(output, outputFd);
     return r;
 }
 

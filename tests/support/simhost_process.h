@@ -25,10 +25,12 @@ class PrivateRuntimeDir {
 std::string SimHostPath();
 std::string CliPath();
 
-// Runs a program to its end with extra environment entries; its exit status and standard error.
+// Runs a program to its end with extra environment entries; its exit status, standard error and
+// standard output.
 struct RunResult {
     int status = -1;
     std::string errors;
+    std::string output;  // standard output
 };
 RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
                      const std::vector<std::string>& environment = {});
