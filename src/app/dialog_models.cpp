@@ -30,7 +30,8 @@ bool ConfirmParameterReset(Dialogs& dialogs) {
 }
 
 OptionsValues LoadOptions(const Settings& s) {
-    return {s.XPlane, s.MinUpdate, s.Update, s.XPlanePath, s.XPUIPC, s.ResumeLogging, s.SaveAsKMZ};
+    return {s.XPlane,        s.MinUpdate, s.Update,   s.XPlanePath,
+            s.XPUIPC,        s.ResumeLogging, s.SaveAsKMZ, s.UsageReports};
 }
 
 void ApplyOptions(Program& program, const OptionsValues& v) {
@@ -42,6 +43,7 @@ void ApplyOptions(Program& program, const OptionsValues& v) {
     s.XPlanePath = v.xplanePath;
     s.ResumeLogging = v.resumeLogging;
     s.SaveAsKMZ = v.saveAsKmz;
+    s.UsageReports = v.usageReports;
     SaveSettings(program);
 }
 

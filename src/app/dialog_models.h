@@ -34,6 +34,7 @@ struct OptionsValues {
     std::string xpuipc;
     bool resumeLogging = true;
     bool saveAsKmz = false;
+    bool usageReports = false;
 };
 
 OptionsValues LoadOptions(const Settings& settings);

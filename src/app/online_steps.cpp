@@ -3,7 +3,7 @@
 #include "app/link_operations.h"
 #include "app/program.h"
 #include "app/settings_store.h"
-#include "app/user_name.h"
+#include "base/installation_id.h"
 #include "online/usage_report.h"
 #include "online/version_check.h"
 #include "online/xplane_module.h"
@@ -24,9 +24,15 @@ void CheckVersion(Program& program, Http& http) {
     }
 }
 
+// Only when the user allowed it, and with the installation's random id, never the user's name.
 void SendUsageReport(Program& program, Http& http) {
-    SendUsageReport(http, GetUserName(program), program.services.clock.localNow(),
-                    SimulatorName(program));
+    if (!program.settings.UsageReports) return;
+    std::string id;
+    try {
+        id = InstallationId(DataFolder(program.services.folders));
+    } catch (const FolderError&) {
+    }
+    SendUsageReport(http, id, program.services.clock.localNow(), SimulatorName(program));
 }
 
 void CheckXPlane(Program& program, bool forceYes) {

@@ -45,6 +45,14 @@ void ResetLeadingKeys(Settings& settings) {
 
 }  // namespace
 
+Settings ReadSettingsFile(const std::string& path) {
+    Settings settings;
+    if (const auto text = ReadWholeFile(path))
+        for (const std::string& line : SplitLines(*text))
+            if (!ApplyItem(settings, ItemOf(line))) break;
+    return settings;
+}
+
 void EnsureSettingsFile(Program& program) {
     try {
         EnsureFileExists(SettingsPath(program));

@@ -44,6 +44,7 @@ const std::vector<SettingsKey>& SettingsTable() {
         {"Update", &S::Update, nullptr, R::None, 0},
         {"ResumeLogging", &S::ResumeLogging, nullptr, R::None, 0},
         {"SaveAsKMZ", &S::SaveAsKMZ, nullptr, R::None, 0},
+        {"UsageReports", &S::UsageReports, nullptr, R::None, 0},
     };
     return table;
 }

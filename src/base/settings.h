@@ -41,6 +41,7 @@ struct Settings {
     // Added after the 29 keys: older files without them read the defaults.
     bool ResumeLogging = true;
     bool SaveAsKMZ = false;  // "View flight in Google Earth" saves one KMZ file
+    bool UsageReports = false;  // anonymous usage reports, only when the user allows them
 };
 
 // How the logging-parameters dialog normalises a field when it loses focus.
@@ -58,7 +59,7 @@ struct SettingsKey {
     int rangeMax;  // for DialogRule::Range
 };
 
-// The keys in file order: the 29 of old, then ResumeLogging and SaveAsKMZ.
+// The keys in file order: the 29 of old, then ResumeLogging, SaveAsKMZ and UsageReports.
 const std::vector<SettingsKey>& SettingsTable();
 
 // Number of leading keys (1..23) that a failed load sets back to their defaults.

@@ -97,7 +97,7 @@ void UpdaterRun::finish() {
     if (finished_) return;
     finished_ = true;
     show("Finishing update...", "", "");
-    if (online_) {
+    if (online_ && !userName_.empty()) {  // an id only when the user allows usage reports
         http_.fetch(VendorBaseUrl() + UsageReportQuery("Updater", userName_, LocalDateTime(),
                                                        DottedVersion(OwnVersionNumber()), getOSV(),
                                                        UpdaterReportExtra(installed_, newest_)));

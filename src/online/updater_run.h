@@ -24,7 +24,8 @@ struct UpdaterFolders {
 };
 
 // The update run: downloads every file that changed between the installed and the newest
-// version, reports, and starts the main program again.
+// version, reports (with `userName`, the installation's id, unless it is empty), and starts the
+// main program again.
 class UpdaterRun {
   public:
     UpdaterRun(Http& http, Shell& shell, Dialogs& dialogs, UpdaterFolders folders,

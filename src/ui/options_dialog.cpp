@@ -80,6 +80,10 @@ OptionsDialog::OptionsDialog(ProgramPort& port, Dialogs& dialogs, QWidget* paren
                  "Check this box to have \"View flight in Google Earth\" save one KMZ file, "
                  "easy to mail or share, instead of a KML document with its icons beside it");
     r->addWidget(kmz_);
+    reports_ = Check("chkUsageReports", "Send anonymous usage reports",
+                     "Check this box to tell the vendor once per start which version runs with "
+                     "which simulator, under a random id of this installation (never your name)");
+    r->addWidget(reports_);
     column->addWidget(recording);
     auto* parameters = new QPushButton("Logging parameters...");
     parameters->setObjectName("Command2");
@@ -106,7 +110,7 @@ OptionsDialog::OptionsDialog(ProgramPort& port, Dialogs& dialogs, QWidget* paren
         const OptionsValues values{xplane_->isChecked(),          minUpdate_->isChecked(),
                                    update_->isChecked(),          path_->text().toStdString(),
                                    xpuipc_->text().toStdString(), resume_->isChecked(),
-                                   kmz_->isChecked()};
+                                   kmz_->isChecked(), reports_->isChecked()};
         port_.post([values](Program& p) { ApplyOptions(p, values); });
         accept();
     });
@@ -129,6 +133,7 @@ void OptionsDialog::load() {
     if (v.update) update_->setChecked(true);
     resume_->setChecked(v.resumeLogging);
     kmz_->setChecked(v.saveAsKmz);
+    reports_->setChecked(v.usageReports);
     xpuipc_->setText(QString::fromStdString(v.xpuipc));
     path_->setText(QString::fromStdString(v.xplanePath));
 }

@@ -32,6 +32,7 @@ class OptionsDialog final : public QDialog {
     QCheckBox* minUpdate_;
     QCheckBox* resume_ = nullptr;
     QCheckBox* kmz_ = nullptr;
+    QCheckBox* reports_ = nullptr;
     QCheckBox* update_;
     QLineEdit* path_;
     QLabel* xpuipc_;

@@ -5,7 +5,9 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "app/settings_store.h"
 #include "base/help_and_version.h"
+#include "base/installation_id.h"
 #include "online/embedded_version.h"
 #include "online/updater_run.h"
 #include "platform/data_folders.h"
@@ -63,7 +65,15 @@ int main(int argc, char** argv) {
     flenmark::QtDialogs dialogs;
     dialogs.setParent(&window);
     flenmark::UpdaterRun* current = nullptr;
-    flenmark::UpdaterRun run(http, shell, dialogs, where, flenmark::SystemUserName(), [&] {
+    // The report carries the installation's id, and only when the user allows usage reports.
+    std::string reporter;
+    try {
+        const std::string data = flenmark::DataFolder(folders);
+        if (flenmark::ReadSettingsFile(data + "Offsets.txt").UsageReports)
+            reporter = flenmark::InstallationId(data);
+    } catch (const flenmark::FolderError&) {
+    }
+    flenmark::UpdaterRun run(http, shell, dialogs, where, reporter, [&] {
         if (!current) return;
         status->setText(QString::fromStdString(current->view().status));
         file->setText(QString::fromStdString(current->view().file));

@@ -106,6 +106,7 @@ TEST(HostileVendor, MainProgramWritesOnlyInsideItsFoldersAndFollowsNoRedirectAwa
                  "UpdateVer=99999\r\nUpdater=/u.bin=<user>sub/flenmark-updater\r\n");
     vendor.serve("/u.bin", "#!/bin/sh\n");
     vendor.serveRaw("/Submit.asp", Redirect(elsewhere.baseUrl() + "/Submit.asp"));
+    WriteFile(folders.data() + "Offsets.txt", "UsageReports=True\r\n");  // the user allowed them
     auto env = RecorderEnvironment(folders);
     env.push_back("FLENMARK_VENDOR_URL=" + vendor.baseUrl());
     testing::BackgroundProgram main(FLENMARK_MAIN_PATH, {}, env);

@@ -24,12 +24,20 @@ TEST(UsageReport, ValuesArriveWholeAndCannotAddKeys) {
     EXPECT_EQ(getOSV(), "Unknown");
 }
 
-TEST(UsageReport, SentOnceWithTheSimulatorName) {
+// Only when the user allows it, and under the installation's random id, never the user's name.
+TEST(UsageReport, SentOnlyWhenAllowedWithTheInstallationIdAndTheSimulatorName) {
     TestProgram t;
     FakeHttp http;
     SendUsageReport(t.program, http);
-    ASSERT_EQ(http.requests.size(), 1u);
-    EXPECT_NE(http.requests[0].find("/Submit.asp?App=Ornix&User="), std::string::npos);
+    EXPECT_TRUE(http.requests.empty());
+    t.program.settings.UsageReports = true;
+    SendUsageReport(t.program, http);
+    SendUsageReport(t.program, http);
+    ASSERT_EQ(http.requests.size(), 2u);
+    const std::string id = ReadFile(t.dataPath("InstallationId.txt")).substr(0, 32);
+    EXPECT_EQ(id.find_first_not_of("0123456789abcdef"), std::string::npos);
+    EXPECT_NE(http.requests[0].find("/Submit.asp?App=Ornix&User=" + id + "&"), std::string::npos);
+    EXPECT_EQ(http.requests[1], http.requests[0]);  // the same id each time
     EXPECT_NE(http.requests[0].find("&Version=1.0.0&OS=Unknown&Extra=Not%20connected"),
               std::string::npos);
 }
