@@ -27,8 +27,7 @@ void LogPass::begin() {
     atIsLast_ = reader_.atEnd();
     if (atIsLast_) return;
     before_ = at_;
-    readLine(at_);
-    atIsLast_ = reader_.atEnd();
+    atIsLast_ = !readLine(at_) || reader_.atEnd();
 }
 
 TrailLines LogPass::trailFor(const std::string& frameStamp) {
@@ -37,7 +36,7 @@ TrailLines LogPass::trailFor(const std::string& frameStamp) {
     if (lines_ == 1) return {&at_, &at_, true};
     while (!atIsLast_ && LogFields(at_)[1] < frameStamp) {
         before_.swap(at_);
-        readLine(at_);
+        if (!readLine(at_)) return {nullptr, nullptr, true};  // a consumer failed: the pass ends
         atIsLast_ = reader_.atEnd();
     }
     return {&before_, &at_, false};

@@ -197,12 +197,14 @@ TEST_F(KmlDocumentsTest, RealtimeTrackCameraAndLinkAreValidKml) {
 TEST_F(KmlDocumentsTest, FailedConversionLeavesTheOldDocument) {
     const std::string out = t.dataPath("Flightlog.kml");
     WriteFile(out, "old");
-    // The last: a line the track cannot draw (a ground flag of 7) while the replay reads along.
+    // The last two: a line the track cannot draw (a ground flag of 7) while the replay reads
+    // along, with the frames before it and after the whole log.
     const std::string good = LogLine("20090713000001", "4,76", "52,3", "15", 1, "SA", "-") + "\r\n";
+    const std::string fault = LogLine("20090713000002", "4,76", "52,3", "15", 7, "", "x") + "\r\n";
+    const std::string early = LogLine("20090712000000", "4,76", "52,3", "15", 1, "", "x") + "\r\n";
     for (const std::string& bad : {std::string(""), std::string("20090712143500:1:2\r\n"),
                                    LogLine("2009071214350", "x", "52", "0", 0, "", "-") + "\r\n",
-                                   good + LogLine("20090713000002", "4,76", "52,3", "15", 7, "", "x") +
-                                       "\r\n" + good}) {
+                                   good + fault + good, early + good + fault + good + good}) {
         WriteFile(t.dataPath("Flightlog.txt"), bad);
         t.program.mainView.label7.text.clear();
         EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "x", false, ""));
