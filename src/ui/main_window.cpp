@@ -255,17 +255,17 @@ void MainWindow::renderAll() {
 
 // The hooks come from the thread the ticks run on: they take effect on the GUI thread.
 void MainWindow::restartMessageTimer() {
-    LaterOnGuiThread([this] { timer2_.start(); });
+    LaterOnGuiThread(this, [this] { timer2_.start(); });
 }
 
 void MainWindow::restartStatusMessageTimer() {
-    LaterOnGuiThread([this] {
+    LaterOnGuiThread(this, [this] {
         if (status_ && status_->isVisible()) status_->restartEventTimer();
     });
 }
 
 void MainWindow::refresh() {
-    LaterOnGuiThread([this] {
+    LaterOnGuiThread(this, [this] {
         render();
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
@@ -280,7 +280,7 @@ void MainWindow::quitProgram() {
 }
 
 void MainWindow::restoreFromTray() {
-    LaterOnGuiThread([this] {
+    LaterOnGuiThread(this, [this] {
         tray_.hide();
         showNormal();
         raise();

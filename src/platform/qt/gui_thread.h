@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <QObject>
 #include <QThread>
 #include <type_traits>
 
@@ -27,14 +28,15 @@ auto OnGuiThread(F f) -> decltype(f()) {
 
 // Runs `f` on the GUI thread without waiting for it: at once when called there, otherwise when
 // the GUI thread gets to it. For what needs no answer (a timer restarted, a window redrawn).
+// `f` belongs to `context` (a window): if that is gone by then, `f` is dropped, not run.
 template <class F>
-void LaterOnGuiThread(F f) {
+void LaterOnGuiThread(QObject* context, F f) {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() == app->thread()) {
         f();
         return;
     }
-    QMetaObject::invokeMethod(app, std::move(f), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(context, std::move(f), Qt::QueuedConnection);
 }
 
 }  // namespace flenmark
