@@ -71,7 +71,10 @@ ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
         if (realtime) {
             WriteRealtimeDocuments(SceneOf(program), program.realtime.kml, logPath, kmlPath,
                                    documentName, cameraPath);
-            PlaceDocumentIcons(program.services.folders, FolderOf(kmlPath));
+            // Once a run, not every tick: the realtime files stay in one folder.
+            if (!program.realtime.iconsPlaced)
+                program.realtime.iconsPlaced =
+                    PlaceDocumentIcons(program.services.folders, FolderOf(kmlPath));
             outcome.converted = true;
             return outcome;
         }

@@ -6,21 +6,11 @@
 
 #include "base/atomic_file_writer.h"
 #include "base/number_text.h"
+#include "exports/flight_export.h"
 #include "exports/flight_profile.h"
 #include "platform/svg_picture.h"
 
 namespace flenmark::cli {
-namespace {
-
-bool EndsWith(const std::string& text, const std::string& end) {
-    if (text.size() < end.size()) return false;
-    std::string tail = text.substr(text.size() - end.size());
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == end;
-}
-
-}  // namespace
-
 int RunProfileCommand(const std::vector<std::string>& args) {
     std::vector<std::string> paths;
     ProfileLook look;
@@ -30,7 +20,8 @@ int RunProfileCommand(const std::vector<std::string>& args) {
         else
             paths.push_back(a);
     }
-    if (paths.size() != 2 || !(EndsWith(paths[1], ".svg") || EndsWith(paths[1], ".png"))) {
+    const std::string ext = paths.size() == 2 ? FileExtension(paths[1]) : "";
+    if (ext != "svg" && ext != "png") {
         std::cerr << "usage: flenmark-cli profile LOG OUT.svg|OUT.png [--dark]\n";
         return 1;
     }
@@ -41,7 +32,7 @@ int RunProfileCommand(const std::vector<std::string>& args) {
         drawn = WriteProfileSvg(points, look, svg);
     } catch (const ConversionFault&) {
     }
-    if (drawn && EndsWith(paths[1], ".png")) {
+    if (drawn && ext == "png") {
         drawn = WriteSvgAsPng(svg.str(), paths[1]);
     } else if (drawn) {
         AtomicFileWriter file(paths[1]);

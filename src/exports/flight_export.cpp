@@ -9,9 +9,7 @@
 #include "exports/gpx_export.h"
 
 namespace flenmark {
-namespace {
-
-std::string Extension(const std::string& path) {
+std::string FileExtension(const std::string& path) {
     const size_t dot = path.find_last_of('.');
     if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return {};
     std::string ext = path.substr(dot + 1);
@@ -20,10 +18,8 @@ std::string Extension(const std::string& path) {
     return ext;
 }
 
-}  // namespace
-
 bool IsExportPath(const std::string& outPath) {
-    const std::string ext = Extension(outPath);
+    const std::string ext = FileExtension(outPath);
     return ext == "gpx" || ext == "csv";
 }
 
@@ -34,7 +30,7 @@ ExportResult ExportFlight(const std::string& logPath, const std::string& outPath
     AtomicFileWriter file(outPath);
     if (!file.isOpen()) return {};
     try {
-        const bool written = Extension(outPath) == "gpx" ? WriteGpx(points, name, file.stream())
+        const bool written = FileExtension(outPath) == "gpx" ? WriteGpx(points, name, file.stream())
                                                          : WriteCsv(points, file.stream());
         if (!written || !file.commit()) return {};
     } catch (const ConversionFault&) {

@@ -14,6 +14,9 @@ struct ExportResult {
 ExportResult ExportFlight(const std::string& logPath, const std::string& outPath,
                           const std::string& name);
 
+// The extension of a file name in lower case ("gpx" of "Flight.GPX"); "" without one.
+std::string FileExtension(const std::string& path);
+
 // True for an output path this export can write.
 bool IsExportPath(const std::string& outPath);
 

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "exports/flight_export.h"
+
 namespace flenmark {
 namespace {
 
@@ -25,10 +27,7 @@ bool AddFile(zip_t* archive, const std::string& path, const std::string& name) {
 }  // namespace
 
 bool IsKmzPath(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string ext = path.substr(path.size() - 4);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".kmz";
+    return FileExtension(path) == "kmz";
 }
 
 bool PackKmz(const std::string& kmlPath, const std::string& iconsFolder,

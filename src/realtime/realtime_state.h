@@ -10,6 +10,7 @@ struct RealtimeState {
     bool ChaseView = true;
     bool ViewFromRight = false;
     RealtimeKmlCache kml;
+    bool iconsPlaced = false;  // the documents' icons are in the data folder for this run
 };
 
 }  // namespace flenmark
