@@ -10,7 +10,8 @@ namespace flenmark {
 namespace fs = std::filesystem;
 
 std::string ProgramIconsFolder(const Folders& folders) {
-    return ProgramFolder(folders) + "icons/";
+    const auto found = FindResource(folders, "icons");
+    return found ? *found + "/" : ProgramFolder(folders) + "icons/";
 }
 
 bool PlaceDocumentIcons(const Folders& folders, const std::string& folder) {

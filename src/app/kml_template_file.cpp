@@ -9,9 +9,10 @@
 namespace flenmark {
 
 bool LoadKmlTemplates(Program& program) {
+    const Folders& folders = program.services.folders;
     std::optional<std::string> text;
     try {
-        text = ReadWholeFile(ProgramFolder(program.services.folders) + "KMLSettings.txt");
+        if (const auto path = FindResource(folders, "KMLSettings.txt")) text = ReadWholeFile(*path);
     } catch (const FolderError&) {
     }
     if (text) {
@@ -21,8 +22,13 @@ bool LoadKmlTemplates(Program& program) {
     const std::string message =
         "Unable to load KML data, please reinstall the " + program.AppTitle + ".";
     ShowMessage(program, message);
+    std::string places = "its folder";
+    try {
+        places = ResourcePlaces(folders, "KMLSettings.txt");
+    } catch (const FolderError&) {
+    }
     program.services.dialogs.message("Unable to load KML data",
-                                     message + " Application will quit.");
+                                     "Looked for " + places + ". Application will quit.");
     return false;
 }
 

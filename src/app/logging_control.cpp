@@ -80,6 +80,12 @@ void ResumeLoggingAfterReconnect(Program& program) {
     ShowMessage(program, "Logging resumed.");
 }
 
+void StartLoggingOnConnectWhenAsked(Program& program) {
+    if (!program.StartLoggingOnConnect || !program.Connected) return;
+    program.StartLoggingOnConnect = false;
+    if (!program.Logging) StartLogging(program);
+}
+
 void StopLogging(Program& program) {
     if (!program.Logging) return;
     program.Realtime = false;

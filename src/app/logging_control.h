@@ -18,6 +18,10 @@ void ResetLog(Program& program, bool skipConfirmation);
 // the user switched resuming off.
 void ResumeLoggingAfterReconnect(Program& program);
 
+// Starts logging at the first tick with the simulator when the program was asked to
+// (StartLoggingOnConnect), once; nothing when logging is already on.
+void StartLoggingOnConnectWhenAsked(Program& program);
+
 // Clears the previous-tick position texts and stamp, as stopping a recording does.
 void ForgetPreviousPosition(Program& program);
 

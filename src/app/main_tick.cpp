@@ -36,6 +36,7 @@ bool ConnectedTick(Program& program) {
     UpdateLoggingLabels(program, program.Logging, false, program.Realtime);
     FillFirstSampleDefaults(program);
     ResumeLoggingAfterReconnect(program);
+    StartLoggingOnConnectWhenAsked(program);
     if (program.StatusWindowOpen) UpdateStatusWindow(program);
     RecordSample(program, "", false);
     if (program.Realtime) ConvertRealtimeFiles(program);

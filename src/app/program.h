@@ -84,6 +84,8 @@ struct Program {
         bool animation = false;
         bool realtime = false;
     } resume;
+    // Logging starts with the first reading of the simulator (the --start-logging option).
+    bool StartLoggingOnConnect = false;
     // Writing the log failed since the program started (the recording has a gap).
     bool WriteFailed = false;
     // This program's hold on its data folder, from start-up on.

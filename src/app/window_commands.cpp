@@ -20,7 +20,12 @@ void OpenManual(Program& program) {
                                            "Are you sure you want to open the user's manual?"))
         return;
     try {
-        program.services.shell.open(ProgramFolder(program.services.folders) + "Manual.pdf");
+        const Folders& folders = program.services.folders;
+        if (const auto manual = FindResource(folders, "Manual.pdf"))
+            program.services.shell.open(*manual);
+        else
+            ShowMessage(program, "The manual is missing: looked for " +
+                                     ResourcePlaces(folders, "Manual.pdf") + ".");
     } catch (const FolderError&) {
     }
 }

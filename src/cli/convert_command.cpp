@@ -3,20 +3,22 @@
 #include <filesystem>
 #include <iostream>
 
-#include "platform/data_folders.h"
+#include "app/flight_conversion.h"
+#include "app/kml_template_file.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
+#include "base/command_line_error.h"
 #include "base/data_folder_lock.h"
 #include "base/text_files.h"
 #include "cli/console_services.h"
+#include "cli/file_arguments.h"
 #include "exports/flight_export.h"
 #include "kml/kml_templates.h"
-#include "app/flight_conversion.h"
+#include "platform/data_folders.h"
 #include "platform/system_clock.h"
 #include "platform/system_info.h"
 #include "platform/xdg_folders.h"
 #include "simlink/sim_link.h"
-#include "app/kml_template_file.h"
 
 namespace flenmark::cli {
 namespace {
@@ -50,18 +52,12 @@ bool WritesInto(const std::string& path, const std::string& folder) {
 }  // namespace
 
 int RunConvertCommand(const std::vector<std::string>& args) {
-    std::vector<std::string> paths;
-    std::string name;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--name" && i + 1 < args.size())
-            name = args[++i];
-        else
-            paths.push_back(args[i]);
-    }
-    if (paths.size() != 2) {
-        std::cerr << "usage: flenmark-cli convert LOG OUT [--name NAME]\n";
+    const FileArguments f = ReadFileArguments(args, "convert", {"--name"}, {});
+    if (!f.error.empty()) {
+        ReportCommandLineError("flenmark-cli", f.error);
         return 1;
     }
+    const std::vector<std::string> paths{f.log, f.out};
     SystemClock clock;
     XdgFolders folders;
     ConsoleDialogs dialogs;
@@ -85,24 +81,18 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     } catch (const FolderError&) {
     }
     if (!LoadKmlTemplates(program)) return 1;
-    if (name.empty()) name = "Flightlog";
+    const std::string name = f.name.empty() ? "Flightlog" : f.name;
     return ConvertLogToKml(program, paths[0], paths[1], name, false, "") ? 0 : 1;
 }
 
 int RunExportCommand(const std::vector<std::string>& args) {
-    std::vector<std::string> paths;
-    std::string name = "Flightlog";
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--name" && i + 1 < args.size())
-            name = args[++i];
-        else
-            paths.push_back(args[i]);
-    }
-    if (paths.size() != 2 || !IsExportPath(paths[1])) {
-        std::cerr << "usage: flenmark-cli export LOG OUT.gpx|OUT.csv [--name NAME]\n";
+    const FileArguments f = ReadFileArguments(args, "export", {"--name"}, {"gpx", "csv"});
+    if (!f.error.empty()) {
+        ReportCommandLineError("flenmark-cli", f.error);
         return 1;
     }
-    const ExportResult result = ExportFlight(paths[0], paths[1], name);
+    const ExportResult result =
+        ExportFlight(f.log, f.out, f.name.empty() ? "Flightlog" : f.name);
     if (!result.exported) {
         std::cerr << "Not able to export flightlog\n";
         return 1;

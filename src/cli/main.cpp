@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/command_line_error.h"
 #include "base/help_and_version.h"
 #include "cli/convert_command.h"
 #include "cli/profile_command.h"
@@ -16,8 +17,29 @@ const char* kUsage =
     "       flenmark-cli export LOG OUT.gpx|OUT.csv [--name NAME]\n"
     "       flenmark-cli profile LOG OUT.svg|OUT.png [--dark]\n"
     "       flenmark-cli --help | --version\n"
-    "record options: [--animation] [--realtime] [--tcas OFF|ABV|BLW|NRM|ALL] [--range NM]\n"
-    "                [--tick-ms MS]\n";
+    "The flight recorder without windows, for scripts.\n"
+    "\n"
+    "Commands:\n"
+    "  record   connect to the simulator, log N ticks into the data folder, stop logging\n"
+    "  convert  turn a flight log into a Google Earth document (KML, or KMZ with its icons)\n"
+    "  export   turn a flight log into GPX (events as waypoints) or CSV (a row per point)\n"
+    "  profile  draw the flight's height and speed over time as SVG or PNG\n"
+    "\n"
+    "Options of record:\n"
+    "  --ticks N       ticks to record, one a second (required)\n"
+    "  --animation     record the replay frames and the traffic too\n"
+    "  --realtime      keep the realtime documents up to date\n"
+    "  --tcas MODE     traffic to record: OFF, ABV, BLW, NRM or ALL (default OFF)\n"
+    "  --range NM      traffic range: 5, 10, 15, 20 or 40 nautical miles (default 20)\n"
+    "  --tick-ms MS    milliseconds between ticks (default 1000); below 1000 the flight's\n"
+    "                  clock still moves a second a tick\n"
+    "Options of convert and export:\n"
+    "  --name NAME     the flight's name in the document (default Flightlog)\n"
+    "Options of profile:\n"
+    "  --dark          light lines on a dark background\n"
+    "\n"
+    "Exit status: 0 done, 1 wrong command line or nothing written, 2 no simulator,\n"
+    "3 the recording ended early.\n";
 
 }  // namespace
 
@@ -30,6 +52,8 @@ int main(int argc, char** argv) {
     if (command == "convert") return flenmark::cli::RunConvertCommand(args);
     if (command == "export") return flenmark::cli::RunExportCommand(args);
     if (command == "profile") return flenmark::cli::RunProfileCommand(args);
-    std::cerr << kUsage;
+    flenmark::ReportCommandLineError(
+        "flenmark-cli", command.empty() ? "a command is needed: record, convert, export or profile"
+                                        : command + ": not a command of flenmark-cli");
     return 1;
 }

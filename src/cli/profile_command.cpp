@@ -5,26 +5,24 @@
 #include <sstream>
 
 #include "base/atomic_file_writer.h"
+#include "base/command_line_error.h"
 #include "base/number_text.h"
+#include "cli/file_arguments.h"
 #include "exports/flight_export.h"
 #include "exports/flight_profile.h"
 #include "platform/svg_picture.h"
 
 namespace flenmark::cli {
 int RunProfileCommand(const std::vector<std::string>& args) {
-    std::vector<std::string> paths;
-    ProfileLook look;
-    for (const std::string& a : args) {
-        if (a == "--dark")
-            look.dark = true;
-        else
-            paths.push_back(a);
-    }
-    const std::string ext = paths.size() == 2 ? FileExtension(paths[1]) : "";
-    if (ext != "svg" && ext != "png") {
-        std::cerr << "usage: flenmark-cli profile LOG OUT.svg|OUT.png [--dark]\n";
+    const FileArguments f = ReadFileArguments(args, "profile", {"--dark"}, {"svg", "png"});
+    if (!f.error.empty()) {
+        ReportCommandLineError("flenmark-cli", f.error);
         return 1;
     }
+    const std::vector<std::string> paths{f.log, f.out};
+    const std::string ext = FileExtension(f.out);
+    ProfileLook look;
+    look.dark = f.dark;
     FlightPoints points{paths[0]};
     std::ostringstream svg;
     bool drawn = false;

@@ -9,6 +9,7 @@
 #include "app/main_tick.h"
 #include "app/startup.h"
 #include "app/tick_deadline.h"
+#include "base/command_line_error.h"
 #include "cli/console_services.h"
 #include "platform/posix_ipc_transport.h"
 #include "platform/system_clock.h"
@@ -44,28 +45,33 @@ bool ParseLong(const std::string& text, long low, long high, long& out) {
     return !text.empty() && *end == '\0' && out >= low && out <= high;
 }
 
-bool Parse(const std::vector<std::string>& args, RecordOptions& o) {
+// What is wrong with the options, naming the option and the reason; empty when they are right.
+std::string Parse(const std::vector<std::string>& args, RecordOptions& o) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const std::string v = i + 1 < args.size() ? args[i + 1] : "";
+        if (a == "--animation" || a == "--realtime") {
+            (a == "--animation" ? o.animation : o.realtime) = true;
+            continue;
+        }
+        if (a != "--ticks" && a != "--tcas" && a != "--range" && a != "--tick-ms")
+            return a + ": not an option of record";
+        if (i + 1 == args.size()) return a + ": needs a value";
+        const std::string& v = args[++i];
+        const std::string named = a + " " + v + ": ";
         long n = 0;
-        if (a == "--animation")
-            o.animation = true;
-        else if (a == "--realtime")
-            o.realtime = true;
-        else if (a == "--ticks" && ParseLong(v, 0, 100000000, o.ticks))
-            ++i;
-        else if (a == "--tcas" && ParseTcasMode(v, o.tcasMode))
-            ++i;
-        else if (a == "--range" && ParseLong(v, 5, 40, n) &&
-                 (n == 5 || n == 10 || n == 15 || n == 20 || n == 40))
-            o.rangeNm = static_cast<int16_t>(n), ++i;
-        else if (a == "--tick-ms" && ParseLong(v, 0, 60000, o.tickMs))
-            ++i;
-        else
-            return false;
+        if (a == "--ticks" && !ParseLong(v, 0, 100000000, o.ticks))
+            return named + "the number of ticks is a whole number from 0 to 100000000";
+        if (a == "--tcas" && !ParseTcasMode(v, o.tcasMode))
+            return named + "the traffic mode is OFF, ABV, BLW, NRM or ALL";
+        if (a == "--range") {
+            if (!ParseLong(v, 5, 40, n) || (n != 5 && n != 10 && n != 15 && n != 20 && n != 40))
+                return named + "the range is 5, 10, 15, 20 or 40 nautical miles";
+            o.rangeNm = static_cast<int16_t>(n);
+        }
+        if (a == "--tick-ms" && !ParseLong(v, 0, 60000, o.tickMs))
+            return named + "the tick is a whole number of milliseconds from 0 to 60000";
     }
-    return o.ticks >= 0;
+    return o.ticks < 0 ? "--ticks: record needs the number of ticks to record" : "";
 }
 
 enum class HostWait { Connected, NoAnswer, LostAtOnce };
@@ -109,9 +115,8 @@ int FinishRecording(Program& program) {
 
 int RunRecordCommand(const std::vector<std::string>& args) {
     RecordOptions o;
-    if (!Parse(args, o)) {
-        std::cerr << "usage: flenmark-cli record --ticks N [--animation] [--realtime] "
-                     "[--tcas OFF|ABV|BLW|NRM|ALL] [--range NM] [--tick-ms MS]\n";
+    if (const std::string error = Parse(args, o); !error.empty()) {
+        ReportCommandLineError("flenmark-cli", error);
         return 1;
     }
     // Faster than real time, the program clock still moves one second per tick.

@@ -170,17 +170,21 @@ void ApplyFlightGear(const FlightGearTrees& t, simhost::FlightState& s) {
     if (t.ai) ApplyTraffic(*t.ai, s);
 }
 
-bool ReadFlightGear(Http& http, const std::string& baseUrl, simhost::FlightState& state) {
+FlightGearRead ReadFlightGear(Http& http, const std::string& baseUrl,
+                              simhost::FlightState& state) {
+    bool answered = false;
     auto get = [&](const char* path, int depth) -> std::optional<PropertyTree> {
         const auto body = http.fetch(baseUrl + "/json" + path + "?d=" + std::to_string(depth));
         if (!body) return std::nullopt;
+        answered = true;
         auto json = ParseJson(*body);
         if (!json) return std::nullopt;
         return PropertyTree(std::move(*json));
     };
     FlightGearTrees t;
     t.position = get("/position", 1);
-    if (!t.position) return false;
+    if (!t.position || !t.position->find("latitude-deg"))
+        return answered ? FlightGearRead::NotFlightGear : FlightGearRead::NoAnswer;
     t.orientation = get("/orientation", 1);
     t.velocities = get("/velocities", 1);
     t.gear = get("/gear", 2);
@@ -193,7 +197,7 @@ bool ReadFlightGear(Http& http, const std::string& baseUrl, simhost::FlightState
     t.tailhook = get("/gear/tailhook", 1);
     t.ai = get("/ai/models", 3);
     ApplyFlightGear(t, state);
-    return true;
+    return FlightGearRead::Read;
 }
 
 }  // namespace flenmark::fgbridge

@@ -27,10 +27,17 @@ class PropertyTree {
     JsonValue root_;
 };
 
+// How a reading of FlightGear went.
+enum class FlightGearRead {
+    Read,           // the state holds it
+    NoAnswer,       // nothing answered at the address
+    NotFlightGear,  // something answered, but not with FlightGear's property tree
+};
+
 // Reads the aircraft and up to 40 AI or multiplayer aircraft (nearest first) from FlightGear
 // into the state. The last airborne vertical speed is held from the moment of touchdown.
-// False when FlightGear did not answer.
-bool ReadFlightGear(Http& http, const std::string& baseUrl, simhost::FlightState& state);
+FlightGearRead ReadFlightGear(Http& http, const std::string& baseUrl,
+                              simhost::FlightState& state);
 
 // The same from property trees already fetched (tests, and the reader above).
 struct FlightGearTrees {

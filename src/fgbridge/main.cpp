@@ -4,11 +4,14 @@
 #include <csignal>
 #include <iostream>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
+#include "base/command_line_error.h"
 #include "base/help_and_version.h"
 #include "base/link_protocol.h"
+#include "fgbridge/flightgear_address.h"
 #include "fgbridge/flightgear_reader.h"
 #include "platform/posix_http.h"
 #include "simhost/host_server.h"
@@ -53,15 +56,36 @@ class FlightGearFeed {
         std::unique_lock<std::mutex> lock(mutex_);
         while (!stop_) {
             lock.unlock();
-            const bool ok = flenmark::fgbridge::ReadFlightGear(http, url_, state);
+            const auto outcome = flenmark::fgbridge::ReadFlightGear(http, url_, state);
+            report(outcome);
             lock.lock();
-            if (ok) {
+            if (outcome == flenmark::fgbridge::FlightGearRead::Read) {
                 latest_ = state;
                 readAt_ = Clock::now();
                 fresh_ = true;
             }
             wake_.wait_for(lock, std::chrono::seconds(1), [this] { return stop_; });
         }
+    }
+
+    // Says when FlightGear answers, and while it does not, why, at once and every 10 seconds.
+    void report(flenmark::fgbridge::FlightGearRead outcome) {
+        using flenmark::fgbridge::FlightGearRead;
+        const auto now = Clock::now();
+        if (outcome == lastOutcome_ &&
+            (outcome == FlightGearRead::Read || now - lastReport_ < std::chrono::seconds(10)))
+            return;
+        lastOutcome_ = outcome;
+        lastReport_ = now;
+        if (outcome == FlightGearRead::Read)
+            std::cerr << "flenmark-fgbridge: FlightGear answers at " << url_ << "\n";
+        else if (outcome == FlightGearRead::NoAnswer)
+            std::cerr << "flenmark-fgbridge: FlightGear does not answer at " << url_
+                      << " (is it running with --httpd=PORT?); trying again every second\n";
+        else
+            std::cerr << "flenmark-fgbridge: " << url_
+                      << " answers, but not as FlightGear's property server; trying again every "
+                         "second\n";
     }
 
     std::string url_;
@@ -71,12 +95,39 @@ class FlightGearFeed {
     bool fresh_ = false;
     flenmark::simhost::FlightState latest_;
     Clock::time_point readAt_{};
+    std::optional<flenmark::fgbridge::FlightGearRead> lastOutcome_;
+    Clock::time_point lastReport_{};
     std::thread thread_;
 };
 
 const char* kUsage =
     "usage: flenmark-fgbridge [--fg http://HOST:PORT] [--class UIPCMAIN|FS98MAIN]\n"
-    "       flenmark-fgbridge --help | --version\n";
+    "       flenmark-fgbridge --help | --version\n"
+    "Serves the FSUIPC link from a running FlightGear, read through its property server.\n"
+    "Start FlightGear with --httpd=8080, then this bridge, then the recorder.\n"
+    "\n"
+    "Options:\n"
+    "  --fg URL       FlightGear's property server (default http://127.0.0.1:8080)\n"
+    "  --class NAME   the host class to serve (default UIPCMAIN)\n"
+    "\n"
+    "It serves until interrupted (Ctrl+C).\n";
+
+// What is wrong with the command line, naming the option and the reason; empty when right.
+std::string ParseOptions(int argc, char** argv, std::string& fgUrl, std::string& windowClass) {
+    for (int i = 1; i < argc; i += 2) {
+        const std::string a = argv[i];
+        if (a != "--fg" && a != "--class") return a + ": not an option of flenmark-fgbridge";
+        if (i + 1 == argc) return a + ": needs a value";
+        const std::string v = argv[i + 1];
+        if (a == "--class" && v != "UIPCMAIN" && v != "FS98MAIN")
+            return a + " " + v + ": the class is UIPCMAIN or FS98MAIN";
+        const std::string problem =
+            a == "--fg" ? flenmark::fgbridge::FlightGearAddressProblem(v) : "";
+        if (!problem.empty()) return a + " " + v + ": " + problem;
+        (a == "--fg" ? fgUrl : windowClass) = v;
+    }
+    return "";
+}
 
 }  // namespace
 
@@ -85,16 +136,11 @@ int main(int argc, char** argv) {
         return *done;
     std::string windowClass = flenmark::kMainWindowClass;
     std::string fgUrl = "http://127.0.0.1:8080";
-    if (argc % 2 == 0) return std::cerr << kUsage, 2;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string a = argv[i];
-        if (a == "--fg")
-            fgUrl = argv[i + 1];
-        else if (a == "--class")
-            windowClass = argv[i + 1];
-        else
-            return std::cerr << kUsage, 2;
+    if (const std::string error = ParseOptions(argc, argv, fgUrl, windowClass); !error.empty()) {
+        flenmark::ReportCommandLineError("flenmark-fgbridge", error);
+        return 2;
     }
+    while (fgUrl.back() == '/') fgUrl.pop_back();
     flenmark::simhost::OffsetTable table;
     flenmark::simhost::HostServer server(table);
     server.setIdentity(0x19980005, 0xFADE0008);

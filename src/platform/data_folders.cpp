@@ -1,5 +1,7 @@
 #include "platform/data_folders.h"
 
+#include <filesystem>
+
 namespace flenmark {
 
 std::string DataFolder(const Folders& folders) {
@@ -12,6 +14,27 @@ std::string FilesFolder(const Folders& folders) {
 
 std::string ProgramFolder(const Folders& folders) {
     return folders.programFolder() + "/";
+}
+
+std::vector<std::string> ResourceFolders(const Folders& folders) {
+    const std::filesystem::path program(folders.programFolder());
+    return {program.string() + "/",
+            (program.parent_path() / "share" / "flenmark").lexically_normal().string() + "/"};
+}
+
+std::optional<std::string> FindResource(const Folders& folders, const std::string& name) {
+    for (const std::string& folder : ResourceFolders(folders)) {
+        std::error_code ec;
+        if (std::filesystem::exists(folder + name, ec)) return folder + name;
+    }
+    return std::nullopt;
+}
+
+std::string ResourcePlaces(const Folders& folders, const std::string& name) {
+    std::string places;
+    for (const std::string& folder : ResourceFolders(folders))
+        places += (places.empty() ? "" : " or ") + folder + name;
+    return places;
 }
 
 }  // namespace flenmark

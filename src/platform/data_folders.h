@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/folders.h"
 
@@ -15,5 +17,16 @@ std::string FilesFolder(const Folders& folders);
 
 // The folder of the running program, ending with "/".
 std::string ProgramFolder(const Folders& folders);
+
+// Where the program's own files (templates, manual, icons) may be, in the order they are
+// looked in, each ending with "/": beside the program (a build tree or an unpacked copy), then
+// ../share/flenmark/ next to its folder (an installed program).
+std::vector<std::string> ResourceFolders(const Folders& folders);
+
+// The path of the program's own file or folder NAME: the first of ResourceFolders holding it.
+std::optional<std::string> FindResource(const Folders& folders, const std::string& name);
+
+// "A or B": the places NAME was looked for, for a message that it is missing.
+std::string ResourcePlaces(const Folders& folders, const std::string& name);
 
 }  // namespace flenmark

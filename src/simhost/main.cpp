@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "base/command_line_error.h"
 #include "base/help_and_version.h"
 #include "base/link_protocol.h"
 #include "simhost/host_server.h"
@@ -29,16 +30,34 @@ struct Options {
     double speed = 1;
     bool once = false;
     bool lockstep = false;
+    bool waitForClient = false;
     flenmark::simhost::HostFaults faults;
 };
 
 const char* kUsage =
     "usage: flenmark-simhost [--class UIPCMAIN|FS98MAIN] [--host-version HEX] [--sim-code N]\n"
     "                        [--xplane] [--scenario default|FILE] [--speed N | --lockstep]\n"
-    "                        [--once]\n"
+    "                        [--wait-for-client] [--once]\n"
     "                        [--fault "
     "hang-after=N|reply0-after=N|drop-after=N|oversize-after=N]...\n"
-    "       flenmark-simhost --help | --version\n";
+    "       flenmark-simhost --help | --version\n"
+    "A stand-in for the simulator side of the FSUIPC link: flies a scripted scenario and\n"
+    "answers the recorder from its offset table.\n"
+    "\n"
+    "Options:\n"
+    "  --class NAME         the host class to serve (default UIPCMAIN)\n"
+    "  --host-version HEX   the FSUIPC version the host reports (default 19980005)\n"
+    "  --sim-code N         the simulator code the host reports (default 8)\n"
+    "  --xplane             present itself as X-Plane\n"
+    "  --scenario NAME      default (a left-hand circuit from runway 24) or a scenario file\n"
+    "  --speed N            scenario seconds per wall-clock second (default 1)\n"
+    "  --lockstep           one scenario second per recorder tick, however fast it ticks\n"
+    "  --wait-for-client    start the scenario clock when the first recorder connects\n"
+    "  --once               end when the scenario was played once\n"
+    "  --fault F            misbehave on purpose after N exchanges: hang, answer 0, drop\n"
+    "                       the connection or send an oversized answer\n"
+    "\n"
+    "It serves until interrupted (Ctrl+C) or the scenario ends.\n";
 
 bool ParseFault(const std::string& text, flenmark::simhost::HostFaults& faults) {
     const size_t eq = text.find('=');
@@ -60,37 +79,53 @@ bool ParseFault(const std::string& text, flenmark::simhost::HostFaults& faults) 
     return true;
 }
 
-bool ParseOptions(int argc, char** argv, Options& o) {
+// Reads the value of option `a` into `o`; what is wrong with it, or empty.
+std::string ParseValue(const std::string& a, const std::string& v, Options& o) {
+    char* end = nullptr;
+    const std::string named = a + " " + v + ": ";
+    if (a == "--class") {
+        if (v != "UIPCMAIN" && v != "FS98MAIN") return named + "the class is UIPCMAIN or FS98MAIN";
+        o.windowClass = v;
+    } else if (a == "--host-version") {
+        o.version = static_cast<uint32_t>(std::strtoul(v.c_str(), &end, 16));
+        if (v.empty() || *end) return named + "the host version is a hexadecimal number";
+    } else if (a == "--sim-code") {
+        o.simCode = static_cast<uint16_t>(std::strtoul(v.c_str(), &end, 10));
+        if (v.empty() || *end) return named + "the simulator code is a whole number";
+    } else if (a == "--scenario") {
+        o.scenario = v;
+    } else if (a == "--speed") {
+        o.speed = std::strtod(v.c_str(), &end);
+        if (v.empty() || *end || !(o.speed > 0)) return named + "the speed is a number above 0";
+    } else if (a == "--fault") {
+        if (!ParseFault(v, o.faults))
+            return named + "a fault is hang-after=N, reply0-after=N, drop-after=N or "
+                           "oversize-after=N";
+    } else {
+        return a + ": not an option of flenmark-simhost";
+    }
+    return "";
+}
+
+// What is wrong with the command line, naming the option and the reason; empty when right.
+std::string ParseOptions(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        const bool hasValue = i + 1 < argc;
-        const std::string v = hasValue ? argv[i + 1] : "";
-        char* end = nullptr;
         if (a == "--xplane")
             o.xplane = true;
         else if (a == "--once")
             o.once = true;
         else if (a == "--lockstep")
             o.lockstep = true;
-        else if (!hasValue)
-            return false;
-        else if (a == "--class" && (v == "UIPCMAIN" || v == "FS98MAIN"))
-            o.windowClass = v, ++i;
-        else if (a == "--host-version")
-            o.version = static_cast<uint32_t>(std::strtoul(v.c_str(), &end, 16)), ++i;
-        else if (a == "--sim-code")
-            o.simCode = static_cast<uint16_t>(std::strtoul(v.c_str(), &end, 10)), ++i;
-        else if (a == "--scenario")
-            o.scenario = v, ++i;
-        else if (a == "--speed")
-            o.speed = std::strtod(v.c_str(), &end), ++i;
-        else if (a == "--fault" && ParseFault(v, o.faults))
-            ++i;
-        else
-            return false;
-        if (end && *end != '\0') return false;
+        else if (a == "--wait-for-client")
+            o.waitForClient = true;
+        else if (i + 1 == argc)
+            return a + (a.compare(0, 2, "--") == 0 ? ": needs a value or is not an option"
+                                                  : ": not an option of flenmark-simhost");
+        else if (std::string error = ParseValue(a, argv[++i], o); !error.empty())
+            return error;
     }
-    return o.speed > 0;
+    return "";
 }
 
 bool LoadScenario(const std::string& name, flenmark::simhost::Scenario& scenario) {
@@ -120,8 +155,8 @@ int main(int argc, char** argv) {
     if (const auto done = flenmark::AnswerHelpOrVersion(argc, argv, "flenmark-simhost", kUsage))
         return *done;
     Options o;
-    if (!ParseOptions(argc, argv, o)) {
-        std::cerr << kUsage;
+    if (const std::string error = ParseOptions(argc, argv, o); !error.empty()) {
+        flenmark::ReportCommandLineError("flenmark-simhost", error);
         return 2;
     }
     Scenario scenario;
@@ -146,11 +181,20 @@ int main(int argc, char** argv) {
     // or slow the recorder ticks; otherwise it follows the wall clock.
     double lockstepSeconds = 0;
     if (o.lockstep) server.beforeTick = [&] { player.advanceTo(++lockstepSeconds); };
-    const auto start = std::chrono::steady_clock::now();
+    // Waiting for the first client, the scenario starts when the recorder is there to see it.
+    auto start = std::chrono::steady_clock::now();
+    bool started = !o.waitForClient;
+    if (!started) {
+        std::cerr << "flenmark-simhost: waiting for the recorder to connect\n";
+        server.beforeExchange = [&] {
+            if (!started) start = std::chrono::steady_clock::now();
+            started = true;
+        };
+    }
     while (!gStop) {
         server.poll(10);
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
-        if (!o.lockstep) player.advanceTo(wall.count() * o.speed);
+        if (!o.lockstep && started) player.advanceTo(wall.count() * o.speed);
         if (player.endReached()) break;
         if (o.once && player.allPlayed()) break;
     }

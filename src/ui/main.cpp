@@ -1,7 +1,9 @@
 // flenmark: the flight recorder's main program.
 #include <QApplication>
+#include <string>
 
 #include "app/online_steps.h"
+#include "base/command_line_error.h"
 #include "base/help_and_version.h"
 #include "app/program.h"
 #include "app/program_port.h"
@@ -43,12 +45,26 @@ void ConnectOnlineServices(flenmark::Program& program, flenmark::Http& http) {
 int main(int argc, char** argv) {
     if (const auto done = flenmark::AnswerHelpOrVersion(
             argc, argv, "flenmark",
-            "usage: flenmark\n"
+            "usage: flenmark [--start-logging]\n"
+            "       flenmark --help | --version\n"
             "The flight recorder with its main window: connects to the simulator through FSUIPC,\n"
             "logs the flight and converts it for Google Earth.\n"
-            "       flenmark --help | --version\n"))
+            "\n"
+            "Options:\n"
+            "  --start-logging  start logging as soon as the simulator answers\n"
+            "  --help           print this help and exit\n"
+            "  --version        print the version and exit\n"))
         return *done;
-    QApplication app(argc, argv);
+    QApplication app(argc, argv);  // takes Qt's own options (-platform, ...) out of argv
+    bool startLogging = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) != "--start-logging") {
+            flenmark::ReportCommandLineError("flenmark",
+                                             std::string(argv[i]) + ": not an option of flenmark");
+            return 2;
+        }
+        startLogging = true;
+    }
     QApplication::setApplicationName("Flenmark");
     QApplication::setQuitOnLastWindowClosed(false);
     flenmark::SystemClock clock;
@@ -63,6 +79,7 @@ int main(int argc, char** argv) {
     flenmark::Program program(flenmark::Services{clock, folders, dialogs, shell, window, link});
     ConnectOnlineServices(program, http);
     if (!flenmark::StartUp(program, flenmark::SystemFormatOfTwoAndAHalf())) return 1;
+    program.StartLoggingOnConnect = startLogging;
     // From here on the ticks run on a thread of their own; the window shows what each
     // published, so a simulator that hangs never freezes it.
     flenmark::TickRunner runner(program, [&window] {

@@ -137,8 +137,13 @@ TEST_F(StartUpTest, MissingTemplatesEndTheProgram) {
     std::filesystem::remove(t.folders.programFolder() + "/KMLSettings.txt");
     EXPECT_FALSE(StartUp(t.program, "2.5"));
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    const std::string bin = t.folders.programFolder();
+    EXPECT_EQ(t.program.mainView.label7.text,
+              "Unable to load KML data, please reinstall the Flenmark.");
     EXPECT_EQ(t.dialogs.messages[0].second,
-              "Unable to load KML data, please reinstall the Flenmark. Application will quit.");
+              "Looked for " + bin + "/KMLSettings.txt or " +
+                  std::filesystem::path(bin).parent_path().string() +
+                  "/share/flenmark/KMLSettings.txt. Application will quit.");
 }
 
 TEST_F(StartUpTest, UsageReportGoesOutOnceOnTheFirstTick) {

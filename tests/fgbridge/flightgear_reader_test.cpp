@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "fgbridge/flightgear_address.h"
 #include "fgbridge/flightgear_answers.h"
 #include "fgbridge/json_value.h"
 
@@ -118,6 +119,17 @@ TEST(Json, ParsesFlightGearAnswersAndRefusesGarbage) {
     EXPECT_EQ(v->member("a")->items[4].text, "x\"yA");
     for (const char* bad : {"", "{", "[1,]", "{\"a\" 1}", "tru", "\"open"})
         EXPECT_FALSE(ParseJson(bad)) << bad;
+}
+
+TEST(FlightGearAddress, OnlyPlainHttpHostAndPortAreTaken) {
+    const std::pair<const char*, bool> cases[] = {
+        {"http://127.0.0.1:8080", true}, {"http://fg.local", true},   {"http://fg:5500/", true},
+        {"localhost:8080", false},       {"https://fg:8080", false},  {"ftp://fg:21", false},
+        {"http://:8080", false},         {"http://fg:0", false},      {"http://fg:65536", false},
+        {"http://fg:80x", false},        {"http://fg:8080/json", false},
+    };
+    for (const auto& [url, usable] : cases)
+        EXPECT_EQ(FlightGearAddressProblem(url).empty(), usable) << url;
 }
 
 }  // namespace
