@@ -12,11 +12,11 @@
 namespace {
 
 const char* kUsage =
-    "usage: flenmark-cli record --ticks N [options]\n"
-    "       flenmark-cli convert LOG OUT.kml|OUT.kmz [--name NAME]\n"
-    "       flenmark-cli export LOG OUT.gpx|OUT.csv [--name NAME]\n"
-    "       flenmark-cli profile LOG OUT.svg|OUT.png [--dark]\n"
-    "       flenmark-cli --help | --version\n"
+    "Usage: flenmark-cli record --ticks N [options]\n"
+    "  or:  flenmark-cli convert LOG OUT.kml|OUT.kmz [--name NAME]\n"
+    "  or:  flenmark-cli export LOG OUT.gpx|OUT.csv [--name NAME]\n"
+    "  or:  flenmark-cli profile LOG OUT.svg|OUT.png [--dark]\n"
+    "  or:  flenmark-cli --help | --version\n"
     "The flight recorder without windows, for scripts.\n"
     "\n"
     "Commands:\n"

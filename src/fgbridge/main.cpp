@@ -101,8 +101,8 @@ class FlightGearFeed {
 };
 
 const char* kUsage =
-    "usage: flenmark-fgbridge [--fg http://HOST:PORT] [--class UIPCMAIN|FS98MAIN]\n"
-    "       flenmark-fgbridge --help | --version\n"
+    "Usage: flenmark-fgbridge [--fg http://HOST:PORT] [--class UIPCMAIN|FS98MAIN]\n"
+    "  or:  flenmark-fgbridge --help | --version\n"
     "Serves the FSUIPC link from a running FlightGear, read through its property server.\n"
     "Start FlightGear with --httpd=8080, then this bridge, then the recorder.\n"
     "\n"

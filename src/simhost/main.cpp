@@ -35,12 +35,8 @@ struct Options {
 };
 
 const char* kUsage =
-    "usage: flenmark-simhost [--class UIPCMAIN|FS98MAIN] [--host-version HEX] [--sim-code N]\n"
-    "                        [--xplane] [--scenario default|FILE] [--speed N | --lockstep]\n"
-    "                        [--wait-for-client] [--once]\n"
-    "                        [--fault "
-    "hang-after=N|reply0-after=N|drop-after=N|oversize-after=N]...\n"
-    "       flenmark-simhost --help | --version\n"
+    "Usage: flenmark-simhost [OPTION]...\n"
+    "  or:  flenmark-simhost --help | --version\n"
     "A stand-in for the simulator side of the FSUIPC link: flies a scripted scenario and\n"
     "answers the recorder from its offset table.\n"
     "\n"

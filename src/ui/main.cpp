@@ -45,8 +45,8 @@ void ConnectOnlineServices(flenmark::Program& program, flenmark::Http& http) {
 int main(int argc, char** argv) {
     if (const auto done = flenmark::AnswerHelpOrVersion(
             argc, argv, "flenmark",
-            "usage: flenmark [--start-logging]\n"
-            "       flenmark --help | --version\n"
+            "Usage: flenmark [--start-logging]\n"
+            "  or:  flenmark --help | --version\n"
             "The flight recorder with its main window: connects to the simulator through FSUIPC,\n"
             "logs the flight and converts it for Google Earth.\n"
             "\n"

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/logging_control.h"
+#include "base/command_line_error.h"
 #include "base/help_and_version.h"
 #include "app/main_tick.h"
 #include "app/program.h"
@@ -39,13 +40,17 @@ bool Save(QWidget& window, const QString& dir, const char* name) {
 int main(int argc, char** argv) {
     if (const auto done = flenmark::AnswerHelpOrVersion(
             argc, argv, "flenmark-screenshots",
-            "usage: flenmark-screenshots DIR\n"
-            "Saves pictures of the windows into DIR, recording from a running flenmark-simhost.\n"
-            "       flenmark-screenshots --help | --version\n"))
+            "Usage: flenmark-screenshots DIR\n"
+            "  or:  flenmark-screenshots --help | --version\n"
+            "Saves pictures of the windows into DIR (made when missing), recording from a\n"
+            "running flenmark-simhost.\n"))
         return *done;
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::cerr << "usage: flenmark-screenshots DIR\n";
+    if (argc != 2 || argv[1][0] == '-') {
+        flenmark::ReportCommandLineError(
+            "flenmark-screenshots", argc == 1   ? "the folder DIR for the pictures is needed"
+                                    : argc > 2  ? std::string(argv[2]) + ": only one DIR is taken"
+                                                : std::string(argv[1]) + ": not an option");
         return 1;
     }
     const QString dir = argv[1];

@@ -35,10 +35,10 @@ QLabel* AddLabel(QVBoxLayout* column, const char* name) {
 int main(int argc, char** argv) {
     if (const auto done = flenmark::AnswerHelpOrVersion(
             argc, argv, "flenmark-updater",
-            "usage: flenmark-updater\n"
+            "Usage: flenmark-updater\n"
+            "  or:  flenmark-updater --help | --version\n"
             "Installs the newer Flenmark files from the vendor's server beside the program and in\n"
-            "the data folder, then starts flenmark again. Started by flenmark when an update is due.\n"
-            "       flenmark-updater --help | --version\n"))
+            "the data folder, then starts flenmark again. Started by flenmark when an update is due.\n"))
         return *done;
     QApplication app(argc, argv);
     QWidget window;

@@ -30,7 +30,7 @@ TEST(EveryProgram, AnswersHelpAndVersionAndDoesNothingElse) {
         const auto environment = testing::RecorderEnvironment(folders);
         const auto help = testing::RunProgram(path, {"--help"}, environment);
         EXPECT_EQ(help.status, 0) << name << help.errors;
-        EXPECT_EQ(help.output.rfind("usage: " + name, 0), 0u) << name << ": " << help.output;
+        EXPECT_EQ(help.output.rfind("Usage: " + name, 0), 0u) << name << ": " << help.output;
         const auto version = testing::RunProgram(path, {"--version"}, environment);
         EXPECT_EQ(version.status, 0) << name;
         EXPECT_EQ(version.output, name + " " + FLENMARK_VERSION + "\n");
