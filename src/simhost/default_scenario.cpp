@@ -3,7 +3,8 @@
 namespace flenmark::simhost {
 
 // A left-hand circuit from runway 24 at a field 10 ft above sea level, about eight minutes
-// long, with one of every flight event on the way and traffic at every closeness.
+// long, landing back on runway 24, with one of every flight event on the way and traffic at
+// every closeness.
 const std::string& DefaultScenarioText() {
     static const std::string text = R"(# Parked at the apron, engines running
 at 0 set lat 52.3
@@ -40,7 +41,8 @@ at 85 set vs 1500
 at 90 set gear 0
 at 95 set autobrake 0
 at 100 set flaps 0
-at 110 ramp hdg 330 over 20
+# Left turn to the crosswind leg
+at 110 ramp hdg 150 over 20
 at 110 ramp gs 160 over 20
 at 110 ramp ias 160 over 20
 at 110 ramp tas 165 over 20
@@ -49,6 +51,8 @@ at 145 set vs 0
 at 150 set spoilers 1
 at 158 set spoilers 0
 at 165 set tailhook 1
+# Left turn to the downwind leg
+at 170 ramp hdg 60 over 20
 at 172 set tailhook 0
 # A dive past the limit, then a stall, each recovered
 at 180 ramp ias 360 over 8
@@ -59,9 +63,9 @@ at 205 ramp ias 110 over 10
 at 220 set stall 1
 at 224 set ias 140
 at 224 set stall 0
-at 230 ramp hdg 60 over 20
-# Base leg, descending, glideslope alive and showing high
-at 300 ramp hdg 150 over 20
+# Left turn to the base leg (headings count on below 0 so that every turn goes left)
+at 270 ramp hdg -30 over 20
+# Descending, glideslope alive and showing high
 at 300 set vs -814
 at 300 set flaps 20
 at 300 set gsalive 1
@@ -69,8 +73,8 @@ at 300 ramp gs 140 over 30
 at 300 ramp ias 140 over 30
 at 300 ramp tas 145 over 30
 at 305 set gsneedle 90
-# Final: localizer capture, on the glideslope, outer marker
-at 330 ramp hdg 240 over 20
+# Left turn to final: localizer capture, on the glideslope, outer marker
+at 334 ramp hdg -120 over 20
 at 340 set loc 0
 at 350 set gsneedle 0
 at 355 set outer 1
@@ -99,7 +103,7 @@ at 417 ramp tas 20 over 25
 at 440 set spoilers 0
 at 445 set flaps 0
 at 440 set autobrake 0
-at 440 ramp hdg 330 over 15
+at 440 ramp hdg -30 over 15
 at 460 ramp gs 0 over 5
 at 460 ramp ias 0 over 5
 at 460 ramp tas 0 over 5

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
+
 #include "simhost/flight_state.h"
 
 namespace flenmark::simhost {
@@ -106,6 +109,42 @@ TEST(DefaultScenario, ParsesAndEndsParkedOnTheGround) {
     EXPECT_EQ(table.peek<uint16_t>(0x0366), 1);
     EXPECT_EQ(table.peek<int32_t>(0x02B4), 0);
     EXPECT_TRUE(player.allPlayed());
+}
+
+// The circuit is what its description says: every turn after take-off goes left, and the
+// touchdown is on the runway it took off from, along its centre line and heading.
+TEST(DefaultScenario, LeftHandCircuitLandsBackOnTheRunwayItLeft) {
+    Scenario s;
+    std::string error;
+    ASSERT_TRUE(ParseScenario(DefaultScenarioText(), s, error)) << error;
+    OffsetTable table;
+    ScenarioPlayer player(std::move(s), table);
+    const FlightState& f = player.state();
+    player.advanceTo(55);  // lined up, the take-off roll begins
+    const double lat0 = f.latDeg, lon0 = f.lonDeg, runway = f.headingDeg;
+    EXPECT_NEAR(runway, 240, 0.01);
+    double turned = 0, heading = runway, wasOnGround = 1;
+    for (int t = 56; t < 480 && !(f.onGround > 0.5 && wasOnGround < 0.5); ++t) {
+        wasOnGround = f.onGround;
+        player.advanceTo(t);
+        if (f.onGround < 0.5) {
+            EXPECT_LE(f.headingDeg - heading, 1e-9) << "a right turn at " << t;
+        }
+        turned += f.headingDeg - heading;
+        heading = f.headingDeg;
+    }
+    ASSERT_GT(f.onGround, 0.5) << "no touchdown";
+    EXPECT_NEAR(turned, -360, 0.01);
+    // Metres east and north of the start of the take-off roll, then along and across the runway.
+    const double east = (f.lonDeg - lon0) * 60 * 1852 * std::cos(lat0 * std::numbers::pi / 180);
+    const double north = (f.latDeg - lat0) * 60 * 1852;
+    const double r = runway * std::numbers::pi / 180;
+    const double along = east * std::sin(r) + north * std::cos(r);
+    const double across = east * std::cos(r) - north * std::sin(r);
+    EXPECT_GT(along, 0);
+    EXPECT_LT(along, 2000);
+    EXPECT_LT(std::fabs(across), 300);
+    EXPECT_NEAR(std::fmod(f.headingDeg + 720, 360), runway, 5);
 }
 
 }  // namespace
