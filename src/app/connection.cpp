@@ -34,6 +34,16 @@ void DisableViewButtons(MainWindowView& view) {
 
 }  // namespace
 
+std::string SimulatorSourcesAdvice(const SimLink& link) {
+    std::string advice =
+        "On this system the recorder is fed by flenmark-simhost (the simulator stand-in) or "
+        "flenmark-fgbridge (FlightGear with its property server, --httpd=8080): start one of "
+        "them first.";
+    const std::string places = link.hostPlaces();
+    if (!places.empty()) advice += "\nLooked for a simulator at " + places + ".";
+    return advice;
+}
+
 void Connect(Program& program) {
     if (program.Connected) return;
     int result = 0;
@@ -55,7 +65,7 @@ void Connect(Program& program) {
         "Connection failure",
         "Connection failed, please make sure your FS is running and you installed FSUIPC (or "
         "XPUIPC for X-Plane) correctly.\n\nError code: " +
-            std::to_string(result));
+            std::to_string(result) + "\n\n" + SimulatorSourcesAdvice(program.services.link));
 }
 
 void TryAutoConnect(Program& program) {

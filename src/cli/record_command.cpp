@@ -5,6 +5,7 @@
 #include <memory>
 #include <thread>
 
+#include "app/connection.h"
 #include "app/link_operations.h"
 #include "app/main_tick.h"
 #include "app/startup.h"
@@ -136,7 +137,8 @@ int RunRecordCommand(const std::vector<std::string>& args) {
     int result = 0;
     const HostWait wait = WaitForHost(program, link, result);
     if (wait == HostWait::NoAnswer) {
-        std::cerr << "No simulator answered within 10 seconds (error code " << result << ").\n";
+        std::cerr << "No simulator answered within 10 seconds (error code " << result << ").\n"
+                  << SimulatorSourcesAdvice(link) << "\n";
         return 2;
     }
     if (wait == HostWait::LostAtOnce) {

@@ -31,6 +31,8 @@ class IpcTransport {
                             uint32_t& reply) = 0;
     virtual void sleepMs(int ms) = 0;
     virtual uint32_t processId() const = 0;
+    // Where a host of this window class is looked for, as a user can check it (a socket path).
+    virtual std::string hostPlace(const std::string& windowClass) const = 0;
 };
 
 }  // namespace flenmark

@@ -51,6 +51,10 @@ PosixIpcTransport::~PosixIpcTransport() {
     closeSharedMemory();
 }
 
+std::string PosixIpcTransport::hostPlace(const std::string& windowClass) const {
+    return HostSocketPath(windowClass);
+}
+
 bool PosixIpcTransport::findHost(const std::string& windowClass) {
     releaseHost();
     const std::string path = HostSocketPath(windowClass);

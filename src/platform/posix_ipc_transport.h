@@ -16,6 +16,7 @@ class PosixIpcTransport final : public IpcTransport {
     PosixIpcTransport& operator=(const PosixIpcTransport&) = delete;
 
     bool findHost(const std::string& windowClass) override;
+    std::string hostPlace(const std::string& windowClass) const override;
     void releaseHost() override;
     uint32_t registerMessage(const std::string& name) override;
     uint16_t addAtom(const std::string& name) override;

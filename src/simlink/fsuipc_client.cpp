@@ -21,6 +21,11 @@ std::string FsuipcClient::sharedMemoryName() const {
     return buffer;
 }
 
+std::string FsuipcClient::hostPlaces() const {
+    return transport_.hostPlace(kMainWindowClass) + " and " +
+           transport_.hostPlace(kFallbackWindowClass);
+}
+
 bool FsuipcClient::OpenLink(int requestedSim, int& result) {
     if (view_) {
         result = kLinkAlreadyOpen;

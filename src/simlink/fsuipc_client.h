@@ -37,6 +37,7 @@ class FsuipcClient final : public SimLink {
     bool QueueWrite(uint32_t offset, uint32_t size, const void* source, int& result) override;
     bool ProcessRequests(int& result) override;
     int simVersion() const override { return SimVersion; }
+    std::string hostPlaces() const override;
     void setDeadline(std::optional<std::chrono::steady_clock::time_point> deadline) override {
         deadline_ = deadline;
     }

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace flenmark {
 
@@ -47,6 +48,9 @@ class SimLink {
     // No exchange waits past this moment (until cleared): one that would fails as a host that
     // did not answer (code 11), so a hung simulator cannot hold up a tick for long.
     virtual void setDeadline(std::optional<std::chrono::steady_clock::time_point> deadline) = 0;
+    // Where OpenLink looks for the simulator, for the message when it finds none; empty when
+    // the link cannot say.
+    virtual std::string hostPlaces() const { return {}; }
 };
 
 }  // namespace flenmark

@@ -217,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, OpenLinkFailureTest, ::testing::Values(
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
-TEST(FsuipcClient, FallbackClassIsTriedSecond) {
+TEST(FsuipcClient, FallbackClassIsTriedSecondAndBothPlacesAreNamed) {
     ScriptedTransport transport;
     transport.hostClasses = {"FS98MAIN"};
     transport.host = AnsweringHost(0x19980005, 0xFADE0007);
@@ -226,6 +226,7 @@ TEST(FsuipcClient, FallbackClassIsTriedSecond) {
     EXPECT_TRUE(client.OpenLink(0, result));
     EXPECT_EQ(transport.classesAsked, (std::vector<std::string>{"UIPCMAIN", "FS98MAIN"}));
     EXPECT_EQ(client.SimVersion, 7);
+    EXPECT_EQ(client.hostPlaces(), "host UIPCMAIN and host FS98MAIN");
 }
 
 }  // namespace

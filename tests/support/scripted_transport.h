@@ -12,6 +12,9 @@ namespace flenmark::testing {
 // A transport whose "host" is a function run on the shared block at each send.
 class ScriptedTransport final : public IpcTransport {
   public:
+    std::string hostPlace(const std::string& windowClass) const override {
+        return "host " + windowClass;
+    }
     bool findHost(const std::string& windowClass) override {
         classesAsked.push_back(windowClass);
         for (const auto& c : hostClasses)
