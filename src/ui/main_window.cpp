@@ -18,27 +18,11 @@
 #include "platform/qt/app_icon.h"
 #include "platform/qt/gui_thread.h"
 #include "ui/options_dialog.h"
+#include "ui/readable_colours.h"
 #include "ui/window_flags.h"
 
 namespace flenmark::ui {
 namespace {
-
-QColor ColourOf(TextColour c) {
-    switch (c) {
-        case TextColour::Red:
-            return QColor(255, 0, 0);
-        case TextColour::Green:
-            return QColor(0, 200, 0);
-        case TextColour::Black:
-            break;
-    }
-    return QColor(0, 0, 0);
-}
-
-void ShowLabel(QLabel* label, const LabelView& view) {
-    label->setText(QString::fromStdString(view.text));
-    label->setStyleSheet(QString("color: %1;").arg(ColourOf(view.colour).name()));
-}
 
 QGroupBox* Group(const QString& title, const QList<QWidget*>& widgets, int columns) {
     auto* box = new QGroupBox(title);
@@ -218,12 +202,12 @@ void MainWindow::render() {
     if (!port_) return;
     const ProgramView view = port_->view();
     const MainWindowView& v = view.main;
-    ShowLabel(labels_["lblConnect"], v.lblConnect);
-    ShowLabel(labels_["Label5"], v.label5);
-    ShowLabel(labels_["Label13"], v.label13);
-    ShowLabel(labels_["Label6"], v.label6);
-    ShowLabel(labels_["Label7"], v.label7);
-    ShowLabel(labels_["Label9"], v.label9);
+    ShowStatusLabel(labels_["lblConnect"], v.lblConnect);
+    ShowStatusLabel(labels_["Label5"], v.label5);
+    ShowStatusLabel(labels_["Label13"], v.label13);
+    ShowStatusLabel(labels_["Label6"], v.label6);
+    ShowStatusLabel(labels_["Label7"], v.label7);
+    ShowStatusLabel(labels_["Label9"], v.label9);
     const std::pair<const char*, bool> states[] = {
         {"btn_startlog", v.btnStartLog},         {"btn_stoplog", v.btnStopLog},
         {"btn_startAnimate", v.btnStartAnimate}, {"btn_ToggleRealtime", v.btnToggleRealtime},

@@ -7,17 +7,10 @@
 #include "app/messages.h"
 #include "app/program.h"
 #include "app/status_window.h"
+#include "ui/readable_colours.h"
 #include "ui/window_flags.h"
 
 namespace flenmark::ui {
-namespace {
-
-void Show(QLabel* label, const LabelView& view) {
-    label->setText(QString::fromStdString(view.text));
-    label->setStyleSheet(view.colour == TextColour::Red ? "color: #ff0000;" : "color: #000000;");
-}
-
-}  // namespace
 
 StatusWindow::StatusWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
     setObjectName("frmACStatus");
@@ -69,13 +62,13 @@ StatusWindow::StatusWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
 void StatusWindow::render() {
     const ProgramView view = port_.view();
     const StatusWindowView& v = view.status;
-    Show(labels_["Label1"], v.label1);
-    Show(labels_["Label12"], v.label12);
-    Show(labels_["Label2"], v.label2);
-    Show(labels_["Label3"], v.label3);
-    Show(labels_["Label4"], v.label4);
-    Show(labels_["Label8"], v.label8);
-    Show(labels_["lblEvent"], v.lblEvent);
+    ShowStatusLabel(labels_["Label1"], v.label1);
+    ShowStatusLabel(labels_["Label12"], v.label12);
+    ShowStatusLabel(labels_["Label2"], v.label2);
+    ShowStatusLabel(labels_["Label3"], v.label3);
+    ShowStatusLabel(labels_["Label4"], v.label4);
+    ShowStatusLabel(labels_["Label8"], v.label8);
+    ShowStatusLabel(labels_["lblEvent"], v.lblEvent);
     SetStaysOnTop(*this, view.statusOnTop);
 }
 

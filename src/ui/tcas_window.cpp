@@ -9,6 +9,7 @@
 
 #include "app/program.h"
 #include "app/tcas_display.h"
+#include "app/tcas_labels.h"
 #include "ui/window_flags.h"
 
 namespace flenmark::ui {
@@ -53,26 +54,35 @@ void ScopeWidget::paintEvent(QPaintEvent*) {
     p.setPen(QPen(QColor(120, 140, 120), 1, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPoint(c, c), c / 2, c / 2);  // half the range
-    // Own aircraft, nose up.
+    QFont font("Arial Rounded MT Bold");
+    font.setPixelSize(9);
+    p.setFont(font);
+    const auto& targets = port_.view().tcas.targets;
+    const QFontMetrics metrics = p.fontMetrics();
+    const std::vector<LabelBox> labels = PlaceTcasLabels(
+        targets,
+        [&](const std::string& text) {
+            return metrics.horizontalAdvance(QString::fromStdString(text)) + 2;
+        },
+        metrics.height());
+    for (size_t i = 0; i < targets.size(); ++i) {
+        const TcasTarget& t = targets[i];
+        DrawDiamond(p, t.x, t.y, t.traffic);
+        const LabelBox& b = labels[i];
+        p.setPen(Qt::black);
+        p.drawText(QRect(b.x, b.y, b.width, b.height), Qt::AlignCenter,
+                   QString::fromStdString(t.caption));
+    }
+    // The own aircraft, nose up, over everything: a close target never hides it.
     QPainterPath own;
     own.moveTo(c, c - 7);
     own.lineTo(c + 5, c + 6);
     own.lineTo(c, c + 3);
     own.lineTo(c - 5, c + 6);
     own.closeSubpath();
-    p.setPen(Qt::NoPen);
+    p.setPen(QPen(Qt::white, 1));
     p.setBrush(QColor(20, 60, 140));
     p.drawPath(own);
-    QFont font("Arial Rounded MT Bold");
-    font.setPixelSize(9);
-    p.setFont(font);
-    for (const TcasTarget& t : port_.view().tcas.targets) {
-        DrawDiamond(p, t.x, t.y, t.traffic);
-        const QString caption = QString::fromStdString(t.caption);
-        const int width = p.fontMetrics().horizontalAdvance(caption);
-        p.setPen(Qt::black);
-        p.drawText(t.x - width / 2, t.y - 5, caption);
-    }
 }
 
 TcasWindow::TcasWindow(ProgramPort& port, const QIcon& icon) : port_(port) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/tcas_labels.h"
 #include "support/fakes.h"
 
 namespace flenmark {
@@ -99,6 +100,42 @@ TEST(TcasDisplay, TimerDrawsShownTrafficWithCaptionsAndReadsNothingWhenOff) {
     t.program.traffic.TCASMode = 0;
     TcasTimerTick(t.program);
     EXPECT_TRUE(t.program.tcasView.targets.empty());
+}
+
+bool Overlaps(const LabelBox& a, const LabelBox& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
+}
+
+// Crowded skies as the scope shows them: aircraft side by side at one height, one just ahead
+// of the own aircraft, a stack on the edge of the scope.
+TEST(TcasLabels, NeitherOverlapEachOtherNorCoverTheOwnAircraftNorLeaveTheScope) {
+    const int c = kScopeSize / 2;
+    const std::vector<std::vector<TcasTarget>> skies = {
+        {{60, 40, 2, "+12"}, {70, 40, 2, "+13"}, {80, 40, 3, "+11"}},
+        {{c, c - 12, 4, "+3"}, {c + 10, c + 8, 4, "-2"}},
+        {{140, 5, 1, "+120"}, {140, 15, 1, "+110"}, {140, 25, 2, "+100"}},
+    };
+    const auto width = [](const std::string& text) { return 5 * static_cast<int>(text.size()); };
+    const LabelBox own{c - 6, c - 8, 13, 16};
+    for (const auto& sky : skies) {
+        const auto boxes = PlaceTcasLabels(sky, width, 10);
+        ASSERT_EQ(boxes.size(), sky.size());
+        for (size_t i = 0; i < boxes.size(); ++i) {
+            const std::string name = sky[i].caption;
+            EXPECT_FALSE(Overlaps(boxes[i], own)) << name;
+            EXPECT_TRUE(boxes[i].x >= 0 && boxes[i].y >= 0 &&
+                        boxes[i].x + boxes[i].width <= kScopeSize &&
+                        boxes[i].y + boxes[i].height <= kScopeSize)
+                << name;
+            for (size_t k = 0; k < boxes.size(); ++k) {
+                const LabelBox symbol{sky[k].x - 4, sky[k].y - 4, 9, 9};
+                EXPECT_FALSE(Overlaps(boxes[i], symbol)) << name << " on " << sky[k].caption;
+                if (k == i) continue;
+                EXPECT_FALSE(Overlaps(boxes[i], boxes[k])) << name << " and " << sky[k].caption;
+            }
+        }
+    }
 }
 
 }  // namespace
