@@ -36,12 +36,14 @@ bool ConnectedTick(Program& program) {
     UpdateLoggingLabels(program, program.Logging, false, program.Realtime);
     FillFirstSampleDefaults(program);
     ResumeLoggingAfterReconnect(program);
-    StartLoggingOnConnectWhenAsked(program);
     if (program.StatusWindowOpen) UpdateStatusWindow(program);
     RecordSample(program, "", false);
     if (program.Realtime) ConvertRealtimeFiles(program);
     CopyPreviousTick(program);
     program.PrevTickStamp = StampText(program.services.clock.utcNow());
+    // After the tick, so that the first line compares the reading with itself, not with the
+    // blank state before the first reading.
+    StartLoggingOnConnectWhenAsked(program);
     return true;
 }
 

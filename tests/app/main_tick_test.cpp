@@ -229,6 +229,21 @@ TEST_F(MainTickTest, LostLinkEndsTheTickAndTheProgramReconnectsLater) {
     EXPECT_EQ(t.program.mainView.lblConnect.text, "Connected");
 }
 
+// flenmark --start-logging: the first reading of a parked aircraft opens the log with one
+// start line, not with a touchdown against the blank state before it.
+TEST_F(MainTickTest, StartLoggingOnConnectOpensTheLogWithTheFirstReading) {
+    t.link.poke<uint16_t>(0x0366, 1);  // on the ground
+    t.program.StartLoggingOnConnect = true;
+    MainTick(t.program);  // connects
+    EXPECT_FALSE(t.program.Logging);
+    MainTick(t.program);  // reads, and starts logging
+    MainTick(t.program);
+    EXPECT_TRUE(t.program.Logging);
+    const std::string log = ReadFile(t.dataPath("Flightlog.txt"));
+    EXPECT_EQ(testing::Count(log, "\r\n"), 1u) << log;
+    EXPECT_EQ(testing::Count(log, ":SA:"), 1u) << log;
+}
+
 // Logging that a lost link stopped comes back with the link, modes and all, unless the user
 // switched resuming off.
 TEST_F(MainTickTest, LoggingResumesWhenTheLinkComesBack) {
