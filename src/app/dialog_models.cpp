@@ -30,8 +30,8 @@ bool ConfirmParameterReset(Dialogs& dialogs) {
 }
 
 OptionsValues LoadOptions(const Settings& s) {
-    return {s.XPlane,        s.MinUpdate, s.Update,   s.XPlanePath,
-            s.XPUIPC,        s.ResumeLogging, s.SaveAsKMZ, s.UsageReports};
+    return {s.XPlane, s.MinUpdate,     s.Update,    s.XPlanePath,
+            s.XPUIPC, s.ResumeLogging, s.SaveAsKMZ, s.UsageReports};
 }
 
 void ApplyOptions(Program& program, const OptionsValues& v) {

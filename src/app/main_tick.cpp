@@ -24,8 +24,8 @@ void UpdateButtons(Program& program) {
 void FillFirstSampleDefaults(Program& program) {
     if (program.prev.LatText.empty()) program.prev.LatText = program.telemetry.LatText;
     if (program.prev.LonText.empty()) program.prev.LonText = program.telemetry.LonText;
-    for (std::string* s : {&program.recorder.lastLine.HDG, &program.recorder.lastLine.VS, &program.recorder.lastLine.GndSpd,
-                           &program.recorder.lastLine.Alt})
+    for (std::string* s : {&program.recorder.lastLine.HDG, &program.recorder.lastLine.VS,
+                           &program.recorder.lastLine.GndSpd, &program.recorder.lastLine.Alt})
         if (s->empty()) *s = "0";
 }
 

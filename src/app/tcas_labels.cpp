@@ -39,9 +39,8 @@ std::vector<LabelBox> PlaceTcasLabels(const std::vector<TcasTarget>& targets,
         taken.push_back({t.x - kSymbolHalf, t.y - kSymbolHalf, 2 * kSymbolHalf, 2 * kSymbolHalf});
     std::vector<size_t> order(targets.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return targets[a].traffic > targets[b].traffic;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return targets[a].traffic > targets[b].traffic; });
     std::vector<LabelBox> placed(targets.size());
     for (size_t i : order) {
         const TcasTarget& t = targets[i];

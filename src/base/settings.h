@@ -40,7 +40,7 @@ struct Settings {
     bool Update = true;
     // Added after the 29 keys: older files without them read the defaults.
     bool ResumeLogging = true;
-    bool SaveAsKMZ = false;  // "View flight in Google Earth" saves one KMZ file
+    bool SaveAsKMZ = false;     // "View flight in Google Earth" saves one KMZ file
     bool UsageReports = false;  // anonymous usage reports, only when the user allows them
 };
 

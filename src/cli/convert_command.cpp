@@ -91,8 +91,7 @@ int RunExportCommand(const std::vector<std::string>& args) {
         ReportCommandLineError("flenmark-cli", f.error);
         return 1;
     }
-    const ExportResult result =
-        ExportFlight(f.log, f.out, f.name.empty() ? "Flightlog" : f.name);
+    const ExportResult result = ExportFlight(f.log, f.out, f.name.empty() ? "Flightlog" : f.name);
     if (!result.exported) {
         std::cerr << "Not able to export flightlog\n";
         return 1;

@@ -7,7 +7,9 @@
 
 #include "app/connection.h"
 #include "app/link_operations.h"
+#include "app/logging_control.h"
 #include "app/main_tick.h"
+#include "app/realtime_commands.h"
 #include "app/startup.h"
 #include "app/tick_deadline.h"
 #include "base/command_line_error.h"
@@ -16,8 +18,6 @@
 #include "platform/system_clock.h"
 #include "platform/system_info.h"
 #include "platform/xdg_folders.h"
-#include "app/realtime_commands.h"
-#include "app/logging_control.h"
 #include "simlink/ai_traffic.h"
 #include "simlink/fsuipc_client.h"
 

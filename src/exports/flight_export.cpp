@@ -31,7 +31,7 @@ ExportResult ExportFlight(const std::string& logPath, const std::string& outPath
     if (!file.isOpen()) return {};
     try {
         const bool written = FileExtension(outPath) == "gpx" ? WriteGpx(points, name, file.stream())
-                                                         : WriteCsv(points, file.stream());
+                                                             : WriteCsv(points, file.stream());
         if (!written || !file.commit()) return {};
     } catch (const ConversionFault&) {
         return {};

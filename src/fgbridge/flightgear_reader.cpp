@@ -170,8 +170,7 @@ void ApplyFlightGear(const FlightGearTrees& t, simhost::FlightState& s) {
     if (t.ai) ApplyTraffic(*t.ai, s);
 }
 
-FlightGearRead ReadFlightGear(Http& http, const std::string& baseUrl,
-                              simhost::FlightState& state) {
+FlightGearRead ReadFlightGear(Http& http, const std::string& baseUrl, simhost::FlightState& state) {
     bool answered = false;
     auto get = [&](const char* path, int depth) -> std::optional<PropertyTree> {
         const auto body = http.fetch(baseUrl + "/json" + path + "?d=" + std::to_string(depth));

@@ -36,8 +36,7 @@ enum class FlightGearRead {
 
 // Reads the aircraft and up to 40 AI or multiplayer aircraft (nearest first) from FlightGear
 // into the state. The last airborne vertical speed is held from the moment of touchdown.
-FlightGearRead ReadFlightGear(Http& http, const std::string& baseUrl,
-                              simhost::FlightState& state);
+FlightGearRead ReadFlightGear(Http& http, const std::string& baseUrl, simhost::FlightState& state);
 
 // The same from property trees already fetched (tests, and the reader above).
 struct FlightGearTrees {

@@ -95,8 +95,9 @@ std::string ParseValue(const std::string& a, const std::string& v, Options& o) {
         if (v.empty() || *end || !(o.speed > 0)) return named + "the speed is a number above 0";
     } else if (a == "--fault") {
         if (!ParseFault(v, o.faults))
-            return named + "a fault is hang-after=N, reply0-after=N, drop-after=N or "
-                           "oversize-after=N";
+            return named +
+                   "a fault is hang-after=N, reply0-after=N, drop-after=N or "
+                   "oversize-after=N";
     } else {
         return a + ": not an option of flenmark-simhost";
     }
@@ -117,7 +118,7 @@ std::string ParseOptions(int argc, char** argv, Options& o) {
             o.waitForClient = true;
         else if (i + 1 == argc)
             return a + (a.compare(0, 2, "--") == 0 ? ": needs a value or is not an option"
-                                                  : ": not an option of flenmark-simhost");
+                                                   : ": not an option of flenmark-simhost");
         else if (std::string error = ParseValue(a, argv[++i], o); !error.empty())
             return error;
     }

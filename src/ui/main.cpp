@@ -3,11 +3,11 @@
 #include <string>
 
 #include "app/online_steps.h"
-#include "base/command_line_error.h"
-#include "base/help_and_version.h"
 #include "app/program.h"
 #include "app/program_port.h"
 #include "app/startup.h"
+#include "base/command_line_error.h"
+#include "base/help_and_version.h"
 #include "online/embedded_version.h"
 #include "online/usage_report.h"
 #include "online/version_check.h"

@@ -208,13 +208,17 @@ void MainWindow::render() {
     ShowStatusLabel(labels_["Label6"], v.label6);
     ShowStatusLabel(labels_["Label7"], v.label7);
     ShowStatusLabel(labels_["Label9"], v.label9);
-    const std::pair<const char*, bool> states[] = {
-        {"btn_startlog", v.btnStartLog},         {"btn_stoplog", v.btnStopLog},
-        {"btn_startAnimate", v.btnStartAnimate}, {"btn_ToggleRealtime", v.btnToggleRealtime},
-        {"btn_resetlog", v.btnResetLog},         {"btn_Convert", v.btnConvert},
-        {"btn_Export", v.btnConvert},
-        {"btn_setChase", v.btnSetChase},         {"btn_setLeft", v.btnSetLeft},
-        {"btn_setRight", v.btnSetRight},         {"btn_setOverview", v.btnSetOverview}};
+    const std::pair<const char*, bool> states[] = {{"btn_startlog", v.btnStartLog},
+                                                   {"btn_stoplog", v.btnStopLog},
+                                                   {"btn_startAnimate", v.btnStartAnimate},
+                                                   {"btn_ToggleRealtime", v.btnToggleRealtime},
+                                                   {"btn_resetlog", v.btnResetLog},
+                                                   {"btn_Convert", v.btnConvert},
+                                                   {"btn_Export", v.btnConvert},
+                                                   {"btn_setChase", v.btnSetChase},
+                                                   {"btn_setLeft", v.btnSetLeft},
+                                                   {"btn_setRight", v.btnSetRight},
+                                                   {"btn_setOverview", v.btnSetOverview}};
     for (const auto& [name, enabled] : states) {
         QPushButton* b = buttons_.value(name);
         b->setEnabled(enabled && b->property("available").toBool());

@@ -107,10 +107,10 @@ OptionsDialog::OptionsDialog(ProgramPort& port, Dialogs& dialogs, QWidget* paren
     connect(parameters, &QPushButton::clicked, this,
             [this] { ParametersDialog(port_, dialogs_, this).exec(); });
     connect(ok, &QPushButton::clicked, this, [this] {
-        const OptionsValues values{xplane_->isChecked(),          minUpdate_->isChecked(),
-                                   update_->isChecked(),          path_->text().toStdString(),
-                                   xpuipc_->text().toStdString(), resume_->isChecked(),
-                                   kmz_->isChecked(), reports_->isChecked()};
+        const OptionsValues values{
+            xplane_->isChecked(),        minUpdate_->isChecked(),       update_->isChecked(),
+            path_->text().toStdString(), xpuipc_->text().toStdString(), resume_->isChecked(),
+            kmz_->isChecked(),           reports_->isChecked()};
         port_.post([values](Program& p) { ApplyOptions(p, values); });
         accept();
     });

@@ -6,12 +6,12 @@
 #include <iostream>
 
 #include "app/logging_control.h"
-#include "base/command_line_error.h"
-#include "base/help_and_version.h"
 #include "app/main_tick.h"
 #include "app/program.h"
 #include "app/program_port.h"
 #include "app/startup.h"
+#include "base/command_line_error.h"
+#include "base/help_and_version.h"
 #include "platform/posix_ipc_transport.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2 || argv[1][0] == '-') {
         flenmark::ReportCommandLineError(
-            "flenmark-screenshots", argc == 1   ? "the folder DIR for the pictures is needed"
-                                    : argc > 2  ? std::string(argv[2]) + ": only one DIR is taken"
-                                                : std::string(argv[1]) + ": not an option");
+            "flenmark-screenshots", argc == 1  ? "the folder DIR for the pictures is needed"
+                                    : argc > 2 ? std::string(argv[2]) + ": only one DIR is taken"
+                                               : std::string(argv[1]) + ": not an option");
         return 1;
     }
     const QString dir = argv[1];

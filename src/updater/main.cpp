@@ -4,8 +4,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <string>
 
 #include "app/settings_store.h"
+#include "base/command_line_error.h"
 #include "base/help_and_version.h"
 #include "base/installation_id.h"
 #include "online/embedded_version.h"
@@ -38,8 +40,14 @@ int main(int argc, char** argv) {
             "Usage: flenmark-updater\n"
             "  or:  flenmark-updater --help | --version\n"
             "Installs the newer Flenmark files from the vendor's server beside the program and in\n"
-            "the data folder, then starts flenmark again. Started by flenmark when an update is due.\n"))
+            "the data folder, then starts flenmark again. Started by flenmark when an update is "
+            "due.\n"))
         return *done;
+    if (argc > 1) {
+        flenmark::ReportCommandLineError(
+            "flenmark-updater", std::string(argv[1]) + ": flenmark-updater takes no options");
+        return 2;
+    }
     QApplication app(argc, argv);
     QWidget window;
     window.setObjectName("Form1");

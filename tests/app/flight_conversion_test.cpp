@@ -3,7 +3,6 @@
 #include "app/flight_conversion.h"
 
 #include <gtest/gtest.h>
-
 #include <zip.h>
 
 #include <filesystem>
@@ -11,10 +10,10 @@
 
 #include "app/conversion_command.h"
 #include "app/kml_template_file.h"
+#include "app/realtime_commands.h"
 #include "app/settings_store.h"
 #include "kml/kml_templates.h"
 #include "kml/kml_test_support.h"
-#include "app/realtime_commands.h"
 #include "support/fakes.h"
 #include "support/simhost_process.h"
 
@@ -99,7 +98,8 @@ TEST_F(KmlDocumentsTest, KmzHoldsTheDocumentAndItsIcons) {
     zip_t* kmz = zip_open(out.c_str(), ZIP_RDONLY, &error);
     ASSERT_NE(kmz, nullptr);
     std::set<std::string> names;
-    for (zip_int64_t i = 0; i < zip_get_num_entries(kmz, 0); ++i) names.insert(zip_get_name(kmz, i, 0));
+    for (zip_int64_t i = 0; i < zip_get_num_entries(kmz, 0); ++i)
+        names.insert(zip_get_name(kmz, i, 0));
     zip_stat_t stat;
     ASSERT_EQ(zip_stat(kmz, "doc.kml", 0, &stat), 0);
     std::string doc(stat.size, '\0');
@@ -237,7 +237,8 @@ TEST_F(KmlDocumentsTest, ConversionCommandSavesANamedCopyAndOpensIt) {
     const std::string copy =
         t.folders.documentsRoot() + "/Flenmark files/Flightlog Evening 12-07-2009 16.35.kml";
     EXPECT_TRUE(std::filesystem::exists(copy));
-    EXPECT_TRUE(std::filesystem::exists(t.folders.documentsRoot() + "/Flenmark files/icons/dot.png"));
+    EXPECT_TRUE(
+        std::filesystem::exists(t.folders.documentsRoot() + "/Flenmark files/icons/dot.png"));
     EXPECT_FALSE(std::filesystem::exists(t.folders.documentsRoot() +
                                          "/Flenmark files/Flightlog Evening 12-07-2009 16.35.txt"));
     ASSERT_EQ(t.shell.opened.size(), 1u);

@@ -10,11 +10,11 @@
 
 #include "app/connection.h"
 #include "app/link_operations.h"
+#include "app/logging_control.h"
+#include "app/realtime_commands.h"
 #include "app/startup.h"
 #include "app/tcas_display.h"
 #include "base/utc_time.h"
-#include "app/realtime_commands.h"
-#include "app/logging_control.h"
 #include "support/fakes.h"
 
 namespace flenmark {

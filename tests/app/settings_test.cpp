@@ -59,9 +59,10 @@ TEST_F(SettingsStoreTest, OneKeyFileKeepsEveryOtherDefault) {
 // Unix and Windows line ends, blank lines, quotes, unknown keys, keys that must start the item,
 // either decimal separator, the last of two entries.
 TEST_F(SettingsStoreTest, ReadsWhatHandsAndOtherSystemsWrite) {
-    load("\r\nAltOffset=250\nunknown=1\r\n\"XPlanePath=/opt/X-Plane 11\"\r\nGSInt=75\r\n\r\n"
-         "MinUpdate=False\nCheckVS=100\r\nCheckVS=200\r\nHDGOffset=2,5\r\nVSOffset=80.5\r\n"
-         "ChaseTilt=12.7\r\n");
+    load(
+        "\r\nAltOffset=250\nunknown=1\r\n\"XPlanePath=/opt/X-Plane 11\"\r\nGSInt=75\r\n\r\n"
+        "MinUpdate=False\nCheckVS=100\r\nCheckVS=200\r\nHDGOffset=2,5\r\nVSOffset=80.5\r\n"
+        "ChaseTilt=12.7\r\n");
     const Settings& s = t.program.settings;
     EXPECT_EQ(s.AltOffset, 250);
     EXPECT_EQ(s.XPlanePath, "/opt/X-Plane 11");

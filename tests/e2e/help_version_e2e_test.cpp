@@ -1,5 +1,5 @@
 // Every program answers --help and --version and does nothing else: no window, no update, no
-// folder made, no simulator socket.
+// folder made, no simulator socket; a wrong option is named, and nothing happens either.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -34,6 +34,10 @@ TEST(EveryProgram, AnswersHelpAndVersionAndDoesNothingElse) {
         const auto version = testing::RunProgram(path, {"--version"}, environment);
         EXPECT_EQ(version.status, 0) << name;
         EXPECT_EQ(version.output, name + " " + FLENMARK_VERSION + "\n");
+        const auto wrong = testing::RunProgram(path, {"--bogus"}, environment);
+        EXPECT_NE(wrong.status, 0) << name;
+        EXPECT_NE(wrong.errors.find("--bogus"), std::string::npos) << name << ": " << wrong.errors;
+        EXPECT_NE(wrong.errors.find("Try '" + name + " --help'"), std::string::npos) << name;
         EXPECT_FALSE(std::filesystem::exists(folders.root() + "/data")) << name;
         EXPECT_TRUE(std::filesystem::is_empty(runtime.path())) << name;
     }

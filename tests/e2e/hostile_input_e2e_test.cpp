@@ -65,7 +65,8 @@ TEST(HostileVendor, UpdaterWritesOnlyInsideItsFoldersAndFollowsNoRedirectAway) {
     const std::string program = folders.programFolder() + "/";
     fs::copy_file(FLENMARK_UPDATER_PATH, program + "flenmark-updater");
     const std::string marker = folders.root() + "/restarted";  // the main program, started again
-    WriteFile(program + "flenmark", "#!/bin/sh\n# FLENMARK-VERSION:1.2.5\ntouch '" + marker + "'\n");
+    WriteFile(program + "flenmark",
+              "#!/bin/sh\n# FLENMARK-VERSION:1.2.5\ntouch '" + marker + "'\n");
     fs::permissions(program + "flenmark", fs::perms::owner_all);
     const std::string outside = folders.root() + "/docs/";
     fs::create_directories(folders.applicationDataRoot() + "/Zolt");

@@ -123,9 +123,9 @@ TEST(Json, ParsesFlightGearAnswersAndRefusesGarbage) {
 
 TEST(FlightGearAddress, OnlyPlainHttpHostAndPortAreTaken) {
     const std::pair<const char*, bool> cases[] = {
-        {"http://127.0.0.1:8080", true}, {"http://fg.local", true},   {"http://fg:5500/", true},
-        {"localhost:8080", false},       {"https://fg:8080", false},  {"ftp://fg:21", false},
-        {"http://:8080", false},         {"http://fg:0", false},      {"http://fg:65536", false},
+        {"http://127.0.0.1:8080", true}, {"http://fg.local", true},      {"http://fg:5500/", true},
+        {"localhost:8080", false},       {"https://fg:8080", false},     {"ftp://fg:21", false},
+        {"http://:8080", false},         {"http://fg:0", false},         {"http://fg:65536", false},
         {"http://fg:80x", false},        {"http://fg:8080/json", false},
     };
     for (const auto& [url, usable] : cases)

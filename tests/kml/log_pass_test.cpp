@@ -1,7 +1,6 @@
 #include "kml/log_pass.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -17,8 +16,8 @@ using testing::LogLine;
 // A part of the document that cannot take a line ends the pass: a frame walking along the log
 // afterwards gets no trail (and does not wait for one), and finishing reports the fault.
 TEST(LogPass, AConsumerThatFailsEndsThePassForTheFramesAndFinishReportsIt) {
-    const std::string path = std::filesystem::temp_directory_path().string() + "/flenmark-log-pass-" +
-                             std::to_string(::getpid()) + ".txt";
+    const std::string path = std::filesystem::temp_directory_path().string() +
+                             "/flenmark-log-pass-" + std::to_string(::getpid()) + ".txt";
     std::string text;
     for (const char* second : {"01", "02", "03", "01", "01"})
         text += LogLine(std::string("200907130000") + second, "4", "52", "0", 0, "", "x") + "\r\n";

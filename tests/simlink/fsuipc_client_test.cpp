@@ -52,9 +52,10 @@ TEST_F(FsuipcClientTest, RecordLayoutOfReadsWritesAndTerminatorAndTheAnswerCopie
     ASSERT_TRUE(client.QueueWrite(0x330A, 2, &value, result));
     ASSERT_TRUE(client.ProcessRequests(result));
     const std::vector<uint8_t> expected = {
-        1, 0, 0, 0, 0xEC, 0x0B, 0, 0, 4, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0,  // read, token 1, zeroed
-        2, 0, 0, 0, 0x0A, 0x33, 0, 0, 2, 0, 0, 0, 0xEF, 0xBE,              // write and its value
-        0, 0, 0, 0};                                                       // terminator
+        1, 0, 0, 0, 0xEC, 0x0B, 0, 0, 4, 0, 0, 0, 1,    0,
+        0, 0, 0, 0, 0,    0,                                   // read, token 1, zeroed
+        2, 0, 0, 0, 0x0A, 0x33, 0, 0, 2, 0, 0, 0, 0xEF, 0xBE,  // write and its value
+        0, 0, 0, 0};                                           // terminator
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(gear, 16383u);
 }

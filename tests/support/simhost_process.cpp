@@ -199,8 +199,8 @@ namespace {
 
 std::string SchemaErrors(const std::string& schema, const std::string& path,
                          const std::vector<std::string>& environment) {
-    const RunResult r = RunProgram(
-        "/usr/bin/xmllint", {"--nonet", "--noout", "--schema", schema, path}, environment);
+    const RunResult r = RunProgram("/usr/bin/xmllint",
+                                   {"--nonet", "--noout", "--schema", schema, path}, environment);
     return r.status == 0 ? std::string() : r.errors.empty() ? "xmllint failed" : r.errors;
 }
 

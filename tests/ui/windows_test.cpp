@@ -54,8 +54,12 @@ TEST(TcasWindow, ModeCycleZoomLimitsAndTargets) {
 }
 
 TEST(StatusColours, ReadAtFourAndAHalfToOneOnLightMiddleAndDarkBackgrounds) {
-    const QColor backgrounds[] = {QColor(239, 239, 239), Qt::white, QColor(128, 128, 128),
-                                  QColor(95, 95, 95), QColor(43, 43, 43), Qt::black,
+    const QColor backgrounds[] = {QColor(239, 239, 239),
+                                  Qt::white,
+                                  QColor(128, 128, 128),
+                                  QColor(95, 95, 95),
+                                  QColor(43, 43, 43),
+                                  Qt::black,
                                   QApplication::palette().color(QPalette::Window)};
     for (const QColor& background : backgrounds) {
         for (TextColour c : {TextColour::Black, TextColour::Red, TextColour::Green})
