@@ -9,7 +9,7 @@
 # The programs find their files in ../share/flenmark/ next to their own folder.
 include(GNUInstallDirs)
 
-set(FLENMARK_PROGRAMS flenmark-cli flenmark-simhost flenmark-fgbridge)
+set(FLENMARK_PROGRAMS flenmark-cli flenmark-simhost flenmark-fgbridge flenmark-xpbridge)
 if(FLENMARK_BUILD_GUI)
   list(APPEND FLENMARK_PROGRAMS flenmark flenmark-updater flenmark-screenshots)
 endif()
@@ -43,6 +43,7 @@ if(HELP2MAN)
   set(summary_flenmark-cli "the Flenmark flight recorder without windows, for scripts")
   set(summary_flenmark-simhost "stand-in for the simulator side of the FSUIPC link")
   set(summary_flenmark-fgbridge "serves the FSUIPC link from a running FlightGear")
+  set(summary_flenmark-xpbridge "serves the FSUIPC link from a running X-Plane")
   set(summary_flenmark-updater "installs a newer Flenmark")
   set(summary_flenmark-screenshots "saves pictures of the Flenmark windows")
   set(pages)

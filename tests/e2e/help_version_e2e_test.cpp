@@ -13,7 +13,8 @@ std::vector<std::pair<std::string, std::string>> Programs() {
     std::vector<std::pair<std::string, std::string>> programs = {
         {"flenmark-cli", testing::CliPath()},
         {"flenmark-simhost", testing::SimHostPath()},
-        {"flenmark-fgbridge", FLENMARK_FGBRIDGE_PATH}};
+        {"flenmark-fgbridge", FLENMARK_FGBRIDGE_PATH},
+        {"flenmark-xpbridge", FLENMARK_XPBRIDGE_PATH}};
 #ifdef FLENMARK_MAIN_PATH
     programs.insert(programs.end(), {{"flenmark", FLENMARK_MAIN_PATH},
                                      {"flenmark-updater", FLENMARK_UPDATER_PATH},

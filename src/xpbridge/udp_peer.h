@@ -1,0 +1,36 @@
+#pragma once
+
+#include <netinet/in.h>
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace flenmark::xpbridge {
+
+// A UDP socket that talks to one peer: what it sends goes there, and what it receives from
+// any other address is dropped (and counted).
+class UdpPeer {
+  public:
+    UdpPeer() = default;
+    UdpPeer(const UdpPeer&) = delete;
+    UdpPeer& operator=(const UdpPeer&) = delete;
+    ~UdpPeer();
+
+    // Resolves HOST (an IPv4 name or address) and opens a socket on a free local port. False
+    // with the reason in `error`.
+    bool open(const std::string& host, int port, std::string& error);
+    bool send(std::span<const uint8_t> datagram);
+    // The next datagram from the peer waiting now, or empty when none is; datagrams from
+    // elsewhere are skipped.
+    std::vector<uint8_t> receive();
+    long strangers() const { return strangers_; }
+
+  private:
+    int fd_ = -1;
+    sockaddr_in peer_{};
+    long strangers_ = 0;
+};
+
+}  // namespace flenmark::xpbridge
