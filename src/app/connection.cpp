@@ -36,9 +36,9 @@ void DisableViewButtons(MainWindowView& view) {
 
 std::string SimulatorSourcesAdvice(const SimLink& link) {
     std::string advice =
-        "On this system the recorder is fed by flenmark-simhost (the simulator stand-in) or "
-        "flenmark-fgbridge (FlightGear with its property server, --httpd=8080): start one of "
-        "them first.";
+        "On this system the recorder is fed by flenmark-simhost (the simulator stand-in), "
+        "flenmark-fgbridge (FlightGear with its property server, --httpd=8080) or "
+        "flenmark-xpbridge (X-Plane): start one of them first.";
     const std::string places = link.hostPlaces();
     if (!places.empty()) advice += "\nLooked for a simulator at " + places + ".";
     return advice;

@@ -1,11 +1,19 @@
 #include "xpbridge/xplane_feed.h"
 
+#include <thread>
+
 #include "xpbridge/xplane_datagrams.h"
 
 namespace flenmark::xpbridge {
 
+// Requests go out in batches of 50 about a frame of X-Plane's apart: a burst of hundreds would
+// overflow its socket's buffer between two frames and lose some.
 void XPlaneFeed::ask(int perSecond) {
-    for (const Dataref& d : Datarefs()) peer_.send(RrefRequest(perSecond, d.index, d.path));
+    int sent = 0;
+    for (const Dataref& d : Datarefs()) {
+        peer_.send(RrefRequest(perSecond, d.index, d.path));
+        if (++sent % 50 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(15));
+    }
     peer_.send(RposRequest(perSecond));
 }
 
@@ -43,7 +51,7 @@ bool XPlaneFeed::drain(Clock::time_point now) {
 }
 
 bool XPlaneFeed::live(Clock::time_point now) const {
-    return everHeard_ && now - heard_ < kSilenceLimit;
+    return everHeard_ && values_.position() && now - heard_ < kSilenceLimit;
 }
 
 bool XPlaneFeed::keepAsking(Clock::time_point now) {

@@ -24,7 +24,7 @@ class XPlaneFeed {
     void cancel();
     // Takes every datagram waiting; true when one of them brought values.
     bool drain(Clock::time_point now);
-    // X-Plane answered within the last 3 seconds.
+    // X-Plane answered within the last 3 seconds, and its position is known.
     bool live(Clock::time_point now) const;
     // While X-Plane is silent, subscribes again every 2 seconds. True when it did.
     bool keepAsking(Clock::time_point now);

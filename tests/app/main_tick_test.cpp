@@ -280,8 +280,9 @@ TEST(Connect, FailureShowsTheBoxWithTheResultCode) {
     EXPECT_EQ(t.dialogs.messages[0].second,
               "Connection failed, please make sure your FS is running and you installed FSUIPC "
               "(or XPUIPC for X-Plane) correctly.\n\nError code: 2\n\nOn this system the "
-              "recorder is fed by flenmark-simhost (the simulator stand-in) or flenmark-fgbridge "
-              "(FlightGear with its property server, --httpd=8080): start one of them first.");
+              "recorder is fed by flenmark-simhost (the simulator stand-in), flenmark-fgbridge "
+              "(FlightGear with its property server, --httpd=8080) or flenmark-xpbridge "
+              "(X-Plane): start one of them first.");
     EXPECT_EQ(t.program.mainView.lblConnect.colour, TextColour::Red);
 }
 

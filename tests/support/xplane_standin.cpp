@@ -41,9 +41,10 @@ int LocalSocket(int& port) {
 XPlaneStandIn::XPlaneStandIn(Script script, std::string rrefHeader, std::string rposHeader)
     : script_(std::move(script)),
       rrefHeader_(std::move(rrefHeader)),
-      rposHeader_(std::move(rposHeader)),
-      fd_(LocalSocket(port_)),
-      thread_([this] { run(); }) {}
+      rposHeader_(std::move(rposHeader)) {
+    fd_ = LocalSocket(port_);
+    thread_ = std::thread([this] { run(); });
+}
 
 XPlaneStandIn::~XPlaneStandIn() {
     stop_ = true;
@@ -127,7 +128,7 @@ void XPlaneStandIn::answer(double seconds) {
 
 void XPlaneStandIn::run() {
     using Clock = std::chrono::steady_clock;
-    const auto start = Clock::now();
+    auto start = Clock::now();
     auto next = start;
     while (!stop_) {
         char buffer[2048];
@@ -140,6 +141,7 @@ void XPlaneStandIn::run() {
             continue;
         }
         const auto now = Clock::now();
+        if (restart_.exchange(false)) start = now;
         if (now >= next) {
             answer(std::chrono::duration<double>(now - start).count());
             int perSecond = 0;

@@ -19,7 +19,7 @@ struct XPlaneMoment {
 
 // X-Plane's UDP data interface for tests, on a free port of 127.0.0.1: it takes RREF and RPOS
 // requests and answers them the way X-Plane does, from a script of the flight (seconds since
-// the stand-in started to the moment). Frequency 0 cancels a subscription.
+// the stand-in started, or restartClock, to the moment). Frequency 0 cancels a subscription.
 class XPlaneStandIn {
   public:
     using Script = std::function<XPlaneMoment(double seconds)>;
@@ -32,6 +32,8 @@ class XPlaneStandIn {
     XPlaneStandIn& operator=(const XPlaneStandIn&) = delete;
 
     int port() const { return port_; }
+    // Starts the script's clock again from 0.
+    void restartClock() { restart_ = true; }
     std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
     // Stops answering and taking requests, as an X-Plane that went away; back with false,
     // forgetting every subscription, as a restarted X-Plane.
@@ -60,6 +62,7 @@ class XPlaneStandIn {
     bool gone_ = false;
     std::string client_;  // the sockaddr of the bridge
     std::atomic<bool> stop_{false};
+    std::atomic<bool> restart_{false};
     std::thread thread_;
 };
 
