@@ -88,12 +88,15 @@ void StartLoggingOnConnectWhenAsked(Program& program) {
 
 void StopLogging(Program& program) {
     if (!program.Logging) return;
+    const bool realtime = program.Realtime;
     program.Realtime = false;
     DisableViewButtons(program);
     RecordSample(program, "SO", false);
     program.Animation = false;
     UpdateLoggingLabels(program, false, false, false);
-    ConvertRealtimeFiles(program);
+    // The realtime files show the final state; without tracking there is nothing to show, and
+    // converting a realtime log that was never written would only report a failure.
+    if (realtime) ConvertRealtimeFiles(program);
     program.Logging = false;
     program.mainView.label5.text = "No logging";
     ForgetPreviousPosition(program);

@@ -32,6 +32,7 @@ void ExpectEventsInFlightOrder(const DefaultFlightRecording& r) {
     EXPECT_EQ(codes.front(), "SA");
     EXPECT_EQ(codes.back(), "SO");
     EXPECT_NE(r.cli.errors.find("Event: Touchdown, -312ft/m"), std::string::npos);
+    EXPECT_EQ(r.cli.errors.find("Not able to convert"), std::string::npos) << r.cli.errors;
 }
 
 // Frames come one per tick (one second apart on the recorder's clock) while the aircraft
