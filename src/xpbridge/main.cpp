@@ -39,7 +39,8 @@ struct Options {
 };
 
 bool WholeNumber(const std::string& text, int low, int high, int& out) {
-    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 5 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return false;
     out = std::stoi(text);
     return out >= low && out <= high;
@@ -74,18 +75,23 @@ std::string ParseOptions(int argc, char** argv, Options& o) {
 }
 
 // Says, at most every 10 seconds, how many datagrams and values were left out since the start.
-void ReportIgnored(const flenmark::xpbridge::XPlaneFeed& feed) {
-    using Clock = std::chrono::steady_clock;
-    static Clock::time_point last{};
-    static long reported = 0;
-    const long now = feed.ignoredDatagrams() + feed.ignoredValues();
-    if (now == reported || Clock::now() - last < std::chrono::seconds(10)) return;
-    std::cerr << "flenmark-xpbridge: left out " << feed.ignoredDatagrams()
-              << " datagrams and " << feed.ignoredValues()
-              << " values that were not X-Plane's or could not be true\n";
-    reported = now;
-    last = Clock::now();
-}
+class IgnoredReport {
+  public:
+    void update(const flenmark::xpbridge::XPlaneFeed& feed) {
+        const long ignored = feed.ignoredDatagrams() + feed.ignoredValues();
+        const auto now = std::chrono::steady_clock::now();
+        if (ignored == reported_ || now - last_ < std::chrono::seconds(10)) return;
+        std::cerr << "flenmark-xpbridge: left out " << feed.ignoredDatagrams() << " datagrams and "
+                  << feed.ignoredValues()
+                  << " values that were not X-Plane's or could not be true\n";
+        reported_ = ignored;
+        last_ = now;
+    }
+
+  private:
+    std::chrono::steady_clock::time_point last_{};
+    long reported_ = 0;
+};
 
 }  // namespace
 
@@ -123,6 +129,7 @@ int main(int argc, char** argv) {
     flenmark::simhost::FlightState state;
     feed.subscribe(Clock::now());
     bool wasLive = false;
+    IgnoredReport ignored;
     while (!gStop) {
         server.poll(10);
         const auto now = Clock::now();
@@ -138,7 +145,7 @@ int main(int argc, char** argv) {
         wasLive = live;
         server.setAnswering(live);  // stale values are not served as live
         feed.keepAsking(now);
-        ReportIgnored(feed);
+        ignored.update(feed);
     }
     feed.cancel();
     server.stop();

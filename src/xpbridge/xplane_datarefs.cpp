@@ -43,8 +43,7 @@ void AddTraffic(std::vector<Dataref>& all) {
         all.push_back({TcasIndex(k, kTcasEleM), tcas + "position/ele" + at, -1e4, 1e5});
         all.push_back({TcasIndex(k, kTcasHeading), tcas + "position/psi" + at, -720, 720});
         all.push_back({TcasIndex(k, kTcasMps), tcas + "position/V_msc" + at, -1000, 1000});
-        all.push_back(
-            {TcasIndex(k, kTcasFpm), tcas + "position/vertical_speed" + at, -1e5, 1e5});
+        all.push_back({TcasIndex(k, kTcasFpm), tcas + "position/vertical_speed" + at, -1e5, 1e5});
         all.push_back({TcasIndex(k, kTcasId), tcas + "modeS_id" + at, 0, 16777215});
         for (int c = 0; c < 8; ++c)
             all.push_back({TcasIndex(k, kTcasCallsign + c),
@@ -102,8 +101,8 @@ bool XPlaneValues::take(const RrefValue& v) {
 }
 
 bool XPlaneValues::takePosition(const RposFix& f) {
-    const float rest[] = {f.aglM, f.pitchDeg, f.headingDeg, f.rollDeg,
-                          f.eastMps, f.upMps, f.southMps};
+    const float rest[] = {f.aglM,    f.pitchDeg, f.headingDeg, f.rollDeg,
+                          f.eastMps, f.upMps,    f.southMps};
     for (float v : rest)
         if (!Finite(v) || std::fabs(v) > kBig) return false;
     if (!Finite(f.latDeg) || !Finite(f.lonDeg) || !Finite(f.elevationM) ||

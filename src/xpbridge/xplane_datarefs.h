@@ -37,10 +37,27 @@ enum Own : int32_t {
 
 // Traffic: X-Plane 12's TCAS targets 1..40 (target 0 is the user's aircraft) and X-Plane 11's
 // multiplayer planes 1..19, a block of indices each.
-enum TcasField : int32_t { kTcasLat, kTcasLon, kTcasEleM, kTcasHeading, kTcasMps, kTcasFpm,
-                           kTcasId, kTcasCallsign, kTcasFields = kTcasCallsign + 8 };
-enum PlaneField : int32_t { kPlaneLat, kPlaneLon, kPlaneEleM, kPlaneHeading, kPlaneEast,
-                            kPlaneUp, kPlaneSouth, kPlaneFields };
+enum TcasField : int32_t {
+    kTcasLat,
+    kTcasLon,
+    kTcasEleM,
+    kTcasHeading,
+    kTcasMps,
+    kTcasFpm,
+    kTcasId,
+    kTcasCallsign,
+    kTcasFields = kTcasCallsign + 8
+};
+enum PlaneField : int32_t {
+    kPlaneLat,
+    kPlaneLon,
+    kPlaneEleM,
+    kPlaneHeading,
+    kPlaneEast,
+    kPlaneUp,
+    kPlaneSouth,
+    kPlaneFields
+};
 inline constexpr int kTcasTargets = 40;
 inline constexpr int kMultiplayerPlanes = 19;
 inline constexpr int32_t kTcasBase = 100;

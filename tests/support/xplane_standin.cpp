@@ -134,8 +134,8 @@ void XPlaneStandIn::run() {
         char buffer[2048];
         sockaddr_in from{};
         socklen_t length = sizeof from;
-        const long n = ::recvfrom(fd_, buffer, sizeof buffer, 0,
-                                  reinterpret_cast<sockaddr*>(&from), &length);
+        const long n =
+            ::recvfrom(fd_, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &length);
         if (n > 0) {
             take(buffer, n, &from, length);
             continue;

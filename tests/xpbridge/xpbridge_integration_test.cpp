@@ -83,7 +83,7 @@ TEST(XPlaneBridge, RecordsAShortFlightWithEventsTouchdownAndTraffic) {
         EXPECT_NE(std::find(codes.begin(), codes.end(), code), codes.end()) << code;
     EXPECT_NEAR(std::stod(Field(log.front(), 3)), 52.3, 0.002);  // the start has a position
     EXPECT_NEAR(std::stod(Field(log.back(), 3)), 52.3 + 0.000674 * 12, 0.003);
-    EXPECT_EQ(Field(log.back(), 7), "140");                  // IAS, kt
+    EXPECT_EQ(Field(log.back(), 7), "140");                 // IAS, kt
     EXPECT_NEAR(std::stod(Field(log.back(), 11)), 146, 1);  // ground speed, kt
     std::set<std::string> classes, callsigns;
     for (const std::string& line : SplitLines(testing::ReadFile(folders.data() + "Traffic.txt"))) {

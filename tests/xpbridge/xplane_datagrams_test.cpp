@@ -85,7 +85,9 @@ TEST(Requests, LayoutOfASubscriptionAndOfThePositionRequest) {
     EXPECT_EQ(index, 7);
     EXPECT_STREQ(reinterpret_cast<const char*>(r.data() + 13), "sim/flightmodel/position/psi");
     const auto p = RposRequest(20);
-    EXPECT_EQ(std::string(p.begin(), p.begin() + 8), std::string("RPOS\0" "20\0", 8));
+    EXPECT_EQ(std::string(p.begin(), p.begin() + 8), std::string("RPOS\0"
+                                                                 "20\0",
+                                                                 8));
 }
 
 }  // namespace

@@ -16,10 +16,16 @@ TEST(XPlaneValues, TakeOnlyKnownFiniteValuesWithinRange) {
         RrefValue value;
         bool taken;
     } cases[] = {
-        {{kGear, 0.5f}, true},   {{kGear, 1.5f}, false},    {{kGear, nan}, false},
-        {{kVerticalFpm, inf}, false}, {{50, 1.0f}, false},  {{-1, 1.0f}, false},
-        {{100000, 1.0f}, false}, {{TcasIndex(40, kTcasId), 7}, true},
-        {{PlaneIndex(19, kPlaneLat), 91}, false}, {{PlaneIndex(19, kPlaneLat), 45}, true},
+        {{kGear, 0.5f}, true},
+        {{kGear, 1.5f}, false},
+        {{kGear, nan}, false},
+        {{kVerticalFpm, inf}, false},
+        {{50, 1.0f}, false},
+        {{-1, 1.0f}, false},
+        {{100000, 1.0f}, false},
+        {{TcasIndex(40, kTcasId), 7}, true},
+        {{PlaneIndex(19, kPlaneLat), 91}, false},
+        {{PlaneIndex(19, kPlaneLat), 45}, true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(v.take(c.value), c.taken) << c.value.index << " " << c.value.value;
@@ -36,19 +42,35 @@ TEST(XPlaneValues, TakeOnlyKnownFiniteValuesWithinRange) {
 XPlaneValues Flying() {
     XPlaneValues v;
     for (const RrefValue& r : std::initializer_list<RrefValue>{
-             {kOnGround, 0},       {kIndicatedKt, 140},  {kTrueMps, 77.1667f},
-             {kGroundMps, 75},     {kVerticalFpm, -650}, {kGear, 1},
-             {kFlaps, 0.5f},       {kSpeedBrake, -0.5f}, {kTailhook, 0},
-             {kOverspeed, 1},      {kAutobrake, 3},      {kOuterMarker, 1},
-             {kLocDots, -1.25f},   {kGsDots, 2.5f},      {kLocShown, 1},
+             {kOnGround, 0},
+             {kIndicatedKt, 140},
+             {kTrueMps, 77.1667f},
+             {kGroundMps, 75},
+             {kVerticalFpm, -650},
+             {kGear, 1},
+             {kFlaps, 0.5f},
+             {kSpeedBrake, -0.5f},
+             {kTailhook, 0},
+             {kOverspeed, 1},
+             {kAutobrake, 3},
+             {kOuterMarker, 1},
+             {kLocDots, -1.25f},
+             {kGsDots, 2.5f},
+             {kLocShown, 1},
              {kGsShown, 1},
              // XP12 targets: a named one far, an unnamed one near; an XP11 plane is not used.
-             {TcasIndex(1, kTcasId), 0xABC}, {TcasIndex(1, kTcasLat), 52.5f},
-             {TcasIndex(1, kTcasLon), 4.76f}, {TcasIndex(1, kTcasEleM), 1000},
-             {TcasIndex(1, kTcasCallsign), 'K'}, {TcasIndex(1, kTcasCallsign + 1), 'L'},
-             {TcasIndex(1, kTcasCallsign + 2), 'M'}, {TcasIndex(2, kTcasId), 0xDEF},
-             {TcasIndex(2, kTcasLat), 52.31f}, {TcasIndex(2, kTcasLon), 4.76f},
-             {PlaneIndex(1, kPlaneLat), 52.301f}, {PlaneIndex(1, kPlaneLon), 4.76f}})
+             {TcasIndex(1, kTcasId), 0xABC},
+             {TcasIndex(1, kTcasLat), 52.5f},
+             {TcasIndex(1, kTcasLon), 4.76f},
+             {TcasIndex(1, kTcasEleM), 1000},
+             {TcasIndex(1, kTcasCallsign), 'K'},
+             {TcasIndex(1, kTcasCallsign + 1), 'L'},
+             {TcasIndex(1, kTcasCallsign + 2), 'M'},
+             {TcasIndex(2, kTcasId), 0xDEF},
+             {TcasIndex(2, kTcasLat), 52.31f},
+             {TcasIndex(2, kTcasLon), 4.76f},
+             {PlaneIndex(1, kPlaneLat), 52.301f},
+             {PlaneIndex(1, kPlaneLon), 4.76f}})
         v.take(r);
     RposFix fix;
     fix.latDeg = 52.3000001;
