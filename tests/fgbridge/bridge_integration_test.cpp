@@ -73,5 +73,20 @@ TEST(FlightGearBridge, ServesFlightGearAndDropsTheLinkWhenItStops) {
     bridge.terminate();
 }
 
+// Nobody at the address, or a web server that is not FlightGear: the bridge says so at once.
+TEST(FlightGearBridge, SaysAtOnceWhenFlightGearDoesNotAnswerOrSomethingElseDoes) {
+    testing::PrivateRuntimeDir runtime;
+    testing::VendorServer other;
+    other.serve("/json/position", "<html>a router's page</html>");
+    const std::pair<std::string, std::string> cases[] = {
+        {"http://127.0.0.1:9", "FlightGear does not answer at http://127.0.0.1:9"},
+        {other.baseUrl(), other.baseUrl() + " answers, but not as FlightGear's property server"}};
+    for (const auto& [url, said] : cases) {
+        const auto run =
+            testing::RunProgram("/usr/bin/timeout", {"2", FLENMARK_FGBRIDGE_PATH, "--fg", url});
+        EXPECT_NE(run.errors.find(said), std::string::npos) << run.errors;
+    }
+}
+
 }  // namespace
 }  // namespace flenmark
