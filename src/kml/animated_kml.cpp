@@ -81,6 +81,8 @@ void ReplayBuilder::build() {
             trafficSpill_.take(text_);
             tracks_.trafficLine(line);
         }
+        writer.finish(text_);
+        trafficSpill_.take(text_);
     });
     damaged_ += traffic.damaged();
 }

@@ -43,12 +43,14 @@ class HistoryPathWriter {
 std::string HistoryPathKml(const KmlTemplateSet& t, const std::vector<std::string>& logLines);
 
 // The traffic of "Traffic.txt" lines: for each aircraft in each frame a predicted-path line
-// coloured by closeness and a placemark, both shown for the time of that frame. Lines that
-// cannot be read are left out.
+// coloured by closeness and a placemark, both shown for the time of that frame, which a folder
+// around the frame's aircraft carries. Lines that cannot be read are left out. `finish` closes
+// the last folder.
 class TrafficWriter {
   public:
     TrafficWriter(const KmlTemplateSet& t, const Settings& settings);
     void add(const std::string& line, std::string& out);
+    void finish(std::string& out);
 
   private:
     const KmlTemplateSet& t_;
@@ -58,6 +60,7 @@ class TrafficWriter {
     std::string joinStamp_;          // where the current frame joins the one before
     std::string frameStamp_;         // the second being written, and the aircraft in it
     std::set<std::string> frameAircraft_;
+    std::string openSpan_;  // the span of the folder being written, empty before the first
 };
 void TrafficKml(const KmlTemplateSet& t, const Settings& settings,
                 const std::vector<std::string>& trafficLines, std::string& out);

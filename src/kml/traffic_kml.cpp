@@ -34,20 +34,18 @@ ClassLook LookOf(const std::string& cls) {
     return {Kml::TCASBlue, ""};
 }
 
-// One aircraft of one frame: its predicted path and its placemark.
+// One aircraft of one frame: its predicted path and its placemark. Their time is the span of
+// the folder they are written into.
 std::string TrafficPlacemark(const KmlTemplateSet& t, const TemplateFiller& pinFiller,
-                             int lookAheadSeconds, const LogFields& f, const std::string& begin) {
-    const std::string span = "<TimeSpan><begin>" + StampDateTime(begin) + "</begin><end>" +
-                             StampDateTime(f[1]) + "</end></TimeSpan>";
+                             int lookAheadSeconds, const LogFields& f) {
     const NumberField latField = Number(f[3]), lonField = Number(f[4]), altField = Number(f[5]);
     const NumberField speedField = Number(f[7]), vsField = Number(f[9]);
     const double lat = latField.value, lon = lonField.value, altFt = altField.value;
     const double heading = Number(f[6]).value, speed = speedField.value, vs = vsField.value;
     const std::string callsign = XmlText(f[8]);
     const ClassLook look = LookOf(f[10]);
-    std::string out = InsertBehind(
-        FillPlaceholder(t[look.opener], "NAME", "Predicted Flightpath " + callsign + look.suffix),
-        "</name>", span);
+    std::string out =
+        FillPlaceholder(t[look.opener], "NAME", "Predicted Flightpath " + callsign + look.suffix);
     const double rateLat = speed / 3600 / GreatCircleDistanceNm(lat, lon, lat + 1, lon, false);
     const double lonDegreeNm = GreatCircleDistanceNm(lat, lon, lat, lon + 1, false);
     const double rateLon = lonDegreeNm > 0 ? speed / 3600 / lonDegreeNm : 0;
@@ -71,7 +69,7 @@ std::string TrafficPlacemark(const KmlTemplateSet& t, const TemplateFiller& pinF
                                   "-",
                                   StampTime(f[1]),
                                   StampDate(f[1]),
-                                  "</name>" + span,
+                                  "</name>",
                                   latField.text,
                                   lonField.text,
                                   altMetres};
@@ -112,17 +110,39 @@ void TrafficWriter::add(const std::string& line, std::string& out) {
         frameAircraft_.clear();
     }
     if (!frameAircraft_.insert(f[2]).second) return;
+    std::string placemarks;
     try {
-        out += TrafficPlacemark(t_, pinFiller_, lookAheadSeconds_, f, begin);
+        placemarks = TrafficPlacemark(t_, pinFiller_, lookAheadSeconds_, f);
     } catch (const ConversionFault&) {
-        // A damaged line: left out, the rest of the traffic is shown.
+        return;  // a damaged line: left out, the rest of the traffic is shown
     }
+    // The aircraft of one span share a folder that carries the span once.
+    const std::string span = "<TimeSpan><begin>" + StampDateTime(begin) + "</begin><end>" +
+                             StampDateTime(stamp) + "</end></TimeSpan>";
+    if (span != openSpan_) {
+        finish(out);
+        const std::string opener = FillPlaceholder(
+            FillPlaceholder(t_[Kml::Folder], "NAME", StampDisplayName(stamp)), ">check<",
+            ">checkHideChildren<");
+        // The span goes behind the name; a folder template without one gets it at its end.
+        out += opener.find("</name>") == std::string::npos ? opener + span
+                                                          : InsertBehind(opener, "</name>", span);
+        openSpan_ = span;
+    }
+    out += placemarks;
+}
+
+void TrafficWriter::finish(std::string& out) {
+    if (openSpan_.empty()) return;
+    out += t_[Kml::FolderEnd];
+    openSpan_.clear();
 }
 
 void TrafficKml(const KmlTemplateSet& t, const Settings& settings,
                 const std::vector<std::string>& lines, std::string& out) {
     TrafficWriter writer(t, settings);
     for (const std::string& line : lines) writer.add(line, out);
+    writer.finish(out);
 }
 
 }  // namespace flenmark

@@ -146,25 +146,22 @@ TEST(TrafficReplay, ClassesSpansAndPrediction) {
         "20090712143601:1:52:4:1000:180:0:ABC:0:1:+2:20090712143600",
         "20090712143602::52:4:1000:180:0:GHI:0:1:+2:20090712143601"};
     const std::string out = Traffic(s, lines);
-    // First frame: the first line starts after its previous stamp, the next at its own.
-    EXPECT_NE(out.find("[orange:<name>Predicted Flightpath ABC "
-                       ";Close</name><TimeSpan><begin>2009-07-12T14:35:59Z</"
-                       "begin><end>2009-07-12T14:35:59Z</end></TimeSpan>"),
+    // A frame's aircraft share a folder carrying the frame's span; two seconds later the next
+    // frame joins without a gap.
+    EXPECT_NE(out.find("{F:2009-07-12 14:35:59z Type>checkHideChildren<}<TimeSpan><begin>2009-07-"
+                       "12T14:35:59Z</begin><end>2009-07-12T14:35:59Z</end></TimeSpan>[orange:<name>"
+                       "Predicted Flightpath ABC ;Close</name>"),
               std::string::npos)
         << out;
-    EXPECT_NE(out.find("[red:<name>Predicted Flightpath DEF ;Too "
-                       "close</name><TimeSpan><begin>2009-07-12T14:35:59Z</"
-                       "begin><end>2009-07-12T14:35:59Z</end>"),
-              std::string::npos)
-        << out;
+    EXPECT_NE(out.find(")[red:<name>Predicted Flightpath DEF ;Too close</name>"), std::string::npos);
     // Zero speed, level: the prediction stays put.
     EXPECT_NE(out.find("4,52,304.8 4,52,304.8/]"), std::string::npos);
-    // Two seconds later the next frame joins without a gap.
-    EXPECT_NE(out.find("[blue:<name>Predicted Flightpath "
-                       "ABC</name><TimeSpan><begin>2009-07-12T14:36:00Z</"
-                       "begin><end>2009-07-12T14:36:01Z</end>"),
+    EXPECT_NE(out.find("){/F}{F:2009-07-12 14:36:01z Type>checkHideChildren<}<TimeSpan><begin>"
+                       "2009-07-12T14:36:00Z</begin><end>2009-07-12T14:36:01Z</end></TimeSpan>"
+                       "[blue:<name>Predicted Flightpath ABC</name>"),
               std::string::npos)
         << out;
+    EXPECT_EQ(out.substr(out.size() - 4), "{/F}");
     EXPECT_EQ(out.find("GHI"), std::string::npos);  // no object id
     // DEF flies north (its stored heading is turned by 180): ten seconds at 360 kt ahead.
     const size_t def = out.find("4.1,52.1,609.6 ");
