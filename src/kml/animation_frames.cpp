@@ -92,12 +92,12 @@ std::string PredictedPath(const KmlTemplateSet& t, const Settings& s, const LogF
     const double predAltM = (altFt + NumericValue(f[10]) / 60 * s.PredPathMultiplier) * 0.3048;
     if (f[5] == "1") {
         return FillPlaceholder(t[Kml::PredictedPathGND], "NAME", "Predicted Flightpath") + lon +
-               "," + lat + " " + KmlNumber(predLon) + "," + KmlNumber(predLat) +
+               "," + lat + " " + KmlDegrees(predLon) + "," + KmlDegrees(predLat) +
                t[Kml::PlacemarkEnd];
     }
     return FillPlaceholder(t[Kml::PredictedPath], "NAME", "Predicted Flightpath") + lon + "," +
-           lat + "," + KmlNumber(altFt * 0.3048) + " " + KmlNumber(predLon) + "," +
-           KmlNumber(predLat) + "," + KmlNumber(predAltM) + t[Kml::PlacemarkEnd];
+           lat + "," + KmlNumber(altFt * 0.3048) + " " + KmlDegrees(predLon) + "," +
+           KmlDegrees(predLat) + "," + KmlNumber(predAltM) + t[Kml::PlacemarkEnd];
 }
 
 std::string AircraftMarker(const KmlTemplateSet& t, const Settings& s, const LogFields& f) {

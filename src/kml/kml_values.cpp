@@ -34,6 +34,15 @@ std::string KmlNumber(double value) {
     return PlainNumberText(value, '.', 15);
 }
 
+std::string KmlDegrees(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.7f", value);
+    std::string out = text;
+    while (out.back() == '0') out.pop_back();
+    if (out.back() == '.') out.pop_back();
+    return out == "-0" ? "0" : out;
+}
+
 std::string MetresText(std::string_view feet) {
     const auto value = ParseNumber(feet);
     if (!value) throw ConversionFault("altitude is not a number");

@@ -26,6 +26,8 @@ std::string KmlCoordinate(std::string_view field);
 
 // A number for KML: "." separator, up to 15 significant digits, no exponent.
 std::string KmlNumber(double value);
+// A computed longitude or latitude: seven decimals at most (a centimetre), no trailing zeros.
+std::string KmlDegrees(double value);
 
 // Feet (a number text in either separator) as metres, "304.8" for "1000".
 std::string MetresText(std::string_view feet);

@@ -29,7 +29,7 @@ void TimeTracks::add(Track& track, const std::string& line, bool own) {
         track.coord.append("<gx:coord>" + KmlNumber(*ParseNumber(f[4])) + " " +
                            KmlNumber(*ParseNumber(f[3])) + " " + MetresText(f[5]) + "</gx:coord>");
         const double heading = std::fmod(*ParseNumber(f[6]) + 180, 360);
-        track.angles.append("<gx:angles>" + KmlNumber(heading) + " 0 0</gx:angles>");
+        track.angles.append("<gx:angles>" + KmlDegrees(heading) + " 0 0</gx:angles>");
     }
     ++track.points;
 }

@@ -54,8 +54,8 @@ std::string TrafficPlacemark(const KmlTemplateSet& t, const TemplateFiller& pinF
     const double predLon = lon + std::sin(d) * rateLon * lookAheadSeconds;
     const double predAltFt = altFt + vs / 60 * lookAheadSeconds;
     const std::string altMetres = KmlNumber(altFt * 0.3048);
-    out += lonField.text + "," + latField.text + "," + altMetres + " " + KmlNumber(predLon) + "," +
-           KmlNumber(predLat) + "," + KmlNumber(predAltFt * 0.3048) + t[Kml::PlacemarkEnd];
+    out += lonField.text + "," + latField.text + "," + altMetres + " " + KmlDegrees(predLon) + "," +
+           KmlDegrees(predLat) + "," + KmlNumber(predAltFt * 0.3048) + t[Kml::PlacemarkEnd];
     // "Traffic.txt" keeps the heading turned by 180 degrees: the balloon shows the aircraft's own.
     const std::string ownHeading = IntText(IntOf(std::fmod(heading + 180, 360)));
     const std::string values[] = {callsign + " " + XmlText(f[11]),
