@@ -147,8 +147,7 @@ void FrameWriter::add(const std::string& line, const TrailLines& lines, std::str
     trail.add(f, !logRecord || StartsRecordingRun(*lines.found), true);
     out += "<Folder><name>" + StampDisplayName(stamp) + "</name><TimeSpan><begin>" +
            StampDateTime(begin) + "</begin><end>" + StampDateTime(stamp) +
-           "</end></TimeSpan><Style><ListStyle><listItemType>checkHideChildren</listItemType>"
-           "<bgColor>00ffffff</bgColor></ListStyle></Style>";
+           "</end></TimeSpan><styleUrl>#frame</styleUrl>";
     out += trail.finish();
     out += PredictedPath(t_, settings_, f);
     out += AircraftMarker(t_, settings_, f);

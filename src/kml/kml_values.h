@@ -24,6 +24,13 @@ class LogFields {
 // A coordinate field written with either separator, with "." as KML wants it.
 std::string KmlCoordinate(std::string_view field);
 
+// The look of the folders that hold one moment of the replay (a frame, or a second of the
+// traffic): their children hidden from the list. The document's head holds it once; the folders
+// refer to it as "#frame".
+inline constexpr const char* kFrameFolderStyle =
+    "<Style id=\"frame\"><ListStyle><listItemType>checkHideChildren</listItemType>"
+    "<bgColor>00ffffff</bgColor></ListStyle></Style>";
+
 // A number for KML: "." separator, up to 15 significant digits, no exponent.
 std::string KmlNumber(double value);
 // A computed longitude or latitude: seven decimals at most (a centimetre), no trailing zeros.

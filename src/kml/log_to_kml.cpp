@@ -53,7 +53,7 @@ struct FlightBounds {
 };
 
 // The document's opener with its first view: behind its name and the open flag, where KML
-// wants a view.
+// wants a view; then the look of the replay's folders, before the template's own styles.
 std::string HeadWithView(const std::string& head, const std::string& lookAt) {
     if (lookAt.empty()) return head;
     const size_t name = head.find("</name>");
@@ -66,7 +66,7 @@ std::string HeadWithView(const std::string& head, const std::string& lookAt) {
         if (end == std::string::npos) return head;
         at = end + close.size();
     }
-    return head.substr(0, at) + lookAt + head.substr(at);
+    return head.substr(0, at) + lookAt + kFrameFolderStyle + head.substr(at);
 }
 
 // The track and the placemarks of the log, made line by line into spills of their own.

@@ -121,12 +121,8 @@ void TrafficWriter::add(const std::string& line, std::string& out) {
                              StampDateTime(stamp) + "</end></TimeSpan>";
     if (span != openSpan_) {
         finish(out);
-        const std::string opener = FillPlaceholder(
-            FillPlaceholder(t_[Kml::Folder], "NAME", StampDisplayName(stamp)), ">check<",
-            ">checkHideChildren<");
-        // The span goes behind the name; a folder template without one gets it at its end.
-        out += opener.find("</name>") == std::string::npos ? opener + span
-                                                          : InsertBehind(opener, "</name>", span);
+        out += "<Folder><name>" + StampDisplayName(stamp) + "</name>" + span +
+               "<styleUrl>#frame</styleUrl>";
         openSpan_ = span;
     }
     out += placemarks;
@@ -134,7 +130,7 @@ void TrafficWriter::add(const std::string& line, std::string& out) {
 
 void TrafficWriter::finish(std::string& out) {
     if (openSpan_.empty()) return;
-    out += t_[Kml::FolderEnd];
+    out += "</Folder>";
     openSpan_.clear();
 }
 

@@ -148,20 +148,20 @@ TEST(TrafficReplay, ClassesSpansAndPrediction) {
     const std::string out = Traffic(s, lines);
     // A frame's aircraft share a folder carrying the frame's span; two seconds later the next
     // frame joins without a gap.
-    EXPECT_NE(out.find("{F:2009-07-12 14:35:59z Type>checkHideChildren<}<TimeSpan><begin>2009-07-"
-                       "12T14:35:59Z</begin><end>2009-07-12T14:35:59Z</end></TimeSpan>[orange:<name>"
-                       "Predicted Flightpath ABC ;Close</name>"),
+    EXPECT_NE(out.find("<Folder><name>2009-07-12 14:35:59z</name><TimeSpan><begin>2009-07-12T14:35:"
+                       "59Z</begin><end>2009-07-12T14:35:59Z</end></TimeSpan><styleUrl>#frame</"
+                       "styleUrl>[orange:<name>Predicted Flightpath ABC ;Close</name>"),
               std::string::npos)
         << out;
     EXPECT_NE(out.find(")[red:<name>Predicted Flightpath DEF ;Too close</name>"), std::string::npos);
     // Zero speed, level: the prediction stays put.
     EXPECT_NE(out.find("4,52,304.8 4,52,304.8/]"), std::string::npos);
-    EXPECT_NE(out.find("){/F}{F:2009-07-12 14:36:01z Type>checkHideChildren<}<TimeSpan><begin>"
-                       "2009-07-12T14:36:00Z</begin><end>2009-07-12T14:36:01Z</end></TimeSpan>"
-                       "[blue:<name>Predicted Flightpath ABC</name>"),
+    EXPECT_NE(out.find(")</Folder><Folder><name>2009-07-12 14:36:01z</name><TimeSpan><begin>2009-"
+                       "07-12T14:36:00Z</begin><end>2009-07-12T14:36:01Z</end></TimeSpan><styleUrl>"
+                       "#frame</styleUrl>[blue:<name>Predicted Flightpath ABC</name>"),
               std::string::npos)
         << out;
-    EXPECT_EQ(out.substr(out.size() - 4), "{/F}");
+    EXPECT_EQ(out.substr(out.size() - 9), "</Folder>");
     EXPECT_EQ(out.find("GHI"), std::string::npos);  // no object id
     // DEF flies north (its stored heading is turned by 180): ten seconds at 360 kt ahead.
     const size_t def = out.find("4.1,52.1,609.6 ");
