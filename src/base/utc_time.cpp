@@ -35,10 +35,17 @@ std::string GetUtcHHMM(const DateTime& t) {
 }
 
 std::string StampText(const DateTime& t) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", t.year % 10000, t.month, t.day,
-                  t.hour, t.minute, t.second);
-    return buffer;
+    // Written digit by digit: the converters make one for every traffic line.
+    std::string out;
+    out.reserve(14);
+    const auto put = [&out](int value, int digits) {
+        char text[4];
+        for (int i = digits - 1; i >= 0; --i, value /= 10) text[i] = char('0' + value % 10);
+        out.append(text, static_cast<size_t>(digits));
+    };
+    put(t.year % 10000, 4);
+    for (int part : {t.month, t.day, t.hour, t.minute, t.second}) put(part % 100, 2);
+    return out;
 }
 
 std::string CorrectDatumTijd(const std::string& stamp) {

@@ -1,9 +1,11 @@
 #include "kml/kml_values.h"
 
-#include <cstdio>
+#include <charconv>
+#include <cmath>
 
 #include "base/date_time.h"
 #include "base/number_text.h"
+#include "base/utc_time.h"
 
 namespace flenmark {
 
@@ -35,9 +37,10 @@ std::string KmlNumber(double value) {
 }
 
 std::string KmlDegrees(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.7f", value);
-    std::string out = text;
+    if (!std::isfinite(value)) throw ConversionFault("not a finite number");
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 7);
+    std::string out(text, end.ptr);
     while (out.back() == '0') out.pop_back();
     if (out.back() == '.') out.pop_back();
     return out == "-0" ? "0" : out;
@@ -161,11 +164,7 @@ std::optional<int64_t> StampSeconds(std::string_view s) {
 std::string StampPlusOneSecond(std::string_view s) {
     const auto seconds = StampSeconds(s);
     if (!seconds) throw ConversionFault("a stamp has 14 digits");
-    const DateTime next = FromEpochSeconds(*seconds + 1);
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", next.year % 10000, next.month,
-                  next.day, next.hour, next.minute, next.second);
-    return buffer;
+    return StampText(FromEpochSeconds(*seconds + 1));
 }
 
 bool StartsRecordingRun(std::string_view line) {
