@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace flenmark {
@@ -75,11 +76,20 @@ std::string PlainNumberText(double value, char separator, int significantDigits)
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
-    std::string s = Trim(text);
-    if (!s.empty() && s.front() == '+') s.erase(0, 1);
+    // Read in place (the converters read every number of every line): blanks around it and a
+    // leading "+" are allowed, and either decimal separator.
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::nullopt;
+    std::string_view s = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (s.front() == '+') s.remove_prefix(1);
     if (s.empty()) return std::nullopt;
-    for (char& c : s)
-        if (c == ',') c = '.';
+    char copy[64];
+    if (const size_t comma = s.find(','); comma != std::string_view::npos) {
+        if (s.size() > sizeof copy) return std::nullopt;
+        std::memcpy(copy, s.data(), s.size());
+        copy[comma] = '.';
+        s = std::string_view(copy, s.size());
+    }
     double value = 0;
     const auto res = std::from_chars(s.data(), s.data() + s.size(), value);
     if (res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(value))

@@ -77,9 +77,10 @@ void ReplayBuilder::build() {
     TrafficWriter writer(t_, settings_);
     guarded([&] {
         while (traffic.next(line)) {
-            writer.add(line, text_);
+            const LogFields fields(line);
+            writer.add(fields, text_);
             trafficSpill_.take(text_);
-            tracks_.trafficLine(line);
+            tracks_.trafficLine(fields);
         }
         writer.finish(text_);
         trafficSpill_.take(text_);

@@ -10,6 +10,7 @@
 namespace flenmark {
 
 LogFields::LogFields(std::string_view line) {
+    fields_.reserve(13);  // a log line's fields; traffic lines have twelve
     size_t start = 0;
     for (;;) {
         const size_t colon = line.find(':', start);

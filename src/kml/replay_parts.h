@@ -50,6 +50,7 @@ class TrafficWriter {
   public:
     TrafficWriter(const KmlTemplateSet& t, const Settings& settings);
     void add(const std::string& line, std::string& out);
+    void add(const LogFields& line, std::string& out);
     void finish(std::string& out);
 
   private:

@@ -16,8 +16,7 @@ std::string OwnCoord(const LogFields& f) {
 
 }  // namespace
 
-void TimeTracks::add(Track& track, const std::string& line, bool own) {
-    const LogFields f(line);
+void TimeTracks::add(Track& track, const LogFields& f, bool own) {
     if (f[1] == track.lastStamp) return;
     track.lastStamp = f[1];
     track.when.append("<when>" + StampDateTime(f[1]) + "</when>");
@@ -34,15 +33,14 @@ void TimeTracks::add(Track& track, const std::string& line, bool own) {
     ++track.points;
 }
 
-void TimeTracks::trafficLine(const std::string& line) {
-    const LogFields f(line);
+void TimeTracks::trafficLine(const LogFields& f) {
     if (f[2].empty()) return;  // no object id: not an aircraft of its own
     auto& track = traffic_[f[2]];
     if (!track) {
         track = std::make_unique<Track>();
         track->name = f[8].empty() ? f[2] : f[8];
     }
-    add(*track, line, false);
+    add(*track, f, false);
 }
 
 void TimeTracks::writeTrack(std::ostream& out, const std::string& name, const char* style,

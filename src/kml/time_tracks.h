@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "kml/kml_values.h"
 #include "kml/spill.h"
 
 namespace flenmark {
@@ -15,9 +16,9 @@ namespace flenmark {
 // the flight was not animated.
 class TimeTracks {
   public:
-    void logLine(const std::string& line) { add(log_, line, true); }
-    void frame(const std::string& line) { add(frames_, line, true); }
-    void trafficLine(const std::string& line);
+    void logLine(const std::string& line) { add(log_, LogFields(line), true); }
+    void frame(const std::string& line) { add(frames_, LogFields(line), true); }
+    void trafficLine(const LogFields& line);
     // `replayMade`: the frames and the traffic came whole; otherwise only the log's track.
     void writeTo(std::ostream& out, bool replayMade);
 
@@ -32,7 +33,7 @@ class TimeTracks {
     };
     static constexpr size_t kBuffer = 8 << 10;
 
-    static void add(Track& track, const std::string& line, bool own);
+    static void add(Track& track, const LogFields& f, bool own);
     static void writeTrack(std::ostream& out, const std::string& name, const char* style,
                            Track& track, bool angles);
 

@@ -87,7 +87,10 @@ TrafficWriter::TrafficWriter(const KmlTemplateSet& t, const Settings& settings)
                   "TIME", "DATE", "</name>", "LATX", "LONY", "ALTM"}) {}
 
 void TrafficWriter::add(const std::string& line, std::string& out) {
-    const LogFields f(line);
+    add(LogFields(line), out);
+}
+
+void TrafficWriter::add(const LogFields& f, std::string& out) {
     const std::string stamp = f[1];
     std::string prev = f[12];
     const std::string p = previousLineStamp_;
