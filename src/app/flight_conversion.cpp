@@ -1,12 +1,11 @@
 #include "app/flight_conversion.h"
 
-#include <unistd.h>
-
 #include "app/document_icons.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/atomic_file_writer.h"
 #include "base/number_text.h"
+#include "base/os_files.h"
 #include "base/text_files.h"
 #include "exports/kmz_package.h"
 #include "kml/log_to_kml.h"
@@ -41,7 +40,7 @@ FlightDocumentReport WriteDocument(Program& program, const std::string& logPath,
         PlaceDocumentIcons(folders, FolderOf(outPath));
         return report;
     }
-    const std::string kml = outPath + ".kml.tmp" + std::to_string(::getpid());
+    const std::string kml = outPath + ".kml.tmp" + std::to_string(os::ProcessId());
     const FlightDocumentReport report = WriteKml(program, logPath, kml, documentName);
     const bool packed = PackKmz(kml, ProgramIconsFolder(folders), outPath);
     RemoveFile(kml);

@@ -1,9 +1,6 @@
 #include "base/atomic_file_writer.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdio>
+#include "base/os_files.h"
 
 namespace flenmark {
 namespace {
@@ -14,7 +11,7 @@ constexpr size_t kBufferBytes = 1 << 20;
 
 AtomicFileWriter::AtomicFileWriter(std::string path)
     : path_(std::move(path)),
-      temp_(path_ + ".tmp" + std::to_string(::getpid())),
+      temp_(path_ + ".tmp" + std::to_string(os::ProcessId())),
       buffer_(new char[kBufferBytes]) {
     out_.rdbuf()->pubsetbuf(buffer_.get(), kBufferBytes);
     out_.open(temp_, std::ios::binary | std::ios::trunc);
@@ -23,7 +20,7 @@ AtomicFileWriter::AtomicFileWriter(std::string path)
 AtomicFileWriter::~AtomicFileWriter() {
     if (committed_) return;
     out_.close();
-    ::unlink(temp_.c_str());
+    os::RemoveFile(temp_);
 }
 
 bool AtomicFileWriter::commit(Durability durability) {
@@ -33,12 +30,12 @@ bool AtomicFileWriter::commit(Durability durability) {
     out_.close();
     ok = ok && !out_.fail();
     if (ok && durability == Durability::Flushed) {
-        const int fd = ::open(temp_.c_str(), O_WRONLY | O_CLOEXEC);
-        ok = fd >= 0 && ::fsync(fd) == 0;
-        if (fd >= 0) ::close(fd);
+        const os::File file = os::OpenForAppend(temp_);
+        ok = file != os::kNoFile && os::Sync(file);
+        if (file != os::kNoFile) os::Close(file);
     }
-    ok = ok && std::rename(temp_.c_str(), path_.c_str()) == 0;
-    if (!ok) ::unlink(temp_.c_str());
+    ok = ok && os::RenameReplacing(temp_, path_);
+    if (!ok) os::RemoveFile(temp_);
     committed_ = true;
     return ok;
 }

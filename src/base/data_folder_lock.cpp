@@ -1,11 +1,5 @@
 #include "base/data_folder_lock.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 #include <filesystem>
 
@@ -13,26 +7,26 @@ namespace flenmark {
 
 std::optional<DataFolderLock> DataFolderLock::acquire(const std::string& dataFolder) {
     const std::string path = dataFolder + "Flenmark.lock";
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) return std::nullopt;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
+    const os::File file = os::OpenLockFile(path);
+    if (file == os::kNoFile) return std::nullopt;
+    if (!os::TryLockExclusive(file)) {
+        os::Close(file);
         return std::nullopt;
     }
-    return DataFolderLock(fd);
+    return DataFolderLock(file);
 }
 
 DataFolderLock& DataFolderLock::operator=(DataFolderLock&& other) noexcept {
     if (this != &other) {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = other.fd_;
-        other.fd_ = -1;
+        if (file_ != os::kNoFile) os::Close(file_);
+        file_ = other.file_;
+        other.file_ = os::kNoFile;
     }
     return *this;
 }
 
 DataFolderLock::~DataFolderLock() {
-    if (fd_ >= 0) ::close(fd_);
+    if (file_ != os::kNoFile) os::Close(file_);
 }
 
 std::string AnotherFlenmarkMessage(const std::string& dataFolder) {
@@ -42,10 +36,10 @@ std::string AnotherFlenmarkMessage(const std::string& dataFolder) {
 namespace {
 
 // The process id of a temporary file's name, "Offsets.txt.tmp1234" -> 1234; 0 for other names.
-pid_t WriterOf(const std::string& name) {
+long WriterOf(const std::string& name) {
     const size_t at = name.rfind(".tmp");
     if (at == std::string::npos || at + 4 == name.size()) return 0;
-    pid_t pid = 0;
+    long pid = 0;
     const char* first = name.data() + at + 4;
     const char* last = name.data() + name.size();
     const auto r = std::from_chars(first, last, pid);
@@ -57,10 +51,10 @@ pid_t WriterOf(const std::string& name) {
 void RemoveStaleTemporaries(const std::string& folder) {
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        const pid_t pid = WriterOf(entry.path().filename().string());
-        if (pid == 0 || pid == ::getpid()) continue;
-        // Only a writer that is surely gone: a process of another user answers EPERM.
-        if (::kill(pid, 0) != 0 && errno == ESRCH && entry.is_regular_file(ec))
+        const long pid = WriterOf(entry.path().filename().string());
+        if (pid == 0 || pid == os::ProcessId()) continue;
+        // Only a writer that is surely gone.
+        if (os::ProcessSurelyGone(pid) && entry.is_regular_file(ec))
             std::filesystem::remove(entry.path(), ec);
     }
 }

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "base/os_files.h"
+
 namespace flenmark {
 
 // An exclusive lock on a data folder while a program records or converts into it. The system
@@ -12,14 +14,16 @@ class DataFolderLock {
     // nullopt when another process holds the folder.
     static std::optional<DataFolderLock> acquire(const std::string& dataFolder);
 
-    DataFolderLock(DataFolderLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    DataFolderLock(DataFolderLock&& other) noexcept : file_(other.file_) {
+        other.file_ = os::kNoFile;
+    }
     DataFolderLock& operator=(DataFolderLock&& other) noexcept;
     DataFolderLock(const DataFolderLock&) = delete;
     ~DataFolderLock();
 
   private:
-    explicit DataFolderLock(int fd) : fd_(fd) {}
-    int fd_ = -1;
+    explicit DataFolderLock(os::File file) : file_(file) {}
+    os::File file_ = os::kNoFile;
 };
 
 // "Another Flenmark is using <folder>."

@@ -1,18 +1,12 @@
 #include "base/text_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/uio.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <climits>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "base/os_files.h"
 
 namespace flenmark {
 
@@ -23,18 +17,15 @@ bool EnsureFileExists(const std::string& path) {
 }
 
 bool AppendText(const std::string& path, std::string_view text) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const os::File file = os::OpenForAppend(path);
+    if (file == os::kNoFile) return false;
+    const auto size = os::RegularFileSize(file);
+    bool ok = size.has_value();
     if (ok && !text.empty()) {
-        ssize_t n = -1;
-        do n = ::write(fd, text.data(), text.size());
-        while (n < 0 && errno == EINTR);
-        ok = n == static_cast<ssize_t>(text.size());
-        if (!ok && n > 0) (void)!::ftruncate(fd, st.st_size);  // no torn line is left behind
+        ok = os::Write(file, text);
+        if (!ok) os::Truncate(file, *size);  // no torn line is left behind
     }
-    return (::close(fd) == 0) && ok;
+    return os::Close(file) && ok;
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -52,43 +43,17 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, Dura
     return WriteFileAtomically(path, std::vector<std::string_view>{content}, durability);
 }
 
-namespace {
-
-bool WriteAll(int fd, const std::vector<std::string_view>& parts) {
-    std::vector<iovec> chunks;
-    for (std::string_view part : parts)
-        if (!part.empty()) chunks.push_back({const_cast<char*>(part.data()), part.size()});
-    size_t next = 0;
-    while (next < chunks.size()) {
-        const int count = static_cast<int>(std::min<size_t>(chunks.size() - next, IOV_MAX));
-        ssize_t n = ::writev(fd, chunks.data() + next, count);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        // Skip what was written, leaving a partly written chunk's rest for the next round.
-        while (next < chunks.size() && static_cast<size_t>(n) >= chunks[next].iov_len) {
-            n -= static_cast<ssize_t>(chunks[next].iov_len);
-            ++next;
-        }
-        if (next < chunks.size()) {
-            chunks[next].iov_base = static_cast<char*>(chunks[next].iov_base) + n;
-            chunks[next].iov_len -= static_cast<size_t>(n);
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 bool WriteFileAtomically(const std::string& path, const std::vector<std::string_view>& parts,
                          Durability durability) {
-    const std::string temp = path + ".tmp" + std::to_string(getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, parts);
-    if (durability == Durability::Flushed) ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
+    const std::string temp = path + ".tmp" + std::to_string(os::ProcessId());
+    const os::File file = os::OpenForWriting(temp);
+    if (file == os::kNoFile) return false;
+    bool ok = true;
+    for (std::string_view part : parts) ok = ok && os::Write(file, part);
+    if (durability == Durability::Flushed) ok = ok && os::Sync(file);
+    ok = os::Close(file) && ok;
+    ok = ok && os::RenameReplacing(temp, path);
+    if (!ok) os::RemoveFile(temp);
     return ok;
 }
 
@@ -107,26 +72,22 @@ size_t LineEnds(std::string_view text) {
 }  // namespace
 
 std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path, size_t maxLines) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) return std::nullopt;
+    const os::File file = os::OpenForReading(path);
+    if (file == os::kNoFile) return std::nullopt;
     std::string text;
     char buffer[4096];
     bool ok = true;
     while (LineEnds(text) < maxLines) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
+        const long n = os::Read(file, buffer, sizeof buffer);
         if (n <= 0) {
             ok = n == 0;
             break;
         }
         text.append(buffer, static_cast<size_t>(n));
     }
-    ::close(fd);
+    os::Close(file);
     if (!ok) return std::nullopt;
     std::vector<std::string> lines = SplitLines(text);
     if (lines.size() > maxLines) lines.resize(maxLines);
