@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace flenmark {
 
@@ -41,5 +42,9 @@ class ConfinedFile {
     bool failed_ = false;
     unsigned mode_ = 0644;
 };
+
+// The plain names of a path below a trusted folder ("a/b/file"); nullopt for an empty path, NUL,
+// "..", ".", empty parts or a backslash (a separator on Windows).
+std::optional<std::vector<std::string>> ConfinedPathParts(const std::string& relative);
 
 }  // namespace flenmark

@@ -1,9 +1,6 @@
 #include "base/link_protocol.h"
 
-#include <unistd.h>
-
 #include <cctype>
-#include <cstdlib>
 #include <cstring>
 
 namespace flenmark {
@@ -15,16 +12,6 @@ uint32_t RegisteredMessageId(const std::string& name) {
         hash *= 16777619u;
     }
     return 0xC000u + (hash % 0x4000u);
-}
-
-std::string HostSocketDirectory() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && runtime[0] == '/') return std::string(runtime) + "/fsuipc";
-    return "/tmp/fsuipc-" + std::to_string(getuid());
-}
-
-std::string HostSocketPath(const std::string& windowClass) {
-    return HostSocketDirectory() + "/" + windowClass;
 }
 
 bool IsSharedBlockName(const std::string& name) {
