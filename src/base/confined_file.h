@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/os_files.h"
+
 namespace flenmark {
 
 // A file written below a trusted folder that cannot lead out of it: every folder between
@@ -31,13 +33,13 @@ class ConfinedFile {
     bool commit(bool executable);
 
   private:
-    ConfinedFile(int folder, std::string name, std::string temp, int fd, unsigned mode);
+    ConfinedFile(int folder, std::string name, std::string temp, os::File fd, unsigned mode);
     void discard();
 
     int folder_ = -1;
     std::string name_;
     std::string temp_;
-    int fd_ = -1;
+    os::File fd_ = os::kNoFile;
     uint64_t size_ = 0;
     bool failed_ = false;
     unsigned mode_ = 0644;

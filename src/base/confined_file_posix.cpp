@@ -54,7 +54,8 @@ std::optional<ConfinedFile> ConfinedFile::create(const std::string& base,
     return ConfinedFile(folder, name, temp, fd, mode);
 }
 
-ConfinedFile::ConfinedFile(int folder, std::string name, std::string temp, int fd, unsigned mode)
+ConfinedFile::ConfinedFile(int folder, std::string name, std::string temp, os::File fd,
+                           unsigned mode)
     : folder_(folder), name_(std::move(name)), temp_(std::move(temp)), fd_(fd), mode_(mode) {}
 
 ConfinedFile::ConfinedFile(ConfinedFile&& other) noexcept

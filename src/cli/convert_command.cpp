@@ -17,7 +17,7 @@
 #include "platform/data_folders.h"
 #include "platform/system_clock.h"
 #include "platform/system_info.h"
-#include "platform/xdg_folders.h"
+#include "platform/system_services.h"
 #include "simlink/sim_link.h"
 
 namespace flenmark::cli {
@@ -59,7 +59,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     }
     const std::vector<std::string> paths{f.log, f.out};
     SystemClock clock;
-    XdgFolders folders;
+    const auto ownFolders = MakeFolders();
+    Folders& folders = *ownFolders;
     ConsoleDialogs dialogs;
     ConsoleShell shell;
     ConsoleUiHooks ui;

@@ -14,10 +14,9 @@
 #include "app/tick_deadline.h"
 #include "base/command_line_error.h"
 #include "cli/console_services.h"
-#include "platform/posix_ipc_transport.h"
 #include "platform/system_clock.h"
 #include "platform/system_info.h"
-#include "platform/xdg_folders.h"
+#include "platform/system_services.h"
 #include "simlink/ai_traffic.h"
 #include "simlink/fsuipc_client.h"
 
@@ -125,12 +124,13 @@ int RunRecordCommand(const std::vector<std::string>& args) {
     SystemClock systemClock;
     SteppedClock steppedClock;
     Clock& clock = stepped ? static_cast<Clock&>(steppedClock) : systemClock;
-    XdgFolders folders;
+    const auto ownFolders = MakeFolders();
+    Folders& folders = *ownFolders;
     ConsoleDialogs dialogs;
     ConsoleShell shell;
     ConsoleUiHooks ui;
-    PosixIpcTransport transport;
-    FsuipcClient link(transport);
+    const auto transport = MakeIpcTransport();
+    FsuipcClient link(*transport);
     Program program(Services{clock, folders, dialogs, shell, ui, link});
     ui.attach(program);
     if (!StartUp(program, SystemFormatOfTwoAndAHalf())) return 1;

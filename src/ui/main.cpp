@@ -12,13 +12,12 @@
 #include "online/usage_report.h"
 #include "online/version_check.h"
 #include "online/xplane_module.h"
-#include "platform/posix_ipc_transport.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_http.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/system_clock.h"
 #include "platform/system_info.h"
-#include "platform/xdg_folders.h"
+#include "platform/system_services.h"
 #include "simlink/fsuipc_client.h"
 #include "ui/main_window.h"
 
@@ -68,12 +67,13 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Flenmark");
     QApplication::setQuitOnLastWindowClosed(false);
     flenmark::SystemClock clock;
-    flenmark::XdgFolders folders;
+    const auto ownFolders = flenmark::MakeFolders();
+    flenmark::Folders& folders = *ownFolders;
     flenmark::QtDialogs dialogs;
     flenmark::QtShell shell;
     flenmark::QtHttp http;
-    flenmark::PosixIpcTransport transport;
-    flenmark::FsuipcClient link(transport);
+    const auto transport = flenmark::MakeIpcTransport();
+    flenmark::FsuipcClient link(*transport);
     flenmark::ui::MainWindow window;
     dialogs.setParent(&window);
     flenmark::Program program(flenmark::Services{clock, folders, dialogs, shell, window, link});

@@ -12,12 +12,11 @@
 #include "app/startup.h"
 #include "base/command_line_error.h"
 #include "base/help_and_version.h"
-#include "platform/posix_ipc_transport.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/system_clock.h"
 #include "platform/system_info.h"
-#include "platform/xdg_folders.h"
+#include "platform/system_services.h"
 #include "simlink/fsuipc_client.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
@@ -56,11 +55,12 @@ int main(int argc, char** argv) {
     const QString dir = argv[1];
     QDir().mkpath(dir);
     flenmark::SystemClock clock;
-    flenmark::XdgFolders folders;
+    const auto ownFolders = flenmark::MakeFolders();
+    flenmark::Folders& folders = *ownFolders;
     flenmark::QtDialogs dialogs;
     flenmark::QtShell shell;
-    flenmark::PosixIpcTransport transport;
-    flenmark::FsuipcClient link(transport);
+    const auto transport = flenmark::MakeIpcTransport();
+    flenmark::FsuipcClient link(*transport);
     flenmark::ui::MainWindow window;
     dialogs.setParent(&window);
     flenmark::Program program(flenmark::Services{clock, folders, dialogs, shell, window, link});

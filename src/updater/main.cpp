@@ -18,7 +18,7 @@
 #include "platform/qt/qt_http.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/system_info.h"
-#include "platform/xdg_folders.h"
+#include "platform/system_services.h"
 
 FLENMARK_EMBED_VERSION()
 
@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
     cancel->setObjectName("Command1");
     column->addWidget(cancel);
 
-    flenmark::XdgFolders folders;
+    const auto ownFolders = flenmark::MakeFolders();
+    flenmark::Folders& folders = *ownFolders;
     flenmark::UpdaterFolders where;
     try {
         where = {flenmark::ProgramFolder(folders), folders.applicationDataRoot() + "/Zolt/"};

@@ -1,0 +1,94 @@
+// The confined file on Windows: every folder below the trusted one is checked not to be a link
+// (a junction or a symbolic link) before it is used, the file itself may not be one, and the
+// content goes to a temporary file beside it, moved over it on commit.
+#include <windows.h>
+
+#include <filesystem>
+
+#include "base/confined_file.h"
+#include "base/os_files.h"
+#include "base/win_text.h"
+
+namespace flenmark {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsLink(const fs::path& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+}  // namespace
+
+std::optional<ConfinedFile> ConfinedFile::create(const std::string& base,
+                                                 const std::string& relative) {
+    const auto parts = ConfinedPathParts(relative);
+    if (!parts || base.find('\0') != std::string::npos) return std::nullopt;
+    fs::path folder(Widen(base));
+    std::error_code ec;
+    for (size_t i = 0; i + 1 < parts->size(); ++i) {
+        folder /= Widen((*parts)[i]);
+        if (IsLink(folder)) return std::nullopt;
+        fs::create_directory(folder, ec);
+        if (!fs::is_directory(folder, ec)) return std::nullopt;
+    }
+    const fs::path file = folder / Widen(parts->back());
+    if (IsLink(file) || (fs::exists(file, ec) && !fs::is_regular_file(file, ec)))
+        return std::nullopt;
+    const std::string target = Narrow(file.wstring());
+    const std::string temp = Narrow((folder / Widen("." + parts->back() + ".tmp" +
+                                                    std::to_string(os::ProcessId())))
+                                        .wstring());
+    os::RemoveFile(temp);  // left by a run that died
+    const os::File out = os::OpenForWriting(temp);
+    if (out == os::kNoFile) return std::nullopt;
+    return ConfinedFile(-1, target, temp, out, 0644);
+}
+
+ConfinedFile::ConfinedFile(int folder, std::string name, std::string temp, os::File fd,
+                           unsigned mode)
+    : folder_(folder), name_(std::move(name)), temp_(std::move(temp)), fd_(fd), mode_(mode) {}
+
+ConfinedFile::ConfinedFile(ConfinedFile&& other) noexcept
+    : folder_(other.folder_),
+      name_(std::move(other.name_)),
+      temp_(std::move(other.temp_)),
+      fd_(other.fd_),
+      size_(other.size_),
+      failed_(other.failed_),
+      mode_(other.mode_) {
+    other.folder_ = other.fd_ = -1;
+}
+
+ConfinedFile::~ConfinedFile() {
+    discard();
+}
+
+void ConfinedFile::discard() {
+    if (fd_ != -1) {
+        os::Close(fd_);
+        os::RemoveFile(temp_);
+    }
+    fd_ = folder_ = -1;
+}
+
+bool ConfinedFile::write(std::string_view bytes) {
+    if (failed_ || fd_ == -1) return false;
+    failed_ = !os::Write(fd_, bytes);
+    if (!failed_) size_ += bytes.size();
+    return !failed_;
+}
+
+bool ConfinedFile::commit(bool) {
+    if (failed_ || fd_ == -1) return false;
+    bool ok = os::Sync(fd_);
+    ok = os::Close(fd_) && ok;
+    fd_ = -1;
+    ok = ok && os::RenameReplacing(temp_, name_);
+    if (!ok) os::RemoveFile(temp_);
+    discard();
+    return ok;
+}
+
+}  // namespace flenmark
