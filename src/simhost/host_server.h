@@ -1,28 +1,18 @@
 #pragma once
 
-#include <chrono>
-#include <cstdint>
 #include <functional>
-#include <map>
+#include <memory>
 #include <string>
-#include <vector>
 
+#include "simhost/host_core.h"
 #include "simhost/offset_table.h"
-#include "base/link_protocol.h"
 
 namespace flenmark::simhost {
 
-// Faults a test can ask of the host, each counted in exchanges answered so far.
-struct HostFaults {
-    int hangAfter = -1;      // stop replying
-    int reply0After = -1;    // reply 0 (request rejected)
-    int dropAfter = -1;      // close the connection
-    int oversizeAfter = -1;  // claim 256 bytes in the reply's first record (a hostile host)
-};
-
-// Serves the FSUIPC exchange on the socket of one window class: opens each client's shared
-// block by the name in its message, carries out the records against the offset table and
-// replies 1 (0 for a request it cannot carry out).
+// Serves the FSUIPC exchange for one window class: opens each client's shared block by the
+// name its message carries, carries out the records against the offset table and replies 1
+// (0 for a request it cannot carry out). On Windows it is a hidden window of that class that
+// answers the registered message; elsewhere a socket of that class stands in for the window.
 class HostServer {
   public:
     HostServer(OffsetTable& table, HostFaults faults = {});
@@ -30,19 +20,21 @@ class HostServer {
     HostServer(const HostServer&) = delete;
     HostServer& operator=(const HostServer&) = delete;
 
-    // Binds the class's socket, replacing a stale one. False with a message when another host
-    // of that class runs or the socket cannot be made.
+    // Takes the window class, replacing what a host that died left behind. False with a
+    // message when another host of that class runs or the class cannot be taken.
     bool start(const std::string& windowClass, std::string& error);
     // Serves what arrives within timeoutMs.
     void poll(int timeoutMs);
-    // Closes everything and removes the socket.
+    // Gives the class up again.
     void stop();
     // Answering the exchange can be switched off (a simulator that stopped answering).
-    void setAnswering(bool answering) { answering_ = answering; }
+    void setAnswering(bool answering) { core_.setAnswering(answering); }
 
     // The words the handshake reads at 0x3304 and 0x3308. The client writes its library
     // version to 0x330A, inside the simulator word: the host keeps answering its own values.
-    void setIdentity(uint32_t version, uint32_t simulatorWord);
+    void setIdentity(uint32_t version, uint32_t simulatorWord) {
+        core_.setIdentity(version, simulatorWord);
+    }
 
     // Called before each exchange is carried out, so a host can refresh the table on demand.
     std::function<void()> beforeExchange;
@@ -50,38 +42,21 @@ class HostServer {
     // the start of every connected tick, so this marks the recorder's ticks.
     std::function<void()> beforeTick;
 
-    int exchanges() const { return exchanges_; }
+    int exchanges() const { return core_.exchanges(); }
     // More clients than this at once are turned away.
     static constexpr size_t kMaxClients = 32;
-    int connections() const { return static_cast<int>(clients_.size()); }
+    int connections() const;
+
+    // One message of a client, for the system's transport.
+    HostCore::Answer answer(bool request, const HostCore::Load& load,
+                            const HostCore::Store& store) {
+        return core_.handle(request, load, store, {beforeExchange, beforeTick});
+    }
 
   private:
-    struct Client {
-        std::vector<uint8_t> pending;
-        std::string blockName;
-        int block = -1;  // the client's shared block, read and written through the descriptor
-    };
-    void accept();
-    bool serve(int fd, Client& client);  // false: close the connection
-    bool handleFrame(int fd, Client& client, const std::string& name, uint32_t message);
-    uint32_t exchange(int block, bool oversize);
-    uint32_t carryOut(uint32_t& end);
-    bool openBlock(Client& client, const std::string& name);
-    void closeClient(int fd);
-
-    // The request block is worked on in a copy of the host's own: a client that shrinks or
-    // rewrites its shared memory meanwhile cannot make the host read or write outside it.
-    std::vector<uint8_t> work_ = std::vector<uint8_t>(kSharedBlockSize);
-
-    OffsetTable& table_;
-    HostFaults faults_;
-    std::string socketPath_;
-    int listener_ = -1;
-    std::map<int, Client> clients_;
-    int exchanges_ = 0;
-    bool answering_ = true;
-    uint32_t version_ = 0;
-    uint32_t simulatorWord_ = 0;
+    struct Transport;
+    HostCore core_;
+    std::unique_ptr<Transport> transport_;
 };
 
 }  // namespace flenmark::simhost
