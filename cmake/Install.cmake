@@ -9,7 +9,10 @@
 # The programs find their files in ../share/flenmark/ next to their own folder.
 include(GNUInstallDirs)
 
-set(FLENMARK_PROGRAMS flenmark-cli flenmark-simhost flenmark-fgbridge flenmark-xpbridge)
+set(FLENMARK_PROGRAMS flenmark-cli flenmark-simhost)
+if(NOT WIN32)
+  list(APPEND FLENMARK_PROGRAMS flenmark-fgbridge flenmark-xpbridge)
+endif()
 if(FLENMARK_BUILD_GUI)
   list(APPEND FLENMARK_PROGRAMS flenmark flenmark-updater flenmark-screenshots)
 endif()
@@ -19,7 +22,7 @@ set(FLENMARK_SHARE ${CMAKE_INSTALL_DATADIR}/flenmark)
 install(FILES resources/KMLSettings.txt resources/Manual.pdf DESTINATION ${FLENMARK_SHARE})
 install(FILES ${FLENMARK_ICONS} DESTINATION ${FLENMARK_SHARE}/icons)
 
-if(FLENMARK_BUILD_GUI)
+if(FLENMARK_BUILD_GUI AND NOT WIN32)
   install(FILES resources/app/org.flenmark.Flenmark.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES resources/app/org.flenmark.Flenmark.metainfo.xml
@@ -32,12 +35,16 @@ if(FLENMARK_BUILD_GUI)
             RENAME flenmark.png)
   endforeach()
 endif()
-install(FILES resources/completion/flenmark-cli
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+if(NOT WIN32)
+  install(FILES resources/completion/flenmark-cli
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+endif()
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Manual pages from each program's --help and --version (help2man).
-find_program(HELP2MAN help2man)
+if(NOT CMAKE_CROSSCOMPILING)
+  find_program(HELP2MAN help2man)
+endif()
 if(HELP2MAN)
   set(summary_flenmark "flight recorder for home flight simulators")
   set(summary_flenmark-cli "the Flenmark flight recorder without windows, for scripts")
@@ -59,11 +66,14 @@ if(HELP2MAN)
   endforeach()
   add_custom_target(flenmark_man ALL DEPENDS ${pages})
   install(FILES ${pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-else()
+elseif(NOT CMAKE_CROSSCOMPILING)
   message(WARNING "help2man not found: the manual pages are not made (scripts/setup installs it)")
 endif()
 
 # cpack -G DEB (scripts/package): the dependencies come from dpkg-shlibdeps.
+if(WIN32)
+  return()
+endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME flenmark)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

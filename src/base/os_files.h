@@ -1,13 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace flenmark::os {
 
-// The few calls on files and processes the lowest layer makes, one implementation for POSIX
+// The few calls on files, processes and the local time the lower layers make, one implementation for POSIX
 // systems and one for Windows. Paths are UTF-8.
 
 // An open file; kNoFile when a call could not open one.
@@ -42,6 +43,8 @@ bool RenameReplacing(const std::string& from, const std::string& to);
 void RemoveFile(const std::string& path);
 
 long ProcessId();
+// The local time of a moment, in the system's time zone.
+std::tm LocalTime(std::time_t moment);
 // True only when no process `pid` runs (one that cannot be asked counts as running).
 bool ProcessSurelyGone(long pid);
 

@@ -88,6 +88,12 @@ void RemoveFile(const std::string& path) {
     ::unlink(path.c_str());
 }
 
+std::tm LocalTime(std::time_t moment) {
+    std::tm tm{};
+    localtime_r(&moment, &tm);
+    return tm;
+}
+
 long ProcessId() {
     return static_cast<long>(::getpid());
 }

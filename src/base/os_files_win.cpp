@@ -94,6 +94,12 @@ void RemoveFile(const std::string& path) {
     DeleteFileW(Widen(path).c_str());
 }
 
+std::tm LocalTime(std::time_t moment) {
+    std::tm tm{};
+    localtime_s(&tm, &moment);
+    return tm;
+}
+
 long ProcessId() {
     return static_cast<long>(GetCurrentProcessId());
 }

@@ -1,12 +1,12 @@
 #include "exports/kmz_package.h"
 
-#include <unistd.h>
 #include <zip.h>
 
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
 
+#include "base/os_files.h"
 #include "exports/flight_export.h"
 
 namespace flenmark {
@@ -26,13 +26,9 @@ bool AddFile(zip_t* archive, const std::string& path, const std::string& name) {
 
 }  // namespace
 
-bool IsKmzPath(const std::string& path) {
-    return FileExtension(path) == "kmz";
-}
-
 bool PackKmz(const std::string& kmlPath, const std::string& iconsFolder,
              const std::string& kmzPath) {
-    const std::string temp = kmzPath + ".tmp" + std::to_string(::getpid());
+    const std::string temp = kmzPath + ".tmp" + std::to_string(os::ProcessId());
     int error = 0;
     zip_t* archive = zip_open(temp.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!archive) return false;

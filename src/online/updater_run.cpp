@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "base/os_files.h"
 #include "online/downloads.h"
 #include "online/embedded_version.h"
 #include "online/usage_report.h"
@@ -18,9 +19,7 @@ namespace flenmark {
 namespace {
 
 std::string LocalDateTime() {
-    const std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&now, &tm);
+    const std::tm tm = os::LocalTime(std::time(nullptr));
     char text[64];
     std::snprintf(text, sizeof text, "%02d-%02d-%04d %02d:%02d", tm.tm_mday % 100,
                   (tm.tm_mon + 1) % 100, (tm.tm_year + 1900) % 10000, tm.tm_hour % 100,

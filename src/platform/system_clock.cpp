@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+#include "base/os_files.h"
+
 namespace flenmark {
 namespace {
 
@@ -11,9 +13,7 @@ DateTime FromTm(const std::tm& tm) {
 }
 
 DateTime LocalOf(std::time_t t) {
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    return FromTm(tm);
+    return FromTm(os::LocalTime(t));
 }
 
 }  // namespace

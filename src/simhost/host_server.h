@@ -43,10 +43,14 @@ class HostServer {
     std::function<void()> beforeTick;
 
     int exchanges() const { return core_.exchanges(); }
+    // Where clients find it, for messages: the socket's path, or the window's class.
+    std::string place() const;
     // More clients than this at once are turned away.
     static constexpr size_t kMaxClients = 32;
     int connections() const;
 
+    // The system's transport, defined in its own file.
+    struct Transport;
     // One message of a client, for the system's transport.
     HostCore::Answer answer(bool request, const HostCore::Load& load,
                             const HostCore::Store& store) {
@@ -54,7 +58,6 @@ class HostServer {
     }
 
   private:
-    struct Transport;
     HostCore core_;
     std::unique_ptr<Transport> transport_;
 };

@@ -61,6 +61,10 @@ HostServer::~HostServer() {
     stop();
 }
 
+std::string HostServer::place() const {
+    return transport_->socketPath;
+}
+
 int HostServer::connections() const {
     return static_cast<int>(transport_->clients.size());
 }

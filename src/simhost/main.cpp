@@ -168,12 +168,9 @@ int main(int argc, char** argv) {
         std::cerr << "flenmark-simhost: " << error << "\n";
         return 1;
     }
-    struct sigaction action {};
-    action.sa_handler = OnSignal;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    std::cerr << "flenmark-simhost: serving " << o.windowClass << " at "
-              << flenmark::HostSocketPath(o.windowClass) << "\n";
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    std::cerr << "flenmark-simhost: serving " << o.windowClass << " at " << server.place() << "\n";
     // In lockstep the scenario clock moves exactly one second per recorder tick, however fast
     // or slow the recorder ticks; otherwise it follows the wall clock.
     double lockstepSeconds = 0;

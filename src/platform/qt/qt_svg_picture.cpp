@@ -1,4 +1,3 @@
-#include <unistd.h>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -8,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "base/os_files.h"
 #include "platform/svg_picture.h"
 
 namespace flenmark {
@@ -36,7 +36,7 @@ bool WriteSvgAsPng(const std::string& svg, const std::string& pngPath) {
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     painter.end();
-    const std::string temp = pngPath + ".tmp" + std::to_string(::getpid());
+    const std::string temp = pngPath + ".tmp" + std::to_string(os::ProcessId());
     if (!image.save(QString::fromStdString(temp), "PNG")) {
         std::remove(temp.c_str());
         return false;
