@@ -10,7 +10,7 @@
 namespace flenmark::simhost {
 namespace {
 
-constexpr UINT kHangMs = 5000;  // longer than any client waits
+constexpr UINT kHangMs = 2500;  // longer than the protocol's two-second wait
 
 LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -10,9 +11,15 @@ namespace flenmark::testing {
 namespace fs = std::filesystem;
 
 TempFolders::TempFolders() {
-    std::string pattern = (fs::temp_directory_path() / "flenmark-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
-    root_ = pattern;
+    // A folder of its own: made, not found (a name taken is tried again with another).
+    std::random_device random;
+    for (int attempt = 0; root_.empty() && attempt < 100; ++attempt) {
+        const fs::path candidate =
+            fs::temp_directory_path() / ("flenmark-test-" + std::to_string(random()));
+        std::error_code ec;
+        if (fs::create_directory(candidate, ec)) root_ = candidate.generic_string();
+    }
+    if (root_.empty()) throw std::runtime_error("no temporary folder");
     fs::create_directories(root_ + "/data/Flenmark");
     fs::create_directories(root_ + "/docs");
     fs::create_directories(root_ + "/program");
