@@ -69,7 +69,7 @@ UpdaterRun::End UpdaterRun::run() {
 void UpdaterRun::downloadFiles(const std::string& versionText) {
     const VersionFile f = ParseVersionFile(versionText);
     newest_ = f.minVer;
-    installed_ = EmbeddedVersion(folders_.program + "flenmark");
+    installed_ = EmbeddedVersion(folders_.program + "flenmark" FLENMARK_EXE_SUFFIX);
     if (newest_ <= installed_) return;
     std::vector<UpdateFile> due;
     for (const UpdateFile& file : f.files)
@@ -101,7 +101,7 @@ void UpdaterRun::finish() {
                                                        DottedVersion(OwnVersionNumber()), getOSV(),
                                                        UpdaterReportExtra(installed_, newest_)));
     }
-    shell_.startProgram(folders_.program + "flenmark", {});
+    shell_.startProgram(folders_.program + "flenmark" FLENMARK_EXE_SUFFIX, {});
 }
 
 void UpdaterRun::cancel() {

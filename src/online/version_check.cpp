@@ -53,7 +53,7 @@ std::string VendorFileAddress(const std::string& address) {
 }
 
 std::string UpdaterPath(const std::string& programFolder) {
-    return programFolder + "flenmark-updater";
+    return programFolder + "flenmark-updater" FLENMARK_EXE_SUFFIX;
 }
 
 bool CheckVersion(Http& http, const Settings& s, const VersionCheckPlace& place) {
