@@ -17,4 +17,23 @@ std::optional<std::vector<std::string>> ConfinedPathParts(const std::string& rel
     }
 }
 
+ConfinedFile::ConfinedFile(int folder, std::string name, std::string temp, os::File fd,
+                           unsigned mode)
+    : folder_(folder), name_(std::move(name)), temp_(std::move(temp)), fd_(fd), mode_(mode) {}
+
+ConfinedFile::ConfinedFile(ConfinedFile&& other) noexcept
+    : folder_(other.folder_),
+      name_(std::move(other.name_)),
+      temp_(std::move(other.temp_)),
+      fd_(other.fd_),
+      size_(other.size_),
+      failed_(other.failed_),
+      mode_(other.mode_) {
+    other.folder_ = other.fd_ = -1;
+}
+
+ConfinedFile::~ConfinedFile() {
+    discard();
+}
+
 }  // namespace flenmark

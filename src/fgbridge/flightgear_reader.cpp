@@ -75,12 +75,7 @@ void ApplyTraffic(const PropertyTree& ai, simhost::FlightState& s) {
             seen.push_back(t);
         }
     }
-    std::sort(seen.begin(), seen.end(), [&](const auto& x, const auto& y) {
-        return GreatCircleDistanceNm(s.latDeg, s.lonDeg, x.latDeg, x.lonDeg, false) <
-               GreatCircleDistanceNm(s.latDeg, s.lonDeg, y.latDeg, y.lonDeg, false);
-    });
-    for (size_t i = 0; i < s.traffic.size(); ++i)
-        s.traffic[i] = i < seen.size() ? seen[i] : simhost::TrafficAircraft{};
+    simhost::PlaceNearestTraffic(std::move(seen), s);
 }
 
 }  // namespace

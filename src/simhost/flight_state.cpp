@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/geodesy.h"
 #include "base/link_protocol.h"
 #include "base/number_text.h"
 
@@ -90,6 +91,15 @@ void FlightState::writeTo(OffsetTable& table) const {
     table.poke<uint8_t>(0x0C4C, Byte(gsAlive));
     table.poke<uint8_t>(0x2F80, Byte(autobrake));
     for (int slot = 0; slot < 40; ++slot) WriteTrafficSlot(table, slot, traffic[slot]);
+}
+
+void PlaceNearestTraffic(std::vector<TrafficAircraft> aircraft, FlightState& s) {
+    std::sort(aircraft.begin(), aircraft.end(), [&](const auto& x, const auto& y) {
+        return GreatCircleDistanceNm(s.latDeg, s.lonDeg, x.latDeg, x.lonDeg, false) <
+               GreatCircleDistanceNm(s.latDeg, s.lonDeg, y.latDeg, y.lonDeg, false);
+    });
+    for (size_t i = 0; i < s.traffic.size(); ++i)
+        s.traffic[i] = i < aircraft.size() ? aircraft[i] : TrafficAircraft{};
 }
 
 void WriteTrafficSlot(OffsetTable& table, int slot, const TrafficAircraft& a) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "simhost/offset_table.h"
 
@@ -63,6 +64,10 @@ struct FlightState {
 double* Quantity(FlightState& state, const std::string& name);
 // The values a named quantity may take (the offsets' encodings hold all of them).
 std::pair<double, double> QuantityRange(const std::string& name);
+
+// Fills the traffic slots with the aircraft nearest to the state's own position, nearest first;
+// the slots left over are emptied. For the bridges, whose simulators list traffic in any order.
+void PlaceNearestTraffic(std::vector<TrafficAircraft> aircraft, FlightState& state);
 
 // Writes one traffic slot (0..39) in the slot encoding; id 0 empties it.
 void WriteTrafficSlot(OffsetTable& table, int slot, const TrafficAircraft& aircraft);

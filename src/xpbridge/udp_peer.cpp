@@ -38,19 +38,17 @@ bool UdpPeer::send(std::span<const uint8_t> datagram) {
 }
 
 std::vector<uint8_t> UdpPeer::receive() {
-    std::vector<uint8_t> buffer(65536);
     for (;;) {
         sockaddr_in from{};
         socklen_t length = sizeof from;
-        const ssize_t n = ::recvfrom(fd_, buffer.data(), buffer.size(), 0,
+        const ssize_t n = ::recvfrom(fd_, buffer_.data(), buffer_.size(), 0,
                                      reinterpret_cast<sockaddr*>(&from), &length);
         if (n < 0) return {};
         if (from.sin_addr.s_addr != peer_.sin_addr.s_addr || from.sin_port != peer_.sin_port) {
             ++strangers_;
             continue;
         }
-        buffer.resize(static_cast<size_t>(n));
-        return buffer;
+        return std::vector<uint8_t>(buffer_.begin(), buffer_.begin() + n);
     }
 }
 

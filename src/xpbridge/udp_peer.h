@@ -31,6 +31,7 @@ class UdpPeer {
     int fd_ = -1;
     sockaddr_in peer_{};
     long strangers_ = 0;
+    std::vector<uint8_t> buffer_ = std::vector<uint8_t>(65536);  // reused: polled every 10 ms
 };
 
 }  // namespace flenmark::xpbridge

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/geodesy.h"
 
 namespace flenmark::xpbridge {
 namespace {
@@ -67,12 +66,7 @@ std::vector<simhost::TrafficAircraft> MultiplayerTraffic(const XPlaneValues& v) 
 void ApplyTraffic(const XPlaneValues& v, simhost::FlightState& s) {
     std::vector<simhost::TrafficAircraft> seen = TcasTraffic(v);
     if (seen.empty()) seen = MultiplayerTraffic(v);
-    std::sort(seen.begin(), seen.end(), [&](const auto& x, const auto& y) {
-        return GreatCircleDistanceNm(s.latDeg, s.lonDeg, x.latDeg, x.lonDeg, false) <
-               GreatCircleDistanceNm(s.latDeg, s.lonDeg, y.latDeg, y.lonDeg, false);
-    });
-    for (size_t i = 0; i < s.traffic.size(); ++i)
-        s.traffic[i] = i < seen.size() ? seen[i] : simhost::TrafficAircraft{};
+    simhost::PlaceNearestTraffic(std::move(seen), s);
 }
 
 }  // namespace

@@ -18,10 +18,20 @@
 #include <thread>
 
 #include "base/link_protocol.h"
+#include "simlink/fsuipc_client.h"
 
 extern char** environ;
 
 namespace flenmark::testing {
+
+bool OpenLinkWithin(FsuipcClient& client, int waitMs) {
+    int result = -1;
+    for (int waited = 0;; waited += 50) {
+        if (client.OpenLink(0, result)) return true;
+        if (waited >= waitMs) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
 
 namespace fs = std::filesystem;
 

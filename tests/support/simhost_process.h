@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+namespace flenmark {
+class FsuipcClient;
+}
+
 namespace flenmark::testing {
 
 // Gives the test process its own runtime folder, so hosts and clients of one test meet
@@ -20,6 +24,10 @@ class PrivateRuntimeDir {
     std::string previous_;
     bool hadPrevious_ = false;
 };
+
+// Opens the client's link, trying every 50 ms for up to `waitMs` (a host or bridge that is still
+// starting, or coming back); false when it never opened.
+bool OpenLinkWithin(FsuipcClient& client, int waitMs);
 
 // Paths of the programs under test.
 std::string SimHostPath();
@@ -80,6 +88,10 @@ class SimHostProcess : public BackgroundProgram {
 int OpenDescriptorCount();
 
 }  // namespace flenmark::testing
+
+namespace flenmark {
+class FsuipcClient;
+}
 
 namespace flenmark::testing {
 

@@ -54,12 +54,9 @@ XPlaneMoment ShortFlight(double t) {
 bool WaitForTheLink() {
     PosixIpcTransport transport;
     FsuipcClient client(transport, {100, 10, 10, 10});
-    int result = -1;
-    for (int i = 0; i < 100; ++i) {
-        if (client.OpenLink(0, result)) return client.CloseLink(), true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
+    const bool opened = testing::OpenLinkWithin(client, 5000);
+    client.CloseLink();
+    return opened;
 }
 
 TEST(XPlaneBridge, RecordsAShortFlightWithEventsTouchdownAndTraffic) {
@@ -124,12 +121,7 @@ TEST(XPlaneBridge, StrangersAreIgnoredSilenceDropsTheLinkAndTheEndCancels) {
     client.CloseLink();
 
     xplane.setGone(false);  // restarted: it knows no subscription until the bridge asks again
-    bool back = false;
-    for (int i = 0; i < 60 && !back; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        back = client.OpenLink(0, result);
-    }
-    EXPECT_TRUE(back);
+    EXPECT_TRUE(testing::OpenLinkWithin(client, 6000));
     client.CloseLink();
     bridge.terminate();
     EXPECT_EQ(bridge.wait(), 0);
