@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 
 #include "app/flight_conversion.h"
 #include "kml/kml_templates.h"
@@ -20,35 +21,43 @@ namespace {
 using testing::LogLine;
 using testing::WriteFile;
 
-// The stamp `second` seconds after midnight (within the first hour).
+// The stamp `second` seconds after 23:59:50 on 12 July 2009 (the flight crosses midnight).
 std::string Stamp(int second) {
     const auto two = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
-    return "2009071300" + two(second / 60) + two(second % 60);
+    const int t = second - 10;
+    return t < 0 ? "200907122359" + two(60 + t) : "2009071300" + two(t / 60) + two(t % 60);
 }
 
-// Thirty seconds of flight with a replay and three aircraft coming closer, a gap of a minute,
-// then five more seconds.
+// Thirty seconds of flight with a replay and three aircraft coming closer: a take-off, an
+// overspeed and a stall with their recoveries, a stall that lasts until the touchdown; a gap of a
+// minute, then five more seconds on the ground. The recorder's last second holds the traffic twice.
 void WriteFlight(const testing::TestProgram& t) {
+    const std::map<int, const char*> codes = {{0, "SA"},         {5, "TO=2"}, {12, "GU"}, {14, "O"},
+                                              {16, "OE"},        {18, "S"},   {20, "SE"}, {22, "S"},
+                                              {26, "TD=-250/1"}, {90, "SA"},  {94, "SO"}};
+    const auto ground = [](int s) { return s < 5 || s >= 26; };
     std::string log, animation, traffic;
-    for (int s : {0, 5, 12, 20, 29, 90, 94}) {
-        const char* code = s == 0 || s == 90 ? "SA" : s == 12 ? "GU" : s == 94 ? "SO" : "";
+    for (int s : {0, 5, 12, 14, 16, 18, 20, 22, 26, 29, 90, 94}) {
+        const char* code = codes.count(s) ? codes.at(s) : "";
         log += LogLine(Stamp(s), "4," + std::to_string(7600 + s), "52," + std::to_string(3000 + s),
-                       std::to_string(500 + 10 * s), s < 10, code, s ? Stamp(s - 1) : "-") +
+                       std::to_string(500 + 10 * s), ground(s), code, s ? Stamp(s - 1) : "-") +
                "\r\n";
     }
     for (int s = 0; s < 95; ++s) {
         if (s >= 30 && s < 90) continue;
         animation += LogLine(Stamp(s), "4," + std::to_string(76000 + 7 * s),
                              "52," + std::to_string(30000 + 5 * s), std::to_string(500 + 10 * s),
-                             s < 10, "", s ? Stamp(s - 1) : "-") +
+                             ground(s), "", s ? Stamp(s - 1) : "-") +
                      "\r\n";
-        for (int a = 1; a <= 3; ++a)
+        for (int k = 0; k < (s == 94 ? 6 : 3); ++k) {
+            const int a = k % 3 + 1;
             traffic += Stamp(s) + ":" + std::to_string(1000 + a) + ":52." +
-                       std::to_string(3100 - 3 * s) + ":4." + std::to_string(7600 + 100 * a) +
-                       ":" + std::to_string(1500 + 300 * a) + ":" + std::to_string(90 * a) +
+                       std::to_string(3100 - 3 * s) + ":4." + std::to_string(7600 + 100 * a) + ":" +
+                       std::to_string(1500 + 300 * a) + ":" + std::to_string(90 * a) +
                        ".998168945312:" + std::to_string(200 + a) + ":AB<" + std::to_string(a) +
                        ">:-500:" + std::to_string((s / 10 + a) % 5) + ":+" +
                        std::to_string(10 * a) + ":" + (s ? Stamp(s - 1) : "-") + "\r\n";
+        }
     }
     WriteFile(t.dataPath("Flightlog.txt"), log);
     WriteFile(t.dataPath("Animation.txt"), animation);
@@ -60,8 +69,8 @@ TEST(CompactDocument, ShowsWhatTheDocumentShowedBefore) {
     WriteFlight(t);
     const std::string golden =
         std::string(FLENMARK_TEST_DATA_DIR) + "/kml-digests/replay-with-traffic.digest";
-    for (const char* templates :
-         {FLENMARK_RESOURCES_DIR "/KMLSettings.txt", FLENMARK_TEST_DATA_DIR "/KMLSettings-1.0.txt"}) {
+    for (const char* templates : {FLENMARK_RESOURCES_DIR "/KMLSettings.txt",
+                                  FLENMARK_TEST_DATA_DIR "/KMLSettings-1.0.txt"}) {
         t.program.kmlTemplates = ParseKmlTemplates(testing::ReadFile(templates));
         const std::string out = t.dataPath("flight.kml");
         ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "F", false, ""));
