@@ -46,34 +46,35 @@ TEST(LostFlight, ASimulatorRestartResumesTheRecording) {
     EXPECT_EQ(testing::Count(log, ":SO:"), 1u) << log;
 }
 
-TEST(LostFlight, ASimulatorGoneForGoodEndsWithStatus3) {
-    testing::TempFolders folders;
-    testing::PrivateRuntimeDir runtime;
-    testing::SimHostProcess host(
-        {"--scenario", "default", "--lockstep", "--fault", "drop-after=4"});
-    ASSERT_TRUE(host.ready());
-    const auto r =
-        testing::RunProgram(testing::CliPath(), {"record", "--ticks", "5", "--tick-ms", "20"},
-                            RecorderEnvironment(folders));
-    EXPECT_EQ(r.status, 3) << r.errors;
-    EXPECT_NE(r.errors.find("link to the simulator was lost and did not come back"),
-              std::string::npos)
-        << r.errors;
-}
-
-TEST(LostFlight, ALogThatCannotBeWrittenEndsWithStatus3) {
-    testing::TempFolders folders;
-    testing::PrivateRuntimeDir runtime;
-    // A folder where the log should be: no write reaches it, whoever the user is.
-    std::filesystem::create_directories(folders.data() + "Flightlog.txt");
-    testing::SimHostProcess host({"--scenario", "default", "--lockstep"});
-    ASSERT_TRUE(host.ready());
-    const auto r =
-        testing::RunProgram(testing::CliPath(), {"record", "--ticks", "3", "--tick-ms", "20"},
-                            RecorderEnvironment(folders));
-    EXPECT_EQ(r.status, 3) << r.errors;
-    EXPECT_NE(r.errors.find("Unable to write the flight log, logging stopped."), std::string::npos);
-    EXPECT_NE(r.errors.find("the flight log could not be written"), std::string::npos) << r.errors;
+// The simulator gone for good, or a folder where the log should be (no write reaches it,
+// whoever the user is): the recording ends with status 3 and says why.
+TEST(LostFlight, AFlightThatCannotGoOnEndsWithStatus3) {
+    const struct {
+        std::vector<std::string> hostFault;
+        bool logIsAFolder;
+        std::vector<std::string> said;
+    } cases[] = {{{"--fault", "drop-after=4"},
+                  false,
+                  {"link to the simulator was lost and did not come back"}},
+                 {{},
+                  true,
+                  {"Unable to write the flight log, logging stopped.",
+                   "the flight log could not be written"}}};
+    for (const auto& c : cases) {
+        testing::TempFolders folders;
+        testing::PrivateRuntimeDir runtime;
+        if (c.logIsAFolder) std::filesystem::create_directories(folders.data() + "Flightlog.txt");
+        std::vector<std::string> args = {"--scenario", "default", "--lockstep"};
+        args.insert(args.end(), c.hostFault.begin(), c.hostFault.end());
+        testing::SimHostProcess host(args);
+        ASSERT_TRUE(host.ready());
+        const auto r =
+            testing::RunProgram(testing::CliPath(), {"record", "--ticks", "5", "--tick-ms", "20"},
+                                RecorderEnvironment(folders));
+        EXPECT_EQ(r.status, 3) << r.errors;
+        for (const std::string& text : c.said)
+            EXPECT_NE(r.errors.find(text), std::string::npos) << r.errors;
+    }
 }
 
 TEST(LostFlight, TwoRecordersOnOneDataFolderAreRefused) {
