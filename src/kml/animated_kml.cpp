@@ -1,5 +1,7 @@
 #include "kml/animated_kml.h"
 
+#include <optional>
+
 #include "base/number_text.h"
 #include "base/settings.h"
 #include "base/text_files.h"
@@ -72,20 +74,30 @@ void ReplayBuilder::build() {
     }
     if (count == 0 || !log_->opened()) failed_ = true;
     damaged_ += animation.damaged();
-    if (!traffic_ || failed_) return;
+}
+
+// The traffic goes into the document as "Traffic.txt" is read: it is by far the largest part of
+// the replay, and of what follows it only the time tracks take from it. A line it cannot use is
+// left out and counted like a damaged one.
+void ReplayBuilder::writeTraffic(TrafficWriter& writer, std::ostream& out) {
     UsableLineReader traffic(folder_ + "Traffic.txt", LineLayout::Traffic);
-    TrafficWriter writer(t_, settings_);
-    guarded([&] {
-        while (traffic.next(line)) {
+    std::string line;
+    size_t unusable = 0;
+    while (traffic.next(line)) {
+        try {
             const LogFields fields(line);
             writer.add(fields, text_);
-            trafficSpill_.take(text_);
             tracks_.trafficLine(fields);
+        } catch (const ConversionFault&) {
+            ++unusable;
         }
-        writer.finish(text_);
-        trafficSpill_.take(text_);
-    });
-    damaged_ += traffic.damaged();
+        out << text_;
+        text_.clear();
+    }
+    writer.finish(text_);
+    out << text_;
+    text_.clear();
+    damaged_ += traffic.damaged() + unusable;
 }
 
 void ReplayBuilder::finish() {
@@ -112,10 +124,12 @@ void ReplayBuilder::writeTo(std::ostream& out) {
     // Everything the templates make is made before the first byte goes out: a template that
     // fails leaves the document without its replay, not with half of it.
     std::string section, opener, dataFolder, trafficFolder;
+    std::optional<TrafficWriter> traffic;
     guarded([&] {
         opener = framesOpener(section);
         dataFolder = FillPlaceholder(t_[Kml::Folder], "NAME", "Animated flight data");
         trafficFolder = FillPlaceholder(t_[Kml::Folder], "NAME", "Animated AI/Online traffic");
+        if (traffic_) traffic.emplace(t_, settings_);
     });
     if (failed_) return;
     out << opener;
@@ -128,9 +142,9 @@ void ReplayBuilder::writeTo(std::ostream& out) {
     out << t_[Kml::FolderEnd];
     historySpill_.copyTo(out);
     out << t_[Kml::FolderEnd];
-    if (traffic_) {
+    if (traffic) {
         out << trafficFolder;
-        trafficSpill_.copyTo(out);
+        writeTraffic(*traffic, out);
         out << t_[Kml::FolderEnd];
     }
     out << t_[Kml::FolderEnd] << t_[Kml::FolderEnd];

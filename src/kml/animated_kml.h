@@ -15,8 +15,8 @@ struct KmlTemplateSet;
 struct Settings;
 
 // The animated replay from "Animation.txt", "Flightlog.txt" and "Traffic.txt" of one folder:
-// frames, event placemarks, history path and traffic, made as the files are read and kept aside
-// until the document reaches its place. Damaged lines are left out and counted. A replay that
+// frames, event placemarks and history path, made as the files are read and kept aside until the
+// document reaches its place, and the traffic, read as it is written. Damaged lines are left out and counted. A replay that
 // cannot be made (no usable animation line, a log or template it cannot use) is left out whole.
 class ReplayBuilder {
   public:
@@ -27,13 +27,14 @@ class ReplayBuilder {
                   LogPass* flightLog, TimeTracks& tracks);
     // False when the folder holds no "Animation.txt": the document has no replay.
     bool wanted() const { return wanted_; }
-    // Makes the frames and the traffic, walking along the log pass.
+    // Makes the frames, walking along the log pass.
     void build();
     // Reads what is left of the replay's own log, if it has one.
     void finish();
     bool failed() const { return failed_; }
     size_t damagedLines() const { return damaged_; }
-    // Writes the replay in its place in the document (nothing when wanted() is false).
+    // Writes the replay in its place in the document (nothing when wanted() is false), the
+    // traffic as it is read; `tracks` takes its lines.
     void writeTo(std::ostream& out);
 
   private:
@@ -41,6 +42,7 @@ class ReplayBuilder {
     template <class Step>
     void guarded(Step step);
     std::string framesOpener(std::string& section);
+    void writeTraffic(TrafficWriter& writer, std::ostream& out);
 
     const KmlTemplateSet& t_;
     const Settings& settings_;
@@ -55,7 +57,7 @@ class ReplayBuilder {
     EventPlacemarksWriter events_;
     HistoryPathWriter history_;
     std::string text_;  // what a step made, before it goes aside
-    Spill frames_, eventsSpill_, historySpill_, trafficSpill_;
+    Spill frames_, eventsSpill_, historySpill_;
 };
 
 }  // namespace flenmark

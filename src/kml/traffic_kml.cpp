@@ -84,7 +84,12 @@ TrafficWriter::TrafficWriter(const KmlTemplateSet& t, const Settings& settings)
       lookAheadSeconds_(settings.PredPathMultiplierTCAS),
       pinFiller_(t[Kml::PlacemarkPinSmallAir],
                  {"NAME", "DESC", "KIAS", "HDG", "SPDTAS", "GNDSPD", "VERTSPEED", "ALT", "ALTAGL",
-                  "TIME", "DATE", "</name>", "LATX", "LONY", "ALTM"}) {}
+                  "TIME", "DATE", "</name>", "LATX", "LONY", "ALTM"}) {
+    // Every template it will use is tried now, before the first line: a template without its
+    // word fails here and not in the middle of a document.
+    for (Kml opener : {Kml::TCASBlue, Kml::TCASYellow, Kml::TCASOrange, Kml::TCASRed})
+        FillPlaceholder(t[opener], "NAME", "");
+}
 
 void TrafficWriter::add(const std::string& line, std::string& out) {
     add(LogFields(line), out);

@@ -207,13 +207,19 @@ TEST_F(KmlDocumentsTest, TemplateWithoutAPlaceholderFailsTheWholeConversion) {
     EXPECT_FALSE(std::filesystem::exists(t.dataPath("x.kml")));
 }
 
-TEST_F(KmlDocumentsTest, DamagedAnimationLeavesOutOnlyTheReplay) {
-    WriteFile(t.dataPath("Animation.txt"), "garbage\r\n");
-    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), t.dataPath("x.kml"), "x",
-                                false, ""));
-    EXPECT_EQ(t.program.mainView.label7.text, "Not able to convert flightlog");
-    EXPECT_EQ(ReadFile(t.dataPath("x.kml")).find("Animated flight data"), std::string::npos);
-    EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("x.kml")), "");
+// A damaged animation, or a traffic template without its word (found before the replay is
+// written, not halfway through its traffic): the document goes without its replay.
+TEST_F(KmlDocumentsTest, AReplayThatCannotBeMadeIsLeftOutWhole) {
+    const std::string animation = ReadFile(t.dataPath("Animation.txt"));
+    for (const bool damaged : {true, false}) {
+        WriteFile(t.dataPath("Animation.txt"), damaged ? "garbage\r\n" : animation);
+        if (!damaged) t.program.kmlTemplates[Kml::TCASRed] = "<Placemark>";
+        ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), t.dataPath("x.kml"),
+                                    "x", false, ""));
+        EXPECT_EQ(t.program.mainView.label7.text, "Not able to convert flightlog");
+        EXPECT_EQ(ReadFile(t.dataPath("x.kml")).find("Animated flight data"), std::string::npos);
+        EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("x.kml")), "");
+    }
 }
 
 TEST_F(KmlDocumentsTest, ConversionCommandSavesANamedCopyAndOpensIt) {
