@@ -16,8 +16,9 @@ struct Settings;
 
 // The animated replay from "Animation.txt", "Flightlog.txt" and "Traffic.txt" of one folder:
 // frames, event placemarks and history path, made as the files are read and kept aside until the
-// document reaches its place, and the traffic, read as it is written. Damaged lines are left out and counted. A replay that
-// cannot be made (no usable animation line, a log or template it cannot use) is left out whole.
+// document reaches its place, and the traffic, read as it is written. Damaged lines are left out
+// and counted. A replay that cannot be made (no usable animation line, a log or template it
+// cannot use) is left out whole.
 class ReplayBuilder {
   public:
     // `folder` ends with "/". `flightLog` is the pass over the conversion's own log when it is

@@ -108,7 +108,8 @@ FlightDocumentReport WriteFlightDocument(const FlightDocumentInput& input, std::
     // once for both when it is the replay's own.
     const std::string folder = FolderOf(input.logPath);
     ReplayBuilder replay(t, input.settings, folder,
-                         SameFile(input.logPath, folder + "Flightlog.txt") ? &log : nullptr, tracks);
+                         SameFile(input.logPath, folder + "Flightlog.txt") ? &log : nullptr,
+                         tracks);
     replay.build();
     log.finish();
     replay.finish();

@@ -31,7 +31,8 @@ void Spill::copyTo(std::ostream& out) {
         std::rewind(file_);
         char block[1 << 16];
         size_t n = 0;
-        while ((n = std::fread(block, 1, sizeof block, file_)) > 0) out.write(block, static_cast<std::streamsize>(n));
+        while ((n = std::fread(block, 1, sizeof block, file_)) > 0)
+            out.write(block, static_cast<std::streamsize>(n));
         if (std::ferror(file_)) throw ConversionFault("cannot read a part of the document back");
         std::fseek(file_, 0, SEEK_END);
     }
