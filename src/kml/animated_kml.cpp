@@ -10,6 +10,10 @@
 namespace flenmark {
 namespace {
 
+// How much traffic text is gathered before it goes to the document's stream: a file stream
+// writes a piece of more than a kilobyte straight to the file, without its buffer.
+constexpr size_t kWriteBlock = 1 << 16;
+
 // Traffic was recorded when "Traffic.txt" has a first line that is not empty.
 bool TrafficRecorded(const std::string& path) {
     const auto lines = ReadLeadingLines(path, 1);
@@ -91,8 +95,10 @@ void ReplayBuilder::writeTraffic(TrafficWriter& writer, std::ostream& out) {
         } catch (const ConversionFault&) {
             ++unusable;
         }
-        out << text_;
-        text_.clear();
+        if (text_.size() >= kWriteBlock) {  // blocks, not a write of the file per line
+            out << text_;
+            text_.clear();
+        }
     }
     writer.finish(text_);
     out << text_;

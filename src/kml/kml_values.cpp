@@ -37,6 +37,47 @@ std::string KmlNumber(double value) {
     return PlainNumberText(value, '.', 15);
 }
 
+namespace {
+
+// True when `text` is what KmlNumber writes for the value it holds: a plain decimal without
+// leading zeros or trailing zeros after the point, at most 15 significant digits (which a double
+// gives back unchanged), and no minus before a zero.
+bool IsKmlNumberForm(std::string_view text) {
+    if (text.empty() || text.size() > 40) return false;
+    const size_t sign = text.front() == '-' ? 1 : 0;
+    const size_t point = text.find('.');
+    const std::string_view whole =
+        text.substr(sign, point == std::string_view::npos ? point : point - sign);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const auto digits = [](std::string_view s) {
+        return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!digits(whole) || (whole.size() > 1 && whole.front() == '0')) return false;
+    if (point != std::string_view::npos && (!digits(fraction) || fraction.back() == '0'))
+        return false;
+    int digit = 0, first = -1, last = -1;  // significant digits: first to last that is not 0
+    for (char c : text) {
+        if (c < '0' || c > '9') continue;
+        if (c != '0') {
+            if (first < 0) first = digit;
+            last = digit;
+        }
+        ++digit;
+    }
+    if (first < 0) return text == "0";
+    return last - first < 15;
+}
+
+}  // namespace
+
+std::string KmlNumberOf(std::string_view field) {
+    if (IsKmlNumberForm(field)) return std::string(field);
+    const auto value = ParseNumber(field);
+    if (!value) throw ConversionFault("not a number");
+    return KmlNumber(*value);
+}
+
 std::string KmlDegrees(double value) {
     if (!std::isfinite(value)) throw ConversionFault("not a finite number");
     char text[64];

@@ -33,6 +33,10 @@ inline constexpr const char* kFrameFolderStyle =
 
 // A number for KML: "." separator, up to 15 significant digits, no exponent.
 std::string KmlNumber(double value);
+// A number field as KmlNumber writes its value: the field itself when it already stands so (the
+// recorder writes its numbers so), else read and written anew. Throws ConversionFault when it is
+// not a number.
+std::string KmlNumberOf(std::string_view field);
 // A computed longitude or latitude: seven decimals at most (a centimetre), no trailing zeros.
 std::string KmlDegrees(double value);
 

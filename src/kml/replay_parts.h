@@ -57,10 +57,12 @@ class TrafficWriter {
     const KmlTemplateSet& t_;
     int lookAheadSeconds_;
     TemplateFiller pinFiller_;
-    std::string previousLineStamp_;  // the stamp of the line before
-    std::string joinStamp_;          // where the current frame joins the one before
-    std::string frameStamp_;         // the second being written, and the aircraft in it
+    std::vector<TemplateFiller> openers_;  // the predicted path's, by closeness class
+    std::string previousLineStamp_;        // the stamp of the line before
+    std::string joinStamp_;                // where the current frame joins the one before
+    std::string frameStamp_;               // the second being written, and the aircraft in it
     std::set<std::string> frameAircraft_;
+    std::string spanBegin_, spanEnd_, span_;  // the last span made, and of which stamps
     std::string openSpan_;  // the span of the folder being written, empty before the first
 };
 void TrafficKml(const KmlTemplateSet& t, const Settings& settings,

@@ -8,27 +8,36 @@
 namespace flenmark {
 namespace {
 
-// A log or frame line's position as gx:coord wants it: longitude, latitude, metres.
-std::string OwnCoord(const LogFields& f) {
-    return KmlNumber(*ParseNumber(f[2])) + " " + KmlNumber(*ParseNumber(f[3])) + " " +
-           MetresText(f[4]);
+// Appends `<tag>` and the pieces and `</tag>` to the spill, without a text made for the whole.
+void AppendElement(Spill& spill, std::string_view tag,
+                   std::initializer_list<std::string_view> parts) {
+    spill.append("<");
+    spill.append(tag);
+    spill.append(">");
+    for (std::string_view part : parts) spill.append(part);
+    spill.append("</");
+    spill.append(tag);
+    spill.append(">");
 }
 
 }  // namespace
 
+// A line's position as gx:coord wants it (longitude, latitude, metres) and its heading as
+// gx:angles does. "Traffic.txt" holds the latitude before the longitude and the heading turned
+// by 180 degrees.
 void TimeTracks::add(Track& track, const LogFields& f, bool own) {
     if (f[1] == track.lastStamp) return;
     track.lastStamp = f[1];
-    track.when.append("<when>" + StampDateTime(f[1]) + "</when>");
+    AppendElement(track.when, "when", {StampDateTime(f[1])});
+    const std::string lon = KmlNumberOf(f[own ? 2 : 4]), lat = KmlNumberOf(f[3]);
+    AppendElement(track.coord, "gx:coord", {lon, " ", lat, " ", MetresText(f[own ? 4 : 5])});
     if (own) {
-        track.coord.append("<gx:coord>" + OwnCoord(f) + "</gx:coord>");
-        track.angles.append("<gx:angles>" + KmlCoordinate(f[12]) + " 0 0</gx:angles>");
+        AppendElement(track.angles, "gx:angles", {KmlCoordinate(f[12]), " 0 0"});
     } else {
-        // "Traffic.txt": latitude before longitude, the heading turned by 180 degrees.
-        track.coord.append("<gx:coord>" + KmlNumber(*ParseNumber(f[4])) + " " +
-                           KmlNumber(*ParseNumber(f[3])) + " " + MetresText(f[5]) + "</gx:coord>");
-        const double heading = std::fmod(*ParseNumber(f[6]) + 180, 360);
-        track.angles.append("<gx:angles>" + KmlDegrees(heading) + " 0 0</gx:angles>");
+        const auto heading = ParseNumber(f[6]);
+        if (!heading) throw ConversionFault("heading is not a number");
+        AppendElement(track.angles, "gx:angles",
+                      {KmlDegrees(std::fmod(*heading + 180, 360)), " 0 0"});
     }
     ++track.points;
 }

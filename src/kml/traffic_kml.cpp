@@ -1,3 +1,4 @@
+#include <array>
 #include <cmath>
 
 #include "base/geodesy.h"
@@ -22,30 +23,35 @@ NumberField Number(const std::string& field) {
     return {*v, std::move(text)};
 }
 
+// The path templates of the closeness classes, and what the path's name says of each.
+constexpr Kml kClassOpeners[] = {Kml::TCASBlue, Kml::TCASYellow, Kml::TCASOrange, Kml::TCASRed};
+
 struct ClassLook {
-    Kml opener;
+    size_t opener;  // into kClassOpeners
     const char* suffix;
 };
 
 ClassLook LookOf(const std::string& cls) {
-    if (cls == "2") return {Kml::TCASYellow, " ;Getting Close"};
-    if (cls == "3") return {Kml::TCASOrange, " ;Close"};
-    if (cls == "4") return {Kml::TCASRed, " ;Too close"};
-    return {Kml::TCASBlue, ""};
+    if (cls == "2") return {1, " ;Getting Close"};
+    if (cls == "3") return {2, " ;Close"};
+    if (cls == "4") return {3, " ;Too close"};
+    return {0, ""};
 }
 
 // One aircraft of one frame: its predicted path and its placemark. Their time is the span of
 // the folder they are written into.
-std::string TrafficPlacemark(const KmlTemplateSet& t, const TemplateFiller& pinFiller,
-                             int lookAheadSeconds, const LogFields& f) {
+std::string TrafficPlacemark(const KmlTemplateSet& t, const std::vector<TemplateFiller>& openers,
+                             const TemplateFiller& pinFiller, int lookAheadSeconds,
+                             const LogFields& f) {
     const NumberField latField = Number(f[3]), lonField = Number(f[4]), altField = Number(f[5]);
     const NumberField speedField = Number(f[7]), vsField = Number(f[9]);
     const double lat = latField.value, lon = lonField.value, altFt = altField.value;
     const double heading = Number(f[6]).value, speed = speedField.value, vs = vsField.value;
     const std::string callsign = XmlText(f[8]);
     const ClassLook look = LookOf(f[10]);
-    std::string out =
-        FillPlaceholder(t[look.opener], "NAME", "Predicted Flightpath " + callsign + look.suffix);
+    std::string out;
+    const std::string name = "Predicted Flightpath " + callsign + look.suffix;
+    openers[look.opener].appendTo(out, std::array<std::string_view, 1>{name});
     const double rateLat = speed / 3600 / GreatCircleDistanceNm(lat, lon, lat + 1, lon, false);
     const double lonDegreeNm = GreatCircleDistanceNm(lat, lon, lat, lon + 1, false);
     const double rateLon = lonDegreeNm > 0 ? speed / 3600 / lonDegreeNm : 0;
@@ -85,10 +91,10 @@ TrafficWriter::TrafficWriter(const KmlTemplateSet& t, const Settings& settings)
       pinFiller_(t[Kml::PlacemarkPinSmallAir],
                  {"NAME", "DESC", "KIAS", "HDG", "SPDTAS", "GNDSPD", "VERTSPEED", "ALT", "ALTAGL",
                   "TIME", "DATE", "</name>", "LATX", "LONY", "ALTM"}) {
-    // Every template it will use is tried now, before the first line: a template without its
+    // Every template it uses is taken apart now, before the first line: a template without its
     // word fails here and not in the middle of a document.
-    for (Kml opener : {Kml::TCASBlue, Kml::TCASYellow, Kml::TCASOrange, Kml::TCASRed})
-        FillPlaceholder(t[opener], "NAME", "");
+    for (Kml opener : kClassOpeners)
+        openers_.emplace_back(t[opener], std::vector<std::string_view>{"NAME"});
 }
 
 void TrafficWriter::add(const std::string& line, std::string& out) {
@@ -120,18 +126,22 @@ void TrafficWriter::add(const LogFields& f, std::string& out) {
     if (!frameAircraft_.insert(f[2]).second) return;
     std::string placemarks;
     try {
-        placemarks = TrafficPlacemark(t_, pinFiller_, lookAheadSeconds_, f);
+        placemarks = TrafficPlacemark(t_, openers_, pinFiller_, lookAheadSeconds_, f);
     } catch (const ConversionFault&) {
         return;  // a damaged line: left out, the rest of the traffic is shown
     }
     // The aircraft of one span share a folder that carries the span once.
-    const std::string span = "<TimeSpan><begin>" + StampDateTime(begin) + "</begin><end>" +
-                             StampDateTime(stamp) + "</end></TimeSpan>";
-    if (span != openSpan_) {
+    if (begin != spanBegin_ || stamp != spanEnd_) {
+        spanBegin_ = begin;
+        spanEnd_ = stamp;
+        span_ = "<TimeSpan><begin>" + StampDateTime(begin) + "</begin><end>" +
+                StampDateTime(stamp) + "</end></TimeSpan>";
+    }
+    if (span_ != openSpan_) {
         finish(out);
-        out += "<Folder><name>" + StampDisplayName(stamp) + "</name>" + span +
+        out += "<Folder><name>" + StampDisplayName(stamp) + "</name>" + span_ +
                "<styleUrl>#frame</styleUrl>";
-        openSpan_ = span;
+        openSpan_ = span_;
     }
     out += placemarks;
 }
