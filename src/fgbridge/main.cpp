@@ -143,10 +143,8 @@ int main(int argc, char** argv) {
     while (fgUrl.back() == '/') fgUrl.pop_back();
     flenmark::simhost::OffsetTable table;
     flenmark::simhost::HostServer server(table);
-    server.setIdentity(0x19980005, 0xFADE0008);
-    server.setAnswering(false);  // nothing to tell before FlightGear's first answer
     std::string error;
-    if (!server.start(windowClass, error)) {
+    if (!flenmark::simhost::StartBridgeServer(server, windowClass, error)) {
         std::cerr << "flenmark-fgbridge: " << error << "\n";
         return 1;
     }

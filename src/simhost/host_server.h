@@ -62,4 +62,14 @@ class HostServer {
     std::unique_ptr<Transport> transport_;
 };
 
+// A bridge's host: it presents itself as the host the recorder expects (the FSUIPC version the
+// client asks for, FSX's simulator word) and answers nothing before its simulator first does.
+// False with a message as start().
+inline bool StartBridgeServer(HostServer& server, const std::string& windowClass,
+                              std::string& error) {
+    server.setIdentity(0x19980005, 0xFADE0008);
+    server.setAnswering(false);
+    return server.start(windowClass, error);
+}
+
 }  // namespace flenmark::simhost

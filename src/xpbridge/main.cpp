@@ -113,9 +113,7 @@ int main(int argc, char** argv) {
     flenmark::simhost::OffsetTable table;
     table.poke<uint16_t>(0x6FFF, 1);  // X-Plane, as the recorder's simulator check reads it
     flenmark::simhost::HostServer server(table);
-    server.setIdentity(0x19980005, 0xFADE0008);
-    server.setAnswering(false);  // nothing to tell before X-Plane's first answer
-    if (!server.start(o.windowClass, error)) {
+    if (!flenmark::simhost::StartBridgeServer(server, o.windowClass, error)) {
         std::cerr << "flenmark-xpbridge: " << error << "\n";
         return 1;
     }
