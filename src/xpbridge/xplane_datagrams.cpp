@@ -22,8 +22,9 @@ T Load(std::span<const uint8_t> d, size_t at) {
 
 template <typename T>
 void Append(std::vector<uint8_t>& out, T value) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
-    out.insert(out.end(), bytes, bytes + sizeof value);
+    const size_t at = out.size();
+    out.resize(at + sizeof value);
+    std::memcpy(out.data() + at, &value, sizeof value);
 }
 
 }  // namespace
