@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flenmark-cli: the recorder without windows, for scripts and tests.
 #include <iostream>
 #include <string>

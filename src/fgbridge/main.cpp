@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flenmark-fgbridge: serves the FSUIPC link from a running FlightGear's property server.
 #include <chrono>
 #include <condition_variable>

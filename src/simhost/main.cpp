@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flenmark-simhost: plays the simulator side of the FSUIPC link for the recorder.
 #include <chrono>
 #include <csignal>

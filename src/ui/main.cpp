@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flenmark: the flight recorder's main program.
 #include <QApplication>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flenmark-screenshots DIR: the windows of a recording in progress, saved as PNG pictures.
 // Needs a simulator (flenmark-simhost) serving the link.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flenmark-updater: installs a newer Flenmark and starts it again.
 #include <QApplication>
 #include <QLabel>

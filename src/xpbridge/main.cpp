@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flenmark-xpbridge: serves the FSUIPC link from X-Plane's UDP data interface.
 #include <chrono>
 #include <csignal>

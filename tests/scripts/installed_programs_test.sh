@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The programs as a user gets them: installed into a prefix (cmake --install) or unpacked from
 # the .deb (cpack, dpkg -x), then run from another folder. They find their templates and icons
-# in ../share/flenmark, the desktop entry and the AppStream description validate, and every
-# program has its manual page.
+# in ../share/flenmark, the desktop entry and the AppStream description validate, every
+# program has its compressed manual page, the documentation folder holds the copyright and the
+# changelog, developer tools stay out, and lintian finds no error in the package.
 #   installed_programs_test.sh prefix|deb BUILD_DIR
 set -euo pipefail
 how="$1"
@@ -24,6 +26,9 @@ else
   depends=$(dpkg-deb -f "$deb" Depends)
   case "$depends" in *libqt6widgets6*libc6* | *libc6*libqt6widgets6*) ;;
     *) fail "the package's dependencies miss Qt or libc: $depends" ;; esac
+  case "$depends" in *xdg-utils*) ;; *) fail "the package does not depend on xdg-utils" ;; esac
+  lintian --fail-on error "$deb" >"$work/lintian" 2>&1 \
+    || fail "lintian finds errors in the package: $(grep '^E:' "$work/lintian" | head -n 5)"
   dpkg-deb -f "$deb" Maintainer | grep -q . || fail "the package names no maintainer"
   dpkg -x "$deb" "$work/root"
 fi
@@ -33,12 +38,14 @@ for f in bin/flenmark bin/flenmark-cli bin/flenmark-simhost bin/flenmark-fgbridg
          bin/flenmark-updater share/flenmark/KMLSettings.txt share/flenmark/Manual.pdf \
          share/flenmark/icons/aircraft.png share/icons/hicolor/scalable/apps/flenmark.svg \
          share/icons/hicolor/256x256/apps/flenmark.png \
-         share/bash-completion/completions/flenmark-cli; do
+         share/bash-completion/completions/flenmark-cli share/doc/flenmark/copyright \
+         share/doc/flenmark/changelog.gz; do
   [ -e "$usr/$f" ] || fail "$f was not installed"
 done
+[ ! -e "$usr/bin/flenmark-screenshots" ] || fail "the developer tool flenmark-screenshots was installed"
 for program in "$usr"/bin/*; do
-  page="$usr/share/man/man1/$(basename "$program").1"
-  [ -s "$page" ] || [ -s "$page.gz" ] || fail "no manual page for $(basename "$program")"
+  page="$usr/share/man/man1/$(basename "$program").1.gz"
+  gzip -t "$page" 2>/dev/null || fail "no compressed manual page for $(basename "$program")"
 done
 desktop-file-validate "$usr/share/applications/org.flenmark.Flenmark.desktop" \
   || fail "the desktop entry does not validate"

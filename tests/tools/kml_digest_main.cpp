@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kml-digest A.kml [B.kml]: A's digest, one line per placemark; with B, the first difference
 // between the two (numbers within 1e-6), and status 1 when there is one.
 #include <iostream>
