@@ -74,7 +74,7 @@ void ConvertFlightLogCommand(Program& program) {
         // Lines left out are worth the message line more than the usual words.
         if (converted.damagedLines == 0)
             ShowMessage(program, "Tracklog converted and saved, opening Google Earth...");
-        program.services.shell.open(saved);
+        OpenOrTellWhere(program, saved, "the flight in Google Earth");
     } catch (const FolderError&) {
         ShowMessage(program, "Unable to save tracklog, try again with FS and GE off.");
     }
@@ -103,7 +103,9 @@ void ExportFlightCommand(Program& program) {
 
 void OpenSavedTracksFolder(Program& program) {
     try {
-        program.services.shell.open(FilesFolder(program.services.folders));
+        if (!OpenOrTellWhere(program, FilesFolder(program.services.folders),
+                             "the saved tracks folder"))
+            return;
     } catch (const FolderError&) {
     }
     ShowMessage(program, "Saves tracks folder opened.");

@@ -29,16 +29,23 @@ bool ConfirmParameterReset(Dialogs& dialogs) {
     return dialogs.askYesNo("Reset settings", "Are you sure you want to reset your settings?");
 }
 
-OptionsValues LoadOptions(const Settings& s) {
-    return {s.XPlane, s.MinUpdate,     s.Update,    s.XPlanePath,
-            s.XPUIPC, s.ResumeLogging, s.SaveAsKMZ, s.UsageReports};
+OptionsValues LoadOptions(const ProgramView& view) {
+    const Settings& s = view.settings;
+    const bool packaged = view.updatesByPackageManager;
+    return {s.XPlane,        s.MinUpdate && !packaged,
+            s.Update && !packaged,
+            s.XPlanePath,    s.XPUIPC,
+            s.ResumeLogging, s.SaveAsKMZ,
+            s.UsageReports,  packaged};
 }
 
 void ApplyOptions(Program& program, const OptionsValues& v) {
     Settings& s = program.settings;
     s.XPlane = v.xplane;
-    s.MinUpdate = v.minUpdate;
-    s.Update = v.update;
+    if (!v.updatesByPackageManager) {
+        s.MinUpdate = v.minUpdate;
+        s.Update = v.update;
+    }
     s.XPUIPC = v.xpuipc;
     s.XPlanePath = v.xplanePath;
     s.ResumeLogging = v.resumeLogging;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_view.h"
 #include "base/settings.h"
 #include "platform/dialogs.h"
 
@@ -35,9 +36,16 @@ struct OptionsValues {
     bool resumeLogging = true;
     bool saveAsKmz = false;
     bool usageReports = false;
+    // Shown, not set: a packaged copy leaves its updates to the package manager, and the
+    // update boxes are off and disabled.
+    bool updatesByPackageManager = false;
 };
 
-OptionsValues LoadOptions(const Settings& settings);
+// The caption that says why the update boxes are disabled in a packaged copy.
+inline constexpr const char* kPackageManagerUpdates =
+    "This copy was installed by the system's package manager, which also updates it.";
+
+OptionsValues LoadOptions(const ProgramView& view);
 // OK: the values into the settings, then saved.
 void ApplyOptions(Program& program, const OptionsValues& values);
 

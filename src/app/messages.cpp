@@ -14,6 +14,12 @@ void ShowMessage(Program& program, const std::string& text) {
     program.services.ui.restartMessageTimer();
 }
 
+bool OpenOrTellWhere(Program& program, const std::string& pathOrAddress, const std::string& what) {
+    if (program.services.shell.open(pathOrAddress)) return true;
+    ShowMessage(program, "Unable to open " + what + "; it is at " + pathOrAddress + ".");
+    return false;
+}
+
 void ClearMessageLine(Program& program) {
     program.mainView.label7.text.clear();
 }

@@ -15,7 +15,8 @@ void CheckVersion(Program& program, Http& http) {
     try {
         const Services& s = program.services;
         const VersionCheckPlace place{ProgramFolder(s.folders), DataFolder(s.folders),
-                                      program.AppTitle, s.dialogs, s.shell};
+                                      program.AppTitle, s.dialogs, s.shell,
+                                      program.UpdatesByPackageManager};
         if (!CheckVersion(http, program.settings, place)) return;
         program.EndRequested = true;
         program.services.ui.quitProgram();

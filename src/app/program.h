@@ -88,6 +88,8 @@ struct Program {
     bool StartLoggingOnConnect = false;
     // Writing the log failed since the program started (the recording has a gap).
     bool WriteFailed = false;
+    // This copy was installed as a system package: its package manager updates it.
+    bool UpdatesByPackageManager = false;
     // This program's hold on its data folder, from start-up on.
     std::optional<DataFolderLock> dataFolderLock;
 

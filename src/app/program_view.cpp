@@ -19,6 +19,7 @@ ProgramView ViewOf(const Program& p) {
     v.logging = p.Logging;
     v.firstMinimize = p.FirstMinimize;
     v.settings = p.settings;
+    v.updatesByPackageManager = p.UpdatesByPackageManager;
     v.flightLogPath = p.FlightLogPath;
     return v;
 }

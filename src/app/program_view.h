@@ -27,6 +27,7 @@ struct ProgramView {
     bool logging = false;
     bool firstMinimize = true;
     Settings settings;
+    bool updatesByPackageManager = false;
     std::string flightLogPath;
 };
 

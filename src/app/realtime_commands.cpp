@@ -25,7 +25,7 @@ bool WriteRealtimeLink(Program& program) {
         text = FillPlaceholder(text, "FILE2", data + "RealtimeLocation.kml");
         const std::string link = data + program.ProductWord + " Realtime.kml";
         if (!WriteFileAtomically(link, text + "\r\n")) throw FolderError("cannot write the link");
-        program.services.shell.open(link);
+        OpenOrTellWhere(program, link, "the realtime link in Google Earth");
         return true;
     } catch (const std::exception&) {
         ShowMessage(program, "Unable to initialize realtime tracking.");

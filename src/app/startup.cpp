@@ -73,6 +73,7 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf) {
         return false;
     }
     program.FlightLogPath = dataFolder + "Flightlog.txt";
+    program.UpdatesByPackageManager = InstalledAsPackage(program.services.folders);
     CreateFolders(dataFolder);
     // One program at a time records into a data folder; the lock comes before anything in it
     // is touched.

@@ -22,7 +22,7 @@ void OpenManual(Program& program) {
     try {
         const Folders& folders = program.services.folders;
         if (const auto manual = FindResource(folders, "Manual.pdf"))
-            program.services.shell.open(*manual);
+            OpenOrTellWhere(program, *manual, "the manual");
         else
             ShowMessage(program, "The manual is missing: looked for " +
                                      ResourcePlaces(folders, "Manual.pdf") + ".");
@@ -34,7 +34,7 @@ void OpenWebsite(Program& program) {
     if (!program.services.dialogs.askYesNo(
             "Go to website", "Are you sure you want to open the " + program.AppTitle + " website?"))
         return;
-    program.services.shell.open(VendorBaseUrl() + "/flenmark");
+    OpenOrTellWhere(program, VendorBaseUrl() + "/flenmark", "the website");
 }
 
 bool StartLoggingQuestionDue(const ProgramView& view) {

@@ -59,12 +59,18 @@ std::string UpdaterPath(const std::string& programFolder) {
 bool CheckVersion(Http& http, const Settings& s, const VersionCheckPlace& place) {
     const auto text = http.fetch(VendorBaseUrl() + "/FlenmarkVersion.txt");
     const VersionFile f = text ? ParseVersionFile(*text) : VersionFile{};
-    Show(place, GeneralMessage(f, s.Update, s.MinUpdate));
-    ReplaceUpdater(place, http, f);
-    const int required = s.MinUpdate ? f.minVer : f.majVer;
+    const bool packaged = place.updatesByPackageManager;
+    const bool update = s.Update && !packaged;
+    Show(place, GeneralMessage(f, update, s.MinUpdate));
+    if (!packaged) ReplaceUpdater(place, http, f);
+    const int required = s.MinUpdate && !packaged ? f.minVer : f.majVer;
     if (required <= OwnVersionNumber()) return false;
-    Show(place, UpdateDueMessage(f, s.Update, s.MinUpdate));
-    if (!s.Update) return false;
+    if (packaged) {
+        Show(place, kNewerVersionForPackage);
+        return false;
+    }
+    Show(place, UpdateDueMessage(f, update, s.MinUpdate));
+    if (!update) return false;
     const std::string updater = UpdaterPath(place.programFolder);
     if (!FileExists(updater) || !place.shell.startProgram(updater, {})) {
         place.dialogs.message(place.appTitle,

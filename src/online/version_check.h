@@ -27,7 +27,15 @@ struct VersionCheckPlace {
     std::string appTitle;
     Dialogs& dialogs;
     Shell& shell;
+    // A copy installed by the system's package manager is only told of a newer version: the
+    // updater and its downloads never touch it.
+    bool updatesByPackageManager = false;
 };
+
+// What a packaged copy says when a newer version is out.
+inline constexpr const char* kNewerVersionForPackage =
+    "A newer version of the Flenmark is available. This copy was installed by the system's "
+    "package manager: update it from there.";
 
 // The start-up version check: the vendor's messages, a newer updater, and, when an update is
 // due and updates are on, the hand-over to the updater. True when the updater was started and

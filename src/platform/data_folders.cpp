@@ -30,6 +30,13 @@ std::optional<std::string> FindResource(const Folders& folders, const std::strin
     return std::nullopt;
 }
 
+bool InstalledAsPackage(const Folders& folders) {
+    const std::vector<std::string> places = ResourceFolders(folders);
+    std::error_code ec;
+    return !std::filesystem::exists(places[0] + "KMLSettings.txt", ec) &&
+           std::filesystem::exists(places[1] + "KMLSettings.txt", ec);
+}
+
 std::string ResourcePlaces(const Folders& folders, const std::string& name) {
     std::string places;
     for (const std::string& folder : ResourceFolders(folders))

@@ -26,6 +26,11 @@ std::vector<std::string> ResourceFolders(const Folders& folders);
 // The path of the program's own file or folder NAME: the first of ResourceFolders holding it.
 std::optional<std::string> FindResource(const Folders& folders, const std::string& name);
 
+// True when this copy was installed among the system's programs (its own files in
+// ../share/flenmark/, none beside the program): the package manager that put it there, not
+// the updater, replaces it.
+bool InstalledAsPackage(const Folders& folders);
+
 // "A or B": the places NAME was looked for, for a message that it is missing.
 std::string ResourcePlaces(const Folders& folders, const std::string& name);
 

@@ -40,6 +40,11 @@ OptionsDialog::OptionsDialog(ProgramPort& port, Dialogs& dialogs, QWidget* paren
               "Uncheck this box to let the Flenmark only download and install major updates.");
     u->addWidget(update_);
     u->addWidget(minUpdate_);
+    packagedNote_ = new QLabel(kPackageManagerUpdates);
+    packagedNote_->setObjectName("lblPackaged");
+    packagedNote_->setWordWrap(true);
+    packagedNote_->hide();
+    u->addWidget(packagedNote_);
     column->addWidget(updates);
     auto* xp = new QGroupBox("X-Plane (XPUIPC) settings");
     xp->setObjectName("Frame1");
@@ -110,7 +115,7 @@ OptionsDialog::OptionsDialog(ProgramPort& port, Dialogs& dialogs, QWidget* paren
         const OptionsValues values{
             xplane_->isChecked(),        minUpdate_->isChecked(),       update_->isChecked(),
             path_->text().toStdString(), xpuipc_->text().toStdString(), resume_->isChecked(),
-            kmz_->isChecked(),           reports_->isChecked()};
+            kmz_->isChecked(),           reports_->isChecked(),        packaged_};
         port_.post([values](Program& p) { ApplyOptions(p, values); });
         accept();
     });
@@ -121,13 +126,17 @@ OptionsDialog::OptionsDialog(ProgramPort& port, Dialogs& dialogs, QWidget* paren
 void OptionsDialog::viewChanged() {
     if (!browsing_) return;
     browsing_ = false;
-    const OptionsValues v = LoadOptions(port_.view().settings);
+    const OptionsValues v = LoadOptions(port_.view());
     xpuipc_->setText(QString::fromStdString(v.xpuipc));
     path_->setText(QString::fromStdString(v.xplanePath));
 }
 
 void OptionsDialog::load() {
-    const OptionsValues v = LoadOptions(port_.view().settings);
+    const OptionsValues v = LoadOptions(port_.view());
+    packaged_ = v.updatesByPackageManager;
+    update_->setEnabled(!packaged_);
+    minUpdate_->setEnabled(!packaged_);
+    packagedNote_->setVisible(packaged_);
     if (v.xplane) xplane_->setChecked(true);
     if (v.minUpdate) minUpdate_->setChecked(true);
     if (v.update) update_->setChecked(true);

@@ -28,6 +28,8 @@ class OptionsDialog final : public QDialog {
     ProgramPort& port_;
     Dialogs& dialogs_;
     bool browsing_ = false;
+    bool packaged_ = false;
+    QLabel* packagedNote_ = nullptr;
     QCheckBox* xplane_;
     QCheckBox* minUpdate_;
     QCheckBox* resume_ = nullptr;

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/connection.h"
+#include "app/dialog_models.h"
 #include "app/link_operations.h"
 #include "app/logging_control.h"
 #include "app/realtime_commands.h"
@@ -116,6 +117,25 @@ TEST_F(StartUpTest, StaleTemporaryFilesOfDeadProcessesAreRemoved) {
     EXPECT_FALSE(std::filesystem::exists(stale));
     EXPECT_TRUE(std::filesystem::exists(busy));
     EXPECT_TRUE(std::filesystem::exists(t.dataPath("notes.tmpx")));
+}
+
+// A copy whose files were installed under share/flenmark belongs to the package manager: the
+// options show the updates off and leave the stored choice alone.
+TEST_F(StartUpTest, PackagedCopyLeavesUpdatesToThePackageManager) {
+    start();
+    EXPECT_FALSE(t.program.UpdatesByPackageManager);
+    EXPECT_TRUE(LoadOptions(ViewOf(t.program)).update);
+    const std::string share = t.folders.root() + "/share/flenmark/";
+    std::filesystem::create_directories(share);
+    std::filesystem::rename(t.folders.programFolder() + "/KMLSettings.txt",
+                            share + "KMLSettings.txt");
+    start();
+    EXPECT_TRUE(t.program.UpdatesByPackageManager);
+    OptionsValues options = LoadOptions(ViewOf(t.program));
+    EXPECT_FALSE(options.update || options.minUpdate);
+    EXPECT_TRUE(options.updatesByPackageManager);
+    ApplyOptions(t.program, options);
+    EXPECT_TRUE(t.program.settings.Update);
 }
 
 TEST_F(StartUpTest, RecentLogIsKept) {

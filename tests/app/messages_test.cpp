@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/conversion_command.h"
 #include "support/fakes.h"
 
 namespace flenmark {
@@ -29,6 +30,21 @@ TEST(ShowMessage, OtherMessagesAndAllWhileClosedGoToTheMainLine) {
     EXPECT_EQ(t.ui.messageTimerRestarts, 2);
     ClearMessageLine(t.program);
     EXPECT_EQ(t.program.mainView.label7.text, "");
+}
+
+// When nothing opens a document, the user learns what and where it is instead of silence.
+TEST(OpenOrTellWhere, SaysWhatCouldNotBeOpenedAndWhereItIs) {
+    testing::TestProgram t;
+    EXPECT_TRUE(OpenOrTellWhere(t.program, "/tmp/a.kml", "the flight in Google Earth"));
+    EXPECT_EQ(t.program.mainView.label7.text, "");
+    t.shell.openSucceeds = false;
+    EXPECT_FALSE(OpenOrTellWhere(t.program, "/tmp/a.kml", "the flight in Google Earth"));
+    EXPECT_EQ(t.program.mainView.label7.text,
+              "Unable to open the flight in Google Earth; it is at /tmp/a.kml.");
+    OpenSavedTracksFolder(t.program);
+    EXPECT_EQ(t.program.mainView.label7.text, "Unable to open the saved tracks folder; it is at " +
+                                                   t.folders.documentsRoot() +
+                                                   "/Flenmark files/.");
 }
 
 }  // namespace

@@ -159,6 +159,22 @@ TEST_F(CheckVersionTest, DueUpdateHandsOverToTheUpdater) {
     EXPECT_TRUE(t.program.EndRequested);
 }
 
+// A packaged copy hears of a newer version but never downloads into the program's folder.
+TEST_F(CheckVersionTest, PackagedCopyIsOnlyToldOfANewerVersion) {
+    WriteFile(updater(), "updater FLENMARK-VERSION:1.0.0");
+    http.answers["/FlenmarkVersion.txt"] =
+        "MajVer=99999\r\nMessageUUpdateOn=Update now\r\n"
+        "UpdateVer=10001\r\nUpdater=/Updater.bin=<app>flenmark-updater\r\n";
+    http.answers["/Updater.bin"] = "new updater";
+    t.program.UpdatesByPackageManager = true;
+    CheckVersion(t.program, http);
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t.dialogs.messages[0].second, kNewerVersionForPackage);
+    EXPECT_TRUE(t.shell.started.empty());
+    EXPECT_EQ(t.ui.quits, 0);
+    EXPECT_EQ(ReadFile(updater()), "updater FLENMARK-VERSION:1.0.0");
+}
+
 TEST_F(CheckVersionTest, MinorVersionDoesNotCountForMajorOnlyUsers) {
     t.program.settings.MinUpdate = false;
     http.answers["/FlenmarkVersion.txt"] = "MinVer=99999\r\nMajVer=10000\r\n";

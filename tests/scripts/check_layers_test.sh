@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/check-layers on a small tree: it passes includes that go down a layer and fails,
 # naming the file and line, on one that goes up or sideways between kml/ and recorder/.
 set -euo pipefail

@@ -3,14 +3,13 @@
 #include <QProcess>
 #include <QStringList>
 
+#include "platform/desktop_open.h"
 #include "platform/qt/gui_thread.h"
 
 namespace flenmark {
 
 bool QtShell::open(const std::string& pathOrAddress) {
-    return OnGuiThread([&] {
-        return QProcess::startDetached("xdg-open", {QString::fromStdString(pathOrAddress)});
-    });
+    return OpenWithDesktop(pathOrAddress);
 }
 
 bool QtShell::startProgram(const std::string& path, const std::vector<std::string>& args) {

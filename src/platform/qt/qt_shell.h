@@ -4,7 +4,7 @@
 
 namespace flenmark {
 
-// Opens documents and addresses with xdg-open and starts programs, detached.
+// Opens documents and addresses with the desktop's opener and starts programs, detached.
 class QtShell final : public Shell {
   public:
     bool open(const std::string& pathOrAddress) override;
