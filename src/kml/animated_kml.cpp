@@ -46,9 +46,14 @@ void ReplayBuilder::guarded(Step step) {
     if (failed_) return;
     try {
         step();
-    } catch (const std::exception&) {
-        failed_ = true;  // the document goes without its replay
+    } catch (const std::exception& e) {
+        fail(e.what());  // the document goes without its replay
     }
+}
+
+void ReplayBuilder::fail(const std::string& why) {
+    failed_ = true;
+    failure_ = why;
 }
 
 void ReplayBuilder::logLine(const std::string& line) {
@@ -76,7 +81,8 @@ void ReplayBuilder::build() {
             tracks_.frame(line);
         });
     }
-    if (count == 0 || !log_->opened()) failed_ = true;
+    if (!failed_ && count == 0) fail("Animation.txt holds no usable frame");
+    if (!failed_ && !log_->opened()) fail("there is no flight log beside Animation.txt");
     damaged_ += animation.damaged();
 }
 

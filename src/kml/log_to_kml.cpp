@@ -133,7 +133,8 @@ FlightDocumentReport WriteFlightDocument(const FlightDocumentInput& input, std::
     replay.writeTo(out);
     tracks.writeTo(out, replay.wanted() && !replay.failed());
     out << t[Kml::End] << "\r\n";
-    return {log.damaged() + (replay.failed() ? 0 : replay.damagedLines()), replay.failed()};
+    return {log.damaged() + (replay.failed() ? 0 : replay.damagedLines()), replay.failed(),
+            replay.failure(), tracks.trafficCut()};
 }
 
 std::string DamagedLinesMessage(size_t damagedLines) {
