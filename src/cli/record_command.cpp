@@ -137,7 +137,7 @@ int RunRecordCommand(const std::vector<std::string>& args) {
     int result = 0;
     const HostWait wait = WaitForHost(program, link, result);
     if (wait == HostWait::NoAnswer) {
-        std::cerr << "No simulator answered within 10 seconds (error code " << result << ").\n"
+        std::cerr << NoConnectionMessage(result, 10) << "\n"
                   << SimulatorSourcesAdvice(link) << "\n";
         return 2;
     }

@@ -4,17 +4,21 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <csignal>
+#include <thread>
 #include <cstring>
 #include <filesystem>
 
 #include "app/connection.h"
 #include "app/dialog_models.h"
+#include "app/program_port.h"
 #include "app/link_operations.h"
 #include "app/logging_control.h"
 #include "app/realtime_commands.h"
 #include "app/startup.h"
 #include "app/tcas_display.h"
+#include "base/text_files.h"
 #include "base/utc_time.h"
 #include "support/fakes.h"
 
@@ -138,6 +142,34 @@ TEST_F(StartUpTest, PackagedCopyLeavesUpdatesToThePackageManager) {
     EXPECT_TRUE(t.program.settings.Update);
 }
 
+// With the ticks on a thread of their own, the start's version check runs there too, never on
+// the window's thread beside a command; once the updater took over, no tick follows.
+TEST_F(StartUpTest, TheVersionCheckRunsOnTheTickThreadAndAnUpdateEndsTheTicks) {
+    ASSERT_TRUE(StartUp(t.program, "2.5"));
+    t.program.VendorOnline = true;
+    std::atomic<bool> checked{false};
+    std::thread::id checkThread;
+    t.program.extensions.checkVersion = [&] {
+        checkThread = std::this_thread::get_id();
+        t.program.EndRequested = true;  // an update is due: the updater takes over
+        checked = true;
+    };
+    std::atomic<int> rounds{0};
+    TickRunner runner(t.program, [&] { ++rounds; });
+    const auto waitForRound = [&](int n) {
+        for (int i = 0; i < 500 && rounds < n; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    };
+    FinishStartUp(runner);
+    waitForRound(1);
+    runner.tick();
+    waitForRound(2);
+    runner.finish([] {});
+    ASSERT_TRUE(checked);
+    EXPECT_NE(checkThread, std::this_thread::get_id());
+    EXPECT_FALSE(t.program.Connected);  // no tick connected to the simulator
+}
+
 TEST_F(StartUpTest, RecentLogIsKept) {
     WriteFile(t.dataPath("Flightlog.txt"), "20090712140000:x\r\n");
     start();
@@ -164,6 +196,33 @@ TEST_F(StartUpTest, MissingTemplatesEndTheProgram) {
               "Looked for " + bin + "/KMLSettings.txt or " +
                   std::filesystem::path(bin).parent_path().string() +
                   "/share/flenmark/KMLSettings.txt. Application will quit.");
+}
+
+// A template file that would make documents no viewer can read, or of any size, is refused
+// with what is wrong with it, before anything is converted.
+TEST_F(StartUpTest, TemplateFilesBeyondTheirBoundsAreRefused) {
+    const std::string path = t.folders.programFolder() + "/KMLSettings.txt";
+    const std::string shipped = ReadFile(path);
+    const std::string added = "line " + std::to_string(SplitLines(shipped).size() + 1);
+    const std::string huge = shipped + "; " + std::string(300000, 'x') + "\r\n";
+    const struct {
+        std::string text;
+        std::string problem;
+    } cases[] = {
+        {shipped + "PinDot=<Placemark>" + std::string(1, '\0') + "</Placemark>\r\n",
+         added + " (PinDot=) holds a control character"},
+        {shipped + "PinDot=" + std::string(20000, 'x') + "\r\n",
+         added + " (PinDot=) is 20007 bytes long; a template may be 16384 at most"},
+        {huge, "it is " + std::to_string(huge.size()) +
+                   " bytes long; a template file may be 262144 at most"},
+    };
+    for (const auto& c : cases) {
+        WriteFile(path, c.text);
+        t.dialogs.messages.clear();
+        EXPECT_FALSE(StartUp(t.program, "2.5"));
+        ASSERT_EQ(t.dialogs.messages.size(), 1u);
+        EXPECT_EQ(t.dialogs.messages[0].second, path + ": " + c.problem + ". Application will quit.");
+    }
 }
 
 TEST_F(StartUpTest, UsageReportGoesOutOnceOnTheFirstTick) {
