@@ -23,10 +23,6 @@ using testing::WriteFile;
 
 using testing::RecorderEnvironment;
 
-std::string Redirect(const std::string& to) {
-    return "HTTP/1.1 302 Found\r\nLocation: " + to + "\r\nContent-Length: 0\r\n\r\n";
-}
-
 TEST(HostileHost, RecordingAgainstAReplyClaiming256BytesEndsCleanly) {
     testing::PrivateRuntimeDir runtime;
     testing::TempFolders folders;
@@ -77,6 +73,10 @@ TEST(HostileFiles, ConversionWithATemplateFileItCannotUseFailsAndSaysWhy) {
 }
 
 #ifdef FLENMARK_UPDATER_PATH
+
+std::string Redirect(const std::string& to) {
+    return "HTTP/1.1 302 Found\r\nLocation: " + to + "\r\nContent-Length: 0\r\n\r\n";
+}
 
 // The updater with a link in its data folder pointing out of it, and a vendor server that
 // sends the report elsewhere: it installs what it may, stays inside, and starts the program again.
