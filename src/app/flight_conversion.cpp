@@ -10,6 +10,7 @@
 #include "exports/kmz_package.h"
 #include "kml/log_to_kml.h"
 #include "realtime/realtime_conversion.h"
+#include "realtime/realtime_history.h"
 
 namespace flenmark {
 
@@ -70,10 +71,11 @@ ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
         if (realtime) {
             WriteRealtimeDocuments(SceneOf(program), program.realtime.kml, logPath, kmlPath,
                                    documentName, cameraPath);
-            // Once a run, not every tick: the realtime files stay in one folder.
+            // Once a run, not every tick: the realtime files stay in their folders.
             if (!program.realtime.iconsPlaced)
                 program.realtime.iconsPlaced =
-                    PlaceDocumentIcons(program.services.folders, FolderOf(kmlPath));
+                    PlaceDocumentIcons(program.services.folders, FolderOf(kmlPath)) &&
+                    PlaceDocumentIcons(program.services.folders, RealtimeHistoryFolder(kmlPath));
             outcome.converted = true;
             return outcome;
         }

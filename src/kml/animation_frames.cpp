@@ -103,21 +103,35 @@ std::string PredictedPath(const KmlTemplateSet& t, const Settings& s, const LogF
 std::string AircraftMarker(const KmlTemplateSet& t, const Settings& s, const LogFields& f) {
     const std::string lon = KmlCoordinate(f[2]);
     const std::string lat = KmlCoordinate(f[3]);
-    std::string pin = t[Kml::PlacemarkPin];
-    pin = FillPlaceholder(FillPlaceholder(pin, "LATAC", lat), "LATAC", lat);
-    pin = FillPlaceholder(FillPlaceholder(pin, "LONAC", lon), "LONAC", lon);
-    pin = FillPlaceholder(pin, "NAME",
-                          "Your aircraft: alt=" + f[4] + " spd=" + f[11] + " hdg=" + f[12]);
-    pin = FillPlaceholder(pin, "HDG", f[12]);
+    const std::string name = "Your aircraft: alt=" + f[4] + " spd=" + f[11] + " hdg=" + f[12];
     const bool ground = f[5] == "1";
-    pin = FillPlaceholder(pin, "RANGE",
-                          ground ? IntText(s.GNDRange) : KmlNumber(NumericValue(f[8]) * 1.2 + 500));
-    if (!ground) return FillPlaceholder(pin, "ALTM", "," + MetresText(f[4]));
+    const std::string range =
+        ground ? IntText(s.GNDRange) : KmlNumber(NumericValue(f[8]) * 1.2 + 500);
+    const std::string& pin = t[Kml::PlacemarkPin];
+    if (!ground) {
+        const std::string altitude = "," + MetresText(f[4]);
+        return FillTemplate(pin, {{"LATAC", lat},
+                                  {"LATAC", lat},
+                                  {"LONAC", lon},
+                                  {"LONAC", lon},
+                                  {"NAME", name},
+                                  {"HDG", f[12]},
+                                  {"RANGE", range},
+                                  {"ALTM", altitude}});
+    }
     // Standing on the ground: clamped to it.
     const char* absolute = "<altitudeMode>absolute</altitudeMode>";
     const char* clamped = "<altitudeMode>clampToGround</altitudeMode>";
-    pin = FillPlaceholder(FillPlaceholder(pin, absolute, clamped), absolute, clamped);
-    return FillPlaceholder(pin, "ALTM", "");
+    return FillTemplate(pin, {{"LATAC", lat},
+                              {"LATAC", lat},
+                              {"LONAC", lon},
+                              {"LONAC", lon},
+                              {"NAME", name},
+                              {"HDG", f[12]},
+                              {"RANGE", range},
+                              {absolute, clamped},
+                              {absolute, clamped},
+                              {"ALTM", ""}});
 }
 
 // The log lines of a frame's trail in lines held in memory; `cursor` moves forward frame by

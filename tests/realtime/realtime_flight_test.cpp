@@ -10,6 +10,7 @@
 
 #include "app/flight_conversion.h"
 #include "kml/kml_templates.h"
+#include "kml/kml_test_support.h"
 #include "support/fakes.h"
 #include "support/kml_digest.h"
 #include "support/simhost_process.h"
@@ -76,6 +77,58 @@ TEST(RealtimeFlight, ShowsAtItsEndWhatTheWholeDocumentShowed) {
         EXPECT_EQ(testing::DigestDifference(SplitLines(ReadFile(golden)), digest, 1e-6), "")
             << templates;
     }
+}
+
+// Thirty-six seconds in two recording runs: taxi, take-off, an overspeed and a stall with their
+// recoveries, a touchdown; the second run starts in the air.
+std::vector<std::string> TwoRuns() {
+    std::vector<std::string> log;
+    for (int i = 0; i < 36; ++i) {
+        const std::string stamp =
+            "200907121435" + std::string(i < 10 ? "0" : "") + std::to_string(i);
+        const bool runStart = i == 0 || i == 24;
+        const std::string code = runStart  ? "SA"
+                                 : i == 5  ? "TO=3"
+                                 : i == 8  ? "O"
+                                 : i == 10 ? "OE"
+                                 : i == 13 ? "S"
+                                 : i == 14 ? "SE"
+                                 : i == 17 ? "TD=-250/1"
+                                           : "";
+        const bool ground = i < 5 || (i >= 17 && i < 24);
+        log.push_back(testing::LogLine(
+            stamp, "4," + std::to_string(7600 + i * 3), "52," + std::to_string(3000 + i * 2),
+            std::to_string(ground ? 10 : 100 * i), ground, code, runStart ? "-" : "x"));
+    }
+    return log;
+}
+
+// Cut into pieces every few lines, the realtime documents show at every tick what one document
+// holding the whole flight shows: pieces, runs, warnings and events cut anywhere.
+TEST(RealtimeFlight, PiecesShowWhatOneDocumentShowsAtEveryTick) {
+    testing::TestProgram cut, whole;
+    for (testing::TestProgram* t : {&cut, &whole}) {
+        t->program.kmlTemplates =
+            ParseKmlTemplates(ReadFile(FLENMARK_RESOURCES_DIR "/KMLSettings.txt"));
+        SetPresent(t->program);
+    }
+    cut.program.realtime.kml = RealtimeKmlCache(3);
+    whole.program.realtime.kml = RealtimeKmlCache(1000);
+    std::string log;
+    for (const std::string& line : TwoRuns()) {
+        for (testing::TestProgram* t : {&cut, &whole}) {
+            WriteFile(t->dataPath("Realtime.txt"), log + line + "\r\n");
+            ASSERT_TRUE(ConvertLogToKml(t->program, t->dataPath("Realtime.txt"),
+                                        t->dataPath("Realtime.kml"), "R", true,
+                                        t->dataPath("RealtimeLocation.kml")));
+        }
+        EXPECT_EQ(testing::DigestDifference(testing::KmlDigest(whole.dataPath("Realtime.kml")),
+                                            testing::KmlDigest(cut.dataPath("Realtime.kml")), 0),
+                  "")
+            << line;
+        log += line + "\r\n";
+    }
+    EXPECT_TRUE(std::filesystem::exists(cut.dataPath("RealtimeHistory/Track11.kml")));
 }
 
 }  // namespace
