@@ -6,6 +6,7 @@
 #include "base/utc_time.h"
 #include "kml/kml_values.h"
 #include "kml/line_piece.h"
+#include "kml/point_placemarks.h"
 #include "kml/replay_parts.h"
 #include "kml/track_folder.h"
 
@@ -101,37 +102,12 @@ std::string PredictedPath(const KmlTemplateSet& t, const Settings& s, const LogF
 }
 
 std::string AircraftMarker(const KmlTemplateSet& t, const Settings& s, const LogFields& f) {
-    const std::string lon = KmlCoordinate(f[2]);
-    const std::string lat = KmlCoordinate(f[3]);
     const std::string name = "Your aircraft: alt=" + f[4] + " spd=" + f[11] + " hdg=" + f[12];
     const bool ground = f[5] == "1";
     const std::string range =
         ground ? IntText(s.GNDRange) : KmlNumber(NumericValue(f[8]) * 1.2 + 500);
-    const std::string& pin = t[Kml::PlacemarkPin];
-    if (!ground) {
-        const std::string altitude = "," + MetresText(f[4]);
-        return FillTemplate(pin, {{"LATAC", lat},
-                                  {"LATAC", lat},
-                                  {"LONAC", lon},
-                                  {"LONAC", lon},
-                                  {"NAME", name},
-                                  {"HDG", f[12]},
-                                  {"RANGE", range},
-                                  {"ALTM", altitude}});
-    }
-    // Standing on the ground: clamped to it.
-    const char* absolute = "<altitudeMode>absolute</altitudeMode>";
-    const char* clamped = "<altitudeMode>clampToGround</altitudeMode>";
-    return FillTemplate(pin, {{"LATAC", lat},
-                              {"LATAC", lat},
-                              {"LONAC", lon},
-                              {"LONAC", lon},
-                              {"NAME", name},
-                              {"HDG", f[12]},
-                              {"RANGE", range},
-                              {absolute, clamped},
-                              {absolute, clamped},
-                              {"ALTM", ""}});
+    return AircraftPin(t, KmlCoordinate(f[3]), KmlCoordinate(f[2]), name, f[12], range,
+                       ground ? std::nullopt : std::optional(MetresText(f[4])));
 }
 
 // The log lines of a frame's trail in lines held in memory; `cursor` moves forward frame by

@@ -93,6 +93,24 @@ std::string DotsFolderOpener(const KmlTemplateSet& t) {
                         {{"NAME", "Flight data"}, {"Type>check<", "Type>checkHideChildren<"}});
 }
 
+std::string AircraftPin(const KmlTemplateSet& t, std::string_view lat, std::string_view lon,
+                        std::string_view name, std::string_view heading, std::string_view range,
+                        const std::optional<std::string>& altitudeMetres) {
+    std::vector<std::string_view> words = {"LATAC", "LATAC", "LONAC", "LONAC",
+                                           "NAME",  "HDG",   "RANGE"};
+    std::vector<std::string_view> values = {lat, lat, lon, lon, name, heading, range};
+    const char* absolute = "<altitudeMode>absolute</altitudeMode>";
+    const char* clamped = "<altitudeMode>clampToGround</altitudeMode>";
+    if (!altitudeMetres) {
+        words.insert(words.end(), {absolute, absolute});
+        values.insert(values.end(), {clamped, clamped});
+    }
+    const std::string altitude = altitudeMetres ? "," + *altitudeMetres : "";
+    words.push_back("ALTM");
+    values.push_back(altitude);
+    return TemplateFiller(t[Kml::PlacemarkPin], words).fill(values);
+}
+
 PointPlacemarksBuilder::PointPlacemarksBuilder(const KmlTemplateSet& t, bool realtime)
     : t_(&t),
       writer_(t, false),

@@ -81,4 +81,11 @@ std::string PointPlacemarksFolder(const KmlTemplateSet& t, const std::vector<std
 // The "Flight data" folder opener, whose children are hidden in the list.
 std::string DotsFolderOpener(const KmlTemplateSet& t);
 
+// The aircraft's own placemark ("PlacemarkPin="), filled in one pass: LATAC and LONAC twice
+// each, NAME, HDG, RANGE, and ALTM as "," and the altitude in metres; on the ground (no
+// altitude) the template's two absolute altitude modes clamp it to the ground instead.
+std::string AircraftPin(const KmlTemplateSet& t, std::string_view lat, std::string_view lon,
+                        std::string_view name, std::string_view heading, std::string_view range,
+                        const std::optional<std::string>& altitudeMetres);
+
 }  // namespace flenmark

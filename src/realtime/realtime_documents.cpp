@@ -5,6 +5,7 @@
 #include "base/geodesy.h"
 #include "base/number_text.h"
 #include "kml/kml_values.h"
+#include "kml/point_placemarks.h"
 #include "recorder/animation_recorder.h"
 
 namespace flenmark {
@@ -32,31 +33,8 @@ std::string AircraftPlacemark(const RealtimeScene& program, const Position& p,
     const std::string heading = IntTextOf(t.HDGText);
     const std::string name =
         "Your aircraft: alt=" + t.AltText + " spd=" + IntTextOf(t.GndSpdText) + " hdg=" + heading;
-    const std::string& pin = program.templates[Kml::PlacemarkPin];
-    if (t.OnGround != 1) {
-        const std::string altitude = "," + MetresText(t.AltText);
-        return FillTemplate(pin, {{"LATAC", p.lat},
-                                  {"LATAC", p.lat},
-                                  {"LONAC", p.lon},
-                                  {"LONAC", p.lon},
-                                  {"NAME", name},
-                                  {"HDG", heading},
-                                  {"RANGE", range},
-                                  {"ALTM", altitude}});
-    }
-    // Standing on the ground: clamped to it.
-    const char* absolute = "<altitudeMode>absolute</altitudeMode>";
-    const char* clamped = "<altitudeMode>clampToGround</altitudeMode>";
-    return FillTemplate(pin, {{"LATAC", p.lat},
-                              {"LATAC", p.lat},
-                              {"LONAC", p.lon},
-                              {"LONAC", p.lon},
-                              {"NAME", name},
-                              {"HDG", heading},
-                              {"RANGE", range},
-                              {absolute, clamped},
-                              {absolute, clamped},
-                              {"ALTM", ""}});
+    return AircraftPin(program.templates, p.lat, p.lon, name, heading, range,
+                       t.OnGround == 1 ? std::nullopt : std::optional(MetresText(t.AltText)));
 }
 
 std::string OwnPredictedPath(const RealtimeScene& program, const Position& p) {

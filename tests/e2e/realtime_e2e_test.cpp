@@ -26,11 +26,16 @@ std::string AircraftCoordinates(const std::string& kml) {
     return kml.substr(open + 13, close - open - 13);
 }
 
-TEST(RealtimeTracking, DocumentChangesEveryTickIsValidAndFollowsTheAircraft) {
+// flenmark-cli recording the default circuit in lockstep, into a private data folder.
+class RealtimeTracking : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(host.ready()); }
     testing::TempFolders folders;
     testing::PrivateRuntimeDir runtime;
-    testing::SimHostProcess host({"--scenario", "default", "--lockstep"});
-    ASSERT_TRUE(host.ready());
+    testing::SimHostProcess host{{"--scenario", "default", "--lockstep"}};
+};
+
+TEST_F(RealtimeTracking, DocumentChangesEveryTickIsValidAndFollowsTheAircraft) {
     const std::string path = folders.data() + "Realtime.kml";
     testing::BackgroundProgram cli(
         testing::CliPath(),
@@ -62,11 +67,7 @@ TEST(RealtimeTracking, DocumentChangesEveryTickIsValidAndFollowsTheAircraft) {
 
 // `record --realtime` writes the link a user opens in Google Earth and names it. In a data folder
 // whose name holds "&" and a template word the link is still valid KML and leads to the aircraft.
-TEST(RealtimeTracking, RecordWritesTheLinkAndNamesIt) {
-    testing::TempFolders folders;
-    testing::PrivateRuntimeDir runtime;
-    testing::SimHostProcess host({"--scenario", "default", "--lockstep"});
-    ASSERT_TRUE(host.ready());
+TEST_F(RealtimeTracking, RecordWritesTheLinkAndNamesIt) {
     const std::string root = folders.root() + "/Flights & FILE2";
     const testing::RunResult cli = testing::RunProgram(
         testing::CliPath(), {"record", "--ticks", "3", "--tick-ms", "1", "--realtime"},

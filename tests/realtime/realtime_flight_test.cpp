@@ -23,14 +23,16 @@ using testing::WriteFile;
 
 // The present at the end of the flight: parked after landing, two aircraft around.
 void SetPresent(Program& p) {
-    TelemetrySnapshot& s = p.telemetry;
-    s.LatText = "52.3012";
-    s.LonText = "4.7581";
-    s.AltText = "10";
-    s.AltAGLText = "0";
-    s.GndSpdText = "12";
-    s.HDGText = "240.4";
-    s.OnGround = 1;
+    p.telemetry = {.LatText = "52.3012",
+                   .LonText = "4.7581",
+                   .AltText = "10",
+                   .GndSpdText = "12",
+                   .HDGText = "240.4",
+                   .OnGround = 1,
+                   .VSText = "0",
+                   .AltAGLText = "0",
+                   .LastAirVSText = "0",
+                   .GearText = "1"};
     p.prev.AltText = "10";
     p.traffic.TCASMode = 4;
     const char* rows[][8] = {{"1001", "52.3167", "4.76", "400", "270", "0", "KLM1234", "0"},
