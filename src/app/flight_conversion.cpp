@@ -11,6 +11,7 @@
 #include "kml/log_to_kml.h"
 #include "kml/time_tracks.h"
 #include "realtime/realtime_conversion.h"
+#include "realtime/realtime_history.h"
 
 namespace flenmark {
 
@@ -75,10 +76,11 @@ ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
         if (realtime) {
             WriteRealtimeDocuments(SceneOf(program), program.realtime.kml, logPath, kmlPath,
                                    documentName, cameraPath);
-            // Once a run, not every tick: the realtime files stay in one folder.
+            // Once a run, not every tick: the realtime files stay in their folders.
             if (!program.realtime.iconsPlaced)
                 program.realtime.iconsPlaced =
-                    PlaceDocumentIcons(program.services.folders, FolderOf(kmlPath));
+                    PlaceDocumentIcons(program.services.folders, FolderOf(kmlPath)) &&
+                    PlaceDocumentIcons(program.services.folders, RealtimeHistoryFolder(kmlPath));
             outcome.converted = true;
             return outcome;
         }

@@ -5,6 +5,7 @@
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"
+#include "kml/kml_values.h"
 #include "platform/data_folders.h"
 
 namespace flenmark {
@@ -17,20 +18,27 @@ void EnableViewButtons(Program& program, bool enabled) {
 
 }  // namespace
 
-bool WriteRealtimeLink(Program& program) {
+std::optional<std::string> WriteRealtimeLinkFile(Program& program) {
     try {
         const std::string data = DataFolder(program.services.folders);
-        std::string text =
-            FillPlaceholder(program.kmlTemplates[Kml::Realtime], "FILE1", data + "Realtime.kml");
-        text = FillPlaceholder(text, "FILE2", data + "RealtimeLocation.kml");
+        // Paths become KML text: a folder named "Flights & more" stays valid XML.
+        const std::string track = XmlText(data + "Realtime.kml");
+        const std::string camera = XmlText(data + "RealtimeLocation.kml");
+        const std::string text = FillTemplate(program.kmlTemplates[Kml::Realtime],
+                                              {{"FILE1", track}, {"FILE2", camera}});
         const std::string link = data + program.ProductWord + " Realtime.kml";
         if (!WriteFileAtomically(link, text + "\r\n")) throw FolderError("cannot write the link");
-        OpenOrTellWhere(program, link, "the realtime link in Google Earth");
-        return true;
+        return link;
     } catch (const std::exception&) {
         ShowMessage(program, "Unable to initialize realtime tracking.");
-        return false;
+        return std::nullopt;
     }
+}
+
+bool WriteRealtimeLink(Program& program) {
+    const auto link = WriteRealtimeLinkFile(program);
+    if (link) OpenOrTellWhere(program, *link, "the realtime link in Google Earth");
+    return link.has_value();
 }
 
 void GenerateRealtimeLink(Program& program) {

@@ -29,7 +29,7 @@ const char* kUsage =
     "Options of record:\n"
     "  --ticks N       ticks to record, one a second (required)\n"
     "  --animation     record the replay frames and the traffic too\n"
-    "  --realtime      keep the realtime documents up to date\n"
+    "  --realtime      keep the realtime documents and their Google Earth link\n"
     "  --tcas MODE     traffic to record: OFF, ABV, BLW, NRM or ALL (default OFF)\n"
     "  --range NM      traffic range: 5, 10, 15, 20 or 40 nautical miles (default 20)\n"
     "  --tick-ms MS    milliseconds between ticks (default 1000); below 1000 the flight's\n"

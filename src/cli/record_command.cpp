@@ -152,7 +152,12 @@ int RunRecordCommand(const std::vector<std::string>& args) {
         ToggleAnimation(program);
     else
         StartLogging(program);
-    if (o.realtime) ToggleRealtime(program);
+    if (o.realtime) {
+        ToggleRealtime(program);
+        // What the user opens in Google Earth; nothing here opens it.
+        if (const auto link = WriteRealtimeLinkFile(program))
+            std::cerr << "Realtime link for Google Earth: " << *link << "\n";
+    }
     for (long tick = 0; tick < o.ticks; ++tick) {
         if (tick > 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(o.tickMs));
