@@ -111,9 +111,9 @@ void PointPlacemarksBuilder::addTo(Texts& texts, bool eventsOpen, bool dotsOpen,
     };
     const LogFields f(line);
     if (!previous.empty() && StartsRecordingRun(line)) {
-        // A new run: this line's dot, then the stop of the run before.
+        // A new run: this line's dot, then the stop of the run before, unless it has its own.
         addDot(f);
-        addEvent(LogFields(previous), "SO");
+        if (!EndsRecordingRun(previous)) addEvent(LogFields(previous), "SO");
     }
     std::string code = f[6];
     if (last && !realtime_ && code.rfind("SO", 0) != 0) code = "SO";
