@@ -89,22 +89,23 @@ TEST(LostFlight, CtrlCAndSigtermEndARecordingWithoutTicksCleanly) {
     }
 }
 
-// The simulator gone for good, or a folder where a log should be (no write reaches it,
-// whoever the user is): the recording ends with status 3 and says why.
+// The simulator gone for good (before the last tick, or without --ticks for ten minutes of the
+// recorder's clock), or a folder where a log should be (no write reaches it, whoever the user
+// is): the recording ends with status 3 and says why.
 TEST(LostFlight, AFlightThatCannotGoOnEndsWithStatus3) {
     const struct {
         std::vector<std::string> hostFault;
+        bool withTicks;
         const char* folderInPlaceOf;
         std::vector<std::string> said;
-    } cases[] = {
-        {{"--fault", "drop-after=4"}, "", {"link to the simulator was lost and did not come back"}},
-        {{},
-         "Flightlog.txt",
-         {"Unable to write the flight log, logging stopped.",
-          "1 line could not be written to Flightlog.txt"}},
-        {{},
-         "Animation.txt",
-         {"Error in animating flight.", "could not be written to Animation.txt"}}};
+    } cases[] = {{{"--fault", "drop-after=4"}, true, "", {"lost and did not come back."}},
+                 {{"--scenario", "ends"}, false, "", {"did not come back within ten minutes"}},
+                 {{},
+                  true,
+                  "Flightlog.txt",
+                  {"Unable to write the flight log, logging stopped.",
+                   "1 line could not be written to Flightlog.txt"}},
+                 {{}, true, "Animation.txt", {"Error in animating flight.", "to Animation.txt"}}};
     for (const auto& c : cases) {
         testing::TempFolders folders;
         testing::PrivateRuntimeDir runtime;
@@ -112,11 +113,16 @@ TEST(LostFlight, AFlightThatCannotGoOnEndsWithStatus3) {
             std::filesystem::create_directories(folders.data() + c.folderInPlaceOf);
         std::vector<std::string> args = {"--scenario", "default", "--lockstep"};
         args.insert(args.end(), c.hostFault.begin(), c.hostFault.end());
+        if (args.back() == "ends") {  // a simulator that goes away after three seconds
+            args.back() = folders.root() + "/ends.txt";
+            testing::WriteFile(args.back(), "at 0 set gs 100\nat 3 end\n");
+        }
         testing::SimHostProcess host(args);
         ASSERT_TRUE(host.ready());
-        const auto r = testing::RunProgram(
-            testing::CliPath(), {"record", "--ticks", "5", "--tick-ms", "20", "--animation"},
-            RecorderEnvironment(folders));
+        std::vector<std::string> record = {"record", "--animation", "--tick-ms", "1"};
+        if (c.withTicks) record.insert(record.end(), {"--ticks", "5"});
+        const auto r =
+            testing::RunProgram(testing::CliPath(), record, RecorderEnvironment(folders));
         EXPECT_EQ(r.status, 3) << r.errors;
         for (const std::string& text : c.said)
             EXPECT_NE(r.errors.find(text), std::string::npos) << r.errors;
