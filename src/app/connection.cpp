@@ -120,6 +120,8 @@ void HandleConnectionLost(Program& program, LostDuring during) {
     if (during == LostDuring::Telemetry) program.Animation = false;
     UpdateLoggingLabels(program, false, false, false);
     ForgetPreviousPosition(program);
+    // The next reading begins a new run: nothing of this one is compared with it.
+    program.prev = PreviousTick{};
     program.mainView.lblConnect.text = "Not connected";
     RestoreIfLostWhileMinimized(program);
     if (during == LostDuring::Telemetry) program.mainView.lblConnect.colour = TextColour::Red;

@@ -54,6 +54,8 @@ void ConvertFlightLogCommand(Program& program) {
         if (base.find('/') != std::string::npos) throw FolderError("a name with a slash");
         const std::string logPath = data + "Flightlog.txt";
         if (!EnsureFileExists(logPath)) throw FolderError("no log");
+        // The recording ends here: converted with its closing line.
+        StopLogging(program);
         ShowMessage(program, "Converting flightlog...");
         program.services.ui.refresh();
         const ConversionOutcome converted =

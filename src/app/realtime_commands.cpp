@@ -1,6 +1,7 @@
 #include "app/realtime_commands.h"
 
 #include "app/flight_conversion.h"
+#include "app/logging_control.h"
 #include "app/logging_labels.h"
 #include "app/messages.h"
 #include "app/program.h"
@@ -49,10 +50,10 @@ void GenerateRealtimeLink(Program& program) {
         ShowMessage(program, "No open FS connection.");
         return;
     }
+    BeginLogging(program, false, "");  // a recording that tracking starts has its start line
     program.Realtime = true;
     EnableViewButtons(program, true);
-    program.Logging = true;
-    UpdateLoggingLabels(program, true, false, true);
+    UpdateLoggingLabels(program, program.Logging, false, true);
     ShowMessage(program, "Realtime network link generated, check Google Earth.");
     WriteRealtimeLink(program);
 }
@@ -68,9 +69,9 @@ void ToggleRealtime(Program& program) {
         ShowMessage(program, "No open FS connection.");
         return;
     }
+    BeginLogging(program, false, "");
     EnableViewButtons(program, true);
     program.Realtime = true;
-    program.Logging = true;
     ShowMessage(program, "Realtime started.");
 }
 

@@ -122,9 +122,9 @@ void PointPlacemarksBuilder::addTo(Texts& texts, const std::string& line,
                                    const std::string& previous, bool last) const {
     const LogFields f(line);
     if (!previous.empty() && StartsRecordingRun(line)) {
-        // A new run: this line's dot, then the stop of the run before.
+        // A new run: this line's dot, then the stop of the run before, unless it has its own.
         writer_.dataDot(texts.dots, f);
-        writer_.eventPin(texts.events, LogFields(previous), "SO");
+        if (!EndsRecordingRun(previous)) writer_.eventPin(texts.events, LogFields(previous), "SO");
     }
     std::string code = f[6];
     if (last && !realtime_ && code.rfind("SO", 0) != 0) code = "SO";

@@ -234,6 +234,9 @@ TEST_F(KmlDocumentsTest, AReplayThatCannotBeMadeIsLeftOutWhole) {
 }
 
 TEST_F(KmlDocumentsTest, ConversionCommandSavesANamedCopyAndOpensIt) {
+    TelemetrySnapshot& s = t.program.telemetry;  // parked where the log ends
+    s = {"52,307", "4,768", "15", "0", "90", 1, "0", "0", "0", "1"};
+    t.program.prev.HasReading = true;
     t.program.Logging = t.program.Realtime = t.program.Animation = true;
     t.clock.setZoneOffsetMinutes(120);
     t.dialogs.textAnswer = "Evening";

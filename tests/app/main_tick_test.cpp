@@ -5,21 +5,25 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cmath>
 #include <csignal>
 #include <thread>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "app/connection.h"
 #include "app/dialog_models.h"
 #include "app/program_port.h"
 #include "app/link_operations.h"
 #include "app/logging_control.h"
+#include "app/program_view.h"
 #include "app/realtime_commands.h"
 #include "app/startup.h"
 #include "app/tcas_display.h"
 #include "base/text_files.h"
 #include "base/utc_time.h"
+#include "e2e/e2e_support.h"
 #include "support/fakes.h"
 
 namespace flenmark {
@@ -41,7 +45,7 @@ class StartUpTest : public ::testing::Test {
 TEST_F(StartUpTest, WithoutSimulatorTheWindowReadsNotConnected) {
     t.link.hostPresent = false;
     start();
-    const MainWindowView& v = t.program.mainView;
+    const MainWindowView v = ViewOf(t.program).main;
     EXPECT_EQ(v.lblConnect.text, "Not connected");
     EXPECT_EQ(v.lblConnect.colour, TextColour::Red);
     EXPECT_FALSE(v.btnStartLog || v.btnStopLog || v.btnStartAnimate || v.btnToggleRealtime);
@@ -243,12 +247,11 @@ TEST_F(MainTickTest, ConnectsByItselfAndReadsOnTheNextTick) {
     MainTick(t.program);
     EXPECT_TRUE(t.program.Connected);
     EXPECT_EQ(t.program.mainView.lblConnect.text, "Connected");
-    EXPECT_FALSE(t.program.mainView.btnStartLog);  // enabled from the next tick on
+    EXPECT_TRUE(ViewOf(t.program).main.btnStartLog);
     EXPECT_TRUE(t.program.PrevTickStamp.empty());
 
     t.link.poke<int32_t>(0x0580, 1 << 30);
     MainTick(t.program);
-    EXPECT_TRUE(t.program.mainView.btnStartLog);
     EXPECT_EQ(t.program.prev.HDGText, "90");
     EXPECT_EQ(t.program.PrevTickStamp, "20090712143507");
     EXPECT_EQ(t.program.recorder.lastLine.HDG, "0");
@@ -324,10 +327,12 @@ TEST_F(MainTickTest, StartLoggingOnConnectOpensTheLogWithTheFirstReading) {
 }
 
 // Logging that a lost link stopped comes back with the link, modes and all, unless the user
-// switched resuming off.
+// switched resuming off. The tick that takes it up samples once: its one line is the new run's
+// start, whatever the aircraft did while the link was down (here it landed).
 TEST_F(MainTickTest, LoggingResumesWhenTheLinkComesBack) {
     for (const bool resume : {true, false}) {
         t.program.settings.ResumeLogging = resume;
+        t.link.poke<uint16_t>(0x0366, 0);  // airborne
         MainTick(t.program);
         MainTick(t.program);
         ToggleAnimation(t.program);
@@ -337,19 +342,77 @@ TEST_F(MainTickTest, LoggingResumesWhenTheLinkComesBack) {
         MainTick(t.program);
         ASSERT_FALSE(t.program.Connected || t.program.Logging || t.program.Animation);
         t.link.failAfterExchanges = -1;
-        MainTick(t.program);  // connects
+        t.link.poke<uint16_t>(0x0366, 1);  // back, parked
+        MainTick(t.program);               // connects
+        const auto before = SplitLines(ReadFile(t.dataPath("Flightlog.txt")));
+        const auto framesBefore = SplitLines(ReadFile(t.dataPath("Animation.txt")));
         MainTick(t.program);  // reads, and takes up the recording
         EXPECT_EQ(t.program.Logging && t.program.Animation && t.program.Realtime, resume);
         EXPECT_EQ(t.program.mainView.btnSetChase, resume);
-        const std::string log = ReadFile(t.dataPath("Flightlog.txt"));
-        EXPECT_EQ(testing::Count(log, ":SA:"), resume ? 2u : 1u) << log;
+        const auto log = SplitLines(ReadFile(t.dataPath("Flightlog.txt")));
+        const auto frames = SplitLines(ReadFile(t.dataPath("Animation.txt")));
+        ASSERT_EQ(log.size(), before.size() + (resume ? 1 : 0));
+        ASSERT_EQ(frames.size(), framesBefore.size() + (resume ? 1 : 0));
         if (resume) {
+            EXPECT_EQ(testing::Field(log.back(), 6), "SA") << log.back();
+            EXPECT_EQ(testing::Field(log.back(), 13), "-") << log.back();
+            EXPECT_EQ(testing::Field(frames.back(), 6), "SA") << frames.back();
             EXPECT_EQ(t.program.mainView.label7.text, "Logging resumed.");
         }
         StopLogging(t.program);
         ResetLog(t.program, true);
     }
 }
+
+// An event is a change between two readings of one connected run: the first reading after
+// the start, and the first after the link came back, report none, whatever the aircraft shows.
+struct FirstReading {
+    const char* name;
+    std::function<void(testing::OffsetTableLink&)> atStart;
+    std::function<void(testing::OffsetTableLink&)> changed;  // an event within the run
+};
+
+class FirstReadingTest : public ::testing::TestWithParam<FirstReading> {};
+
+TEST_P(FirstReadingTest, ReportsNoEventAtStartNorWhenTheLinkComesBack) {
+    TestProgram t;
+    ASSERT_TRUE(StartUp(t.program, "2.5"));
+    t.program.StatusWindowOpen = true;  // events go to its line, and are counted there
+    GetParam().atStart(t.link);
+    MainTick(t.program);  // connects
+    MainTick(t.program);  // the first reading
+    EXPECT_EQ(t.ui.statusTimerRestarts, 0) << t.program.statusView.lblEvent.text;
+    GetParam().changed(t.link);
+    MainTick(t.program);
+    EXPECT_EQ(t.ui.statusTimerRestarts, 1);
+    t.link.failAfterExchanges = t.link.exchanges;
+    MainTick(t.program);  // the link is lost
+    t.link.failAfterExchanges = -1;
+    GetParam().atStart(t.link);  // and the simulator comes back as it started
+    MainTick(t.program);
+    MainTick(t.program);
+    EXPECT_EQ(t.ui.statusTimerRestarts, 1) << t.program.statusView.lblEvent.text;
+}
+
+void Airborne(testing::OffsetTableLink& link, double feet) {
+    link.poke<uint16_t>(0x0366, 0);
+    link.poke<int64_t>(0x0570, std::llround(feet / 3.28084 * 4294967296.0));
+}
+
+// clang-format off
+using L = testing::OffsetTableLink;
+INSTANTIATE_TEST_SUITE_P(Rows, FirstReadingTest, ::testing::Values(
+    FirstReading{"ParkedAircraftHasNotTouchedDown",
+                 [](L& l) { l.poke<uint16_t>(0x0366, 1); }, [](L& l) { Airborne(l, 500); }},
+    FirstReading{"FlapsAlreadyDown",
+                 [](L& l) { l.poke<int32_t>(0x0BDC, 16383); }, [](L& l) { l.poke<int32_t>(0x0BDC, 0); }},
+    FirstReading{"SpoilersAlreadyOut",
+                 [](L& l) { l.poke<int32_t>(0x0BD0, 16383); }, [](L& l) { l.poke<int32_t>(0x0BD0, 0); }},
+    FirstReading{"NoGlideslopeInRange",
+                 [](L& l) { Airborne(l, 1000); l.poke<uint8_t>(0x0C49, 0); },
+                 [](L& l) { l.poke<uint8_t>(0x0C49, 100); }}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(Connect, FailureShowsTheBoxWithTheResultCode) {
     TestProgram t;

@@ -136,7 +136,10 @@ TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
     EXPECT_EQ(section.find("BAD"), std::string::npos);
 }
 
+// Logging that tracking switches on is a recording with its start line, like any other.
 TEST_F(RealtimeTest, GenerateLinkStartsLoggingAndWritesTheLinkOnlyWhileConnected) {
+    t.program.telemetry.VSText = "0";
+    t.program.prev.HasReading = true;
     GenerateRealtimeLink(t.program);
     EXPECT_FALSE(t.program.Realtime);
     EXPECT_EQ(t.program.mainView.label7.text, "No open FS connection.");
@@ -149,10 +152,12 @@ TEST_F(RealtimeTest, GenerateLinkStartsLoggingAndWritesTheLinkOnlyWhileConnected
         ReadFile(t.dataPath("Flenmark Realtime.kml")),
         "(NL " + t.dataPath("Realtime.kml") + " " + t.dataPath("RealtimeLocation.kml") + ")\r\n");
     EXPECT_EQ(t.shell.opened, std::vector<std::string>{t.dataPath("Flenmark Realtime.kml")});
-    EXPECT_TRUE(ReadFile(t.dataPath("Flightlog.txt")).empty());  // no start line from this command
+    EXPECT_EQ(Count(ReadFile(t.dataPath("Flightlog.txt")), ":SA:"), 1u);
 }
 
 TEST_F(RealtimeTest, ToggleTwiceLeavesRealtimeOffAndLoggingOn) {
+    t.program.telemetry.VSText = "0";
+    t.program.prev.HasReading = true;
     t.program.Connected = true;
     ToggleRealtime(t.program);
     EXPECT_TRUE(t.program.Realtime);
