@@ -81,6 +81,10 @@ void ReplayBuilder::build() {
             tracks_.frame(line);
         });
     }
+    guarded([&] {
+        frames.finish(text_);
+        frames_.take(text_);
+    });
     if (!failed_ && count == 0) fail("Animation.txt holds no usable frame");
     if (!failed_ && !log_->opened()) fail("there is no flight log beside Animation.txt");
     damaged_ += animation.damaged();

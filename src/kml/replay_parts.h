@@ -77,19 +77,23 @@ struct TrailLines {
 };
 
 // The frames of the replay: for every "Animation.txt" line a folder holding the trail from
-// the last logged point, the predicted path and the aircraft, shown from the previous frame
-// to this one.
+// the last logged point, the predicted path and the aircraft, shown from its own second until
+// the next frame begins. A frame is held back until the next one (or `finish`) gives its end.
 class FrameWriter {
   public:
     FrameWriter(const KmlTemplateSet& t, const Settings& settings) : t_(t), settings_(settings) {}
     void add(const std::string& animationLine, const TrailLines& trail, std::string& out);
+    // Writes the last frame, shown for its own second.
+    void finish(std::string& out) { closeFrame({}, out); }
 
   private:
+    void closeFrame(const std::string& next, std::string& out);
+
     const KmlTemplateSet& t_;
     const Settings& settings_;
     bool warning_ = false;
     std::string warningName_ = "Overspeed!!";
-    std::string previousStamp_;
+    std::string frameStamp_, frameBody_;  // the frame held back
 };
 void AnimationFramesKml(const KmlTemplateSet& t, const Settings& settings,
                         const std::vector<std::string>& animationLines,

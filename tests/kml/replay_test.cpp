@@ -49,13 +49,17 @@ TEST_P(AnimationFramesTest, HoldTheirPieces) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, AnimationFramesTest, ::testing::Values(
-    // A span runs from the second after the previous frame to its own; the first frame's and an
-    // equal stamp's span is their own second: a span never begins after its end.
-    FrameCase{"Spans", {L("20090712143507", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, "")},
+    // A frame shows from its own second until the next one begins; the last one, one before a
+    // frame of the same second and one before a new recording run show for their own second.
+    FrameCase{"Spans", {L("20090712143507", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, ""),
+                        L("20090712143510", "4", "1000", 0, ""), L("20090712143530", "4", "1000", 0, "SA"), L("20090712143531", "4", "1000", 0, "")},
               {L("20090712143500", "4", "1000", 0, "SA")},
-              {"<name>2009-07-12 14:35:07z</name><TimeSpan><begin>2009-07-12T14:35:07Z</begin><end>2009-07-12T14:35:07Z</end>",
-               "<begin>2009-07-12T14:35:08Z</begin><end>2009-07-12T14:35:09Z</end>",
-               "<begin>2009-07-12T14:35:09Z</begin><end>2009-07-12T14:35:09Z</end>"}},
+              {"<name>2009-07-12 14:35:07z</name><TimeSpan><begin>2009-07-12T14:35:07Z</begin><end>2009-07-12T14:35:09Z</end>",
+               "<begin>2009-07-12T14:35:09Z</begin><end>2009-07-12T14:35:09Z</end>",
+               "<begin>2009-07-12T14:35:09Z</begin><end>2009-07-12T14:35:10Z</end>",
+               "<begin>2009-07-12T14:35:10Z</begin><end>2009-07-12T14:35:10Z</end>",
+               "<begin>2009-07-12T14:35:30Z</begin><end>2009-07-12T14:35:31Z</end>",
+               "<begin>2009-07-12T14:35:31Z</begin><end>2009-07-12T14:35:31Z</end>"}},
     FrameCase{"BeforeTheLogTheAircraftAlone", {L("20090712143507", "9", "0", 0, "")},
               {L("20090712150000", "1", "0", 0, "SA"), L("20090712150005", "2", "0", 0, "")},
               {"{F:FlightLog 12-07-2009 14:35 Type>check<}{/F}[pp:"}}),  // one point makes no line
