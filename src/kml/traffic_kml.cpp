@@ -63,7 +63,7 @@ std::string TrafficPlacemark(const KmlTemplateSet& t, const std::vector<Template
     out += lonField.text + "," + latField.text + "," + altMetres + " " + KmlDegrees(predLon) + "," +
            KmlDegrees(predLat) + "," + KmlNumber(predAltFt * 0.3048) + t[Kml::PlacemarkEnd];
     // "Traffic.txt" keeps the heading turned by 180 degrees: the balloon shows the aircraft's own.
-    const std::string ownHeading = IntText(IntOf(std::fmod(heading + 180, 360)));
+    const std::string ownHeading = WholeDegreesText(heading + 180);
     const std::string values[] = {callsign + " " + XmlText(f[11]),
                                   "AI/Online traffic: " + callsign,
                                   "-",

@@ -84,5 +84,11 @@ TEST(TrafficReplay, DamagedLinesAreLeftOut) {
     EXPECT_NE(out.find("A&lt;B"), std::string::npos);
 }
 
+TEST(TrafficReplay, HeadingIsRoundedToTheNearestDegree) {
+    // "Traffic.txt" keeps the heading turned by 180 degrees.
+    const std::string out = Traffic(Settings{}, {"20090712143559:1:52:4:1000:59.996:0:ABC:0:3:+2:x"});
+    EXPECT_NE(out.find("(EA AI/Online traffic: ABC - 240 -"), std::string::npos) << out;
+}
+
 }  // namespace
 }  // namespace flenmark
