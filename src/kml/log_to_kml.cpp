@@ -121,7 +121,7 @@ FlightDocumentReport WriteFlightDocument(const FlightDocumentInput& input, std::
     const std::string trackOpener = sections.track.opener();
     const std::string trackRest = sections.track.rest(nullptr);
     const PointPlacemarksBuilder& points = sections.points;
-    out << head << trackOpener;
+    out << head << kTrackDataSchema << kPointDataSchema << trackOpener;
     sections.trackSpill.copyTo(out);
     out << trackRest;
     if (points.hasEvents({})) {  // a folder only when the log has events
