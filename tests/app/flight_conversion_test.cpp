@@ -116,6 +116,18 @@ TEST_F(KmlDocumentsTest, TimeTracksAndPinsCarryTypedData) {
               std::string::npos);
 }
 
+TEST_F(KmlDocumentsTest, CompactReplayKeepsTheTrafficAsTimeTracksOnly) {
+    t.program.settings.CompactReplay = true;
+    const std::string out = t.dataPath("Flightlog.kml");
+    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "F", false, ""));
+    const std::string kml = ReadFile(out);
+    EXPECT_EQ(testing::KmlSchemaErrors(out), "");
+    EXPECT_EQ(kml.find("Animated AI/Online traffic"), std::string::npos);
+    EXPECT_EQ(kml.find("Predicted Flightpath KLM12"), std::string::npos);
+    EXPECT_EQ(testing::Count(kml, "</styleUrl><gx:Track>"), 3u);  // own aircraft and two others
+    EXPECT_NE(kml.find("<name>A&amp;B&lt;C&gt;</name><styleUrl>#tcasBlue"), std::string::npos);
+}
+
 // A KMZ holds the document as doc.kml and every file it refers to.
 TEST_F(KmlDocumentsTest, KmzHoldsTheDocumentAndItsIcons) {
     const std::string out = t.folders.root() + "/flight.KMZ";
