@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/geodesy.h"
 #include "base/number_text.h"
 #include "kml/event_table.h"
 #include "kml/kml_values.h"
@@ -33,24 +34,21 @@ std::string MotionExtension(const LogFields& f) {
 
 // The box around every point and waypoint, and the flight's first time, for the metadata.
 struct GpxExtent {
-    double minLat = 90, maxLat = -90, minLon = 180, maxLon = -180;
+    GeoBox box;
     std::string firstStamp;
 
     void add(const LogFields& f) {
         const auto lat = ParseNumber(f[3]), lon = ParseNumber(f[2]);
         if (!lat || !lon) return;
-        minLat = std::min(minLat, *lat);
-        maxLat = std::max(maxLat, *lat);
-        minLon = std::min(minLon, *lon);
-        maxLon = std::max(maxLon, *lon);
+        box.add(*lon, *lat);
         if (firstStamp.empty() || f[1] < firstStamp) firstStamp = f[1];
     }
     std::string metadata() const {
-        if (minLat > maxLat) return {};
+        if (box.empty()) return {};
         const auto n = [](double v) { return PlainNumberText(v, '.', 15); };
-        return "<time>" + StampDateTime(firstStamp) + "</time><bounds minlat=\"" + n(minLat) +
-               "\" minlon=\"" + n(minLon) + "\" maxlat=\"" + n(maxLat) + "\" maxlon=\"" +
-               n(maxLon) + "\"/>";
+        return "<time>" + StampDateTime(firstStamp) + "</time><bounds minlat=\"" + n(box.south) +
+               "\" minlon=\"" + n(box.west) + "\" maxlat=\"" + n(box.north) + "\" maxlon=\"" +
+               n(box.east) + "\"/>";
     }
 };
 
