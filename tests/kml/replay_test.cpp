@@ -84,9 +84,29 @@ TEST(TrafficReplay, DamagedLinesAreLeftOut) {
     EXPECT_NE(out.find("A&lt;B"), std::string::npos);
 }
 
+// The aircraft of a second show from that second until the next traffic second begins, when it
+// follows within a few seconds; otherwise, and the last, for their own second.
+TEST(TrafficReplay, ASecondShowsUntilTheNextBegins) {
+    const std::string out =
+        Traffic(Settings{}, {"20090712143559:1:52:4:1000:0:0:A:0:1:+2:20090712143558",
+                             "20090712143559:2:52:4:1000:0:0:B:0:1:+2:20090712143558",
+                             "20090712143601:1:52:4:1000:0:0:A:0:1:+2:20090712143559",
+                             "20090712143630:1:52:4:1000:0:0:A:0:1:+2:20090712143601"});
+    const char* spans[] = {"<begin>2009-07-12T14:35:59Z</begin><end>2009-07-12T14:36:01Z</end>",
+                           "<begin>2009-07-12T14:36:01Z</begin><end>2009-07-12T14:36:01Z</end>",
+                           "<begin>2009-07-12T14:36:30Z</begin><end>2009-07-12T14:36:30Z</end>"};
+    size_t at = 0;
+    for (const char* span : spans) {
+        at = out.find(span, at);
+        ASSERT_NE(at, std::string::npos) << span << "\n" << out;
+    }
+    EXPECT_EQ(Count(out, "<TimeSpan>"), 3u);  // one folder a second
+}
+
 TEST(TrafficReplay, HeadingIsRoundedToTheNearestDegree) {
     // "Traffic.txt" keeps the heading turned by 180 degrees.
-    const std::string out = Traffic(Settings{}, {"20090712143559:1:52:4:1000:59.996:0:ABC:0:3:+2:x"});
+    const std::string out =
+        Traffic(Settings{}, {"20090712143559:1:52:4:1000:59.996:0:ABC:0:3:+2:x"});
     EXPECT_NE(out.find("(EA AI/Online traffic: ABC - 240 -"), std::string::npos) << out;
 }
 
