@@ -133,7 +133,8 @@ std::string IntTextOf(std::string_view numberText) {
 }
 
 std::string WholeDegreesText(double degrees) {
-    int64_t whole = IntOf(degrees + 0.5) % 360;
+    // Within the circle first: a wild value from outside is still a heading, not an overflow.
+    int64_t whole = IntOf(std::fmod(degrees, 360.0) + 0.5) % 360;
     if (whole < 0) whole += 360;
     return IntText(whole);
 }
