@@ -20,4 +20,17 @@ double LatDegreesPerSecond(double groundSpeedKnots, double lon, double lat);
 // the speed divided by the length of one degree of longitude there.
 double LonDegreesPerSecond(double groundSpeedKnots, double lon, double lat);
 
+// The smallest box around the points added to it, in degrees; empty until the first point.
+struct GeoBox {
+    double west = 180, east = -180, south = 90, north = -90;
+
+    void add(double lon, double lat) {
+        west = lon < west ? lon : west;
+        east = lon > east ? lon : east;
+        south = lat < south ? lat : south;
+        north = lat > north ? lat : north;
+    }
+    bool empty() const { return west > east; }
+};
+
 }  // namespace flenmark

@@ -132,6 +132,13 @@ std::string IntTextOf(std::string_view numberText) {
     return IntText(IntOf(NumericValue(numberText)));
 }
 
+std::string WholeDegreesText(double degrees) {
+    // Within the circle first: a wild value from outside is still a heading, not an overflow.
+    int64_t whole = IntOf(std::fmod(degrees, 360.0) + 0.5) % 360;
+    if (whole < 0) whole += 360;
+    return IntText(whole);
+}
+
 std::string Trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};

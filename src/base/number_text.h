@@ -61,6 +61,10 @@ std::string IntText(int64_t value);
 // Int of the numeric value of a text, as text ("-481" for "-480,3").
 std::string IntTextOf(std::string_view numberText);
 
+// A heading in whole degrees as shown to people: rounded to the nearest degree of the circle,
+// "0" to "359" ("0" for 359.6, "240" for 239.996). Throws ConversionFault when not finite.
+std::string WholeDegreesText(double degrees);
+
 // Blanks removed at both ends.
 std::string Trim(std::string_view text);
 

@@ -45,6 +45,7 @@ const std::vector<SettingsKey>& SettingsTable() {
         {"ResumeLogging", &S::ResumeLogging, nullptr, R::None, 0},
         {"SaveAsKMZ", &S::SaveAsKMZ, nullptr, R::None, 0},
         {"UsageReports", &S::UsageReports, nullptr, R::None, 0},
+        {"CompactReplay", &S::CompactReplay, nullptr, R::None, 0},
     };
     return table;
 }

@@ -42,6 +42,9 @@ struct Settings {
     bool ResumeLogging = true;
     bool SaveAsKMZ = false;     // "View flight in Google Earth" saves one KMZ file
     bool UsageReports = false;  // anonymous usage reports, only when the user allows them
+    // The converted flight's traffic replayed as time tracks only, without a placemark per
+    // aircraft and second: a much smaller document.
+    bool CompactReplay = false;
 };
 
 // How the logging-parameters dialog normalises a field when it loses focus.

@@ -52,7 +52,7 @@ bool WritesInto(const std::string& path, const std::string& folder) {
 }  // namespace
 
 int RunConvertCommand(const std::vector<std::string>& args) {
-    const FileArguments f = ReadFileArguments(args, "convert", {"--name"}, {});
+    const FileArguments f = ReadFileArguments(args, "convert", {"--name", "--compact"}, {});
     if (!f.error.empty()) {
         ReportCommandLineError("flenmark-cli", f.error);
         return 1;
@@ -82,6 +82,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         if (FileExists(data + "Offsets.txt")) LoadSettings(program);
     } catch (const FolderError&) {
     }
+    if (f.compact) program.settings.CompactReplay = true;
     if (!LoadKmlTemplates(program)) return 1;
     const std::string name = f.name.empty() ? "Flightlog" : f.name;
     const ConversionOutcome outcome = ConvertLogToKml(program, paths[0], paths[1], name, false, "");

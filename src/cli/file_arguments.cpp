@@ -33,6 +33,8 @@ FileArguments ReadFileArguments(const std::vector<std::string>& args, const std:
             f.error = "--name: needs a value";
         else if (a == "--dark" && Takes(options, a))
             f.dark = true;
+        else if (a == "--compact" && Takes(options, a))
+            f.compact = true;
         else if (a.size() > 2 && a.compare(0, 2, "--") == 0)
             f.error = a + ": not an option of " + command;
         else

@@ -9,9 +9,10 @@ namespace flenmark::cli {
 struct FileArguments {
     std::string log;
     std::string out;
-    std::string name;   // --name NAME, when the command takes a name
-    bool dark = false;  // --dark, when the command draws
-    std::string error;  // what is wrong, naming the argument and the reason; empty when right
+    std::string name;      // --name NAME, when the command takes a name
+    bool dark = false;     // --dark, when the command draws
+    bool compact = false;  // --compact, when the command converts
+    std::string error;     // what is wrong, naming the argument and the reason; empty when right
 };
 
 // Reads `args` of `command`; `options` are the options it takes ("--name", "--dark") and

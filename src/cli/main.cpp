@@ -14,7 +14,7 @@ namespace {
 
 const char* kUsage =
     "Usage: flenmark-cli record [--ticks N] [options]\n"
-    "  or:  flenmark-cli convert LOG OUT.kml|OUT.kmz [--name NAME]\n"
+    "  or:  flenmark-cli convert LOG OUT.kml|OUT.kmz [--name NAME] [--compact]\n"
     "  or:  flenmark-cli export LOG OUT.gpx|OUT.csv [--name NAME]\n"
     "  or:  flenmark-cli profile LOG OUT.svg|OUT.png [--dark]\n"
     "  or:  flenmark-cli --help | --version\n"
@@ -39,6 +39,10 @@ const char* kUsage =
     "  --data-folder DIR  record into DIR (made when missing) instead of the usual data folder\n"
     "Options of convert and export:\n"
     "  --name NAME     the flight's name in the document (default Flightlog)\n"
+    "Options of convert:\n"
+    "  --compact       replay the traffic as time tracks only, without a placemark per\n"
+    "                  aircraft and second: a much smaller document (as the CompactReplay\n"
+    "                  setting)\n"
     "Options of profile:\n"
     "  --dark          light lines on a dark background\n"
     "\n"

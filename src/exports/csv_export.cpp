@@ -18,13 +18,15 @@ std::string CsvField(const std::string& value) {
 }  // namespace
 
 bool WriteCsv(FlightPoints& points, std::ostream& out) {
-    out << "time_utc,latitude,longitude,altitude_ft,on_ground,event,ias_kt,height_above_ground_ft,"
-           "tas_kt,vertical_speed_ft_min,ground_speed_kt,heading_deg\r\n";
+    // Names GPSBabel's and GDAL's readers take for time, position and altitude: "altitude_m" is
+    // the altitude in metres, and no other height is named so that GPSBabel takes it instead.
+    out << "time,latitude,longitude,altitude_m,msl_ft,on_ground,event,ias_kt,agl_ft,tas_kt,"
+           "vertical_speed_ft_min,ground_speed_kt,heading_deg\r\n";
     size_t rows = 0;
     const bool read = points.forEachPoint([&](const std::string& line) {
         const LogFields f(line);
         out << StampDateTime(f[1]) << ',' << PlainField(f[3]) << ',' << PlainField(f[2]) << ','
-            << PlainField(f[4]) << ',' << f[5] << ',' << CsvField(f[6]);
+            << MetresText(f[4]) << ',' << PlainField(f[4]) << ',' << f[5] << ',' << CsvField(f[6]);
         for (int field : {7, 8, 9, 10, 11, 12}) out << ',' << PlainField(f[field]);
         out << "\r\n";
         ++rows;

@@ -81,6 +81,10 @@ void ReplayBuilder::build() {
             tracks_.frame(line);
         });
     }
+    guarded([&] {
+        frames.finish(text_);
+        frames_.take(text_);
+    });
     if (!failed_ && count == 0) fail("Animation.txt holds no usable frame");
     if (!failed_ && !log_->opened()) fail("there is no flight log beside Animation.txt");
     damaged_ += animation.damaged();
@@ -88,15 +92,16 @@ void ReplayBuilder::build() {
 
 // The traffic goes into the document as "Traffic.txt" is read: it is by far the largest part of
 // the replay, and of what follows it only the time tracks take from it. A line it cannot use is
-// left out and counted like a damaged one.
-void ReplayBuilder::writeTraffic(TrafficWriter& writer, std::ostream& out) {
+// left out and counted like a damaged one. Without a writer (a compact replay) the traffic goes
+// to the time tracks only.
+void ReplayBuilder::writeTraffic(TrafficWriter* writer, std::ostream& out) {
     UsableLineReader traffic(folder_ + "Traffic.txt", LineLayout::Traffic);
     std::string line;
     size_t unusable = 0;
     while (traffic.next(line)) {
         try {
             const LogFields fields(line);
-            writer.add(fields, text_);
+            if (writer) writer->add(fields, text_);
             tracks_.trafficLine(fields);
         } catch (const ConversionFault&) {
             ++unusable;
@@ -106,7 +111,7 @@ void ReplayBuilder::writeTraffic(TrafficWriter& writer, std::ostream& out) {
             text_.clear();
         }
     }
-    writer.finish(text_);
+    if (writer) writer->finish(text_);
     out << text_;
     text_.clear();
     damaged_ += traffic.damaged() + unusable;
@@ -155,9 +160,11 @@ void ReplayBuilder::writeTo(std::ostream& out) {
     out << t_[Kml::FolderEnd];
     historySpill_.copyTo(out);
     out << t_[Kml::FolderEnd];
-    if (traffic) {
+    if (traffic && settings_.CompactReplay) {
+        writeTraffic(nullptr, out);
+    } else if (traffic) {
         out << trafficFolder;
-        writeTraffic(*traffic, out);
+        writeTraffic(&*traffic, out);
         out << t_[Kml::FolderEnd];
     }
     out << t_[Kml::FolderEnd] << t_[Kml::FolderEnd];

@@ -46,7 +46,7 @@ class ReplayBuilder {
     template <class Step>
     void guarded(Step step);
     std::string framesOpener(std::string& section);
-    void writeTraffic(TrafficWriter& writer, std::ostream& out);
+    void writeTraffic(TrafficWriter* writer, std::ostream& out);
 
     const KmlTemplateSet& t_;
     const Settings& settings_;

@@ -125,23 +125,30 @@ TrailLines TrailOf(const std::vector<std::string>& log, const std::string& frame
 void FrameWriter::add(const std::string& line, const TrailLines& lines, std::string& out) {
     const LogFields f(line);
     const std::string& stamp = f[1];
-    // From the second after the frame before to this one; the first frame and one as late as the
-    // one before show for their own second only.
-    const std::string begin = previousStamp_.empty() || previousStamp_ >= stamp
-                                  ? stamp
-                                  : std::min(StampPlusOneSecond(previousStamp_), stamp);
-    previousStamp_ = stamp;
+    // The frame before shows until this one begins, unless this one starts a new recording run.
+    closeFrame(StartsRecordingRun(line) ? std::string() : stamp, out);
     FrameTrail trail(t_, warning_, warningName_);
     const bool logRecord = LogFields(*lines.start)[1] < stamp && !lines.startIsLast;
     if (logRecord) trail.add(LogFields(*lines.start), true, false);
     trail.add(f, !logRecord || StartsRecordingRun(*lines.found), true);
-    out += "<Folder><name>" + StampDisplayName(stamp) + "</name><TimeSpan><begin>" +
-           StampDateTime(begin) + "</begin><end>" + StampDateTime(stamp) +
+    frameBody_ = trail.finish();
+    frameBody_ += PredictedPath(t_, settings_, f);
+    frameBody_ += AircraftMarker(t_, settings_, f);
+    frameBody_ += t_[Kml::FolderEnd];
+    frameStamp_ = stamp;
+}
+
+// Writes the frame held back, shown from its own second until `next` (its own second alone when
+// `next` is empty or not later).
+void FrameWriter::closeFrame(const std::string& next, std::string& out) {
+    if (frameStamp_.empty()) return;
+    const std::string& end = next > frameStamp_ ? next : frameStamp_;
+    out += "<Folder><name>" + StampDisplayName(frameStamp_) + "</name><TimeSpan><begin>" +
+           StampDateTime(frameStamp_) + "</begin><end>" + StampDateTime(end) +
            "</end></TimeSpan><styleUrl>#frame</styleUrl>";
-    out += trail.finish();
-    out += PredictedPath(t_, settings_, f);
-    out += AircraftMarker(t_, settings_, f);
-    out += t_[Kml::FolderEnd];
+    out += frameBody_;
+    frameStamp_.clear();
+    frameBody_.clear();
 }
 
 void AnimationFramesKml(const KmlTemplateSet& t, const Settings& s,
@@ -151,6 +158,7 @@ void AnimationFramesKml(const KmlTemplateSet& t, const Settings& s,
     size_t cursor = 1;
     for (const std::string& line : animation)
         writer.add(line, TrailOf(log, LogFields(line)[1], cursor), out);
+    writer.finish(out);
 }
 
 }  // namespace flenmark

@@ -11,7 +11,8 @@ std::string BeginSpan(const std::string& stamp) {
 
 }  // namespace
 
-EventPlacemarksWriter::EventPlacemarksWriter(const KmlTemplateSet& t) : t_(t), writer_(t, true) {}
+EventPlacemarksWriter::EventPlacemarksWriter(const KmlTemplateSet& t)
+    : t_(t), writer_(t, PointTime::Span) {}
 
 void EventPlacemarksWriter::add(const std::string& line, std::string& out) {
     // Opened before the first member, so the caller's closing tag always has its opener.

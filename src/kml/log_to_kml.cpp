@@ -29,20 +29,14 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 // The smallest box around the flight, for the view the document opens with.
-struct FlightBounds {
-    double west = 180, east = -180, south = 90, north = -90;
-
+struct FlightBounds : GeoBox {
     void add(const LogFields& f) {
         const auto lon = ParseNumber(f[2]), lat = ParseNumber(f[3]);
-        if (!lon || !lat) return;
-        west = std::min(west, *lon);
-        east = std::max(east, *lon);
-        south = std::min(south, *lat);
-        north = std::max(north, *lat);
+        if (lon && lat) GeoBox::add(*lon, *lat);
     }
     // Looking straight down on the middle of the box from high enough to see all of it.
     std::string lookAt() const {
-        if (west > east) return {};
+        if (empty()) return {};
         const double lat = (south + north) / 2, lon = (west + east) / 2;
         const double spanNm = GreatCircleDistanceNm(south, west, north, east, false);
         const double range = std::max(1000.0, spanNm * 1852 * 1.2);
@@ -121,7 +115,7 @@ FlightDocumentReport WriteFlightDocument(const FlightDocumentInput& input, std::
     const std::string trackOpener = sections.track.opener();
     const std::string trackRest = sections.track.rest(nullptr);
     const PointPlacemarksBuilder& points = sections.points;
-    out << head << trackOpener;
+    out << head << kTrackDataSchema << kPointDataSchema << trackOpener;
     sections.trackSpill.copyTo(out);
     out << trackRest;
     if (points.hasEvents({})) {  // a folder only when the log has events

@@ -4,14 +4,29 @@
 #include "kml/event_table.h"
 
 namespace flenmark {
+
+// Where the typed data goes: into the template's own ExtendedData, or in one of its own in front
+// of the point; nowhere when the template has neither.
+struct TypedDataPlace {
+    const char* word;
+    const char* before;
+    const char* after;
+};
+
 namespace {
 
 bool OnGround(const LogFields& f) {
     return NumericValue(f[5]) == 1;
 }
 
-// The words of a point placemark in the order they are filled.
-TemplateFiller PointFiller(const std::string& text, bool span, bool desc, bool dateTime, bool air) {
+constexpr TypedDataPlace kTypedDataPlaces[] = {
+    {"</ExtendedData>", "", "</ExtendedData>"},
+    {"<Point>", "<ExtendedData>", "</ExtendedData><Point>"}};
+
+// The words of a point placemark in the order they are filled; the typed data's place last, so
+// that no value of the balloon can be taken for it.
+TemplateFiller PointFiller(const std::string& text, bool span, bool desc, bool dateTime, bool air,
+                           bool typed, const TypedDataPlace*& place) {
     std::vector<std::string_view> words;
     if (dateTime) words.push_back("DATETIME");
     if (span) words.push_back("</name>");
@@ -21,7 +36,39 @@ TemplateFiller PointFiller(const std::string& text, bool span, bool desc, bool d
         words.push_back(w);
     words.push_back(air ? "ALTM" : "");
     std::erase_if(words, [](std::string_view w) { return w.empty(); });
+    place = nullptr;
+    for (const TypedDataPlace& p : kTypedDataPlaces) {
+        if (!typed || text.find(p.word) == std::string::npos) continue;
+        words.push_back(p.word);
+        place = &p;
+        break;
+    }
     return TemplateFiller(text, words);
+}
+
+// The point's values as typed data: its event code (none for a dot) and its flight values.
+std::string TypedData(const LogFields& f, const std::string* code, const TypedDataPlace& place) {
+    std::string out = "<SchemaData schemaUrl=\"#flightPoint\">";
+    const auto simple = [&](const char* name, const std::string& value) {
+        out.append("<SimpleData name=\"")
+            .append(name)
+            .append("\">")
+            .append(value)
+            .append("</SimpleData>");
+    };
+    if (code) simple("event_code", XmlText(*code));
+    const std::pair<const char*, int> numbers[] = {{"ias_kt", 7},
+                                                   {"tas_kt", 9},
+                                                   {"ground_speed_kt", 11},
+                                                   {"heading_deg", 12},
+                                                   {"altitude_ft", 4},
+                                                   {"height_above_ground_ft", 8},
+                                                   {"vertical_speed_ft_min", 10}};
+    for (const auto& [name, field] : numbers) {
+        simple(name, KmlNumberOf(f[field]));
+        if (field == 4) simple("altitude_m", MetresText(f[4]));
+    }
+    return place.before + out + "</SchemaData>" + place.after;
 }
 
 // The values of a point in the order of PointFiller's words.
@@ -50,17 +97,26 @@ struct PointValues {
 
 }  // namespace
 
-PointPlacemarkWriter::PointPlacemarkWriter(const KmlTemplateSet& t, bool withTimeSpan)
-    : withTimeSpan_(withTimeSpan) {
+PointPlacemarkWriter::PointPlacemarkWriter(const KmlTemplateSet& t, PointTime time) : time_(time) {
+    const bool typed = time != PointTime::None;
     const Kml pins[4] = {Kml::PlacemarkPinSmall, Kml::PlacemarkPinSmallAir,
                          Kml::PlacemarkPinWarning, Kml::PlacemarkPinWarningAir};
     for (int i = 0; i < 4; ++i)
-        pins_[i].emplace(PointFiller(t[pins[i]], true, true, false, i % 2 == 1));
+        pins_[i].emplace(
+            PointFiller(t[pins[i]], true, true, false, i % 2 == 1, typed, pinPlaces_[i]));
     for (int i = 0; i < 2; ++i) {
         const std::string& text = t[i == 0 ? Kml::PinDot : Kml::PinDotAir];
-        dotDateTime_[i] = !withTimeSpan && text.find("DATETIME") != std::string::npos;
-        dots_[i].emplace(PointFiller(text, withTimeSpan, false, dotDateTime_[i], i == 1));
+        dotDateTime_[i] = time != PointTime::Span && text.find("DATETIME") != std::string::npos;
+        dots_[i].emplace(
+            PointFiller(text, typed, false, dotDateTime_[i], i == 1, typed, dotPlaces_[i]));
     }
+}
+
+std::string PointPlacemarkWriter::timeText(const LogFields& f, std::string_view timeSpan) const {
+    if (time_ == PointTime::Span) return std::string(timeSpan);
+    if (time_ == PointTime::Stamp)
+        return "<TimeStamp><when>" + StampDateTime(f[1]) + "</when></TimeStamp>";
+    return {};
 }
 
 void PointPlacemarkWriter::eventPin(std::string& out, const LogFields& f, const std::string& code,
@@ -69,9 +125,10 @@ void PointPlacemarkWriter::eventPin(std::string& out, const LogFields& f, const 
     const int which = (e.warning ? 2 : 0) + (e.inAir ? 1 : 0);
     // The event's text also as a plain description, for readers that show no balloon (GIS
     // tools); the balloon itself is made from the data as before.
-    const std::string behindName = "<description>" + XmlText(e.description) + "</description>" +
-                                   std::string(withTimeSpan_ ? timeSpan : std::string_view());
-    const PointValues v(f, behindName, &e.description, false, e.inAir, XmlText(e.name));
+    const std::string behindName =
+        "<description>" + XmlText(e.description) + "</description>" + timeText(f, timeSpan);
+    PointValues v(f, behindName, &e.description, false, e.inAir, XmlText(e.name));
+    if (pinPlaces_[which]) v.texts.push_back(TypedData(f, &code, *pinPlaces_[which]));
     pins_[which]->appendTo(out, v.texts);
 }
 
@@ -79,8 +136,9 @@ void PointPlacemarkWriter::dataDot(std::string& out, const LogFields& f,
                                    std::string_view timeSpan) const {
     const int which = OnGround(f) ? 0 : 1;
     // Named by their time, so that readers listing the placemarks tell them apart.
-    const PointValues v(f, withTimeSpan_ ? timeSpan : std::string_view(), nullptr,
-                        dotDateTime_[which], which == 1, StampTime(f[1]));
+    PointValues v(f, timeText(f, timeSpan), nullptr, dotDateTime_[which], which == 1,
+                  StampTime(f[1]));
+    if (dotPlaces_[which]) v.texts.push_back(TypedData(f, nullptr, *dotPlaces_[which]));
     dots_[which]->appendTo(out, v.texts);
 }
 
@@ -113,7 +171,7 @@ std::string AircraftPin(const KmlTemplateSet& t, std::string_view lat, std::stri
 
 PointPlacemarksBuilder::PointPlacemarksBuilder(const KmlTemplateSet& t, bool realtime)
     : t_(&t),
-      writer_(t, false),
+      writer_(t, realtime ? PointTime::None : PointTime::Stamp),
       realtime_(realtime),
       eventsOpener_(FillPlaceholder(t[Kml::Folder], "NAME", "Special placemarks")),
       dotsOpener_(DotsFolderOpener(t)) {}
@@ -172,5 +230,24 @@ std::string PointPlacemarksFolder(const KmlTemplateSet& t, const std::vector<std
     builder.finishInto(out, nullptr);
     return out;
 }
+
+const char* const kPointDataSchema =
+    "<Schema id=\"flightPoint\" name=\"flightPoint\">"
+    "<SimpleField name=\"event_code\" type=\"string\"><displayName>Event code</displayName>"
+    "</SimpleField>"
+    "<SimpleField name=\"ias_kt\" type=\"float\"><displayName>IAS (kt)</displayName></SimpleField>"
+    "<SimpleField name=\"tas_kt\" type=\"float\"><displayName>TAS (kt)</displayName></SimpleField>"
+    "<SimpleField name=\"ground_speed_kt\" type=\"float\"><displayName>Ground speed (kt)"
+    "</displayName></SimpleField>"
+    "<SimpleField name=\"heading_deg\" type=\"float\"><displayName>Heading (deg)</displayName>"
+    "</SimpleField>"
+    "<SimpleField name=\"altitude_ft\" type=\"float\"><displayName>Altitude (ft)</displayName>"
+    "</SimpleField>"
+    "<SimpleField name=\"altitude_m\" type=\"float\"><displayName>Altitude (m)</displayName>"
+    "</SimpleField>"
+    "<SimpleField name=\"height_above_ground_ft\" type=\"float\"><displayName>Height above "
+    "ground (ft)</displayName></SimpleField>"
+    "<SimpleField name=\"vertical_speed_ft_min\" type=\"float\"><displayName>Vertical speed "
+    "(ft/min)</displayName></SimpleField></Schema>";
 
 }  // namespace flenmark

@@ -9,22 +9,35 @@
 
 namespace flenmark {
 
+// How a point placemark carries its time: not at all (the realtime files, which show the present
+// only), as a time stamp of its own line, or as a span the caller gives (the replay).
+enum class PointTime { None, Stamp, Span };
+struct TypedDataPlace;
+
 // Writes the placemark of one log point: an event pin for a code the event table knows, a
-// small data dot otherwise. With a time span, the span stands directly behind the name.
+// small data dot otherwise. Its time stands directly behind the name. With a time, the point
+// also carries its values as typed data ("#flightPoint") for GIS readers, beside the balloon.
 class PointPlacemarkWriter {
   public:
-    PointPlacemarkWriter(const KmlTemplateSet& t, bool withTimeSpan);
+    PointPlacemarkWriter(const KmlTemplateSet& t, PointTime time);
 
     void eventPin(std::string& out, const LogFields& f, const std::string& code,
                   std::string_view timeSpan = {}) const;
     void dataDot(std::string& out, const LogFields& f, std::string_view timeSpan = {}) const;
 
   private:
+    std::string timeText(const LogFields& f, std::string_view timeSpan) const;
+
     std::optional<TemplateFiller> pins_[4];  // ground, air, warning, warning in the air
     std::optional<TemplateFiller> dots_[2];  // ground, air
     bool dotDateTime_[2] = {false, false};
-    bool withTimeSpan_;
+    const TypedDataPlace* pinPlaces_[4] = {};  // where their typed data goes, if anywhere
+    const TypedDataPlace* dotPlaces_[2] = {};
+    PointTime time_;
 };
+
+// The document's declaration of the points' typed data, behind its styles.
+extern const char* const kPointDataSchema;
 
 // True when the code makes an event pin rather than a data dot.
 bool IsEventCode(const std::string& code);

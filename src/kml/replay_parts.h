@@ -42,10 +42,11 @@ class HistoryPathWriter {
 };
 std::string HistoryPathKml(const KmlTemplateSet& t, const std::vector<std::string>& logLines);
 
-// The traffic of "Traffic.txt" lines: for each aircraft in each frame a predicted-path line
-// coloured by closeness and a placemark, both shown for the time of that frame, which a folder
-// around the frame's aircraft carries. Lines that cannot be read are left out. `finish` closes
-// the last folder.
+// The traffic of "Traffic.txt" lines: for each aircraft in each second a predicted-path line
+// coloured by closeness and a placemark, in a folder that carries their time: from that second
+// until the next traffic second begins (when it follows within a few seconds), else that second
+// alone. A second is held back until the next one gives its end; `finish` writes the last.
+// Lines that cannot be read are left out.
 class TrafficWriter {
   public:
     TrafficWriter(const KmlTemplateSet& t, const Settings& settings);
@@ -58,12 +59,11 @@ class TrafficWriter {
     int lookAheadSeconds_;
     TemplateFiller pinFiller_;
     std::vector<TemplateFiller> openers_;  // the predicted path's, by closeness class
-    std::string previousLineStamp_;        // the stamp of the line before
-    std::string joinStamp_;                // where the current frame joins the one before
-    std::string frameStamp_;               // the second being written, and the aircraft in it
+    void closeSecond(const std::string& end, std::string& out);
+
+    std::string frameStamp_;  // the second held back, its aircraft and their placemarks
     std::set<std::string> frameAircraft_;
-    std::string spanBegin_, spanEnd_, span_;  // the last span made, and of which stamps
-    std::string openSpan_;  // the span of the folder being written, empty before the first
+    std::string second_;
 };
 void TrafficKml(const KmlTemplateSet& t, const Settings& settings,
                 const std::vector<std::string>& trafficLines, std::string& out);
@@ -77,19 +77,23 @@ struct TrailLines {
 };
 
 // The frames of the replay: for every "Animation.txt" line a folder holding the trail from
-// the last logged point, the predicted path and the aircraft, shown from the previous frame
-// to this one.
+// the last logged point, the predicted path and the aircraft, shown from its own second until
+// the next frame begins. A frame is held back until the next one (or `finish`) gives its end.
 class FrameWriter {
   public:
     FrameWriter(const KmlTemplateSet& t, const Settings& settings) : t_(t), settings_(settings) {}
     void add(const std::string& animationLine, const TrailLines& trail, std::string& out);
+    // Writes the last frame, shown for its own second.
+    void finish(std::string& out) { closeFrame({}, out); }
 
   private:
+    void closeFrame(const std::string& next, std::string& out);
+
     const KmlTemplateSet& t_;
     const Settings& settings_;
     bool warning_ = false;
     std::string warningName_ = "Overspeed!!";
-    std::string previousStamp_;
+    std::string frameStamp_, frameBody_;  // the frame held back
 };
 void AnimationFramesKml(const KmlTemplateSet& t, const Settings& settings,
                         const std::vector<std::string>& animationLines,

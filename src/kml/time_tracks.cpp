@@ -31,22 +31,29 @@ TimeTracks::TimeTracks() {
 
 void TimeTracks::add(Track& track, const LogFields& f, bool own) {
     if (f[1] == track.lastStamp) return;
-    track.lastStamp = f[1];
-    TrackStore& store = storeOf(track);
-    store.append(track.index, kWhen, Element(text_, "when", {StampDateTime(f[1])}));
+    // Every text is made before any goes to the store: a value that is not a number leaves the
+    // track's lists as they were, each with as many entries as the others.
+    Element(texts_[kWhen], "when", {StampDateTime(f[1])});
     const std::string lon = KmlNumberOf(f[own ? 2 : 4]), lat = KmlNumberOf(f[3]);
-    store.append(track.index, kCoord,
-                 Element(text_, "gx:coord", {lon, " ", lat, " ", MetresText(f[own ? 4 : 5])}));
+    Element(texts_[kCoord], "gx:coord", {lon, " ", lat, " ", MetresText(f[own ? 4 : 5])});
     if (own) {
-        store.append(track.index, kAngles,
-                     Element(text_, "gx:angles", {KmlCoordinate(f[12]), " 0 0"}));
+        Element(texts_[kAngles], "gx:angles", {KmlCoordinate(f[12]), " 0 0"});
     } else {
         const auto heading = ParseNumber(f[6]);
         if (!heading) throw ConversionFault("heading is not a number");
-        store.append(track.index, kAngles,
-                     Element(text_, "gx:angles",
-                             {KmlDegrees(std::fmod(*heading + 180, 360)), " 0 0"}));
+        Element(texts_[kAngles], "gx:angles", {KmlDegrees(std::fmod(*heading + 180, 360)), " 0 0"});
     }
+    // Field numbers of ground speed, IAS, vertical speed and height above ground; 0: not known.
+    const int fields[] = {own ? 11 : 7, own ? 7 : 0, own ? 10 : 9, own ? 8 : 0};
+    for (size_t list = kSpeed; list < kLists; ++list) {
+        const int field = fields[list - kSpeed];
+        texts_[list].clear();
+        if (field) Element(texts_[list], "gx:value", {KmlNumberOf(f[field])});
+    }
+    track.lastStamp = f[1];
+    TrackStore& store = storeOf(track);
+    for (size_t list = kWhen; list < kLists; ++list)
+        if (!texts_[list].empty()) store.append(track.index, list, texts_[list]);
     ++track.points;
 }
 
@@ -72,8 +79,22 @@ void TimeTracks::writeTrack(std::ostream& out, const std::string& name, const ch
     out << "<Placemark><name>" << XmlText(name) << "</name><styleUrl>" << style
         << "</styleUrl><gx:Track><altitudeMode>absolute</altitudeMode>";
     TrackStore& store = storeOf(track);
-    for (size_t list = kWhen; list < kLists; ++list) store.copyTo(out, track.index, list);
+    for (size_t list = kWhen; list <= kAngles; ++list) store.copyTo(out, track.index, list);
+    writeArrays(out, store, track.index);
     out << "</gx:Track></Placemark>";
+}
+
+void TimeTracks::writeArrays(std::ostream& out, TrackStore& store, size_t index) {
+    static const char* const kNames[] = {"ground_speed_kt", "ias_kt", "vertical_speed_ft_min",
+                                         "height_above_ground_ft"};
+    out << "<ExtendedData><SchemaData schemaUrl=\"#trackData\">";
+    for (size_t list = kSpeed; list < kLists; ++list) {
+        if (store.empty(index, list)) continue;  // not known for this aircraft
+        out << "<gx:SimpleArrayData name=\"" << kNames[list - kSpeed] << "\">";
+        store.copyTo(out, index, list);
+        out << "</gx:SimpleArrayData>";
+    }
+    out << "</SchemaData></ExtendedData>";
 }
 
 void TimeTracks::writeTo(std::ostream& out, bool replayMade) {
@@ -84,5 +105,17 @@ void TimeTracks::writeTo(std::ostream& out, bool replayMade) {
         for (auto& [id, track] : trafficTracks_) writeTrack(out, track.name, "#tcasBlue", track);
     out << "</Folder>";
 }
+
+const char* const kTrackDataSchema =
+    "<Schema id=\"trackData\" name=\"trackData\" "
+    "xmlns:gx=\"http://www.google.com/kml/ext/2.2\">"
+    "<gx:SimpleArrayField name=\"ground_speed_kt\" type=\"float\"><displayName>Ground speed (kt)"
+    "</displayName></gx:SimpleArrayField>"
+    "<gx:SimpleArrayField name=\"ias_kt\" type=\"float\"><displayName>IAS (kt)</displayName>"
+    "</gx:SimpleArrayField>"
+    "<gx:SimpleArrayField name=\"vertical_speed_ft_min\" type=\"float\"><displayName>Vertical "
+    "speed (ft/min)</displayName></gx:SimpleArrayField>"
+    "<gx:SimpleArrayField name=\"height_above_ground_ft\" type=\"float\"><displayName>Height "
+    "above ground (ft)</displayName></gx:SimpleArrayField></Schema>";
 
 }  // namespace flenmark

@@ -30,8 +30,10 @@ class TimeTracks {
     bool trafficCut() const { return trafficCut_; }
 
   private:
-    // The lists of a track: times, positions, headings.
-    enum List : size_t { kWhen, kCoord, kAngles, kLists };
+    // The lists of a track: times, positions, headings, then the values of the track's data
+    // arrays (ground speed, IAS, vertical speed, height above ground), one per point. A traffic
+    // aircraft's IAS and height above ground are not known: its lists of them stay empty.
+    enum List : size_t { kWhen, kCoord, kAngles, kSpeed, kIas, kVs, kAgl, kLists };
     // Where a track's lists go: three spills of its own (the own aircraft's tracks), or its
     // number in the traffic's store.
     struct Track {
@@ -43,6 +45,7 @@ class TimeTracks {
     };
 
     void add(Track& track, const LogFields& f, bool own);
+    void writeArrays(std::ostream& out, TrackStore& store, size_t index);
     TrackStore& storeOf(Track& track) { return track.own ? *track.own : traffic_; }
     void writeTrack(std::ostream& out, const std::string& name, const char* style, Track& track);
 
@@ -50,7 +53,12 @@ class TimeTracks {
     TrackStore traffic_{kLists};
     std::map<std::string, Track> trafficTracks_;  // by the aircraft's id
     bool trafficCut_ = false;
-    std::string text_;
+    std::string texts_[kLists];
 };
+
+// The document's declaration of the time tracks' data arrays ("#trackData"), which Google Earth's
+// elevation profile plots and GIS readers take as typed fields. It stands once in the document,
+// behind its styles.
+extern const char* const kTrackDataSchema;
 
 }  // namespace flenmark

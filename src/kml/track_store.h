@@ -26,6 +26,11 @@ class TrackStore {
     size_t addTrack();
     size_t tracks() const { return tracks_.size() / lists_; }
     void append(size_t track, size_t list, std::string_view text);
+    // True when nothing was appended to the list.
+    bool empty(size_t track, size_t list) const {
+        const List& l = tracks_[track * lists_ + list];
+        return l.pending.empty() && l.pieces.empty();
+    }
     // Writes a list's text, in the order it was appended; throws ConversionFault when the
     // temporary file cannot be written or read back.
     void copyTo(std::ostream& out, size_t track, size_t list);

@@ -63,7 +63,7 @@ std::string TrafficPlacemark(const KmlTemplateSet& t, const std::vector<Template
     out += lonField.text + "," + latField.text + "," + altMetres + " " + KmlDegrees(predLon) + "," +
            KmlDegrees(predLat) + "," + KmlNumber(predAltFt * 0.3048) + t[Kml::PlacemarkEnd];
     // "Traffic.txt" keeps the heading turned by 180 degrees: the balloon shows the aircraft's own.
-    const std::string ownHeading = IntText(IntOf(std::fmod(heading + 180, 360)));
+    const std::string ownHeading = WholeDegreesText(heading + 180);
     const std::string values[] = {callsign + " " + XmlText(f[11]),
                                   "AI/Online traffic: " + callsign,
                                   "-",
@@ -102,54 +102,37 @@ void TrafficWriter::add(const std::string& line, std::string& out) {
 }
 
 void TrafficWriter::add(const LogFields& f, std::string& out) {
-    const std::string stamp = f[1];
-    std::string prev = f[12];
-    const std::string p = previousLineStamp_;
-    previousLineStamp_ = stamp;
-    const auto stampSeconds = StampSeconds(stamp);
-    if (f[2].empty() || !stampSeconds) return;
-    if (stamp != p) {
-        joinStamp_ = p.empty() ? stamp : p;
-        // Frames a few seconds apart join without a gap.
-        const auto ps = StampSeconds(p), prevSeconds = StampSeconds(prev);
-        if (ps && prevSeconds && *prevSeconds >= *ps && *prevSeconds - *ps < 5) prev = p;
-    } else {
-        prev = joinStamp_;
-    }
-    std::string begin = prev != stamp && StampSeconds(prev) ? StampPlusOneSecond(prev) : stamp;
-    if (begin > stamp) begin = stamp;  // a span never begins after its end
-    // An aircraft written twice for one second (the recorder's last second) gets one span.
+    const std::string& stamp = f[1];
+    if (f[2].empty() || !StampSeconds(stamp)) return;
     if (stamp != frameStamp_) {
+        // The second before shows until this one begins, when this one follows within a few
+        // seconds (frames of one recording); otherwise for its own second.
+        const auto held = StampSeconds(frameStamp_), now = StampSeconds(stamp);
+        closeSecond(held && *now > *held && *now - *held < 5 ? stamp : frameStamp_, out);
         frameStamp_ = stamp;
         frameAircraft_.clear();
     }
+    // An aircraft written twice for one second (the recorder's last second) is shown once.
     if (!frameAircraft_.insert(f[2]).second) return;
-    std::string placemarks;
     try {
-        placemarks = TrafficPlacemark(t_, openers_, pinFiller_, lookAheadSeconds_, f);
+        second_ += TrafficPlacemark(t_, openers_, pinFiller_, lookAheadSeconds_, f);
     } catch (const ConversionFault&) {
-        return;  // a damaged line: left out, the rest of the traffic is shown
+        // a damaged line: left out, the rest of the traffic is shown
     }
-    // The aircraft of one span share a folder that carries the span once.
-    if (begin != spanBegin_ || stamp != spanEnd_) {
-        spanBegin_ = begin;
-        spanEnd_ = stamp;
-        span_ = "<TimeSpan><begin>" + StampDateTime(begin) + "</begin><end>" +
-                StampDateTime(stamp) + "</end></TimeSpan>";
-    }
-    if (span_ != openSpan_) {
-        finish(out);
-        out += "<Folder><name>" + StampDisplayName(stamp) + "</name>" + span_ +
-               "<styleUrl>#frame</styleUrl>";
-        openSpan_ = span_;
-    }
-    out += placemarks;
+}
+
+// Writes the aircraft of the second held back in a folder that carries their time, from that
+// second until `end`.
+void TrafficWriter::closeSecond(const std::string& end, std::string& out) {
+    if (second_.empty()) return;
+    out += "<Folder><name>" + StampDisplayName(frameStamp_) + "</name><TimeSpan><begin>" +
+           StampDateTime(frameStamp_) + "</begin><end>" + StampDateTime(end) +
+           "</end></TimeSpan><styleUrl>#frame</styleUrl>" + second_ + "</Folder>";
+    second_.clear();
 }
 
 void TrafficWriter::finish(std::string& out) {
-    if (openSpan_.empty()) return;
-    out += "</Folder>";
-    openSpan_.clear();
+    closeSecond(frameStamp_, out);
 }
 
 void TrafficKml(const KmlTemplateSet& t, const Settings& settings,

@@ -30,7 +30,7 @@ Position OwnPosition(const TelemetrySnapshot& t) {
 std::string AircraftPlacemark(const RealtimeScene& program, const Position& p,
                               const std::string& range) {
     const TelemetrySnapshot& t = program.telemetry;
-    const std::string heading = IntTextOf(t.HDGText);
+    const std::string heading = WholeDegreesText(NumericValue(t.HDGText));
     const std::string name =
         "Your aircraft: alt=" + t.AltText + " spd=" + IntTextOf(t.GndSpdText) + " hdg=" + heading;
     return AircraftPin(program.templates, p.lat, p.lon, name, heading, range,
@@ -109,7 +109,7 @@ std::string TrafficAircraftKml(const RealtimeScene& program, int row) {
     const std::string values[] = {callsign + " " + relative,
                                   "AI/Online traffic: " + callsign,
                                   "-",
-                                  IntText(IntOf(std::fmod(h + 180, 360))),
+                                  WholeDegreesText(h + 180),
                                   "-",
                                   KmlNumber(speed),
                                   KmlNumber(vs),

@@ -79,6 +79,55 @@ TEST_F(KmlDocumentsTest, OrdinaryConversionWithReplayAndTrafficIsValidKml) {
     EXPECT_EQ(t.program.mainView.label7.text, "");
 }
 
+// The time tracks carry their data as arrays of as many values as positions, declared once;
+// the pins and dots carry their time and typed values for GIS readers.
+TEST_F(KmlDocumentsTest, TimeTracksAndPinsCarryTypedData) {
+    const std::string out = t.dataPath("Flightlog.kml");
+    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "F", false, ""));
+    const std::string kml = ReadFile(out);
+    EXPECT_EQ(testing::Count(kml, "<Schema id=\"trackData\""), 1u);
+    EXPECT_EQ(testing::Count(kml, "<Schema id=\"flightPoint\""), 1u);
+    const size_t own = kml.find("<name>Your aircraft</name><styleUrl>#air</styleUrl><gx:Track>");
+    ASSERT_NE(own, std::string::npos);
+    const std::string track = kml.substr(own, kml.find("</Placemark>", own) - own);
+    const size_t coords = testing::Count(track, "<gx:coord>");
+    EXPECT_EQ(coords, 20u);  // a point per frame
+    for (const char* array :
+         {"ground_speed_kt", "ias_kt", "vertical_speed_ft_min", "height_above_ground_ft"}) {
+        const size_t at = track.find("<gx:SimpleArrayData name=\"" + std::string(array) + "\">");
+        ASSERT_NE(at, std::string::npos) << array;
+        const std::string values = track.substr(at, track.find("</gx:SimpleArrayData>", at) - at);
+        EXPECT_EQ(testing::Count(values, "<gx:value>"), coords) << array;
+    }
+    // A traffic aircraft: what is known of it, as many values as positions.
+    const size_t klm = kml.find("<name>KLM12</name><styleUrl>#tcasBlue</styleUrl><gx:Track>");
+    ASSERT_NE(klm, std::string::npos);
+    EXPECT_NE(kml.find("<gx:SimpleArrayData name=\"ground_speed_kt\"><gx:value>250</gx:value>"
+                       "<gx:value>250</gx:value></gx:SimpleArrayData>",
+                       klm),
+              std::string::npos);
+    // The touchdown pin of the static folder: its balloon, its time, its typed values.
+    EXPECT_NE(kml.find("<TimeStamp><when>2009-07-13T00:00:06Z</when></TimeStamp><styleUrl>"
+                       "#msn_ylw-pushpin</styleUrl><ExtendedData><Data name=\"f\">"),
+              std::string::npos);
+    EXPECT_NE(kml.find("]]></value></Data><SchemaData schemaUrl=\"#flightPoint\"><SimpleData "
+                       "name=\"event_code\">TD=-312/2</SimpleData><SimpleData name=\"ias_kt\">140"
+                       "</SimpleData>"),
+              std::string::npos);
+}
+
+TEST_F(KmlDocumentsTest, CompactReplayKeepsTheTrafficAsTimeTracksOnly) {
+    t.program.settings.CompactReplay = true;
+    const std::string out = t.dataPath("Flightlog.kml");
+    ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "F", false, ""));
+    const std::string kml = ReadFile(out);
+    EXPECT_EQ(testing::KmlSchemaErrors(out), "");
+    EXPECT_EQ(kml.find("Animated AI/Online traffic"), std::string::npos);
+    EXPECT_EQ(kml.find("Predicted Flightpath KLM12"), std::string::npos);
+    EXPECT_EQ(testing::Count(kml, "</styleUrl><gx:Track>"), 3u);  // own aircraft and two others
+    EXPECT_NE(kml.find("<name>A&amp;B&lt;C&gt;</name><styleUrl>#tcasBlue"), std::string::npos);
+}
+
 // A KMZ holds the document as doc.kml and every file it refers to.
 TEST_F(KmlDocumentsTest, KmzHoldsTheDocumentAndItsIcons) {
     const std::string out = t.folders.root() + "/flight.KMZ";
@@ -114,11 +163,11 @@ TEST_F(KmlDocumentsTest, DamagedLinesAreLeftOutAndTheRestIsValidKml) {
     const std::string damaged[] = {
         LogLine("2009071300\x10"
                 "005",
-                "4,76", "52,30", "15", 1, "", "x"),                              // a control byte
-        LogLine("2009071300000", "4,76", "52,30", "15", 1, "", "x"),             // 13 digits
-        LogLine("20090713000004", "4,76", "52,30", "1<5", 1, "", "x"),           // not a number
-        "20090713000005:4,76:52,30:15",                                          // cut short
-        LogLine("20090713000004", "4,76", "52,30", "15", 1, "", "x") + ":1",     // 14 fields
+                "4,76", "52,30", "15", 1, "", "x"),                           // a control byte
+        LogLine("2009071300000", "4,76", "52,30", "15", 1, "", "x"),          // 13 digits
+        LogLine("20090713000004", "4,76", "52,30", "1<5", 1, "", "x"),        // not a number
+        "20090713000005:4,76:52,30:15",                                       // cut short
+        LogLine("20090713000004", "4,76", "52,30", "15", 1, "", "x") + ":1",  // 14 fields
         [] {  // 20,000 number fields, 40 KB
             std::string s = "20090713000004";
             for (int i = 0; i < 20000; ++i) s += ":1";
@@ -275,8 +324,8 @@ TEST_F(KmlDocumentsTest, AFailedConversionCommandSavesAndOpensNothing) {
     ConvertFlightLogCommand(t.program);
     EXPECT_EQ(t.program.mainView.label7.text, "Not able to convert flightlog");
     EXPECT_TRUE(t.shell.opened.empty());
-    for (const auto& entry : std::filesystem::directory_iterator(t.folders.documentsRoot() +
-                                                                 "/Flenmark files"))
+    for (const auto& entry :
+         std::filesystem::directory_iterator(t.folders.documentsRoot() + "/Flenmark files"))
         EXPECT_EQ(entry.path().filename().string().find("Broken"), std::string::npos);
 }
 

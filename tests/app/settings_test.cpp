@@ -24,7 +24,7 @@ const std::string kAllDefaults =
     "CheckVS=150\r\nLocInt=50\r\nGSInt=50\r\nIgnoreILSBelow=150\r\nIgnoreILSAbove=5000\r\n"
     "IgnoreILSAboveVS=500\r\nForceNoWinXP=False\r\nXPlane=False\r\nXPlanePath=\r\nXPUIPC=0\r\n"
     "MinUpdate=True\r\nUpdate=True\r\nResumeLogging=True\r\nSaveAsKMZ=False\r\n"
-    "UsageReports=False\r\n";
+    "UsageReports=False\r\nCompactReplay=False\r\n";
 
 class SettingsStoreTest : public ::testing::Test {
   protected:

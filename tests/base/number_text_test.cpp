@@ -71,5 +71,14 @@ TEST(IntAndRound, FollowTheirRoundingRules) {
     EXPECT_EQ(RoundToInt16(-32768.4), -32768);
 }
 
+TEST(WholeDegreesText, RoundsToTheNearestDegreeOfTheCircle) {
+    const std::pair<double, const char*> cases[] = {
+        {359.6, "0"}, {239.996, "240"}, {359.4, "359"}, {360, "0"},
+        {0.5, "1"},   {-0.4, "0"},      {-1.2, "359"},  {719.7, "0"}};
+    for (const auto& [degrees, text] : cases) EXPECT_EQ(WholeDegreesText(degrees), text) << degrees;
+    EXPECT_NO_THROW(WholeDegreesText(1e300));
+    EXPECT_THROW(WholeDegreesText(std::numeric_limits<double>::infinity()), ConversionFault);
+}
+
 }  // namespace
 }  // namespace flenmark

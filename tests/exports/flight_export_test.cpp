@@ -46,6 +46,16 @@ TEST_F(FlightExportTest, GpxHasAWaypointPerEventAndASegmentPerRunAndIsValid) {
     EXPECT_EQ(Count(gpx, "<trkseg>"), 2u);
     EXPECT_EQ(Count(gpx, "<trkpt "), 4u);
     EXPECT_NE(gpx.find("lon=\"0.00001\""), std::string::npos);  // never an exponent
+    // The metadata's time and box; speed (m/s) and course of every track point.
+    EXPECT_NE(
+        gpx.find("<metadata><name>Me &amp; you</name><time>2009-07-12T23:59:58Z</time><bounds "
+                 "minlat=\"52.3\" minlon=\"0.00001\" maxlat=\"52.32\" maxlon=\"4.77\"/>"
+                 "</metadata>"),
+        std::string::npos);
+    EXPECT_EQ(Count(gpx,
+                    "<extensions><gpxtpx:TrackPointExtension><gpxtpx:speed>74.5944</gpxtpx:"
+                    "speed><gpxtpx:course>270</gpxtpx:course></gpxtpx:TrackPointExtension>"),
+              4u);
     // With an animation beside the log, a point per frame, in the same runs; a frame of the
     // same second as the one before it (the stop) adds no point.
     WriteFile(folders.data() + "Animation.txt",
@@ -64,10 +74,13 @@ TEST_F(FlightExportTest, CsvHasAHeaderPointsAsDecimalsAndQuotesWhatNeedsIt) {
     ASSERT_TRUE(ExportFlight(log, out, "x").exported);
     const auto lines = testing::SplitLines(ReadFile(out));
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0].rfind("time_utc,latitude,longitude,altitude_ft,on_ground,event,ias_kt,", 0),
+    EXPECT_EQ(lines[0].rfind(
+                  "time,latitude,longitude,altitude_m,msl_ft,on_ground,event,ias_kt,agl_ft,", 0),
               0u);
-    EXPECT_EQ(lines[2], "2009-07-12T23:59:59Z,52.301,4.761,10,1,TD=-312/2,140,900,150,-500,145,270");
-    EXPECT_EQ(lines[4].substr(0, 50), "2009-07-13T00:05:01Z,52.32,0.00001,10,1,\"FL=5,\"\"\",");
+    EXPECT_EQ(lines[2],
+              "2009-07-12T23:59:59Z,52.301,4.761,3.048,10,1,TD=-312/2,140,900,150,-500,145,270");
+    EXPECT_EQ(lines[4].substr(0, 56),
+              "2009-07-13T00:05:01Z,52.32,0.00001,3.048,10,1,\"FL=5,\"\"\",");
 }
 
 TEST_F(FlightExportTest, ProfileMarksTheEventsItShowsAndScalesToTheFlight) {
@@ -81,7 +94,7 @@ TEST_F(FlightExportTest, ProfileMarksTheEventsItShowsAndScalesToTheFlight) {
     EXPECT_NE(text.find(">Flaps 5,%</text>"), std::string::npos);
     EXPECT_EQ(text.find(">Start log</text>"), std::string::npos);  // not an event it shows
     EXPECT_NE(text.find(">1000</text>"), std::string::npos);       // the altitude axis reaches it
-    EXPECT_NE(text.find("fill=\"#1e1e1e\""), std::string::npos);    // the dark theme
+    EXPECT_NE(text.find("fill=\"#1e1e1e\""), std::string::npos);   // the dark theme
     WriteFile(log, "garbage\r\n");
     std::ostringstream none;
     EXPECT_FALSE(WriteProfileSvg(points, {}, none));

@@ -49,13 +49,17 @@ TEST_P(AnimationFramesTest, HoldTheirPieces) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, AnimationFramesTest, ::testing::Values(
-    // A span runs from the second after the previous frame to its own; the first frame's and an
-    // equal stamp's span is their own second: a span never begins after its end.
-    FrameCase{"Spans", {L("20090712143507", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, "")},
+    // A frame shows from its own second until the next one begins; the last one, one before a
+    // frame of the same second and one before a new recording run show for their own second.
+    FrameCase{"Spans", {L("20090712143507", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, ""), L("20090712143509", "4", "1000", 0, ""),
+                        L("20090712143510", "4", "1000", 0, ""), L("20090712143530", "4", "1000", 0, "SA"), L("20090712143531", "4", "1000", 0, "")},
               {L("20090712143500", "4", "1000", 0, "SA")},
-              {"<name>2009-07-12 14:35:07z</name><TimeSpan><begin>2009-07-12T14:35:07Z</begin><end>2009-07-12T14:35:07Z</end>",
-               "<begin>2009-07-12T14:35:08Z</begin><end>2009-07-12T14:35:09Z</end>",
-               "<begin>2009-07-12T14:35:09Z</begin><end>2009-07-12T14:35:09Z</end>"}},
+              {"<name>2009-07-12 14:35:07z</name><TimeSpan><begin>2009-07-12T14:35:07Z</begin><end>2009-07-12T14:35:09Z</end>",
+               "<begin>2009-07-12T14:35:09Z</begin><end>2009-07-12T14:35:09Z</end>",
+               "<begin>2009-07-12T14:35:09Z</begin><end>2009-07-12T14:35:10Z</end>",
+               "<begin>2009-07-12T14:35:10Z</begin><end>2009-07-12T14:35:10Z</end>",
+               "<begin>2009-07-12T14:35:30Z</begin><end>2009-07-12T14:35:31Z</end>",
+               "<begin>2009-07-12T14:35:31Z</begin><end>2009-07-12T14:35:31Z</end>"}},
     FrameCase{"BeforeTheLogTheAircraftAlone", {L("20090712143507", "9", "0", 0, "")},
               {L("20090712150000", "1", "0", 0, "SA"), L("20090712150005", "2", "0", 0, "")},
               {"{F:FlightLog 12-07-2009 14:35 Type>check<}{/F}[pp:"}}),  // one point makes no line
@@ -78,6 +82,32 @@ TEST(TrafficReplay, DamagedLinesAreLeftOut) {
     EXPECT_EQ(Count(out, "[blue:"), 1u);
     EXPECT_EQ(out.find("GHI"), std::string::npos);  // no object id
     EXPECT_NE(out.find("A&lt;B"), std::string::npos);
+}
+
+// The aircraft of a second show from that second until the next traffic second begins, when it
+// follows within a few seconds; otherwise, and the last, for their own second.
+TEST(TrafficReplay, ASecondShowsUntilTheNextBegins) {
+    const std::string out =
+        Traffic(Settings{}, {"20090712143559:1:52:4:1000:0:0:A:0:1:+2:20090712143558",
+                             "20090712143559:2:52:4:1000:0:0:B:0:1:+2:20090712143558",
+                             "20090712143601:1:52:4:1000:0:0:A:0:1:+2:20090712143559",
+                             "20090712143630:1:52:4:1000:0:0:A:0:1:+2:20090712143601"});
+    const char* spans[] = {"<begin>2009-07-12T14:35:59Z</begin><end>2009-07-12T14:36:01Z</end>",
+                           "<begin>2009-07-12T14:36:01Z</begin><end>2009-07-12T14:36:01Z</end>",
+                           "<begin>2009-07-12T14:36:30Z</begin><end>2009-07-12T14:36:30Z</end>"};
+    size_t at = 0;
+    for (const char* span : spans) {
+        at = out.find(span, at);
+        ASSERT_NE(at, std::string::npos) << span << "\n" << out;
+    }
+    EXPECT_EQ(Count(out, "<TimeSpan>"), 3u);  // one folder a second
+}
+
+TEST(TrafficReplay, HeadingIsRoundedToTheNearestDegree) {
+    // "Traffic.txt" keeps the heading turned by 180 degrees.
+    const std::string out =
+        Traffic(Settings{}, {"20090712143559:1:52:4:1000:59.996:0:ABC:0:3:+2:x"});
+    EXPECT_NE(out.find("(EA AI/Online traffic: ABC - 240 -"), std::string::npos) << out;
 }
 
 }  // namespace

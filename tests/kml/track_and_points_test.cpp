@@ -56,7 +56,8 @@ TEST(PointPlacemarks, WarningTemplatesByGroundAndCode) {
     const LogFields takeOff(LogLine("20090712143500", "1", "1", "0", 0, "TO=2", "x"));
     auto pin = [](bool span, const LogFields& f, const std::string& code) {
         std::string out;
-        PointPlacemarkWriter(kT, span).eventPin(out, f, code, "<T/>");
+        PointPlacemarkWriter(kT, span ? PointTime::Span : PointTime::None)
+            .eventPin(out, f, code, "<T/>");
         return out;
     };
     EXPECT_NE(pin(false, overspeedOnGround, "O").find("(EW "), std::string::npos);

@@ -89,8 +89,8 @@ TEST_F(RealtimeTest, SectionHasTheAircraftAndItsPredictedPath) {
     const std::string section = BuildRealtimeSection(SceneOf(t.program), "1700");
     EXPECT_EQ(
         section.rfind(
-            "{F:Aircraft position Type>check<}<name>Your aircraft: alt=2000 spd=0 hdg=90</name>"
-            "(A 52.5 4.25 52.5 4.25 90 1700 <altitudeMode>absolute</altitudeMode> "
+            "{F:Aircraft position Type>check<}<name>Your aircraft: alt=2000 spd=0 hdg=91</name>"
+            "(A 52.5 4.25 52.5 4.25 91 1700 <altitudeMode>absolute</altitudeMode> "
             "<altitudeMode>absolute</altitudeMode> ,609.6)",
             0),
         0u)
@@ -113,7 +113,7 @@ TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
     const char* every =
         "NAME DESC LATX LONY HDG RANGE TILT LATAC LONAC ALTM KIAS SPDTAS GNDSPD VERTSPEED ALT "
         "ALTAGL TIME DATE DATETIME ENDDATETIME FILE1 FILE2";
-    const char* below[] = {"1", "52.5", "4.25", "1750", "180", "0", every, "0"};
+    const char* below[] = {"1", "52.5", "4.25", "1750", "179.6", "0", every, "0"};
     const char* above[] = {"2", "52.9", "4.25", "3250", "180", "0", "HIGH", "0"};
     const char* damaged[] = {"3", "north", "4.25", "3250", "180", "0", "BAD", "0"};
     for (int c = 0; c < 8; ++c) {

@@ -169,10 +169,11 @@ class Digester {
         return nullptr;
     }
 
-    static std::string Look(Node style) {
+    // `line`: a line's placemark, which draws no icon.
+    static std::string Look(Node style, bool line) {
         if (!style) return "default";
         std::string look;
-        const Node icon = Child(style, "IconStyle");
+        const Node icon = line ? nullptr : Child(style, "IconStyle");
         if (icon)
             look += "icon " + ChildText(Child(icon, "Icon"), "href") + " scale " +
                     ChildText(icon, "scale") + " heading " + ChildText(icon, "heading") + "; ";
@@ -239,9 +240,9 @@ class Digester {
                    Numbers(ChildText(at, "longitude") + " " + ChildText(at, "latitude") + " " +
                            ChildText(at, "range") + " " + ChildText(at, "tilt")) +
                    " " + ChildText(at, "altitudeMode");
-        const std::string prefix = ChildText(p, "name") + " | time " +
-                                   (own.empty() ? inherited : own) + " | look " + Look(style) +
-                                   "| balloon " + Balloon(p, style) + view + " | ";
+        const std::string prefix =
+            ChildText(p, "name") + " | time " + (own.empty() ? inherited : own) + " | look " +
+            Look(style, Child(p, "LineString")) + "| balloon " + Balloon(p, style) + view + " | ";
         if (const Node line = Child(p, "LineString"))
             out.addLine(prefix + GeometryKind("LineString", line),
                         Points(ChildText(line, "coordinates")));
