@@ -10,9 +10,6 @@
 #include "base/command_line_error.h"
 #include "base/help_and_version.h"
 #include "online/embedded_version.h"
-#include "online/usage_report.h"
-#include "online/version_check.h"
-#include "online/xplane_module.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_http.h"
 #include "platform/qt/qt_shell.h"
@@ -23,24 +20,6 @@
 #include "ui/main_window.h"
 
 FLENMARK_EMBED_VERSION()
-
-namespace {
-
-// The online services, which the headless front end goes without.
-void ConnectOnlineServices(flenmark::Program& program, flenmark::Http& http) {
-    flenmark::Extensions& e = program.extensions;
-    e.probeVendorOnline = [&http] { return flenmark::ProbeVendorOnline(http); };
-    e.checkXPlane = [&program] { flenmark::CheckXPlane(program, false); };
-    e.checkXPUIPCVersion = [&program, &http] { flenmark::CheckXPUIPCVersion(program, http); };
-    e.checkVersion = [&program, &http] { flenmark::CheckVersion(program, http); };
-    e.sendUsageReport = [&program, &http] { flenmark::SendUsageReport(program, http); };
-    e.browseXPlane = [&program, &http] {
-        flenmark::CheckXPlane(program, true);
-        flenmark::CheckXPUIPCVersion(program, http);
-    };
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (const auto done = flenmark::AnswerHelpOrVersion(
@@ -78,7 +57,7 @@ int main(int argc, char** argv) {
     flenmark::ui::MainWindow window;
     dialogs.setParent(&window);
     flenmark::Program program(flenmark::Services{clock, folders, dialogs, shell, window, link});
-    ConnectOnlineServices(program, http);
+    flenmark::ConnectOnlineServices(program, http);
     if (!flenmark::StartUp(program, flenmark::SystemFormatOfTwoAndAHalf())) return 1;
     program.StartLoggingOnConnect = startLogging;
     // From here on the ticks run on a thread of their own; the window shows what each

@@ -4,7 +4,10 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <utility>
+#include <vector>
 
+#include "app/dialog_models.h"
 #include "app/program_port.h"
 #include "platform/dialogs.h"
 
@@ -27,17 +30,13 @@ class OptionsDialog final : public QDialog {
     void load();
     ProgramPort& port_;
     Dialogs& dialogs_;
+    QCheckBox* check(bool OptionsValues::*value) const;
     bool browsing_ = false;
     bool packaged_ = false;
     QLabel* packagedNote_ = nullptr;
-    QCheckBox* xplane_;
-    QCheckBox* minUpdate_;
-    QCheckBox* resume_ = nullptr;
-    QCheckBox* kmz_ = nullptr;
-    QCheckBox* reports_ = nullptr;
-    QCheckBox* update_;
-    QLineEdit* path_;
-    QLabel* xpuipc_;
+    std::vector<std::pair<const OptionsCheck*, QCheckBox*>> checks_;
+    QLineEdit* path_ = nullptr;
+    QLabel* xpuipc_ = nullptr;
 };
 
 }  // namespace flenmark::ui

@@ -7,18 +7,15 @@
 #include <QWidget>
 #include <string>
 
-#include "app/settings_store.h"
+#include "app/updater_setup.h"
 #include "base/command_line_error.h"
 #include "base/help_and_version.h"
-#include "base/installation_id.h"
 #include "online/embedded_version.h"
 #include "online/updater_run.h"
-#include "platform/data_folders.h"
 #include "platform/qt/app_icon.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_http.h"
 #include "platform/qt/qt_shell.h"
-#include "platform/system_info.h"
 #include "platform/system_services.h"
 
 FLENMARK_EMBED_VERSION()
@@ -52,7 +49,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QWidget window;
     window.setObjectName("Form1");
-    window.setWindowTitle("Flenmark Updater");
+    window.setWindowTitle(flenmark::kUpdaterTitle);
     window.setWindowIcon(flenmark::AppIcon());
     auto* column = new QVBoxLayout(&window);
     QLabel* status = AddLabel(column, "lblStatus");
@@ -63,27 +60,14 @@ int main(int argc, char** argv) {
     column->addWidget(cancel);
 
     const auto ownFolders = flenmark::MakeFolders();
-    flenmark::Folders& folders = *ownFolders;
-    flenmark::UpdaterFolders where;
-    try {
-        where = {flenmark::ProgramFolder(folders), folders.applicationDataRoot() + "/Zolt/"};
-    } catch (const flenmark::FolderError&) {
-        return 1;
-    }
+    const auto setup = flenmark::UpdaterSetupOf(*ownFolders);
+    if (!setup) return 1;
     flenmark::QtHttp http;
     flenmark::QtShell shell;
     flenmark::QtDialogs dialogs;
     dialogs.setParent(&window);
     flenmark::UpdaterRun* current = nullptr;
-    // The report carries the installation's id, and only when the user allows usage reports.
-    std::string reporter;
-    try {
-        const std::string data = flenmark::DataFolder(folders);
-        if (flenmark::ReadSettingsFile(data + "Offsets.txt").UsageReports)
-            reporter = flenmark::InstallationId(data);
-    } catch (const flenmark::FolderError&) {
-    }
-    flenmark::UpdaterRun run(http, shell, dialogs, where, reporter, [&] {
+    flenmark::UpdaterRun run(http, shell, dialogs, setup->folders, setup->reporter, [&] {
         if (!current) return;
         status->setText(QString::fromStdString(current->view().status));
         file->setText(QString::fromStdString(current->view().file));
