@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "base/text_files.h"
+#include "base/utf8_path.h"
 
 namespace flenmark {
 namespace {
@@ -43,13 +44,13 @@ KeptFlight KeepOldFlight(const std::string& dataFolder, const std::string& files
     const std::string base = "Unsaved flight" + (stamp.empty() ? "" : " " + stamp);
     KeptFlight kept{KeptFlight::Result::Failed, base};
     std::error_code ec;
-    for (int n = 2; fs::exists(filesFolder + kept.name, ec); ++n)
+    for (int n = 2; fs::exists(PathOf(filesFolder + kept.name), ec); ++n)
         kept.name = base + " (" + std::to_string(n) + ")";
-    const fs::path folder = filesFolder + kept.name;
+    const fs::path folder = PathOf(filesFolder + kept.name);
     fs::create_directories(folder, ec);
     if (ec) return kept;
     for (const char* name : {"Flightlog.txt", "Animation.txt", "Traffic.txt"}) {
-        const fs::path from = dataFolder + name;
+        const fs::path from = PathOf(dataFolder + name);
         if (fs::exists(from, ec) && !Move(from, folder / name)) return kept;
     }
     kept.result = KeptFlight::Result::Kept;
