@@ -19,7 +19,7 @@ std::string ProgramFolder(const Folders& folders) {
 }
 
 std::vector<std::string> ResourceFolders(const Folders& folders) {
-    const std::filesystem::path program(folders.programFolder());
+    const std::filesystem::path program = PathOf(folders.programFolder());
     return {TextOf(program) + "/",
             TextOf((program.parent_path() / "share" / "flenmark").lexically_normal()) + "/"};
 }

@@ -3,12 +3,11 @@
 #include <QApplication>
 #include <string>
 
+#include "app/command_lines.h"
 #include "app/online_steps.h"
 #include "app/program.h"
 #include "app/program_port.h"
 #include "app/startup.h"
-#include "base/command_line_error.h"
-#include "base/help_and_version.h"
 #include "online/embedded_version.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_http.h"
@@ -22,28 +21,10 @@
 FLENMARK_EMBED_VERSION()
 
 int main(int argc, char** argv) {
-    if (const auto done = flenmark::AnswerHelpOrVersion(
-            argc, argv, "flenmark",
-            "Usage: flenmark [--start-logging]\n"
-            "  or:  flenmark --help | --version\n"
-            "The flight recorder with its main window: connects to the simulator through FSUIPC,\n"
-            "logs the flight and converts it for Google Earth.\n"
-            "\n"
-            "Options:\n"
-            "  --start-logging  start logging as soon as the simulator answers\n"
-            "  --help           print this help and exit\n"
-            "  --version        print the version and exit\n"))
-        return *done;
+    if (const auto done = flenmark::AnswerMainHelpOrVersion(argc, argv)) return *done;
     QApplication app(argc, argv);  // takes Qt's own options (-platform, ...) out of argv
     bool startLogging = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) != "--start-logging") {
-            flenmark::ReportCommandLineError("flenmark",
-                                             std::string(argv[i]) + ": not an option of flenmark");
-            return 2;
-        }
-        startLogging = true;
-    }
+    if (const auto done = flenmark::ReadMainOptions(argc, argv, startLogging)) return *done;
     QApplication::setApplicationName("Flenmark");
     QApplication::setQuitOnLastWindowClosed(false);
     flenmark::SystemClock clock;

@@ -7,13 +7,12 @@
 #include <QVBoxLayout>
 
 #include "app/program.h"
-#include "app/window_commands.h"
 #include "ui/parameters_dialog.h"
 
 namespace flenmark::ui {
 
 OptionsDialog::OptionsDialog(ProgramPort& port, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), port_(port), dialogs_(dialogs) {
+    : QDialog(parent), port_(port), dialogs_(dialogs), form_(port, *this) {
     const OptionsTexts& t = kOptionsTexts;
     setObjectName("frmOptions");
     setWindowTitle(t.title);
@@ -66,49 +65,25 @@ OptionsDialog::OptionsDialog(ProgramPort& port, Dialogs& dialogs, QWidget* paren
     auto* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
     cancel->setObjectName("btnCancel");
     column->addWidget(buttons);
-    connect(browse, &QPushButton::clicked, this, [this] {
-        check(&OptionsValues::xplane)->setChecked(true);
-        browsing_ = true;
-        port_.post([](Program& p) { BrowseForXPlane(p); });
-    });
+    connect(browse, &QPushButton::clicked, this, [this] { form_.browse(); });
     connect(parameters, &QPushButton::clicked, this,
             [this] { ParametersDialog(port_, dialogs_, this).exec(); });
     connect(ok, &QPushButton::clicked, this, [this] {
-        OptionsValues values;
-        for (const auto& [c, box] : checks_) values.*(c->value) = box->isChecked();
-        values.xplanePath = path_->text().toStdString();
-        values.xpuipc = xpuipc_->text().toStdString();
-        values.updatesByPackageManager = packaged_;
-        port_.post([values](Program& p) { ApplyOptions(p, values); });
+        form_.ok();
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    load();
+    form_.load();
 }
 
-QCheckBox* OptionsDialog::check(bool OptionsValues::*value) const {
+QCheckBox* OptionsDialog::box(const OptionsCheck& check) const {
     for (const auto& [c, box] : checks_)
-        if (c->value == value) return box;
+        if (c == &check) return box;
     return nullptr;
 }
 
 void OptionsDialog::viewChanged() {
-    if (!browsing_) return;
-    browsing_ = false;
-    const OptionsValues v = LoadOptions(port_.view());
-    xpuipc_->setText(QString::fromStdString(v.xpuipc));
-    path_->setText(QString::fromStdString(v.xplanePath));
-}
-
-void OptionsDialog::load() {
-    const OptionsValues v = LoadOptions(port_.view());
-    packaged_ = v.updatesByPackageManager;
-    check(&OptionsValues::update)->setEnabled(!packaged_);
-    check(&OptionsValues::minUpdate)->setEnabled(!packaged_);
-    packagedNote_->setVisible(packaged_);
-    for (const auto& [c, box] : checks_) box->setChecked(v.*(c->value));
-    xpuipc_->setText(QString::fromStdString(v.xpuipc));
-    path_->setText(QString::fromStdString(v.xplanePath));
+    form_.viewChanged();
 }
 
 }  // namespace flenmark::ui

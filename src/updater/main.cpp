@@ -5,11 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <string>
 
+#include "app/command_lines.h"
 #include "app/updater_setup.h"
-#include "base/command_line_error.h"
-#include "base/help_and_version.h"
 #include "online/embedded_version.h"
 #include "online/updater_run.h"
 #include "platform/qt/app_icon.h"
@@ -33,19 +31,7 @@ QLabel* AddLabel(QVBoxLayout* column, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (const auto done = flenmark::AnswerHelpOrVersion(
-            argc, argv, "flenmark-updater",
-            "Usage: flenmark-updater\n"
-            "  or:  flenmark-updater --help | --version\n"
-            "Installs the newer Flenmark files from the vendor's server beside the program and in\n"
-            "the data folder, then starts flenmark again. Started by flenmark when an update is "
-            "due.\n"))
-        return *done;
-    if (argc > 1) {
-        flenmark::ReportCommandLineError(
-            "flenmark-updater", std::string(argv[1]) + ": flenmark-updater takes no options");
-        return 2;
-    }
+    if (const auto done = flenmark::AnswerUpdaterCommandLine(argc, argv)) return *done;
     QApplication app(argc, argv);
     QWidget window;
     window.setObjectName("Form1");
