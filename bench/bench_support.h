@@ -48,12 +48,12 @@ class NullLink final : public SimLink {
     void setDeadline(std::optional<std::chrono::steady_clock::time_point>) override {}
 };
 
-// Folders in a temporary folder, removed with the object.
+// Folders in a temporary folder (in `base`), removed with the object.
 class BenchFolders final : public Folders {
   public:
-    BenchFolders() {
-        char dir[] = "/tmp/flenmark-bench-XXXXXX";
-        root_ = mkdtemp(dir);
+    explicit BenchFolders(const std::string& base = "/tmp") {
+        std::string dir = base + "/flenmark-bench-XXXXXX";
+        root_ = mkdtemp(dir.data());
         std::filesystem::create_directories(root_ + "/data/Flenmark");
         std::filesystem::create_directories(root_ + "/program");
         std::filesystem::copy_file(FLENMARK_RESOURCES_DIR "/KMLSettings.txt",

@@ -65,7 +65,31 @@ void Connect(Program& program) {
         "Connection failure",
         "Connection failed, please make sure your FS is running and you installed FSUIPC (or "
         "XPUIPC for X-Plane) correctly.\n\nError code: " +
-            std::to_string(result) + "\n\n" + SimulatorSourcesAdvice(program.services.link));
+            std::to_string(result) +
+            (LinkFaultOfThisComputer(result).empty()
+                 ? std::string()
+                 : " (" + LinkFaultOfThisComputer(result) + ")") +
+            "\n\n" + SimulatorSourcesAdvice(program.services.link));
+}
+
+std::string LinkFaultOfThisComputer(int code) {
+    switch (code) {
+        case kLinkMapCreateFailed:
+            return "the link could not make its shared memory block on this computer";
+        case kLinkMapViewFailed:
+            return "the link could not map its shared memory block";
+        default:
+            return {};
+    }
+}
+
+std::string NoConnectionMessage(int code, int seconds) {
+    std::string fault = LinkFaultOfThisComputer(code);
+    if (fault.empty())
+        return "No simulator answered within " + std::to_string(seconds) + " seconds (error code " +
+               std::to_string(code) + ").";
+    fault[0] = 'T';
+    return fault + " (error code " + std::to_string(code) + ").";
 }
 
 void TryAutoConnect(Program& program) {
@@ -96,6 +120,8 @@ void HandleConnectionLost(Program& program, LostDuring during) {
     if (during == LostDuring::Telemetry) program.Animation = false;
     UpdateLoggingLabels(program, false, false, false);
     ForgetPreviousPosition(program);
+    // The next reading begins a new run: nothing of this one is compared with it.
+    program.prev = PreviousTick{};
     program.mainView.lblConnect.text = "Not connected";
     RestoreIfLostWhileMinimized(program);
     if (during == LostDuring::Telemetry) program.mainView.lblConnect.colour = TextColour::Red;

@@ -17,6 +17,14 @@ void Connect(Program& program);
 // simulator answered.
 std::string SimulatorSourcesAdvice(const SimLink& link);
 
+// Why the link could not be opened, when the simulator is not to blame: "" for the codes of a
+// simulator that does not answer (or answers wrongly).
+std::string LinkFaultOfThisComputer(int code);
+
+// What a recorder without windows says when it could not connect: the simulator did not answer
+// in `seconds`, or the fault lies on this computer; with the code.
+std::string NoConnectionMessage(int code, int seconds);
+
 // The main tick's silent attempt while not connected.
 void TryAutoConnect(Program& program);
 

@@ -55,10 +55,14 @@ void ConvertFlightLogCommand(Program& program) {
         if (!IsPlainFileName(base)) throw FolderError("not a plain file name");
         const std::string logPath = data + "Flightlog.txt";
         if (!EnsureFileExists(logPath)) throw FolderError("no log");
+        // The recording ends here: converted with its closing line.
+        StopLogging(program);
         ShowMessage(program, "Converting flightlog...");
         program.services.ui.refresh();
         const ConversionOutcome converted =
             ConvertLogToKml(program, logPath, data + "Flightlog.kml", base, false, "");
+        // A failed conversion saves nothing: the document beside the log is an older flight's.
+        if (!converted) return EndRecording(program);
         const std::string copy = FilesFolder(folders) + base;
         bool ok = true;
         if (program.settings.Debuging) ok = CopyFileReplacing(logPath, copy + ".txt");
@@ -71,9 +75,8 @@ void ConvertFlightLogCommand(Program& program) {
                  PlaceDocumentIcons(folders, FilesFolder(folders));
         if (!ok) throw FolderError("copy failed");
         EndRecording(program);
-        if (!converted) return;
         // Lines left out are worth the message line more than the usual words.
-        if (converted.damagedLines == 0)
+        if (converted.damagedLines == 0 && !converted.replayLeftOut)
             ShowMessage(program, "Tracklog converted and saved, opening Google Earth...");
         OpenOrTellWhere(program, saved, "the flight in Google Earth");
     } catch (const FolderError&) {

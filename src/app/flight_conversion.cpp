@@ -9,7 +9,9 @@
 #include "base/text_files.h"
 #include "exports/kmz_package.h"
 #include "kml/log_to_kml.h"
+#include "kml/time_tracks.h"
 #include "realtime/realtime_conversion.h"
+#include "realtime/realtime_history.h"
 
 namespace flenmark {
 
@@ -50,6 +52,10 @@ FlightDocumentReport WriteDocument(Program& program, const std::string& logPath,
 
 }  // namespace
 
+std::string ReplayLeftOutMessage(const std::string& why) {
+    return "Flight converted without its animated replay: " + why + ".";
+}
+
 RealtimeScene SceneOf(Program& program) {
     return {program.kmlTemplates,
             program.settings,
@@ -70,23 +76,30 @@ ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
         if (realtime) {
             WriteRealtimeDocuments(SceneOf(program), program.realtime.kml, logPath, kmlPath,
                                    documentName, cameraPath);
-            // Once a run, not every tick: the realtime files stay in one folder.
+            // Once a run, not every tick: the realtime files stay in their folders.
             if (!program.realtime.iconsPlaced)
                 program.realtime.iconsPlaced =
-                    PlaceDocumentIcons(program.services.folders, FolderOf(kmlPath));
+                    PlaceDocumentIcons(program.services.folders, FolderOf(kmlPath)) &&
+                    PlaceDocumentIcons(program.services.folders, RealtimeHistoryFolder(kmlPath));
             outcome.converted = true;
             return outcome;
         }
         const FlightDocumentReport report = WriteDocument(program, logPath, kmlPath, documentName);
-        if (report.replayLeftOut) ShowMessage(program, "Not able to convert flightlog");
-        outcome = {true, report.damagedLines};
-        if (outcome.damagedLines > 0)
+        outcome = {true, report.damagedLines, {}, report.replayLeftOut};
+        if (report.replayLeftOut)
+            ShowMessage(program, ReplayLeftOutMessage(report.replayProblem));
+        else if (report.trafficTracksCut)
+            ShowMessage(program, "Flight converted; the time tracks show the first " +
+                                     std::to_string(TimeTracks::kMaxTrafficTracks) +
+                                     " traffic aircraft only.");
+        else if (outcome.damagedLines > 0)
             ShowMessage(program, DamagedLinesMessage(outcome.damagedLines));
         return outcome;
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        outcome = {false, 0, e.what(), false};
     }
     ShowMessage(program, "Not able to convert flightlog");
-    return {};
+    return outcome;
 }
 
 }  // namespace flenmark

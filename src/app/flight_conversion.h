@@ -14,8 +14,13 @@ struct Program;
 struct ConversionOutcome {
     bool converted = false;
     size_t damagedLines = 0;
+    std::string failure;  // why it was not converted
+    bool replayLeftOut = false;
     explicit operator bool() const { return converted; }
 };
+
+// "Flight converted without its animated replay: <why>."
+std::string ReplayLeftOutMessage(const std::string& why);
 
 // The realtime documents' scene of the program's present.
 RealtimeScene SceneOf(Program& program);
@@ -24,7 +29,8 @@ RealtimeScene SceneOf(Program& program);
 // animated replay from the logs beside it; in realtime mode the live document and the camera
 // document. Damaged lines are left out ("Flight converted; 1 damaged line left out."); only a
 // log without a usable line fails. Documents are replaced whole or not at all; "Not able to
-// convert flightlog" on failure, and when the replay had to be left out.
+// convert flightlog" on failure. A replay that cannot be made is left out, and the message says
+// so and why.
 ConversionOutcome ConvertLogToKml(Program& program, const std::string& logPath,
                                   const std::string& kmlPath, const std::string& documentName,
                                   bool realtime, const std::string& cameraPath);

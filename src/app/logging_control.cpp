@@ -27,6 +27,10 @@ bool DeleteLogFile(const std::string& path) {
     return EnsureFileExists(path) && RemoveFile(path);
 }
 
+std::string StartMessage(const Program& program) {
+    return program.Animation ? "Logging started (animation mode enabled)." : "Logging started.";
+}
+
 }  // namespace
 
 void ForgetPreviousPosition(Program& program) {
@@ -39,51 +43,62 @@ void ForgetPreviousPosition(Program& program) {
     program.PrevTickStamp.clear();
 }
 
-void StartLogging(Program& program) {
-    if (!RequireConnection(program)) return;
+void BeginLogging(Program& program, bool animation, const std::string& message) {
+    if (program.Logging) return;
+    if (!program.prev.HasReading) {
+        // Connected, but nothing read yet: the next reading is the first line.
+        program.StartLoggingOnConnect = true;
+        program.AnimationOnConnect = program.Animation || animation;
+        return;
+    }
     program.Logging = true;
+    program.Animation = program.Animation || animation;
+    program.lostLinesAtStart = program.lostLines;
     RecordSample(program, "SA", true);
     if (!program.Logging) return;  // the first line could not be written
     program.PrevTickStamp = StampText(program.services.clock.utcNow());
-    ShowMessage(program, program.Animation ? "Logging started (animation mode enabled)."
-                                           : "Logging started.");
+    if (!message.empty()) ShowMessage(program, message);
+}
+
+void StartLogging(Program& program) {
+    if (!RequireConnection(program) || program.Logging) return;
+    BeginLogging(program, false, StartMessage(program));
 }
 
 void ToggleAnimation(Program& program) {
     if (!RequireConnection(program)) return;
     if (program.Animation) {
         program.Animation = false;
+        UpdateLoggingLabels(program, program.Logging, false, program.Realtime);
         ShowMessage(program, "Animation mode disabled.");
         return;
     }
-    program.Logging = true;
+    if (!program.Logging) return BeginLogging(program, true, "Animation mode enabled.");
+    // A recording that runs has its start already: the frames join it.
     program.Animation = true;
-    RecordSample(program, "SA", true);
-    if (!program.Logging) return;
-    program.PrevTickStamp = StampText(program.services.clock.utcNow());
+    UpdateLoggingLabels(program, true, false, program.Realtime);
     ShowMessage(program, "Animation mode enabled.");
 }
 
-void ResumeLoggingAfterReconnect(Program& program) {
-    if (!program.resume.pending || !program.Connected) return;
+std::optional<std::string> BeginLoggingWithThisReading(Program& program) {
     const Program::Resume resume = program.resume;
     program.resume = {};
-    if (!program.settings.ResumeLogging || program.Logging) return;
-    program.Logging = true;
-    program.Animation = resume.animation;
-    program.Realtime = resume.realtime;
-    MainWindowView& v = program.mainView;
-    v.btnSetChase = v.btnSetLeft = v.btnSetRight = v.btnSetOverview = resume.realtime;
-    RecordSample(program, "SA", true);
-    if (!program.Logging) return;  // the line could not be written
-    program.PrevTickStamp = StampText(program.services.clock.utcNow());
-    ShowMessage(program, "Logging resumed.");
-}
-
-void StartLoggingOnConnectWhenAsked(Program& program) {
-    if (!program.StartLoggingOnConnect || !program.Connected) return;
+    const bool start = program.StartLoggingOnConnect;
     program.StartLoggingOnConnect = false;
-    if (!program.Logging) StartLogging(program);
+    if (program.Logging) return std::nullopt;
+    if (resume.pending && program.settings.ResumeLogging) {
+        program.Logging = true;
+        program.Animation = resume.animation;
+        program.Realtime = resume.realtime;
+        MainWindowView& v = program.mainView;
+        v.btnSetChase = v.btnSetLeft = v.btnSetRight = v.btnSetOverview = resume.realtime;
+        return "Logging resumed.";
+    }
+    if (!start) return std::nullopt;
+    program.lostLinesAtStart = program.lostLines;
+    program.Logging = true;
+    program.Animation = program.AnimationOnConnect;
+    return StartMessage(program);
 }
 
 void StopLogging(Program& program) {
@@ -101,6 +116,8 @@ void StopLogging(Program& program) {
     program.mainView.label5.text = "No logging";
     ForgetPreviousPosition(program);
     ShowMessage(program, "Logging stopped.");
+    const LostLines lost = program.lostLines.since(program.lostLinesAtStart);
+    if (lost.any()) ShowMessage(program, "This recording has gaps: " + LostLinesText(lost) + ".");
 }
 
 void ResetLog(Program& program, bool skipConfirmation) {

@@ -1,9 +1,12 @@
 #include "app/main_tick.h"
 
+#include <optional>
+
 #include "app/connection.h"
 #include "app/link_operations.h"
 #include "app/logging_control.h"
 #include "app/logging_labels.h"
+#include "app/messages.h"
 #include "app/program.h"
 #include "app/realtime_commands.h"
 #include "app/recording.h"
@@ -15,10 +18,10 @@
 namespace flenmark {
 namespace {
 
+// The logging buttons follow the program's state in its view (ViewOf).
 void UpdateButtons(Program& program) {
     MainWindowView& v = program.mainView;
     v.btnResetLog = v.btnConvert = LogHasContent(program.FlightLogPath);
-    v.btnStartLog = v.btnToggleRealtime = v.btnStartAnimate = v.btnStopLog = program.Connected;
 }
 
 void FillFirstSampleDefaults(Program& program) {
@@ -35,15 +38,14 @@ bool ConnectedTick(Program& program) {
     if (!program.Connected) return false;
     UpdateLoggingLabels(program, program.Logging, false, program.Realtime);
     FillFirstSampleDefaults(program);
-    ResumeLoggingAfterReconnect(program);
     if (program.StatusWindowOpen) UpdateStatusWindow(program);
-    RecordSample(program, "", false);
+    // One sample a tick: when logging begins with this reading, it is the start line.
+    const std::optional<std::string> begun = BeginLoggingWithThisReading(program);
+    RecordSample(program, begun ? "SA" : "", begun.has_value());
+    if (begun && program.Logging) ShowMessage(program, *begun);
     if (program.Realtime) ConvertRealtimeFiles(program);
     CopyPreviousTick(program);
     program.PrevTickStamp = StampText(program.services.clock.utcNow());
-    // After the tick, so that the first line compares the reading with itself, not with the
-    // blank state before the first reading.
-    StartLoggingOnConnectWhenAsked(program);
     return true;
 }
 
@@ -70,6 +72,7 @@ void CopyPreviousTick(Program& program) {
     p.GSState = t.GSState;
     p.GSAlive = t.GSAlive;
     p.GSNeedle = t.GSNeedle;
+    p.HasReading = true;
 }
 
 void MainTick(Program& program) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/lost_lines.h"
 #include "app/tcas_display.h"
 #include "app/view_models.h"
 #include "base/data_folder_lock.h"
@@ -84,10 +85,15 @@ struct Program {
         bool animation = false;
         bool realtime = false;
     } resume;
-    // Logging starts with the first reading of the simulator (the --start-logging option).
+    // Logging starts with the next reading of the simulator (the --start-logging option, a
+    // start asked for before the link's first reading), in animation mode when asked.
     bool StartLoggingOnConnect = false;
+    bool AnimationOnConnect = false;
     // Writing the log failed since the program started (the recording has a gap).
     bool WriteFailed = false;
+    // Lines lost in each log since the program started, and when the recording began.
+    LostLines lostLines;
+    LostLines lostLinesAtStart;
     // This copy was installed as a system package: its package manager updates it.
     bool UpdatesByPackageManager = false;
     // This program's hold on its data folder, from start-up on.

@@ -92,8 +92,9 @@ void TickRunner::run() {
         busy_ = true;
         lock.unlock();
         for (Command& c : commands) c(program_);
-        if (traffic) TcasTimerTick(program_);
-        if (tick) MainTick(program_);
+        // Once the updater took over, the program only waits for its end.
+        if (traffic && !program_.EndRequested) TcasTimerTick(program_);
+        if (tick && !program_.EndRequested) MainTick(program_);
         ProgramView view = ViewOf(program_);
         lock.lock();
         view_ = std::move(view);

@@ -1,10 +1,12 @@
 #include "app/realtime_commands.h"
 
 #include "app/flight_conversion.h"
+#include "app/logging_control.h"
 #include "app/logging_labels.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"
+#include "kml/kml_values.h"
 #include "platform/data_folders.h"
 
 namespace flenmark {
@@ -17,20 +19,27 @@ void EnableViewButtons(Program& program, bool enabled) {
 
 }  // namespace
 
-bool WriteRealtimeLink(Program& program) {
+std::optional<std::string> WriteRealtimeLinkFile(Program& program) {
     try {
         const std::string data = DataFolder(program.services.folders);
-        std::string text =
-            FillPlaceholder(program.kmlTemplates[Kml::Realtime], "FILE1", data + "Realtime.kml");
-        text = FillPlaceholder(text, "FILE2", data + "RealtimeLocation.kml");
+        // Paths become KML text: a folder named "Flights & more" stays valid XML.
+        const std::string track = XmlText(data + "Realtime.kml");
+        const std::string camera = XmlText(data + "RealtimeLocation.kml");
+        const std::string text = FillTemplate(program.kmlTemplates[Kml::Realtime],
+                                              {{"FILE1", track}, {"FILE2", camera}});
         const std::string link = data + program.ProductWord + " Realtime.kml";
         if (!WriteFileAtomically(link, text + "\r\n")) throw FolderError("cannot write the link");
-        OpenOrTellWhere(program, link, "the realtime link in Google Earth");
-        return true;
+        return link;
     } catch (const std::exception&) {
         ShowMessage(program, "Unable to initialize realtime tracking.");
-        return false;
+        return std::nullopt;
     }
+}
+
+bool WriteRealtimeLink(Program& program) {
+    const auto link = WriteRealtimeLinkFile(program);
+    if (link) OpenOrTellWhere(program, *link, "the realtime link in Google Earth");
+    return link.has_value();
 }
 
 void GenerateRealtimeLink(Program& program) {
@@ -41,10 +50,10 @@ void GenerateRealtimeLink(Program& program) {
         ShowMessage(program, "No open FS connection.");
         return;
     }
+    BeginLogging(program, false, "");  // a recording that tracking starts has its start line
     program.Realtime = true;
     EnableViewButtons(program, true);
-    program.Logging = true;
-    UpdateLoggingLabels(program, true, false, true);
+    UpdateLoggingLabels(program, program.Logging, false, true);
     ShowMessage(program, "Realtime network link generated, check Google Earth.");
     WriteRealtimeLink(program);
 }
@@ -60,9 +69,9 @@ void ToggleRealtime(Program& program) {
         ShowMessage(program, "No open FS connection.");
         return;
     }
+    BeginLogging(program, false, "");
     EnableViewButtons(program, true);
     program.Realtime = true;
-    program.Logging = true;
     ShowMessage(program, "Realtime started.");
 }
 

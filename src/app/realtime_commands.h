@@ -1,11 +1,17 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 namespace flenmark {
 
 struct Program;
 
-// Writes "Flenmark Realtime.kml", the network link that makes Google Earth reload the
-// realtime files every second, and opens it. False (with a message) when it cannot be written.
+// Writes "Flenmark Realtime.kml" into the data folder: the network link that makes Google Earth
+// reload the realtime files every second. Its path, or nullopt (with a message) when it cannot
+// be written.
+std::optional<std::string> WriteRealtimeLinkFile(Program& program);
+// Writes the link and opens it. False (with a message) when it cannot be written.
 bool WriteRealtimeLink(Program& program);
 
 // "Generate Google Earth realtime link": switches realtime (and, when connected, logging) on

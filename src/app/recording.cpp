@@ -66,11 +66,16 @@ void RecordSample(Program& program, const std::string& code, bool force) {
         const bool wasWritten = program.recorder.LineWrittenThisTick;
         SampleContext context = SampleContextOf(program);
         const SampleOutcome outcome = RecordSample(context, code, force);
+        LostLines& lost = program.lostLines;
+        lost.flightLog += outcome.logLineLost ? 1 : 0;
+        lost.animation += outcome.framesLost;
+        lost.traffic += outcome.trafficLinesLost;
         WarningColours(program);
         if (outcome.failed) return StopAfterWriteFailure(program);
         if (outcome.written || wasWritten)
             UpdateLoggingLabels(program, program.Logging, outcome.written, program.Realtime);
     } catch (const FolderError&) {
+        if (program.Logging) ++program.lostLines.flightLog;
         StopAfterWriteFailure(program);
     }
 }
@@ -88,7 +93,9 @@ std::string DetectFlightEvents(Program& program, std::string code) {
 
 void RecordAnimationFrame(Program& program, const std::string& code) {
     SampleContext context = SampleContextOf(program);
-    RecordAnimationFrame(context, code);
+    const AnimationOutcome lost = RecordAnimationFrame(context, code);
+    program.lostLines.animation += lost.framesLost;
+    program.lostLines.traffic += lost.trafficLinesLost;
 }
 
 }  // namespace flenmark

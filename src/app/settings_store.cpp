@@ -1,9 +1,14 @@
 #include "app/settings_store.h"
 
+#include <filesystem>
+#include <vector>
+
 #include "app/messages.h"
 #include "app/program.h"
+#include "base/folder_problem.h"
 #include "base/number_text.h"
 #include "base/text_files.h"
+#include "base/utf8_path.h"
 #include "platform/data_folders.h"
 
 namespace flenmark {
@@ -25,32 +30,75 @@ std::string ItemOf(const std::string& line) {
     return item;
 }
 
-// Stores the item when it names a key; false when its value cannot be converted.
-bool ApplyItem(Settings& settings, const std::string& item) {
+// A settings file is a few hundred bytes; one of more is not ours to read.
+constexpr size_t kSettingsFileLimit = 64 << 10;
+
+void SetDefault(Settings& settings, const SettingsKey& key) {
+    const Settings defaults;
+    std::visit([&](auto member) { settings.*member = defaults.*member; }, key.member);
+}
+
+// Stores the item when it names a key. A value that cannot be converted leaves its key at the
+// default and is added to `refused` as it stands in the file.
+void ApplyItem(Settings& settings, const std::string& item, std::vector<std::string>& refused) {
     for (const SettingsKey& key : SettingsTable()) {
         const std::string prefix = std::string(key.key) + "=";
         if (item.rfind(prefix, 0) != 0) continue;
-        if (!SetSettingFromText(settings, key, item.substr(prefix.size()))) return false;
+        if (SetSettingFromText(settings, key, item.substr(prefix.size()))) continue;
+        SetDefault(settings, key);
+        refused.push_back(item);
     }
-    return true;
 }
 
-void ResetLeadingKeys(Settings& settings) {
-    const Settings defaults;
-    const auto& table = SettingsTable();
-    for (size_t i = 0; i < kKeysResetOnLoadError; ++i) {
-        std::visit([&](auto member) { settings.*member = defaults.*member; }, table[i].member);
+// The settings a file's text holds over the defaults, and the items it refused.
+Settings ParseSettingsText(const std::string& text, std::vector<std::string>& refused) {
+    Settings settings;
+    for (const std::string& line : SplitLines(text)) ApplyItem(settings, ItemOf(line), refused);
+    return settings;
+}
+
+// The file's text; nullopt, and why in `problem`, when it cannot be read or is not ours.
+std::optional<std::string> ReadSettingsText(const std::string& path, std::string& problem) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(PathOf(path), ec);
+    if (!ec && size > kSettingsFileLimit) {
+        problem = "Offsets.txt is " + std::to_string(size) +
+                  " bytes long, not a settings file: the defaults apply.";
+        return std::nullopt;
     }
+    return ReadWholeFile(path);
+}
+
+// "Offsets.txt: VSOffset=nan cannot be read; the key takes its default." (and how many more)
+std::string RefusedMessage(const std::vector<std::string>& refused) {
+    std::string text = "Offsets.txt: " + refused.front() + " cannot be read";
+    if (refused.size() > 1) text += " (nor " + std::to_string(refused.size() - 1) + " more)";
+    return text + (refused.size() > 1 ? "; these keys take their defaults."
+                                      : "; the key takes its default.");
+}
+
+// The cause when it is one the user can mend (a full disk, a read-only folder); re-installing
+// mends neither.
+std::string SaveFailureMessage(const Program& program) {
+    try {
+        const std::string folder = DataFolder(program.services.folders);
+        if (const auto problem = FolderWriteProblem(folder)) {
+            std::string cause = FolderProblemMessage("the data folder", folder, *problem);
+            cause[0] = 't';  // "The ..." within the sentence
+            return "Unable to save variables: " + cause;
+        }
+    } catch (const FolderError&) {
+    }
+    return "Unable to save variables, try re-installing the " + program.AppTitle + ".";
 }
 
 }  // namespace
 
 Settings ReadSettingsFile(const std::string& path) {
-    Settings settings;
-    if (const auto text = ReadWholeFile(path))
-        for (const std::string& line : SplitLines(*text))
-            if (!ApplyItem(settings, ItemOf(line))) break;
-    return settings;
+    std::string problem;
+    std::vector<std::string> refused;
+    const auto text = ReadSettingsText(path, problem);
+    return text ? ParseSettingsText(*text, refused) : Settings{};
 }
 
 void EnsureSettingsFile(Program& program) {
@@ -62,28 +110,23 @@ void EnsureSettingsFile(Program& program) {
 }
 
 void LoadSettings(Program& program) {
-    Settings fresh;
-    fresh.ForceNoWinXP = program.settings.ForceNoWinXP;
-    program.settings = fresh;
+    const bool forceNoWinXP = program.settings.ForceNoWinXP;
     std::optional<std::string> text;
+    std::string problem;
     try {
-        text = ReadWholeFile(SettingsPath(program));
+        text = ReadSettingsText(SettingsPath(program), problem);
     } catch (const FolderError&) {
     }
-    bool ok = text.has_value();
-    if (ok) {
-        for (const std::string& line : SplitLines(*text)) {
-            if (!ApplyItem(program.settings, ItemOf(line))) {
-                ok = false;
-                break;
-            }
-        }
-    }
-    if (!ok) {
+    std::vector<std::string> refused;
+    program.settings = text ? ParseSettingsText(*text, refused) : Settings{};
+    program.settings.ForceNoWinXP = forceNoWinXP;
+    if (!problem.empty())
+        ShowMessage(program, problem);
+    else if (!text)
         ShowMessage(program,
                     "Unable to load variables, try re-installing the " + program.AppTitle + ".");
-        ResetLeadingKeys(program.settings);
-    }
+    else if (!refused.empty())
+        ShowMessage(program, RefusedMessage(refused));
 }
 
 bool SaveSettings(Program& program) {
@@ -102,10 +145,7 @@ bool SaveSettings(Program& program) {
     } catch (const FolderError&) {
     }
     if (!backup.empty()) RemoveFile(backup);
-    if (!ok) {
-        ShowMessage(program,
-                    "Unable to save variables, try re-installing the " + program.AppTitle + ".");
-    }
+    if (!ok) ShowMessage(program, SaveFailureMessage(program));
     return ok;
 }
 

@@ -12,11 +12,12 @@ struct Program;
 void EnsureSettingsFile(Program& program);
 
 // Reads "Offsets.txt" into program.settings over the defaults. A value that cannot be read
-// shows a message and sets the first 23 keys back to their defaults.
+// leaves its key at the default, and the message line names it ("Offsets.txt: VSOffset=nan
+// cannot be read; the key takes its default."); the other keys keep what the file says.
 void LoadSettings(Program& program);
 
 // The settings a file holds over the defaults, for a program that only reads them (the
-// updater); reading stops at a value that cannot be read.
+// updater); a value that cannot be read leaves its key at the default.
 Settings ReadSettingsFile(const std::string& path);
 
 // Writes all keys in table order. The file is replaced atomically, so it always holds

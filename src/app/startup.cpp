@@ -6,6 +6,7 @@
 #include "app/main_tick.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "app/program_port.h"
 #include "app/settings_store.h"
 #include "base/text_files.h"
 #include "base/utc_time.h"
@@ -64,6 +65,7 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf) {
     // settings file uses the system's number format from the start.
     program.DecimalSeparator = DecimalSeparatorOf(systemTwoAndAHalf);
     program.DecimalIsComma = program.DecimalSeparator == ',';
+    ClearMessageLine(program);
     ResetSessionState(program);
     std::string dataFolder;
     try {
@@ -77,9 +79,12 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf) {
     CreateFolders(dataFolder);
     // One program at a time records into a data folder; the lock comes before anything in it
     // is touched.
-    if (!program.dataFolderLock) program.dataFolderLock = DataFolderLock::acquire(dataFolder);
+    bool heldByAnother = false;
+    if (!program.dataFolderLock)
+        program.dataFolderLock = DataFolderLock::acquire(dataFolder, &heldByAnother);
     if (!program.dataFolderLock) {
-        program.services.dialogs.message(program.AppTitle, AnotherFlenmarkMessage(dataFolder));
+        program.services.dialogs.message(program.AppTitle,
+                                         DataFolderRefusal(dataFolder, heldByAnother));
         return false;
     }
     RemoveStaleTemporaries(dataFolder);
@@ -89,12 +94,15 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf) {
     RunIfSet(program.extensions.checkXPUIPCVersion);
     SaveSettings(program);
     LoadSettings(program);
+    // What went wrong with the settings stays on the line after the greeting's place.
+    const std::string settingsTrouble = program.mainView.label7.text;
     if (!LoadKmlTemplates(program)) return false;
     EnsureFileExists(program.FlightLogPath);
     std::string keptMessage;
     if (!LogIsRecent(program.FlightLogPath, program.services.clock))
         keptMessage = KeepAndResetOldLog(program, dataFolder);
-    ShowMessage(program, "Have fun using the " + program.AppTitle + "!");
+    ShowMessage(program, settingsTrouble.empty() ? "Have fun using the " + program.AppTitle + "!"
+                                                 : settingsTrouble);
     if (!keptMessage.empty()) ShowMessage(program, keptMessage);
     program.Realtime = false;
     MainWindowView& v = program.mainView;
@@ -109,6 +117,10 @@ void CheckVersionAtStart(Program& program) {
 void FinishStartUp(Program& program) {
     CheckVersionAtStart(program);
     if (!program.EndRequested) MainTick(program);
+}
+
+void FinishStartUp(ProgramPort& port) {
+    port.post([](Program& program) { FinishStartUp(program); });
 }
 
 }  // namespace flenmark

@@ -5,6 +5,7 @@
 namespace flenmark {
 
 struct Program;
+class ProgramPort;
 
 // "," or "." from the system's way of writing 2.5.
 char DecimalSeparatorOf(const std::string& twoAndAHalf);
@@ -16,7 +17,10 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf);
 
 // The last steps, once the window is visible: the version check and the first tick.
 void FinishStartUp(Program& program);
-// The version check alone, for a window whose ticks run elsewhere.
+// The same through the port that runs the program's commands, for windows whose ticks run on
+// a thread of their own: from now on only that thread touches the program.
+void FinishStartUp(ProgramPort& port);
+// The version check alone.
 void CheckVersionAtStart(Program& program);
 
 }  // namespace flenmark

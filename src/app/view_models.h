@@ -19,6 +19,7 @@ struct MainWindowView {
     LabelView label6{"No realtime"};    // realtime
     LabelView label7;                   // message line
     LabelView label9;                   // UTC clock
+    // The four logging buttons are filled in from the program's state when its view is taken.
     bool btnStartLog = false;
     bool btnStopLog = false;
     bool btnStartAnimate = false;

@@ -3,19 +3,30 @@
 #include <charconv>
 #include <filesystem>
 
+#include "base/folder_problem.h"
 #include "base/utf8_path.h"
 
 namespace flenmark {
 
-std::optional<DataFolderLock> DataFolderLock::acquire(const std::string& dataFolder) {
+std::optional<DataFolderLock> DataFolderLock::acquire(const std::string& dataFolder,
+                                                      bool* heldByAnother) {
+    if (heldByAnother) *heldByAnother = false;
     const std::string path = dataFolder + "Flenmark.lock";
     const os::File file = os::OpenLockFile(path);
     if (file == os::kNoFile) return std::nullopt;
     if (!os::TryLockExclusive(file)) {
         os::Close(file);
+        if (heldByAnother) *heldByAnother = true;
         return std::nullopt;
     }
     return DataFolderLock(file);
+}
+
+std::string DataFolderRefusal(const std::string& dataFolder, bool heldByAnother) {
+    if (heldByAnother) return AnotherFlenmarkMessage(dataFolder);
+    const auto problem = FolderWriteProblem(dataFolder);
+    return FolderProblemMessage("the data folder", dataFolder,
+                                problem.value_or(os::FileProblem::Other));
 }
 
 DataFolderLock& DataFolderLock::operator=(DataFolderLock&& other) noexcept {

@@ -1,6 +1,7 @@
 #include "base/link_protocol.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstring>
 
 namespace flenmark {
@@ -21,6 +22,17 @@ bool IsSharedBlockName(const std::string& name) {
     for (unsigned char c : name)
         if (!std::isalnum(c) && c != ':' && c != '_' && c != '-') return false;
     return true;
+}
+
+std::optional<uint32_t> SharedBlockOwner(const std::string& name) {
+    const std::string prefix = std::string(kIpcMessageName) + ":";
+    if (!IsSharedBlockName(name)) return std::nullopt;
+    const size_t end = name.find(':', prefix.size());
+    if (end == std::string::npos) return std::nullopt;
+    uint32_t pid = 0;
+    const auto r = std::from_chars(name.data() + prefix.size(), name.data() + end, pid, 16);
+    if (r.ec != std::errc() || r.ptr != name.data() + end) return std::nullopt;
+    return pid;
 }
 
 uint32_t LoadU32(const uint8_t* p) {

@@ -48,6 +48,10 @@ std::optional<size_t> DecodeFrame(const uint8_t* bytes, size_t size, IpcFrame& f
 // letters, digits, ":", "_" and "-" only, so a name never leads outside the shared-memory folder.
 bool IsSharedBlockName(const std::string& name);
 
+// The process a client's shared block belongs to: the hexadecimal id in its name
+// ("FSASMLIB:IPC:1A2B:1" -> 0x1A2B); nullopt for another name.
+std::optional<uint32_t> SharedBlockOwner(const std::string& name);
+
 // Offsets of the traffic area: 40 slots of 40 bytes, and the two control bytes.
 inline constexpr uint32_t kTrafficSlotBase = 0xF080;
 inline constexpr uint32_t kTrafficSlotSize = 40;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -30,6 +31,10 @@ bool Write(File file, std::string_view bytes);
 long Read(File file, char* buffer, size_t size);
 // Flushes what was written to the disk.
 bool Sync(File file);
+// Moves the place of the next read to `offset` bytes from the start.
+bool Seek(File file, uint64_t offset);
+// The same for a C stream, at offsets beyond 2 GiB too.
+bool Seek(std::FILE* stream, uint64_t offset);
 // Cuts the file back to `size` bytes.
 bool Truncate(File file, uint64_t size);
 // The size of a regular file; nullopt for anything else (a folder, a device).
@@ -41,6 +46,10 @@ bool Close(File file);
 // Renames `from` to `to`, replacing `to` when it exists.
 bool RenameReplacing(const std::string& from, const std::string& to);
 void RemoveFile(const std::string& path);
+
+// Why the last call on a file of this thread failed, as far as a user can do something about it.
+enum class FileProblem { Missing, ReadOnly, Full, Other };
+FileProblem LastFileProblem();
 
 long ProcessId();
 // The local time of a moment, in the system's time zone.

@@ -62,6 +62,31 @@ bool Sync(File file) {
     return ::fsync(Fd(file)) == 0;
 }
 
+bool Seek(File file, uint64_t offset) {
+    return ::lseek(Fd(file), static_cast<off_t>(offset), SEEK_SET) >= 0;
+}
+
+bool Seek(std::FILE* stream, uint64_t offset) {
+    return ::fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
+FileProblem LastFileProblem() {
+    switch (errno) {
+        case ENOENT:
+        case ENOTDIR:
+            return FileProblem::Missing;
+        case EROFS:
+        case EACCES:
+        case EPERM:
+            return FileProblem::ReadOnly;
+        case ENOSPC:
+        case EDQUOT:
+            return FileProblem::Full;
+        default:
+            return FileProblem::Other;
+    }
+}
+
 bool Truncate(File file, uint64_t size) {
     return ::ftruncate(Fd(file), static_cast<off_t>(size)) == 0;
 }

@@ -61,6 +61,32 @@ bool Sync(File file) {
     return FlushFileBuffers(Handle(file)) != 0;
 }
 
+bool Seek(File file, uint64_t offset) {
+    LARGE_INTEGER at{};
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    return SetFilePointerEx(Handle(file), at, nullptr, FILE_BEGIN) != 0;
+}
+
+bool Seek(std::FILE* stream, uint64_t offset) {
+    return ::_fseeki64(stream, static_cast<long long>(offset), SEEK_SET) == 0;
+}
+
+FileProblem LastFileProblem() {
+    switch (GetLastError()) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return FileProblem::Missing;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT:
+            return FileProblem::ReadOnly;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return FileProblem::Full;
+        default:
+            return FileProblem::Other;
+    }
+}
+
 bool Truncate(File file, uint64_t size) {
     LARGE_INTEGER at{};
     at.QuadPart = static_cast<LONGLONG>(size);

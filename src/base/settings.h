@@ -62,9 +62,6 @@ struct SettingsKey {
 // The keys in file order: the 29 of old, then ResumeLogging, SaveAsKMZ and UsageReports.
 const std::vector<SettingsKey>& SettingsTable();
 
-// Number of leading keys (1..23) that a failed load sets back to their defaults.
-inline constexpr size_t kKeysResetOnLoadError = 23;
-
 // The value of a key as written to the file ("2", "2,5", "True", text as is).
 std::string SettingValueText(const Settings& s, const SettingsKey& key, char decimalSeparator);
 

@@ -80,7 +80,9 @@ std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path
     std::string text;
     char buffer[4096];
     bool ok = true;
-    while (LineEnds(text) < maxLines) {
+    // Longer lines are damaged: what is read of them is enough to tell.
+    const size_t bound = (maxLines + 1) * kLongestLogLine;
+    while (LineEnds(text) < maxLines && text.size() < bound) {
         const long n = os::Read(file, buffer, sizeof buffer);
         if (n <= 0) {
             ok = n == 0;
@@ -93,6 +95,32 @@ std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path
     std::vector<std::string> lines = SplitLines(text);
     if (lines.size() > maxLines) lines.resize(maxLines);
     return lines;
+}
+
+std::optional<std::string> ReadLastLine(const std::string& path) {
+    std::error_code ec;
+    if (fs::is_directory(PathOf(path), ec)) return std::nullopt;
+    const os::File file = os::OpenForReading(path);
+    if (file == os::kNoFile) return std::nullopt;
+    const uint64_t size = os::RegularFileSize(file).value_or(0);
+    const uint64_t window = 2 * kLongestLogLine + 2;
+    std::string text;
+    bool ok = size <= window || os::Seek(file, size - window);
+    char buffer[4096];
+    while (ok && text.size() < window) {
+        const long n = os::Read(file, buffer, sizeof buffer);
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    os::Close(file);
+    if (!ok) return std::nullopt;
+    std::string last;
+    for (std::string& line : SplitLines(text))
+        if (!line.empty()) last = std::move(line);
+    return last;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

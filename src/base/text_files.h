@@ -10,6 +10,11 @@ namespace flenmark {
 // Small file operations, each opening and closing the file within the call.
 // None throws; each reports success.
 
+// No line of the program's logs is this long (a log line is under 300 bytes, a traffic line
+// with the longest callsign under 200): a longer one is damaged, and readers skip it without
+// holding it.
+inline constexpr size_t kLongestLogLine = 1024;
+
 // Creates an empty file when missing (open for appending, close).
 bool EnsureFileExists(const std::string& path);
 
@@ -34,8 +39,13 @@ bool WriteFileAtomically(const std::string& path, const std::vector<std::string_
                          Durability durability);
 
 // The first `maxLines` lines of a file, reading no further than they reach (a log may be
-// hours long); nullopt when it cannot be read.
+// hours long), and never much more than maxLines lines of kLongestLogLine (a longer line may
+// come back cut); nullopt when it cannot be read.
 std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path, size_t maxLines);
+
+// The last line of a file that is not empty, reading only the file's end: "" when there is none
+// (a last line longer than kLongestLogLine may come back cut); nullopt when it cannot be read.
+std::optional<std::string> ReadLastLine(const std::string& path);
 
 // Lines of a text with CR LF, LF or CR line ends; a final line end adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);

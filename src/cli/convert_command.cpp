@@ -73,9 +73,10 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         const std::string data = DataFolder(folders);
         // Converting into the data folder is writing into it: one program at a time.
         if (WritesInto(paths[1], data)) {
-            program.dataFolderLock = DataFolderLock::acquire(data);
+            bool heldByAnother = false;
+            program.dataFolderLock = DataFolderLock::acquire(data, &heldByAnother);
             if (!program.dataFolderLock) {
-                std::cerr << AnotherFlenmarkMessage(data) << "\n";
+                std::cerr << DataFolderRefusal(data, heldByAnother) << "\n";
                 return 1;
             }
         }
@@ -84,7 +85,9 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     }
     if (!LoadKmlTemplates(program)) return 1;
     const std::string name = f.name.empty() ? "Flightlog" : f.name;
-    return ConvertLogToKml(program, paths[0], paths[1], name, false, "") ? 0 : 1;
+    const ConversionOutcome outcome = ConvertLogToKml(program, paths[0], paths[1], name, false, "");
+    if (!outcome) std::cerr << "The reason: " << outcome.failure << ".\n";
+    return outcome ? 0 : 1;
 }
 
 int RunExportCommand(const std::vector<std::string>& args) {

@@ -13,7 +13,7 @@
 namespace {
 
 const char* kUsage =
-    "Usage: flenmark-cli record --ticks N [options]\n"
+    "Usage: flenmark-cli record [--ticks N] [options]\n"
     "  or:  flenmark-cli convert LOG OUT.kml|OUT.kmz [--name NAME]\n"
     "  or:  flenmark-cli export LOG OUT.gpx|OUT.csv [--name NAME]\n"
     "  or:  flenmark-cli profile LOG OUT.svg|OUT.png [--dark]\n"
@@ -21,26 +21,29 @@ const char* kUsage =
     "The flight recorder without windows, for scripts.\n"
     "\n"
     "Commands:\n"
-    "  record   connect to the simulator, log N ticks into the data folder, stop logging\n"
+    "  record   connect to the simulator and log into the data folder, N ticks or until\n"
+    "           Ctrl+C or SIGTERM, then stop logging\n"
     "  convert  turn a flight log into a Google Earth document (KML, or KMZ with its icons)\n"
     "  export   turn a flight log into GPX (events as waypoints) or CSV (a row per point)\n"
     "  profile  draw the flight's height and speed over time as SVG or PNG\n"
     "\n"
     "Options of record:\n"
-    "  --ticks N       ticks to record, one a second (required)\n"
+    "  --ticks N       ticks to record, one a second (default: until stopped, or until the\n"
+    "                  simulator has been gone for ten minutes)\n"
     "  --animation     record the replay frames and the traffic too\n"
-    "  --realtime      keep the realtime documents up to date\n"
+    "  --realtime      keep the realtime documents and their Google Earth link\n"
     "  --tcas MODE     traffic to record: OFF, ABV, BLW, NRM or ALL (default OFF)\n"
     "  --range NM      traffic range: 5, 10, 15, 20 or 40 nautical miles (default 20)\n"
     "  --tick-ms MS    milliseconds between ticks (default 1000); below 1000 the flight's\n"
     "                  clock still moves a second a tick\n"
+    "  --data-folder DIR  record into DIR (made when missing) instead of the usual data folder\n"
     "Options of convert and export:\n"
     "  --name NAME     the flight's name in the document (default Flightlog)\n"
     "Options of profile:\n"
     "  --dark          light lines on a dark background\n"
     "\n"
     "Exit status: 0 done, 1 wrong command line or nothing written, 2 no simulator,\n"
-    "3 the recording ended early.\n";
+    "3 the recording ended early or has a gap (a log line could not be written).\n";
 
 }  // namespace
 

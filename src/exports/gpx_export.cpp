@@ -25,7 +25,8 @@ std::string PlainText(std::string text) {
 
 bool WriteGpx(FlightPoints& points, const std::string& name, std::ostream& out) {
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<gpx version=\"1.1\" creator=\"Flenmark\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+           "<gpx version=\"1.1\" creator=\"Flenmark\" "
+           "xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
            "<metadata><name>"
         << XmlText(name) << "</name></metadata>\n";
     size_t logLines = 0;
@@ -40,13 +41,18 @@ bool WriteGpx(FlightPoints& points, const std::string& name, std::ostream& out) 
     if (!read || logLines == 0) return false;
     out << "<trk><name>" << XmlText(name) << "</name>\n";
     bool segmentOpen = false;
+    std::string lastStamp;
     points.forEachPoint([&](const std::string& line) {
+        const LogFields f(line);
         if (!segmentOpen || StartsRecordingRun(line)) {
             if (segmentOpen) out << "</trkseg>\n";
             out << "<trkseg>\n";
             segmentOpen = true;
+        } else if (f[1] == lastStamp) {
+            return;  // a second point of the same moment (a stop in the tick's second, say)
         }
-        out << PointElement("trkpt", LogFields(line)) << "</trkpt>\n";
+        lastStamp = f[1];
+        out << PointElement("trkpt", f) << "</trkpt>\n";
     });
     if (segmentOpen) out << "</trkseg>\n";
     out << "</trk>\n</gpx>\n";

@@ -47,6 +47,7 @@ const JsonValue* Child(const JsonValue& node, const std::string& name, int index
 }
 
 constexpr double kMissing = 1e300;
+constexpr double kAutobrakeOff = 1;  // an aircraft without an autobrake; 0 would read RTO
 
 double Clamp(double v, double low, double high) {
     return std::min(std::max(v, low), high);
@@ -81,6 +82,7 @@ void ApplyTraffic(const PropertyTree& ai, simhost::FlightState& s) {
 }  // namespace
 
 const JsonValue* PropertyTree::find(const std::string& path) const {
+    if (path.empty()) return root_.member("value");
     const JsonValue* node = &root_;
     size_t start = 0;
     while (node && start <= path.size()) {
@@ -144,7 +146,9 @@ void ApplyFlightGear(const FlightGearTrees& t, simhost::FlightState& s) {
     if (!onGround) s.lastAirVerticalSpeedFpm = s.verticalSpeedFpm;  // held from touchdown on
     s.onGround = onGround ? 1 : 0;
     s.gear = Clamp(num(t.gear, "gear[0]/position-norm", 1), 0, 1);
-    s.flapsPct = Clamp(num(t.surfaces, "flap-pos-norm", 0), 0, 1) * 100;
+    // The lever, as a cockpit's flaps setting is: the flaps themselves take seconds to follow.
+    const double flapsMoving = num(t.surfaces, "flap-pos-norm", 0);
+    s.flapsPct = Clamp(num(t.controls, "flaps", flapsMoving), 0, 1) * 100;
     s.spoilers = Clamp(
         std::max(num(t.surfaces, "spoiler-pos-norm", 0), num(t.surfaces, "speedbrake-pos-norm", 0)),
         0, 1);
@@ -161,36 +165,61 @@ void ApplyFlightGear(const FlightGearTrees& t, simhost::FlightState& s) {
     // FlightGear's needle points up when the aircraft is below the glideslope.
     s.gsNeedle = -Clamp(num(t.nav, "gs-needle-deflection-norm", 0), -1, 1) * 119;
     s.gsAlive = flag(t.nav, "gs-in-range") ? 1 : 0;
-    s.autobrake = Within(num(t.autobrake, "step", 0), 0, 255, 0);
+    s.autobrake = Within(num(t.autobrake, "step", kAutobrakeOff), 0, 255, kAutobrakeOff);
     if (t.ai) ApplyTraffic(*t.ai, s);
 }
 
-FlightGearRead ReadFlightGear(Http& http, const std::string& baseUrl, simhost::FlightState& state) {
+namespace {
+
+// Fetches property subtrees from FlightGear's server, noting whether anything answered.
+struct TreeFetch {
+    Http& http;
+    const std::string& baseUrl;
     bool answered = false;
-    auto get = [&](const char* path, int depth) -> std::optional<PropertyTree> {
+
+    std::optional<PropertyTree> operator()(const char* path, int depth) {
         const auto body = http.fetch(baseUrl + "/json" + path + "?d=" + std::to_string(depth));
         if (!body) return std::nullopt;
         answered = true;
         auto json = ParseJson(*body);
         if (!json) return std::nullopt;
         return PropertyTree(std::move(*json));
-    };
+    }
+    FlightGearRead missing() const {
+        return answered ? FlightGearRead::NotFlightGear : FlightGearRead::NoAnswer;
+    }
+};
+
+}  // namespace
+
+FlightGearRead ReadFlightGear(Http& http, const std::string& baseUrl, simhost::FlightState& state) {
+    TreeFetch get{http, baseUrl};
     FlightGearTrees t;
     t.position = get("/position", 1);
-    if (!t.position || !t.position->find("latitude-deg"))
-        return answered ? FlightGearRead::NotFlightGear : FlightGearRead::NoAnswer;
+    if (!t.position || !t.position->find("latitude-deg")) return get.missing();
+    const auto initialised = get("/sim/fdm-initialized", 0);
+    if (!initialised || !initialised->flag("")) return FlightGearRead::Starting;
     t.orientation = get("/orientation", 1);
     t.velocities = get("/velocities", 1);
     t.gear = get("/gear", 2);
     t.surfaces = get("/surface-positions", 1);
+    t.controls = get("/controls/flight", 1);
     t.markers = get("/instrumentation/marker-beacon", 1);
     t.nav = get("/instrumentation/nav[0]", 1);
     t.airspeed = get("/instrumentation/airspeed-indicator", 1);
     t.alarms = get("/sim/alarms", 1);
     t.autobrake = get("/autopilot/autobrake", 1);
     t.tailhook = get("/gear/tailhook", 1);
-    t.ai = get("/ai/models", 3);
     ApplyFlightGear(t, state);
+    return FlightGearRead::Read;
+}
+
+FlightGearRead ReadFlightGearTraffic(Http& http, const std::string& baseUrl,
+                                     simhost::FlightState& state) {
+    TreeFetch get{http, baseUrl};
+    const auto ai = get("/ai/models", 3);
+    if (!ai) return get.missing();
+    ApplyTraffic(*ai, state);
     return FlightGearRead::Read;
 }
 

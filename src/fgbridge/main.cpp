@@ -1,20 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // flenmark-fgbridge: serves the FSUIPC link from a running FlightGear's property server.
 #include <chrono>
-#include <condition_variable>
 #include <csignal>
 #include <iostream>
-#include <mutex>
-#include <optional>
 #include <string>
-#include <thread>
 
 #include "base/command_line_error.h"
 #include "base/help_and_version.h"
 #include "base/link_protocol.h"
 #include "fgbridge/flightgear_address.h"
+#include "fgbridge/flightgear_feed.h"
 #include "fgbridge/flightgear_reader.h"
 #include "platform/posix_http.h"
+#include "simhost/answer_report.h"
 #include "simhost/host_server.h"
 
 namespace {
@@ -26,79 +24,38 @@ void OnSignal(int) {
 
 using Clock = std::chrono::steady_clock;
 
-// Reads FlightGear on a thread of its own, once a second and at once when asked, so that an
-// exchange with the recorder never waits for FlightGear.
-class FlightGearFeed {
+// Says when FlightGear answers, and while it does not, why, at once and every 10 seconds.
+class FlightGearReport {
   public:
-    explicit FlightGearFeed(std::string url) : url_(std::move(url)), thread_([this] { run(); }) {}
-    ~FlightGearFeed() {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            stop_ = true;
+    explicit FlightGearReport(std::string url) : url_(std::move(url)) {}
+    void operator()(flenmark::fgbridge::FlightGearRead outcome) {
+        using flenmark::fgbridge::FlightGearRead;
+        if (!told_.due(outcome, Clock::now())) return;
+        std::cerr << "flenmark-fgbridge: ";
+        switch (outcome) {
+            case FlightGearRead::Read:
+                std::cerr << "FlightGear answers at " << url_ << "\n";
+                break;
+            case FlightGearRead::NoAnswer:
+                std::cerr << "FlightGear does not answer at " << url_
+                          << " (is it running with --httpd=PORT?); trying again every second\n";
+                break;
+            case FlightGearRead::NotFlightGear:
+                std::cerr << url_
+                          << " answers, but not as FlightGear's property server; trying again "
+                             "every second\n";
+                break;
+            case FlightGearRead::Starting:
+                std::cerr << "FlightGear at " << url_
+                          << " is starting (its flight model is not ready); waiting\n";
+                break;
         }
-        wake_.notify_all();
-        thread_.join();
-    }
-    void askNow() { wake_.notify_all(); }
-    // Copies a reading newer than the last one taken; false when there is none.
-    bool take(flenmark::simhost::FlightState& state, Clock::time_point& readAt) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (!fresh_) return false;
-        state = latest_;
-        readAt = readAt_;
-        fresh_ = false;
-        return true;
     }
 
   private:
-    void run() {
-        flenmark::PosixHttp http(1500, 8 << 20);  // a busy sky makes a large AI tree
-        flenmark::simhost::FlightState state;
-        std::unique_lock<std::mutex> lock(mutex_);
-        while (!stop_) {
-            lock.unlock();
-            const auto outcome = flenmark::fgbridge::ReadFlightGear(http, url_, state);
-            report(outcome);
-            lock.lock();
-            if (outcome == flenmark::fgbridge::FlightGearRead::Read) {
-                latest_ = state;
-                readAt_ = Clock::now();
-                fresh_ = true;
-            }
-            wake_.wait_for(lock, std::chrono::seconds(1), [this] { return stop_; });
-        }
-    }
-
-    // Says when FlightGear answers, and while it does not, why, at once and every 10 seconds.
-    void report(flenmark::fgbridge::FlightGearRead outcome) {
-        using flenmark::fgbridge::FlightGearRead;
-        const auto now = Clock::now();
-        if (outcome == lastOutcome_ &&
-            (outcome == FlightGearRead::Read || now - lastReport_ < std::chrono::seconds(10)))
-            return;
-        lastOutcome_ = outcome;
-        lastReport_ = now;
-        if (outcome == FlightGearRead::Read)
-            std::cerr << "flenmark-fgbridge: FlightGear answers at " << url_ << "\n";
-        else if (outcome == FlightGearRead::NoAnswer)
-            std::cerr << "flenmark-fgbridge: FlightGear does not answer at " << url_
-                      << " (is it running with --httpd=PORT?); trying again every second\n";
-        else
-            std::cerr << "flenmark-fgbridge: " << url_
-                      << " answers, but not as FlightGear's property server; trying again every "
-                         "second\n";
-    }
-
     std::string url_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool stop_ = false;
-    bool fresh_ = false;
-    flenmark::simhost::FlightState latest_;
-    Clock::time_point readAt_{};
-    std::optional<flenmark::fgbridge::FlightGearRead> lastOutcome_;
-    Clock::time_point lastReport_{};
-    std::thread thread_;
+    flenmark::simhost::AnswerReport<flenmark::fgbridge::FlightGearRead> told_{
+        flenmark::fgbridge::FlightGearRead::Read};
 };
 
 const char* kUsage =
@@ -155,7 +112,16 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &action, nullptr);
     std::cerr << "flenmark-fgbridge: FlightGear at " << fgUrl << ", serving " << windowClass
               << "\n";
-    FlightGearFeed feed(fgUrl);
+    // A client each: the aircraft is read while a large traffic answer is on its way.
+    flenmark::PosixHttp aircraftHttp(1500, 8 << 20), trafficHttp(1500, 8 << 20);
+    flenmark::fgbridge::FlightGearFeed feed(
+        {[&](flenmark::simhost::FlightState& s) {
+             return flenmark::fgbridge::ReadFlightGear(aircraftHttp, fgUrl, s);
+         },
+         [&](flenmark::simhost::FlightState& s) {
+             return flenmark::fgbridge::ReadFlightGearTraffic(trafficHttp, fgUrl, s);
+         }},
+        FlightGearReport(fgUrl));
     flenmark::simhost::FlightState state;
     Clock::time_point readAt{};
     bool everRead = false;

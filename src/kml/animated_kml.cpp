@@ -46,9 +46,14 @@ void ReplayBuilder::guarded(Step step) {
     if (failed_) return;
     try {
         step();
-    } catch (const std::exception&) {
-        failed_ = true;  // the document goes without its replay
+    } catch (const std::exception& e) {
+        fail(e.what());  // the document goes without its replay
     }
+}
+
+void ReplayBuilder::fail(const std::string& why) {
+    failed_ = true;
+    failure_ = why;
 }
 
 void ReplayBuilder::logLine(const std::string& line) {
@@ -76,7 +81,8 @@ void ReplayBuilder::build() {
             tracks_.frame(line);
         });
     }
-    if (count == 0 || !log_->opened()) failed_ = true;
+    if (!failed_ && count == 0) fail("Animation.txt holds no usable frame");
+    if (!failed_ && !log_->opened()) fail("there is no flight log beside Animation.txt");
     damaged_ += animation.damaged();
 }
 
@@ -114,14 +120,15 @@ void ReplayBuilder::finish() {
 // The shipped templates name the folder: only its opener changes. With a template that does
 // not, the whole section is rewritten, as it always was, and comes back in `section`.
 std::string ReplayBuilder::framesOpener(std::string& section) {
-    const std::string opener = FillPlaceholder(t_[Kml::Folder], "NAME", "Animation");
-    const bool ownFolder =
-        opener.find(">check<") != std::string::npos && opener.find("</name>") != std::string::npos;
-    std::string text = ownFolder ? opener : opener + frames_.text();
-    text = InsertBehind(FillPlaceholder(text, ">check<", ">checkHideChildren<"), "</name>",
-                        "<visibility>0</visibility>");
-    if (ownFolder) return text;
-    section = std::move(text);
+    try {
+        return FillTemplate(t_[Kml::Folder], {{"NAME", "Animation"},
+                                              {">check<", ">checkHideChildren<"},
+                                              {"</name>", "</name><visibility>0</visibility>"}});
+    } catch (const TemplateError&) {
+    }
+    const std::string text = FillPlaceholder(t_[Kml::Folder], "NAME", "Animation") + frames_.text();
+    section = InsertBehind(FillPlaceholder(text, ">check<", ">checkHideChildren<"), "</name>",
+                           "<visibility>0</visibility>");
     return {};
 }
 

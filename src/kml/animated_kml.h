@@ -33,12 +33,15 @@ class ReplayBuilder {
     // Reads what is left of the replay's own log, if it has one.
     void finish();
     bool failed() const { return failed_; }
+    // Why the replay was left out, when it was.
+    const std::string& failure() const { return failure_; }
     size_t damagedLines() const { return damaged_; }
     // Writes the replay in its place in the document (nothing when wanted() is false), the
     // traffic as it is read; `tracks` takes its lines.
     void writeTo(std::ostream& out);
 
   private:
+    void fail(const std::string& why);
     void logLine(const std::string& line);
     template <class Step>
     void guarded(Step step);
@@ -50,6 +53,7 @@ class ReplayBuilder {
     std::string folder_;
     bool wanted_ = false;
     bool failed_ = false;
+    std::string failure_;
     bool traffic_ = false;
     size_t damaged_ = 0;
     std::unique_ptr<LogPass> ownLog_;

@@ -6,6 +6,7 @@
 #include "base/utc_time.h"
 #include "kml/kml_values.h"
 #include "kml/line_piece.h"
+#include "kml/point_placemarks.h"
 #include "kml/replay_parts.h"
 #include "kml/track_folder.h"
 
@@ -101,23 +102,12 @@ std::string PredictedPath(const KmlTemplateSet& t, const Settings& s, const LogF
 }
 
 std::string AircraftMarker(const KmlTemplateSet& t, const Settings& s, const LogFields& f) {
-    const std::string lon = KmlCoordinate(f[2]);
-    const std::string lat = KmlCoordinate(f[3]);
-    std::string pin = t[Kml::PlacemarkPin];
-    pin = FillPlaceholder(FillPlaceholder(pin, "LATAC", lat), "LATAC", lat);
-    pin = FillPlaceholder(FillPlaceholder(pin, "LONAC", lon), "LONAC", lon);
-    pin = FillPlaceholder(pin, "NAME",
-                          "Your aircraft: alt=" + f[4] + " spd=" + f[11] + " hdg=" + f[12]);
-    pin = FillPlaceholder(pin, "HDG", f[12]);
+    const std::string name = "Your aircraft: alt=" + f[4] + " spd=" + f[11] + " hdg=" + f[12];
     const bool ground = f[5] == "1";
-    pin = FillPlaceholder(pin, "RANGE",
-                          ground ? IntText(s.GNDRange) : KmlNumber(NumericValue(f[8]) * 1.2 + 500));
-    if (!ground) return FillPlaceholder(pin, "ALTM", "," + MetresText(f[4]));
-    // Standing on the ground: clamped to it.
-    const char* absolute = "<altitudeMode>absolute</altitudeMode>";
-    const char* clamped = "<altitudeMode>clampToGround</altitudeMode>";
-    pin = FillPlaceholder(FillPlaceholder(pin, absolute, clamped), absolute, clamped);
-    return FillPlaceholder(pin, "ALTM", "");
+    const std::string range =
+        ground ? IntText(s.GNDRange) : KmlNumber(NumericValue(f[8]) * 1.2 + 500);
+    return AircraftPin(t, KmlCoordinate(f[3]), KmlCoordinate(f[2]), name, f[12], range,
+                       ground ? std::nullopt : std::optional(MetresText(f[4])));
 }
 
 // The log lines of a frame's trail in lines held in memory; `cursor` moves forward frame by

@@ -18,10 +18,10 @@ void EventPlacemarksWriter::add(const std::string& line, std::string& out) {
     if (previous_.empty()) out += FillPlaceholder(t_[Kml::Folder], "NAME", "Special placemarks");
     const LogFields f(line);
     if (!previous_.empty() && StartsRecordingRun(line)) {
-        // The first line of a new run: its dot, then the previous run's stop.
+        // The first line of a new run: its dot, then the previous run's stop, unless it has one.
         writer_.dataDot(out, f, BeginSpan(f[1]));
         const LogFields before(previous_);
-        writer_.eventPin(out, before, "SO", BeginSpan(before[1]));
+        if (!EndsRecordingRun(previous_)) writer_.eventPin(out, before, "SO", BeginSpan(before[1]));
     }
     const std::string& code = f[6];
     if (IsEventCode(code))

@@ -15,16 +15,12 @@ void HistoryPathWriter::add(const std::string& line, std::string& out) {
     const std::string span =
         "<TimeSpan><begin>" + StampDateTime(StampPlusOneSecond(b[1])) + "</begin></TimeSpan>";
     const bool ground = a[5] == "1";
-    std::string opener;
-    if (ground) {
-        opener = FillPlaceholder(t_[Kml::PathGND], "NAME", CorrectDatumTijd(b[1]));
-        warning_ = false;
-    } else if (warning_) {
-        opener = FillPlaceholder(t_[Kml::PathWarning], "NAME", "Warning!");
-    } else {
-        opener = FillPlaceholder(t_[Kml::Path], "NAME", CorrectDatumTijd(b[1]));
-    }
-    out += InsertBehind(opener, "</name>", span);
+    if (ground) warning_ = false;
+    const std::string& opener = ground     ? t_[Kml::PathGND]
+                                : warning_ ? t_[Kml::PathWarning]
+                                           : t_[Kml::Path];
+    const std::string name = ground || !warning_ ? CorrectDatumTijd(b[1]) : "Warning!";
+    out += FillTemplate(opener, {{"NAME", name}, {"</name>", "</name>" + span}});
     out += PointCoordinates(a[2], a[3], a[4], ground);
     std::string end = PointCoordinates(b[2], b[3], b[4], ground);
     end.pop_back();  // no blank after the last point

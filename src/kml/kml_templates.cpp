@@ -1,5 +1,7 @@
 #include "kml/kml_templates.h"
 
+#include <algorithm>
+
 #include "base/text_files.h"
 
 namespace flenmark {
@@ -65,27 +67,36 @@ std::string InsertBehind(const std::string& text, std::string_view marker,
 }  // namespace flenmark
 
 namespace flenmark {
-namespace {
 
-// Marks the place of value i while the places are found; no word can match across it.
-std::string Mark(size_t i) {
-    return std::string("\x01") + static_cast<char>('0' + i) + "\x01";
+TemplateFiller::TemplateFiller(std::string_view text, const std::vector<std::string_view>& words,
+                               const std::vector<std::string_view>& optional) {
+    literals_.emplace_back(text);
+    for (size_t w = 0; w < words.size(); ++w) {
+        const std::string_view word = words[w];
+        // The first place in the template that no word before took: values are not searched.
+        bool placed = false;
+        for (size_t i = 0; i < literals_.size() && !placed && !word.empty(); ++i) {
+            const size_t at = literals_[i].find(word);
+            if (at == std::string::npos) continue;
+            std::string after = literals_[i].substr(at + word.size());
+            literals_[i].resize(at);
+            literals_.insert(literals_.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                             std::move(after));
+            slots_.insert(slots_.begin() + static_cast<std::ptrdiff_t>(i), w);
+            placed = true;
+        }
+        if (!placed && std::find(optional.begin(), optional.end(), word) == optional.end())
+            throw TemplateError("template without " + std::string(word));
+    }
 }
 
-}  // namespace
-
-TemplateFiller::TemplateFiller(std::string_view text, const std::vector<std::string_view>& words) {
-    std::string marked(text);
-    size_t i = 0;
-    for (std::string_view word : words) marked = FillPlaceholder(marked, word, Mark(i++));
-    size_t start = 0;
-    for (size_t at = marked.find('\x01'); at != std::string::npos;
-         at = marked.find('\x01', start)) {
-        literals_.push_back(marked.substr(start, at - start));
-        slots_.push_back(static_cast<size_t>(marked[at + 1] - '0'));
-        start = at + 3;
+std::string FillTemplate(std::string_view text, std::initializer_list<TemplateWord> words) {
+    std::vector<std::string_view> names, values;
+    for (const TemplateWord& w : words) {
+        names.push_back(w.word);
+        values.push_back(w.value);
     }
-    literals_.push_back(marked.substr(start));
+    return TemplateFiller(text, names).fill(values);
 }
 
 }  // namespace flenmark

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -75,8 +76,10 @@ namespace flenmark {
 // A word may be "</name>" with "</name>" plus a time span as its value.
 class TemplateFiller {
   public:
-    // Throws TemplateError when a word does not stand in the template at its turn.
-    TemplateFiller(std::string_view text, const std::vector<std::string_view>& words);
+    // Throws TemplateError when a word does not stand in the template at its turn, unless it is
+    // one of `optional`: such a word is then left out, and so is its value.
+    TemplateFiller(std::string_view text, const std::vector<std::string_view>& words,
+                   const std::vector<std::string_view>& optional = {});
 
     // Appends the filled template; values (strings or string views) in the order of the words.
     template <class Values>
@@ -97,5 +100,13 @@ class TemplateFiller {
     std::vector<std::string> literals_;  // one more than the slots
     std::vector<size_t> slots_;          // which value goes between literal i and i + 1
 };
+
+// A template filled in one pass: the words in order, each with its value, as TemplateFiller
+// fills them. Throws TemplateError when a word is missing.
+struct TemplateWord {
+    std::string_view word;
+    std::string_view value;
+};
+std::string FillTemplate(std::string_view text, std::initializer_list<TemplateWord> words);
 
 }  // namespace flenmark

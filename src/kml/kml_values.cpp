@@ -209,8 +209,29 @@ std::string StampPlusOneSecond(std::string_view s) {
     return StampText(FromEpochSeconds(*seconds + 1));
 }
 
+namespace {
+
+// Field 6 of a log line, the code; empty when the line has fewer fields.
+std::string_view CodeField(std::string_view line) {
+    size_t start = 0;
+    for (int field = 1; field < 6; ++field) {
+        start = line.find(':', start);
+        if (start == std::string_view::npos) return {};
+        ++start;
+    }
+    return line.substr(start, line.find(':', start) - start);
+}
+
+}  // namespace
+
 bool StartsRecordingRun(std::string_view line) {
-    return !line.empty() && line.back() == '-';
+    if (!line.empty() && line.back() == '-') return true;
+    const std::string_view code = CodeField(line);
+    return code == "SA" || code.substr(0, 3) == "SA=";
+}
+
+bool EndsRecordingRun(std::string_view line) {
+    return CodeField(line) == "SO";
 }
 
 }  // namespace flenmark

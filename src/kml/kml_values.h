@@ -59,7 +59,11 @@ std::optional<int64_t> StampSeconds(std::string_view stamp);
 // The stamp one second later, carried into the next day, month and year.
 std::string StampPlusOneSecond(std::string_view stamp);
 
-// True for a line that starts a recording run: its previous-stamp field is "-".
+// True for a line of "Flightlog.txt" or "Animation.txt" that starts a recording run: its code is
+// "SA" (or "SA=hhmm", the start of a log reset while logging), or its previous-stamp field is
+// "-" (no tick before it). Every reader splits a flight into runs with this.
 bool StartsRecordingRun(std::string_view line);
+// True for a line that stops a recording run: its code is "SO".
+bool EndsRecordingRun(std::string_view line);
 
 }  // namespace flenmark

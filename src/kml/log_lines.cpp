@@ -20,6 +20,7 @@ bool IsStamp(std::string_view s) {
 }  // namespace
 
 bool IsUsableLine(std::string_view line, LineLayout layout) {
+    if (line.size() > kLongestLogLine) return false;
     for (unsigned char c : line)
         if (c < 0x20 || c == 0x7F) return false;
     const LogFields f(line);
@@ -27,7 +28,7 @@ bool IsUsableLine(std::string_view line, LineLayout layout) {
     static const std::vector<int> kLogNumbers = {2, 3, 4, 5, 7, 8, 9, 10, 11, 12};
     static const std::vector<int> kTrafficNumbers = {2, 3, 4, 5, 6, 7, 9, 10};
     const bool log = layout == LineLayout::Log;
-    if (f.count() < 12 || !IsStamp(f[1])) return false;
+    if (f.count() != (log ? 13u : 12u) || !IsStamp(f[1])) return false;
     for (int n : log ? kLogNumbers : kTrafficNumbers)
         if (!ParseNumber(f[n])) return false;
     return true;
@@ -60,17 +61,20 @@ bool UsableLineReader::next(std::string& line) {
 }
 
 bool UsableLineReader::readUsable(std::string& line) {
-    while (readRaw(line)) {
-        if (line.empty()) continue;
-        if (IsUsableLine(line, layout_)) return true;
+    bool tooLong = false;
+    while (readRaw(line, tooLong)) {
+        if (line.empty() && !tooLong) continue;
+        if (!tooLong && IsUsableLine(line, layout_)) return true;
         ++damaged_;
     }
     return false;
 }
 
-// A line ended by CR LF, LF or CR, or by the end of the file.
-bool UsableLineReader::readRaw(std::string& line) {
+// A line ended by CR LF, LF or CR, or by the end of the file. Of a line longer than
+// kLongestLogLine only the first bytes are kept, and `tooLong` says so.
+bool UsableLineReader::readRaw(std::string& line, bool& tooLong) {
     line.clear();
+    tooLong = false;
     std::streambuf* buffer = in_.rdbuf();
     for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
         if (c == '\n') return true;
@@ -78,9 +82,12 @@ bool UsableLineReader::readRaw(std::string& line) {
             if (buffer->sgetc() == '\n') buffer->sbumpc();
             return true;
         }
-        line += static_cast<char>(c);
+        if (line.size() < kLongestLogLine)
+            line += static_cast<char>(c);
+        else
+            tooLong = true;
     }
-    return !line.empty();
+    return !line.empty() || tooLong;
 }
 
 }  // namespace flenmark

@@ -11,9 +11,9 @@ namespace flenmark {
 // "Animation.txt", and the 12 fields of "Traffic.txt".
 enum class LineLayout { Log, Traffic };
 
-// True for a line a converter can use: enough fields, a 14-digit stamp, numbers where the
-// layout has numbers, and no control characters. A torn last line, a stray line or one cut
-// short by a full disk is not usable.
+// True for a line a converter can use: its layout's number of fields, a 14-digit stamp, numbers
+// where the layout has numbers, no control characters, and no longer than kLongestLogLine. A
+// torn last line, a stray line or one cut short by a full disk is not usable.
 bool IsUsableLine(std::string_view line, LineLayout layout);
 
 // The usable lines of a file's text, in order; empty lines are skipped, other lines that are
@@ -25,7 +25,8 @@ struct UsableLines {
 UsableLines ReadUsableLines(std::string_view text, LineLayout layout);
 
 // The usable lines of a file read one by one, whatever its length, with one line read ahead
-// so a caller knows which line is the last. Damaged lines are skipped and counted.
+// so a caller knows which line is the last. Damaged lines are skipped and counted; a line
+// longer than kLongestLogLine is read past without being held.
 class UsableLineReader {
   public:
     UsableLineReader(const std::string& path, LineLayout layout);
@@ -38,7 +39,7 @@ class UsableLineReader {
 
   private:
     bool readUsable(std::string& line);
-    bool readRaw(std::string& line);
+    bool readRaw(std::string& line, bool& tooLong);
 
     std::ifstream in_;
     LineLayout layout_;

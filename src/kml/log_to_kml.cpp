@@ -121,20 +121,25 @@ FlightDocumentReport WriteFlightDocument(const FlightDocumentInput& input, std::
                      sections.bounds.lookAt());
     const std::string trackOpener = sections.track.opener();
     const std::string trackRest = sections.track.rest(nullptr);
-    std::vector<std::string_view> pointParts;
-    sections.points.pieces({}, pointParts);
+    const PointPlacemarksBuilder& points = sections.points;
     out << head << trackOpener;
     sections.trackSpill.copyTo(out);
     out << trackRest;
-    if (!pointParts.empty()) {  // a folder only when the log has events
+    if (points.hasEvents({})) {  // a folder only when the log has events
+        out << points.eventsOpener();
         sections.events.copyTo(out);
-        sections.dots.copyTo(out);
-        for (std::string_view part : pointParts) out << part;  // the folders' ends: all else went
+        if (points.hasDots({})) {
+            out << points.dotsOpener();
+            sections.dots.copyTo(out);
+            out << t[Kml::FolderEnd];
+        }
+        out << t[Kml::FolderEnd];
     }
     replay.writeTo(out);
     tracks.writeTo(out, replay.wanted() && !replay.failed());
     out << t[Kml::End] << "\r\n";
-    return {log.damaged() + (replay.failed() ? 0 : replay.damagedLines()), replay.failed()};
+    return {log.damaged() + (replay.failed() ? 0 : replay.damagedLines()), replay.failed(),
+            replay.failure(), tracks.trafficCut()};
 }
 
 std::string DamagedLinesMessage(size_t damagedLines) {

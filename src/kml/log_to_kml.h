@@ -21,6 +21,8 @@ struct FlightDocumentInput {
 struct FlightDocumentReport {
     size_t damagedLines = 0;     // lines of the three logs left out
     bool replayLeftOut = false;  // the replay could not be built: the document holds the rest
+    std::string replayProblem;   // why, when it was left out
+    bool trafficTracksCut = false;  // more traffic aircraft than get a time track
 };
 
 // Writes the document of a flight to `out` as it is made: the track, the event placemarks with

@@ -89,44 +89,55 @@ bool IsEventCode(const std::string& code) {
 }
 
 std::string DotsFolderOpener(const KmlTemplateSet& t) {
-    return InsertBehind(FillPlaceholder(t[Kml::Folder], "NAME", "Flight data"), "Type>check",
-                        "HideChildren");
+    return FillTemplate(t[Kml::Folder],
+                        {{"NAME", "Flight data"}, {"Type>check<", "Type>checkHideChildren<"}});
+}
+
+std::string AircraftPin(const KmlTemplateSet& t, std::string_view lat, std::string_view lon,
+                        std::string_view name, std::string_view heading, std::string_view range,
+                        const std::optional<std::string>& altitudeMetres) {
+    std::vector<std::string_view> words = {"LATAC", "LATAC", "LONAC", "LONAC",
+                                           "NAME",  "HDG",   "RANGE"};
+    std::vector<std::string_view> values = {lat, lat, lon, lon, name, heading, range};
+    const char* absolute = "<altitudeMode>absolute</altitudeMode>";
+    const char* clamped = "<altitudeMode>clampToGround</altitudeMode>";
+    if (!altitudeMetres) {
+        words.insert(words.end(), {absolute, absolute});
+        values.insert(values.end(), {clamped, clamped});
+    }
+    const std::string altitude = altitudeMetres ? "," + *altitudeMetres : "";
+    words.push_back("ALTM");
+    values.push_back(altitude);
+    return TemplateFiller(t[Kml::PlacemarkPin], words).fill(values);
 }
 
 PointPlacemarksBuilder::PointPlacemarksBuilder(const KmlTemplateSet& t, bool realtime)
-    : t_(&t), writer_(t, false), realtime_(realtime) {}
+    : t_(&t),
+      writer_(t, false),
+      realtime_(realtime),
+      eventsOpener_(FillPlaceholder(t[Kml::Folder], "NAME", "Special placemarks")),
+      dotsOpener_(DotsFolderOpener(t)) {}
 
-void PointPlacemarksBuilder::addTo(Texts& texts, bool eventsOpen, bool dotsOpen,
-                                   const std::string& line, const std::string& previous,
-                                   bool last) const {
-    const KmlTemplateSet& t = *t_;
-    auto addEvent = [&](const LogFields& f, const std::string& code) {
-        if (!eventsOpen && texts.events.empty())
-            texts.events = FillPlaceholder(t[Kml::Folder], "NAME", "Special placemarks");
-        writer_.eventPin(texts.events, f, code);
-    };
-    auto addDot = [&](const LogFields& f) {
-        if (!dotsOpen && texts.dots.empty()) texts.dots = DotsFolderOpener(t);
-        writer_.dataDot(texts.dots, f);
-    };
+void PointPlacemarksBuilder::addTo(Texts& texts, const std::string& line,
+                                   const std::string& previous, bool last) const {
     const LogFields f(line);
     if (!previous.empty() && StartsRecordingRun(line)) {
-        // A new run: this line's dot, then the stop of the run before.
-        addDot(f);
-        addEvent(LogFields(previous), "SO");
+        // A new run: this line's dot, then the stop of the run before, unless it has its own.
+        writer_.dataDot(texts.dots, f);
+        if (!EndsRecordingRun(previous)) writer_.eventPin(texts.events, LogFields(previous), "SO");
     }
     std::string code = f[6];
     if (last && !realtime_ && code.rfind("SO", 0) != 0) code = "SO";
     if (IsEventCode(code))
-        addEvent(f, code);
+        writer_.eventPin(texts.events, f, code);
     else
-        addDot(f);
+        writer_.dataDot(texts.dots, f);
 }
 
 void PointPlacemarksBuilder::add(const std::string& line, bool last) {
-    addTo(texts_, eventsOpen_, dotsOpen_, line, lines_ > 0 ? previousLine_ : "", last);
-    eventsOpen_ = eventsOpen_ || !texts_.events.empty();
-    dotsOpen_ = dotsOpen_ || !texts_.dots.empty();
+    addTo(texts_, line, lines_ > 0 ? previousLine_ : "", last);
+    hasEvents_ = hasEvents_ || !texts_.events.empty();
+    hasDots_ = hasDots_ || !texts_.dots.empty();
     previousLine_ = line;
     ++lines_;
 }
@@ -140,24 +151,17 @@ void PointPlacemarksBuilder::drainInto(Texts& out) {
 
 PointPlacemarksBuilder::Texts PointPlacemarksBuilder::extra(const std::string* extraLine) const {
     Texts extra;
-    if (extraLine)
-        addTo(extra, eventsOpen_, dotsOpen_, *extraLine, lines_ > 0 ? previousLine_ : "", true);
+    if (extraLine) addTo(extra, *extraLine, lines_ > 0 ? previousLine_ : "", true);
     return extra;
-}
-
-void PointPlacemarksBuilder::pieces(const Texts& extra, std::vector<std::string_view>& out) const {
-    if (!eventsOpen_ && extra.events.empty()) return;  // no event: no folder, no dots
-    const KmlTemplateSet& t = *t_;
-    out.insert(out.end(), {texts_.events, extra.events, texts_.dots, extra.dots});
-    if (dotsOpen_ || !extra.dots.empty()) out.push_back(t[Kml::FolderEnd]);
-    out.push_back(t[Kml::FolderEnd]);
 }
 
 void PointPlacemarksBuilder::finishInto(std::string& out, const std::string* extraLine) const {
     const Texts more = extra(extraLine);
-    std::vector<std::string_view> parts;
-    pieces(more, parts);
-    for (std::string_view part : parts) out += part;
+    if (!hasEvents(more)) return;  // no event: no folder, no dots
+    out += eventsOpener_ + texts_.events + more.events;
+    const std::string& end = (*t_)[Kml::FolderEnd];
+    if (hasDots(more)) out += dotsOpener_ + texts_.dots + more.dots + end;
+    out += end;
 }
 
 std::string PointPlacemarksFolder(const KmlTemplateSet& t, const std::vector<std::string>& lines,

@@ -30,9 +30,11 @@ class PointPlacemarkWriter {
 bool IsEventCode(const std::string& code);
 
 // The "Special placemarks" folder of an ordinary or realtime conversion, holding the
-// "Flight data" dots at its end, built line by line like the track.
+// "Flight data" dots at its end, built line by line like the track. The folder is shown only when
+// the log has an event; the dots' folder only when it has dots as well.
 class PointPlacemarksBuilder {
   public:
+    // Throws TemplateError when the folders' template lacks a word it needs.
     PointPlacemarksBuilder(const KmlTemplateSet& t, bool realtime);
     // `last`: the log's last line, which an ordinary conversion marks as the stop of the log.
     void add(const std::string& line, bool last);
@@ -40,28 +42,35 @@ class PointPlacemarksBuilder {
     // and, when given, one more last line that is not kept.
     void finishInto(std::string& out, const std::string* extraLine) const;
 
-    // The placemarks of the extra line, and the folder in parts that point into them and into
-    // what is kept here, so a caller can write it without joining them.
+    // Event pins and data dots, without the folders around them.
     struct Texts {
         std::string events;
         std::string dots;
     };
+    // The placemarks of one more last line that is not kept.
     Texts extra(const std::string* extraLine) const;
-    void pieces(const Texts& extra, std::vector<std::string_view>& out) const;
-    // Moves the events and dots made so far to `out`, for a caller that writes them as they
-    // grow; afterwards pieces() holds only what is still to come.
+    // The placemarks made so far and not yet moved away.
+    const Texts& texts() const { return texts_; }
+    // Moves the placemarks made so far to `out`, for a caller that writes them as they grow.
     void drainInto(Texts& out);
 
+    // Whether the log, with `extra`, has an event pin (the folder is shown) and a data dot.
+    bool hasEvents(const Texts& extra) const { return hasEvents_ || !extra.events.empty(); }
+    bool hasDots(const Texts& extra) const { return hasDots_ || !extra.dots.empty(); }
+    // The openers of "Special placemarks" and of the "Flight data" folder within it.
+    const std::string& eventsOpener() const { return eventsOpener_; }
+    const std::string& dotsOpener() const { return dotsOpener_; }
+
   private:
-    void addTo(Texts& texts, bool eventsOpen, bool dotsOpen, const std::string& line,
-               const std::string& previous, bool last) const;
+    void addTo(Texts& texts, const std::string& line, const std::string& previous, bool last) const;
 
     const KmlTemplateSet* t_;
     PointPlacemarkWriter writer_;
     bool realtime_;
+    std::string eventsOpener_, dotsOpener_;
     Texts texts_;
-    bool eventsOpen_ = false;
-    bool dotsOpen_ = false;
+    bool hasEvents_ = false;
+    bool hasDots_ = false;
     std::string previousLine_;
     size_t lines_ = 0;
 };
@@ -71,5 +80,12 @@ std::string PointPlacemarksFolder(const KmlTemplateSet& t, const std::vector<std
 
 // The "Flight data" folder opener, whose children are hidden in the list.
 std::string DotsFolderOpener(const KmlTemplateSet& t);
+
+// The aircraft's own placemark ("PlacemarkPin="), filled in one pass: LATAC and LONAC twice
+// each, NAME, HDG, RANGE, and ALTM as "," and the altitude in metres; on the ground (no
+// altitude) the template's two absolute altitude modes clamp it to the ground instead.
+std::string AircraftPin(const KmlTemplateSet& t, std::string_view lat, std::string_view lon,
+                        std::string_view name, std::string_view heading, std::string_view range,
+                        const std::optional<std::string>& altitudeMetres);
 
 }  // namespace flenmark

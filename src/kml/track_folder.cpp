@@ -67,6 +67,14 @@ void TrackBuilder::drainInto(std::string& out) {
     piece_.drainInto(out);
 }
 
+void TrackBuilder::cutInto(std::string& out) {
+    if (lines_ == 0) return;
+    out += track_;
+    piece_.cutInto(out, (*t_)[Kml::PlacemarkEnd]);
+    out += (*t_)[Kml::FolderEnd];
+    track_ = runOpener_;
+}
+
 void TrackBuilder::finishInto(std::string& out, const std::string* extraLine) const {
     const std::string tail = rest(extraLine);
     out += opener();
@@ -81,7 +89,8 @@ void TrackBuilder::startRun(const LogFields& f) {
         track_ += t[Kml::FolderEnd];
     }
     pieceGround_ = GroundFlag(f);
-    track_ += FillPlaceholder(t[Kml::Folder], "NAME", "FlightLog " + CorrectDatumTijd(f[1]));
+    runOpener_ = FillPlaceholder(t[Kml::Folder], "NAME", "FlightLog " + CorrectDatumTijd(f[1]));
+    track_ += runOpener_;
     piece_.open(PieceOpener(t, pieceGround_ == 1, false, ""));
 }
 

@@ -34,6 +34,10 @@ class TrackBuilder {
     // Moves the text made so far (after the opener) to `out`, for a caller that writes the
     // folder as it grows; rest(nullptr) then gives what is still to come.
     void drainInto(std::string& out);
+    // Moves the text made so far (after the opener) to `out` as a whole part of the folder, for a
+    // caller that keeps the folder in parts: the open run folder is closed there and opened again
+    // here, and the open piece is cut where it stands, going on from its last point.
+    void cutInto(std::string& out);
 
   private:
     void startRun(const LogFields& f);
@@ -43,8 +47,9 @@ class TrackBuilder {
 
     const KmlTemplateSet* t_;
     size_t lines_ = 0;
-    std::string track_;  // the pieces closed so far
-    LinePiece piece_;    // the open piece
+    std::string track_;      // the pieces closed so far
+    std::string runOpener_;  // the folder of the recording run being drawn
+    LinePiece piece_;        // the open piece
     int pieceGround_ = 0;
     bool warning_ = false;
     std::string warningName_ = "Overspeed!!";

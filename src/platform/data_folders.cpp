@@ -7,7 +7,7 @@
 namespace flenmark {
 
 std::string DataFolder(const Folders& folders) {
-    return folders.applicationDataRoot() + "/Flenmark/";
+    return folders.dataFolder() + "/";
 }
 
 std::string FilesFolder(const Folders& folders) {

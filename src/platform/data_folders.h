@@ -8,8 +8,8 @@
 
 namespace flenmark {
 
-// The program's own folder under the user's application data, ending with "/".
-// Throws FolderError when the location cannot be found.
+// The program's data folder (Folders::dataFolder), ending with "/". Throws FolderError when
+// the location cannot be found.
 std::string DataFolder(const Folders& folders);
 
 // The saved tracks folder under the user's documents, ending with "/".

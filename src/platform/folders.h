@@ -21,6 +21,9 @@ class Folders {
     virtual std::string documentsRoot() const = 0;
     // The folder of the running program: templates, manual and updater live there.
     virtual std::string programFolder() const = 0;
+    // The program's data folder (settings and logs): its own folder under the application data
+    // root, unless the user chose another.
+    virtual std::string dataFolder() const { return applicationDataRoot() + "/Flenmark"; }
 };
 
 }  // namespace flenmark

@@ -12,8 +12,12 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
+#include <mutex>
+#include <set>
 
 #include "base/link_protocol.h"
+#include "base/os_files.h"
 
 namespace flenmark {
 namespace {
@@ -43,7 +47,43 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
     return true;
 }
 
+// The blocks this process made and has not closed: a block of our name that is not among them
+// was left by a dead process whose id we now have.
+std::mutex ownBlocksMutex;
+std::set<std::string>& OwnBlocks() {
+    static std::set<std::string> names;
+    return names;
+}
+
+bool IsOwnLiveBlock(const std::string& shmPath) {
+    const std::lock_guard<std::mutex> hold(ownBlocksMutex);
+    return OwnBlocks().count(shmPath) > 0;
+}
+
+void KeepOwnBlock(const std::string& shmPath, bool live) {
+    const std::lock_guard<std::mutex> hold(ownBlocksMutex);
+    if (live)
+        OwnBlocks().insert(shmPath);
+    else
+        OwnBlocks().erase(shmPath);
+}
+
 }  // namespace
+
+void RemoveDeadClientsBlocks() {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/shm", ec)) {
+        const std::string name = entry.path().filename().string();
+        const auto owner = SharedBlockOwner(name);
+        if (owner && static_cast<long>(*owner) != os::ProcessId() &&
+            os::ProcessSurelyGone(static_cast<long>(*owner)))
+            ::shm_unlink(("/" + name).c_str());
+    }
+}
+
+PosixIpcTransport::PosixIpcTransport() {
+    RemoveDeadClientsBlocks();
+}
 
 PosixIpcTransport::~PosixIpcTransport() {
     releaseHost();
@@ -97,7 +137,14 @@ void PosixIpcTransport::deleteAtom(uint16_t atom) {
 SharedMemoryStatus PosixIpcTransport::createSharedMemory(const std::string& name, uint32_t size) {
     closeSharedMemory();
     const std::string shmPath = "/" + name;
-    const int fd = ::shm_open(shmPath.c_str(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, 0600);
+    int fd = ::shm_open(shmPath.c_str(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, 0600);
+    // A block named for this process that it did not make is a dead one's: process ids are
+    // used again. It is removed, and ours made in its place.
+    if (fd < 0 && errno == EEXIST && SharedBlockOwner(name) == processId() &&
+        !IsOwnLiveBlock(shmPath)) {
+        ::shm_unlink(shmPath.c_str());
+        fd = ::shm_open(shmPath.c_str(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, 0600);
+    }
     if (fd < 0)
         return errno == EEXIST ? SharedMemoryStatus::AlreadyExisted : SharedMemoryStatus::Failed;
     if (::ftruncate(fd, size) != 0) {
@@ -108,6 +155,7 @@ SharedMemoryStatus PosixIpcTransport::createSharedMemory(const std::string& name
     shmFd_ = fd;
     shmName_ = shmPath;
     shmSize_ = size;
+    KeepOwnBlock(shmPath, true);
     return SharedMemoryStatus::Created;
 }
 
@@ -128,6 +176,7 @@ void PosixIpcTransport::closeSharedMemory() {
     if (shmFd_ >= 0) {
         ::close(shmFd_);
         ::shm_unlink(shmName_.c_str());
+        KeepOwnBlock(shmName_, false);
     }
     shmFd_ = -1;
     shmName_.clear();

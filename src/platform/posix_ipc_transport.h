@@ -7,10 +7,15 @@
 
 namespace flenmark {
 
+// Removes the shared blocks ("FSASMLIB:IPC:<id>:<n>") of client processes that no longer run:
+// a client killed before it closed its link leaves its block behind.
+void RemoveDeadClientsBlocks();
+
 // The simulator link over a Unix-domain socket per window class and POSIX shared memory.
 class PosixIpcTransport final : public IpcTransport {
   public:
-    PosixIpcTransport() = default;
+    // Clears the blocks that clients which died left behind.
+    PosixIpcTransport();
     ~PosixIpcTransport() override;
     PosixIpcTransport(const PosixIpcTransport&) = delete;
     PosixIpcTransport& operator=(const PosixIpcTransport&) = delete;

@@ -4,6 +4,7 @@
 #include "base/text_files.h"
 #include "kml/kml_values.h"
 #include "realtime/realtime_documents.h"
+#include "realtime/realtime_history.h"
 
 namespace flenmark {
 
@@ -12,7 +13,7 @@ void WriteRealtimeDocuments(const RealtimeScene& scene, RealtimeKmlCache& cache,
                             const std::string& documentName, const std::string& cameraPath) {
     const CameraView view = BuildCameraDocument(scene);
     const KmlTemplateSet& t = scene.templates;
-    cache.update(t, logPath);
+    cache.update(t, logPath, RealtimeHistoryFolder(kmlPath));
     const std::string head = FillPlaceholder(t[Kml::Head], "NAME", XmlText(documentName));
     const std::string section = BuildRealtimeSection(scene, view.range);
     std::vector<std::string_view> parts{head};

@@ -5,6 +5,7 @@
 #include "base/geodesy.h"
 #include "base/number_text.h"
 #include "kml/kml_values.h"
+#include "kml/point_placemarks.h"
 #include "recorder/animation_recorder.h"
 
 namespace flenmark {
@@ -30,20 +31,10 @@ std::string AircraftPlacemark(const RealtimeScene& program, const Position& p,
                               const std::string& range) {
     const TelemetrySnapshot& t = program.telemetry;
     const std::string heading = IntTextOf(t.HDGText);
-    std::string pin = program.templates[Kml::PlacemarkPin];
-    pin = FillPlaceholder(FillPlaceholder(pin, "LATAC", p.lat), "LATAC", p.lat);
-    pin = FillPlaceholder(FillPlaceholder(pin, "LONAC", p.lon), "LONAC", p.lon);
-    pin = FillPlaceholder(
-        pin, "NAME",
-        "Your aircraft: alt=" + t.AltText + " spd=" + IntTextOf(t.GndSpdText) + " hdg=" + heading);
-    pin = FillPlaceholder(pin, "HDG", heading);
-    pin = FillPlaceholder(pin, "RANGE", range);
-    if (t.OnGround != 1) return FillPlaceholder(pin, "ALTM", "," + MetresText(t.AltText));
-    // Standing on the ground: clamped to it.
-    const char* absolute = "<altitudeMode>absolute</altitudeMode>";
-    const char* clamped = "<altitudeMode>clampToGround</altitudeMode>";
-    pin = FillPlaceholder(FillPlaceholder(pin, absolute, clamped), absolute, clamped);
-    return FillPlaceholder(pin, "ALTM", "");
+    const std::string name =
+        "Your aircraft: alt=" + t.AltText + " spd=" + IntTextOf(t.GndSpdText) + " hdg=" + heading;
+    return AircraftPin(program.templates, p.lat, p.lon, name, heading, range,
+                       t.OnGround == 1 ? std::nullopt : std::optional(MetresText(t.AltText)));
 }
 
 std::string OwnPredictedPath(const RealtimeScene& program, const Position& p) {
@@ -110,26 +101,27 @@ std::string TrafficAircraftKml(const RealtimeScene& program, int row) {
                       KmlNumber(predLat) + "," + KmlNumber(predAltFeet * 0.3048) +
                       k[Kml::PlacemarkEnd];
     const std::string relative = RelativeAltitudeText(alt, NumericValue(program.telemetry.AltText));
-    std::string label =
-        FillPlaceholder(k[Kml::PlacemarkPinSmallAir], "NAME", callsign + " " + relative);
-    // The label's balloon shows what is known of the aircraft.
-    const std::pair<const char*, std::string> values[] = {
-        {"DESC", "AI/Online traffic: " + callsign},
-        {"KIAS", "-"},
-        {"HDG", IntText(IntOf(std::fmod(h + 180, 360)))},
-        {"SPDTAS", "-"},
-        {"GNDSPD", KmlNumber(speed)},
-        {"VERTSPEED", KmlNumber(vs)},
-        {"ALT", KmlNumber(alt)},
-        {"ALTAGL", "-"},
-        {"TIME", "-"},
-        {"DATE", "-"}};
-    for (const auto& [word, value] : values) {
-        if (label.find(word) != std::string::npos) label = FillPlaceholder(label, word, value);
-    }
-    label = FillPlaceholder(label, "LATX", KmlNumber(lat));
-    label = FillPlaceholder(label, "LONY", KmlNumber(lon));
-    return out + FillPlaceholder(label, "ALTM", KmlNumber(alt * 0.3048));
+    // The label's balloon shows what is known of the aircraft, where the template has room for it.
+    static const std::vector<std::string_view> kWords = {
+        "NAME", "DESC",   "KIAS", "HDG",  "SPDTAS", "GNDSPD", "VERTSPEED",
+        "ALT",  "ALTAGL", "TIME", "DATE", "LATX",   "LONY",   "ALTM"};
+    static const std::vector<std::string_view> kOptional(kWords.begin() + 1, kWords.begin() + 11);
+    const std::string values[] = {callsign + " " + relative,
+                                  "AI/Online traffic: " + callsign,
+                                  "-",
+                                  IntText(IntOf(std::fmod(h + 180, 360))),
+                                  "-",
+                                  KmlNumber(speed),
+                                  KmlNumber(vs),
+                                  KmlNumber(alt),
+                                  "-",
+                                  "-",
+                                  "-",
+                                  KmlNumber(lat),
+                                  KmlNumber(lon),
+                                  KmlNumber(alt * 0.3048)};
+    TemplateFiller(k[Kml::PlacemarkPinSmallAir], kWords, kOptional).appendTo(out, values);
+    return out;
 }
 
 }  // namespace
@@ -160,11 +152,11 @@ CameraView BuildCameraDocument(const RealtimeScene& program) {
     view.heading = IntText(heading);
     const Position p = OwnPosition(t);
     const KmlTemplateSet& k = program.templates;
-    std::string lookAt = FillPlaceholder(k[Kml::LookAt], "LATX", p.lat);
-    lookAt = FillPlaceholder(lookAt, "LONY", p.lon);
-    lookAt = FillPlaceholder(lookAt, "HDG", view.heading);
-    lookAt = FillPlaceholder(lookAt, "RANGE", view.range);
-    lookAt = FillPlaceholder(lookAt, "TILT", view.tilt);
+    const std::string lookAt = FillTemplate(k[Kml::LookAt], {{"LATX", p.lat},
+                                                             {"LONY", p.lon},
+                                                             {"HDG", view.heading},
+                                                             {"RANGE", view.range},
+                                                             {"TILT", view.tilt}});
     const std::string head = FillPlaceholder(k[Kml::Head], "NAME",
                                              XmlText(program.productWord + " Realtime Chase View"));
     const size_t cut = head.find("<StyleMap id=\"msn_ylw-");

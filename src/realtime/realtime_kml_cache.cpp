@@ -29,31 +29,38 @@ void RealtimeKmlCache::reset() {
     placemarks_.reset();
 }
 
-void RealtimeKmlCache::start(const KmlTemplateSet& t, const std::string& logPath) {
-    templates_ = &t;
+void RealtimeKmlCache::start(const KmlTemplateSet& t, const std::string& logPath,
+                             const std::string& historyFolder) {
+    reset();
     path_ = logPath;
     settledBytes_ = 0;
     lastSettledRaw_.clear();
     current_.clear();
+    keptLines_ = 0;
+    history_.start(t, historyFolder);
     track_.emplace(t);
     placemarks_.emplace(t, true);
+    templates_ = &t;
 }
 
-bool RealtimeKmlCache::stillValid(const std::string& logPath, uint64_t size) const {
-    if (!track_ || logPath != path_ || size < settledBytes_) return false;
+bool RealtimeKmlCache::stillValid(const std::string& logPath, const std::string& historyFolder,
+                                  uint64_t size) const {
+    if (!track_ || logPath != path_ || historyFolder != history_.folder() || size < settledBytes_)
+        return false;
     if (lastSettledRaw_.empty()) return true;
     const uint64_t at = settledBytes_ - lastSettledRaw_.size();
     return ReadRange(logPath, at, lastSettledRaw_.size()) == lastSettledRaw_;
 }
 
-void RealtimeKmlCache::update(const KmlTemplateSet& t, const std::string& logPath) {
+void RealtimeKmlCache::update(const KmlTemplateSet& t, const std::string& logPath,
+                              const std::string& historyFolder) {
     struct stat st {};
     if (::stat(logPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         throw ConversionFault("cannot read the log");
     const uint64_t size = static_cast<uint64_t>(st.st_size);
     if (templates_ != &t || static_cast<uint64_t>(st.st_ino) != inode_ ||
-        !stillValid(logPath, size)) {
-        start(t, logPath);
+        !stillValid(logPath, historyFolder, size)) {
+        start(t, logPath, historyFolder);
         inode_ = static_cast<uint64_t>(st.st_ino);
     }
     const std::string fresh = ReadRange(logPath, settledBytes_, size - settledBytes_);
@@ -73,16 +80,7 @@ void RealtimeKmlCache::update(const KmlTemplateSet& t, const std::string& logPat
         return;  // nothing new: last tick's parts stand
     }
     try {
-        for (size_t i = 0; i + 1 < lines.size(); ++i) {
-            const std::string raw = fresh.substr(lines[i].first, lines[i].second);
-            const std::string line = raw.substr(0, raw.find_first_of("\r\n"));
-            if (IsUsableLine(line, LineLayout::Log)) {  // a damaged line is left out
-                track_->add(line);
-                placemarks_->add(line, false);
-            }
-            settledBytes_ += raw.size();
-            lastSettledRaw_ = raw;
-        }
+        addSettled(fresh, lines);
     } catch (...) {
         reset();
         throw;
@@ -93,14 +91,53 @@ void RealtimeKmlCache::update(const KmlTemplateSet& t, const std::string& logPat
     trackOpener_ = track_->opener();
     trackRest_ = track_->rest(&current_);
     currentPlacemarks_ = placemarks_->extra(&current_);
+    for (int kind = RealtimeHistory::Track; kind <= RealtimeHistory::Dots; ++kind)
+        links_[kind] = history_.link(static_cast<RealtimeHistory::Kind>(kind));
+}
+
+void RealtimeKmlCache::addSettled(const std::string& fresh,
+                                  const std::vector<std::pair<size_t, size_t>>& lines) {
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+        const std::string raw = fresh.substr(lines[i].first, lines[i].second);
+        const std::string line = raw.substr(0, raw.find_first_of("\r\n"));
+        if (IsUsableLine(line, LineLayout::Log)) {  // a damaged line is left out
+            track_->add(line);
+            placemarks_->add(line, false);
+            if (++keptLines_ >= linesPerPiece_) cut();
+        }
+        settledBytes_ += raw.size();
+        lastSettledRaw_ = raw;
+    }
+    history_.writeIndexes();
+}
+
+void RealtimeKmlCache::cut() {
+    std::string track;
+    track_->cutInto(track);
+    history_.add(RealtimeHistory::Track, track);
+    PointPlacemarksBuilder::Texts placemarks;
+    placemarks_->drainInto(placemarks);
+    history_.add(RealtimeHistory::Events, placemarks.events);
+    history_.add(RealtimeHistory::Dots, placemarks.dots);
+    keptLines_ = 0;
 }
 
 void RealtimeKmlCache::trackParts(std::vector<std::string_view>& out) const {
-    out.insert(out.end(), {trackOpener_, track_->closedPieces(), trackRest_});
+    out.insert(out.end(),
+               {trackOpener_, links_[RealtimeHistory::Track], track_->closedPieces(), trackRest_});
 }
 
 void RealtimeKmlCache::placemarkParts(std::vector<std::string_view>& out) const {
-    placemarks_->pieces(currentPlacemarks_, out);
+    const PointPlacemarksBuilder& p = *placemarks_;
+    const PointPlacemarksBuilder::Texts& extra = currentPlacemarks_;
+    if (!p.hasEvents(extra)) return;  // no event: no folder, no dots
+    const std::string& end = (*templates_)[Kml::FolderEnd];
+    out.insert(out.end(),
+               {p.eventsOpener(), links_[RealtimeHistory::Events], p.texts().events, extra.events});
+    if (p.hasDots(extra))
+        out.insert(out.end(), {p.dotsOpener(), links_[RealtimeHistory::Dots], p.texts().dots,
+                               extra.dots, end});
+    out.push_back(end);
 }
 
 }  // namespace flenmark

@@ -10,7 +10,7 @@ struct RealtimeState {
     bool ChaseView = true;
     bool ViewFromRight = false;
     RealtimeKmlCache kml;
-    bool iconsPlaced = false;  // the documents' icons are in the data folder for this run
+    bool iconsPlaced = false;  // the documents' icons are beside them for this run
 };
 
 }  // namespace flenmark

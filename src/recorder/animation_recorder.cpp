@@ -1,5 +1,7 @@
 #include "recorder/animation_recorder.h"
 
+#include <algorithm>
+
 #include "base/number_text.h"
 #include "base/text_files.h"
 #include "recorder/flight_log.h"
@@ -52,7 +54,9 @@ std::string RelativeAltitudeText(double trafficAltFeet, double ownAltFeet) {
     return (rel >= 0 ? "+" : "") + IntText(rel);
 }
 
-void RecordAnimationFrame(SampleContext& program, const std::string& code) {
+AnimationOutcome RecordAnimationFrame(SampleContext& program, const std::string& code) {
+    AnimationOutcome lost;
+    std::string traffic;
     try {
         const std::string folder = program.dataFolder;
         const std::string stamp = program.state.AnimationStamp;
@@ -60,19 +64,24 @@ void RecordAnimationFrame(SampleContext& program, const std::string& code) {
             !code.empty() ? "" : (program.PrevTickStamp.empty() ? "-" : program.PrevTickStamp);
         const std::string animationPath = folder + "Animation.txt";
         const bool parked = code.empty() && NumericValue(program.telemetry.GndSpdText) == 0;
+        lost.framesLost = 1;  // until it is written or known not to be due
         if (!parked || StationaryFrameWanted(animationPath)) {
             const std::string line = BuildLogLine(program.telemetry, stamp, code, prev);
             if (!AppendLogLine(animationPath, line)) throw AnimationFailure("animation file");
         }
-        if (program.traffic.TCASMode == kTcasOff) return;
+        lost.framesLost = 0;
+        if (program.traffic.TCASMode == kTcasOff) return lost;
         const std::string trafficPath = folder + "Traffic.txt";
-        if (!EnsureFileExists(trafficPath)) throw AnimationFailure("traffic file");
-        const std::string traffic = TrafficLines(program, stamp, prev);
-        if (!traffic.empty() && !AppendText(trafficPath, traffic))
+        traffic = TrafficLines(program, stamp, prev);
+        if (!EnsureFileExists(trafficPath) ||
+            (!traffic.empty() && !AppendText(trafficPath, traffic)))
             throw AnimationFailure("traffic file");
     } catch (const std::exception&) {
+        lost.trafficLinesLost =
+            static_cast<size_t>(std::count(traffic.begin(), traffic.end(), '\n'));
         if (program.showMessage) program.showMessage("Error in animating flight.");
     }
+    return lost;
 }
 
 }  // namespace flenmark

@@ -14,9 +14,20 @@ bool IsStamp(const std::string& s) {
     return s.size() == 14 && s.find_first_not_of("0123456789") == std::string::npos;
 }
 
-// "2009-07-12 14.35" of the first line with a stamp; "" when the log has none.
-std::string FirstStampName(const std::string& log) {
-    for (const std::string& line : SplitLines(log)) {
+constexpr size_t kLinesToName = 100;
+
+// True when the log holds more than line ends: its first lines show it, or there are more of
+// them than were read.
+bool HoldsText(const std::vector<std::string>& firstLines, const std::string& path) {
+    for (const std::string& line : firstLines)
+        if (!line.empty()) return true;
+    std::error_code ec;
+    return firstLines.size() >= kLinesToName && fs::file_size(PathOf(path), ec) > 2 * kLinesToName;
+}
+
+// "2009-07-12 14.35" of the first of the lines with a stamp; "" when none has one.
+std::string FirstStampName(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
         const std::string stamp = line.substr(0, line.find(':'));
         if (IsStamp(stamp))
             return stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2) + " " +
@@ -38,9 +49,10 @@ bool Move(const fs::path& from, const fs::path& to) {
 }  // namespace
 
 KeptFlight KeepOldFlight(const std::string& dataFolder, const std::string& filesFolder) {
-    const auto log = ReadWholeFile(dataFolder + "Flightlog.txt");
-    if (!log || log->find_first_not_of("\r\n") == std::string::npos) return {};
-    std::string stamp = FirstStampName(*log);
+    // The log's beginning names the flight; its length plays no part.
+    const auto lines = ReadLeadingLines(dataFolder + "Flightlog.txt", kLinesToName);
+    if (!lines || !HoldsText(*lines, dataFolder + "Flightlog.txt")) return {};
+    std::string stamp = FirstStampName(*lines);
     const std::string base = "Unsaved flight" + (stamp.empty() ? "" : " " + stamp);
     KeptFlight kept{KeptFlight::Result::Failed, base};
     std::error_code ec;

@@ -93,10 +93,16 @@ void GroundContact(EventContext& e) {
 }  // namespace
 
 std::string DetectFlightEvents(SampleContext& program, std::string code) {
+    const TelemetrySnapshot& t = program.telemetry;
+    if (!program.prev.HasReading) {
+        // The first reading of a run: what the next one is compared with, no event of its own.
+        program.state.PrevFlapsPct = t.FlapsPct;
+        program.state.PrevGearText = t.GearText;
+        return code;
+    }
     const double height = NumericValue(program.telemetry.AltAGLText);
     const double vs = NumericValue(program.telemetry.VSText);
     EventContext e{program, std::move(code)};
-    const TelemetrySnapshot& t = program.telemetry;
     const PreviousTick& p = program.prev;
     Markers(e, vs);
     Ils(e, height, vs);

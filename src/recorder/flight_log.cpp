@@ -45,14 +45,10 @@ bool LogHasContent(const std::string& logPath) {
 
 bool LogIsRecent(const std::string& logPath, const Clock& clock) {
     EnsureFileExists(logPath);
-    const auto text = ReadWholeFile(logPath);
-    if (!text) return false;
-    std::string lastLine;
-    for (const std::string& line : SplitLines(*text))
-        if (!line.empty()) lastLine = line;
-    if (lastLine.empty()) return false;
+    const auto lastLine = ReadLastLine(logPath);
+    if (!lastLine || lastLine->empty()) return false;
     const auto last =
-        ParseDayMonthYearTime(CorrectDatumTijd(lastLine.substr(0, lastLine.find(':'))));
+        ParseDayMonthYearTime(CorrectDatumTijd(lastLine->substr(0, lastLine->find(':'))));
     if (!last) return false;
     const DateTime now = clock.utcNow();
     const int64_t nowMinutes =

@@ -28,7 +28,8 @@ bool DecideToWrite(SampleContext& c, const std::string& code, bool force,
 }
 
 void WriteSample(SampleContext& c, const std::string& callerCode, bool write,
-                 const std::string& stamp) {
+                 const std::string& stamp, SampleOutcome& outcome) {
+    outcome.logLineLost = write && c.Logging;  // until it is appended
     std::string code = c.PrevTickStamp.empty() ? "SA" : callerCode;
     code = DetectFlightEvents(c, code);
     const std::string previous = c.PrevTickStamp.empty() ? "-" : c.PrevTickStamp;
@@ -38,10 +39,15 @@ void WriteSample(SampleContext& c, const std::string& callerCode, bool write,
         const TelemetrySnapshot& t = c.telemetry;
         c.state.lastLine = {t.HDGText, t.GndSpdText, t.AltText, t.VSText, stamp};
     }
+    outcome.logLineLost = false;
     if (c.realtime && c.Logging &&
-        !UpdateRealtimeText(c.flightLogPath, c.dataFolder + "Realtime.txt", line, c.state.realtimeText))
+        !UpdateRealtimeText(c.flightLogPath, c.dataFolder + "Realtime.txt", line,
+                            c.state.realtimeText))
         throw WriteFailure("realtime");
-    if (c.Animation) RecordAnimationFrame(c, code);
+    if (!c.Animation) return;
+    const AnimationOutcome animation = RecordAnimationFrame(c, code);
+    outcome.framesLost = animation.framesLost;
+    outcome.trafficLinesLost = animation.trafficLinesLost;
 }
 
 }  // namespace
@@ -52,7 +58,7 @@ SampleOutcome RecordSample(SampleContext& c, const std::string& code, bool force
     SampleOutcome outcome;
     try {
         outcome.written = DecideToWrite(c, code, force, stamp);
-        WriteSample(c, code, outcome.written, stamp);
+        WriteSample(c, code, outcome.written, stamp, outcome);
     } catch (const WriteFailure&) {
         outcome.failed = true;
     } catch (const ConversionFault&) {

@@ -1,16 +1,21 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace flenmark {
 
 struct SampleContext;
 
-// How a sample went: whether the tick was worth a line (whether logging is on or not), and
-// whether writing it, "Realtime.txt" or the line's numbers failed.
+// How a sample went: whether the tick was worth a line (whether logging is on or not), whether
+// writing it, "Realtime.txt" or the line's numbers failed, and which lines due in the three logs
+// were lost.
 struct SampleOutcome {
     bool written = false;
     bool failed = false;
+    bool logLineLost = false;
+    size_t framesLost = 0;
+    size_t trafficLinesLost = 0;
 };
 
 // One sample: decides whether the tick is written, detects the flight events, builds the log

@@ -56,6 +56,9 @@ struct PreviousTick {
     std::string LonText;
     std::string AltText;
     std::string VSText;
+    // The copies hold a reading of the link's current run. Before the first reading, and after
+    // the link was lost, there is nothing to compare a reading with: it reports no event.
+    bool HasReading = false;
 };
 
 }  // namespace flenmark

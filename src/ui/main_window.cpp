@@ -193,7 +193,6 @@ void MainWindow::refresh() {
 
 void MainWindow::quitProgram() {
     OnGuiThread([this] {
-        quitRequested_ = true;
         tray_.hide();
         QApplication::exit(0);
     });

@@ -40,7 +40,6 @@ class MainWindow final : public QMainWindow, public UiHooks {
     void restoreFromTray() override;
     void refresh() override;
     void quitProgram() override;
-    bool quitRequested() const { return quitRequested_; }
 
     QPushButton* button(const QString& name) const { return buttons_.value(name); }
     TcasWindow* tcasWindow() const { return tcas_.get(); }
@@ -80,7 +79,6 @@ class MainWindow final : public QMainWindow, public UiHooks {
     QSystemTrayIcon tray_;
     bool minimizing_ = false;
     bool trayMissingReported_ = false;
-    bool quitRequested_ = false;
     std::unique_ptr<TcasWindow> tcas_;
     std::unique_ptr<StatusWindow> status_;
     std::unique_ptr<ProfileWindow> profile_;

@@ -85,9 +85,9 @@ int main() {
     flenmark::TickRunner runner(program, [&window] { window.published(); });
     window.attach(runner, dialogs);
     window.show();
-    flenmark::CheckVersionAtStart(program);  // the runner has no work yet: the program is ours
-    if (window.quitRequested()) return 0;    // the updater took over
-    runner.tick();
+    // The version check and the first tick run on the tick thread like every other command:
+    // the window answers meanwhile, and only that thread touches the program from here on.
+    flenmark::FinishStartUp(runner);
     window.startTimer1();
     MSG m;
     while (GetMessageW(&m, nullptr, 0, 0) > 0) {

@@ -182,7 +182,6 @@ void MainWindow::refresh() {
 
 void MainWindow::quitProgram() {
     gui_.run([this] {
-        quitRequested_ = true;
         showInTray(false);
         PostQuitMessage(0);
     });

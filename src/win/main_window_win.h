@@ -41,7 +41,6 @@ class MainWindow final : public Window, public UiHooks {
     void restoreFromTray() override;
     void refresh() override;
     void quitProgram() override;
-    bool quitRequested() const { return quitRequested_; }
     bool inTray() const { return inTray_; }
 
     void openTcasWindow();
@@ -70,7 +69,6 @@ class MainWindow final : public Window, public UiHooks {
     NOTIFYICONDATAW tray_{};
     bool inTray_ = false;
     bool minimizing_ = false;
-    bool quitRequested_ = false;
     std::unique_ptr<TcasWindow> tcas_;
     std::unique_ptr<StatusWindow> status_;
     std::unique_ptr<ProfileWindow> profile_;

@@ -8,6 +8,7 @@
 #include "base/command_line_error.h"
 #include "base/help_and_version.h"
 #include "base/link_protocol.h"
+#include "simhost/answer_report.h"
 #include "simhost/host_server.h"
 #include "xpbridge/xplane_feed.h"
 #include "xpbridge/xplane_state.h"
@@ -127,7 +128,7 @@ int main(int argc, char** argv) {
     flenmark::xpbridge::XPlaneFeed feed(peer, o.rate);
     flenmark::simhost::FlightState state;
     feed.subscribe(Clock::now());
-    bool wasLive = false;
+    flenmark::simhost::AnswerReport<bool> told(true);
     IgnoredReport ignored;
     while (!gStop) {
         server.poll(10);
@@ -136,12 +137,12 @@ int main(int argc, char** argv) {
             flenmark::xpbridge::ApplyXPlane(feed.values(), state);
             state.writeTo(table);
         }
+        // Said at once, and again every 10 seconds while X-Plane stays silent.
         const bool live = feed.live(now);
-        if (live != wasLive)
+        if (told.due(live, now))
             std::cerr << "flenmark-xpbridge: "
-                      << (live ? "X-Plane answers" : "X-Plane is silent; asking again every 2 s")
-                      << "\n";
-        wasLive = live;
+                      << (live ? "X-Plane answers at " : "X-Plane is silent at ") << o.host << ":"
+                      << o.port << (live ? "" : "; asking again every 2 s") << "\n";
         server.setAnswering(live);  // stale values are not served as live
         feed.keepAsking(now);
         ignored.update(feed);

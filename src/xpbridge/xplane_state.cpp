@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-
 namespace flenmark::xpbridge {
 namespace {
 
 constexpr double kFeetPerMetre = 1 / 0.3048;
 constexpr double kKnotsPerMps = 3600.0 / 1852.0;
 constexpr double kDotsFullScale = 2.5;  // the needle's full deflection
+constexpr double kAutobrakeOff = 1;     // an aircraft without an autobrake; 0 would read RTO
 
 double Clamp(double v, double low, double high) {
     return std::min(std::max(v, low), high);
@@ -98,7 +98,7 @@ void ApplyXPlane(const XPlaneValues& v, simhost::FlightState& s) {
     s.tailhook = value(kTailhook, 0);
     s.overspeed = value(kOverspeed, 0) >= 0.5 ? 1 : 0;
     s.stall = value(kStall, 0) >= 0.5 ? 1 : 0;
-    s.autobrake = std::round(value(kAutobrake, 0));
+    s.autobrake = std::round(value(kAutobrake, kAutobrakeOff));
     s.outerMarker = value(kOuterMarker, 0) >= 0.5 ? 1 : 0;
     s.middleMarker = value(kMiddleMarker, 0) >= 0.5 ? 1 : 0;
     s.innerMarker = value(kInnerMarker, 0) >= 0.5 ? 1 : 0;

@@ -118,6 +118,12 @@ TEST_F(KmlDocumentsTest, DamagedLinesAreLeftOutAndTheRestIsValidKml) {
         LogLine("2009071300000", "4,76", "52,30", "15", 1, "", "x"),             // 13 digits
         LogLine("20090713000004", "4,76", "52,30", "1<5", 1, "", "x"),           // not a number
         "20090713000005:4,76:52,30:15",                                          // cut short
+        LogLine("20090713000004", "4,76", "52,30", "15", 1, "", "x") + ":1",     // 14 fields
+        [] {  // 20,000 number fields, 40 KB
+            std::string s = "20090713000004";
+            for (int i = 0; i < 20000; ++i) s += ":1";
+            return s;
+        }(),
         LogLine("20090713000006", "4,76", "52,30", "15", 0, "FL=]]><b>", "x")};  // kept, tamed
     std::string log = ReadFile(t.dataPath("Flightlog.txt"));
     for (const std::string& line : damaged) log.insert(log.find("\r\n") + 2, line + "\r\n");
@@ -132,11 +138,11 @@ TEST_F(KmlDocumentsTest, DamagedLinesAreLeftOutAndTheRestIsValidKml) {
     EXPECT_EQ(kml.find("1&lt;5"), std::string::npos);
     EXPECT_NE(kml.find("Flaps b%"), std::string::npos);  // only the value's plain characters
     EXPECT_NE(kml.find("BADUTF8"), std::string::npos);
-    EXPECT_EQ(t.program.mainView.label7.text, "Flight converted; 4 damaged lines left out.");
+    EXPECT_EQ(t.program.mainView.label7.text, "Flight converted; 6 damaged lines left out.");
     // A full disk's torn last line, with no line end.
     WriteFile(t.dataPath("Flightlog.txt"), ReadFile(t.dataPath("Flightlog.txt")) + "2009071300101");
     ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "F", false, ""));
-    EXPECT_EQ(t.program.mainView.label7.text, "Flight converted; 5 damaged lines left out.");
+    EXPECT_EQ(t.program.mainView.label7.text, "Flight converted; 7 damaged lines left out.");
     WriteFile(t.dataPath("Flightlog.txt"), damaged[0] + "\r\n" + damaged[3]);
     EXPECT_FALSE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), out, "F", false, ""));
 }
@@ -208,7 +214,8 @@ TEST_F(KmlDocumentsTest, TemplateWithoutAPlaceholderFailsTheWholeConversion) {
 }
 
 // A damaged animation, or a traffic template without its word (found before the replay is
-// written, not halfway through its traffic): the document goes without its replay.
+// written, not halfway through its traffic): the document goes without its replay, and the
+// message says so and why instead of calling the conversion failed.
 TEST_F(KmlDocumentsTest, AReplayThatCannotBeMadeIsLeftOutWhole) {
     const std::string animation = ReadFile(t.dataPath("Animation.txt"));
     for (const bool damaged : {true, false}) {
@@ -216,13 +223,20 @@ TEST_F(KmlDocumentsTest, AReplayThatCannotBeMadeIsLeftOutWhole) {
         if (!damaged) t.program.kmlTemplates[Kml::TCASRed] = "<Placemark>";
         ASSERT_TRUE(ConvertLogToKml(t.program, t.dataPath("Flightlog.txt"), t.dataPath("x.kml"),
                                     "x", false, ""));
-        EXPECT_EQ(t.program.mainView.label7.text, "Not able to convert flightlog");
+        EXPECT_EQ(t.program.mainView.label7.text,
+                  damaged ? "Flight converted without its animated replay: Animation.txt holds "
+                            "no usable frame."
+                          : "Flight converted without its animated replay: template without "
+                            "NAME.");
         EXPECT_EQ(ReadFile(t.dataPath("x.kml")).find("Animated flight data"), std::string::npos);
         EXPECT_EQ(testing::KmlSchemaErrors(t.dataPath("x.kml")), "");
     }
 }
 
 TEST_F(KmlDocumentsTest, ConversionCommandSavesANamedCopyAndOpensIt) {
+    TelemetrySnapshot& s = t.program.telemetry;  // parked where the log ends
+    s = {"52,307", "4,768", "15", "0", "90", 1, "0", "0", "0", "1"};
+    t.program.prev.HasReading = true;
     t.program.Logging = t.program.Realtime = t.program.Animation = true;
     t.clock.setZoneOffsetMinutes(120);
     t.dialogs.textAnswer = "Evening";
@@ -250,6 +264,20 @@ TEST_F(KmlDocumentsTest, ConversionCommandSavesANamedCopyAndOpensIt) {
     EXPECT_EQ(t.shell.opened.back(),
               t.folders.documentsRoot() + "/Flenmark files/Flightlog Shared 12-07-2009 16.35.kmz");
     EXPECT_TRUE(std::filesystem::exists(t.shell.opened.back()));
+}
+
+// A conversion that fails saves nothing under the new name: the document beside the log is an
+// older flight's, and opening it would show that one.
+TEST_F(KmlDocumentsTest, AFailedConversionCommandSavesAndOpensNothing) {
+    WriteFile(t.dataPath("Flightlog.kml"), "an older flight");
+    WriteFile(t.dataPath("Flightlog.txt"), "");
+    t.dialogs.textAnswer = "Broken";
+    ConvertFlightLogCommand(t.program);
+    EXPECT_EQ(t.program.mainView.label7.text, "Not able to convert flightlog");
+    EXPECT_TRUE(t.shell.opened.empty());
+    for (const auto& entry : std::filesystem::directory_iterator(t.folders.documentsRoot() +
+                                                                 "/Flenmark files"))
+        EXPECT_EQ(entry.path().filename().string().find("Broken"), std::string::npos);
 }
 
 TEST_F(KmlDocumentsTest, ExportGoesWhereTheUserChoosesAsGpxUnlessCsvIsAsked) {

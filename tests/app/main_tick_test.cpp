@@ -4,18 +4,26 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cmath>
 #include <csignal>
+#include <thread>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "app/connection.h"
 #include "app/dialog_models.h"
+#include "app/program_port.h"
 #include "app/link_operations.h"
 #include "app/logging_control.h"
+#include "app/program_view.h"
 #include "app/realtime_commands.h"
 #include "app/startup.h"
 #include "app/tcas_display.h"
+#include "base/text_files.h"
 #include "base/utc_time.h"
+#include "e2e/e2e_support.h"
 #include "support/fakes.h"
 
 namespace flenmark {
@@ -37,7 +45,7 @@ class StartUpTest : public ::testing::Test {
 TEST_F(StartUpTest, WithoutSimulatorTheWindowReadsNotConnected) {
     t.link.hostPresent = false;
     start();
-    const MainWindowView& v = t.program.mainView;
+    const MainWindowView v = ViewOf(t.program).main;
     EXPECT_EQ(v.lblConnect.text, "Not connected");
     EXPECT_EQ(v.lblConnect.colour, TextColour::Red);
     EXPECT_FALSE(v.btnStartLog || v.btnStopLog || v.btnStartAnimate || v.btnToggleRealtime);
@@ -138,6 +146,34 @@ TEST_F(StartUpTest, PackagedCopyLeavesUpdatesToThePackageManager) {
     EXPECT_TRUE(t.program.settings.Update);
 }
 
+// With the ticks on a thread of their own, the start's version check runs there too, never on
+// the window's thread beside a command; once the updater took over, no tick follows.
+TEST_F(StartUpTest, TheVersionCheckRunsOnTheTickThreadAndAnUpdateEndsTheTicks) {
+    ASSERT_TRUE(StartUp(t.program, "2.5"));
+    t.program.VendorOnline = true;
+    std::atomic<bool> checked{false};
+    std::thread::id checkThread;
+    t.program.extensions.checkVersion = [&] {
+        checkThread = std::this_thread::get_id();
+        t.program.EndRequested = true;  // an update is due: the updater takes over
+        checked = true;
+    };
+    std::atomic<int> rounds{0};
+    TickRunner runner(t.program, [&] { ++rounds; });
+    const auto waitForRound = [&](int n) {
+        for (int i = 0; i < 500 && rounds < n; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    };
+    FinishStartUp(runner);
+    waitForRound(1);
+    runner.tick();
+    waitForRound(2);
+    runner.finish([] {});
+    ASSERT_TRUE(checked);
+    EXPECT_NE(checkThread, std::this_thread::get_id());
+    EXPECT_FALSE(t.program.Connected);  // no tick connected to the simulator
+}
+
 TEST_F(StartUpTest, RecentLogIsKept) {
     WriteFile(t.dataPath("Flightlog.txt"), "20090712140000:x\r\n");
     start();
@@ -166,6 +202,33 @@ TEST_F(StartUpTest, MissingTemplatesEndTheProgram) {
                   "/share/flenmark/KMLSettings.txt. Application will quit.");
 }
 
+// A template file that would make documents no viewer can read, or of any size, is refused
+// with what is wrong with it, before anything is converted.
+TEST_F(StartUpTest, TemplateFilesBeyondTheirBoundsAreRefused) {
+    const std::string path = t.folders.programFolder() + "/KMLSettings.txt";
+    const std::string shipped = ReadFile(path);
+    const std::string added = "line " + std::to_string(SplitLines(shipped).size() + 1);
+    const std::string huge = shipped + "; " + std::string(300000, 'x') + "\r\n";
+    const struct {
+        std::string text;
+        std::string problem;
+    } cases[] = {
+        {shipped + "PinDot=<Placemark>" + std::string(1, '\0') + "</Placemark>\r\n",
+         added + " (PinDot=) holds a control character"},
+        {shipped + "PinDot=" + std::string(20000, 'x') + "\r\n",
+         added + " (PinDot=) is 20007 bytes long; a template may be 16384 at most"},
+        {huge, "it is " + std::to_string(huge.size()) +
+                   " bytes long; a template file may be 262144 at most"},
+    };
+    for (const auto& c : cases) {
+        WriteFile(path, c.text);
+        t.dialogs.messages.clear();
+        EXPECT_FALSE(StartUp(t.program, "2.5"));
+        ASSERT_EQ(t.dialogs.messages.size(), 1u);
+        EXPECT_EQ(t.dialogs.messages[0].second, path + ": " + c.problem + ". Application will quit.");
+    }
+}
+
 TEST_F(StartUpTest, UsageReportGoesOutOnceOnTheFirstTick) {
     int reports = 0;
     t.program.extensions.sendUsageReport = [&] { ++reports; };
@@ -184,12 +247,11 @@ TEST_F(MainTickTest, ConnectsByItselfAndReadsOnTheNextTick) {
     MainTick(t.program);
     EXPECT_TRUE(t.program.Connected);
     EXPECT_EQ(t.program.mainView.lblConnect.text, "Connected");
-    EXPECT_FALSE(t.program.mainView.btnStartLog);  // enabled from the next tick on
+    EXPECT_TRUE(ViewOf(t.program).main.btnStartLog);
     EXPECT_TRUE(t.program.PrevTickStamp.empty());
 
     t.link.poke<int32_t>(0x0580, 1 << 30);
     MainTick(t.program);
-    EXPECT_TRUE(t.program.mainView.btnStartLog);
     EXPECT_EQ(t.program.prev.HDGText, "90");
     EXPECT_EQ(t.program.PrevTickStamp, "20090712143507");
     EXPECT_EQ(t.program.recorder.lastLine.HDG, "0");
@@ -265,10 +327,12 @@ TEST_F(MainTickTest, StartLoggingOnConnectOpensTheLogWithTheFirstReading) {
 }
 
 // Logging that a lost link stopped comes back with the link, modes and all, unless the user
-// switched resuming off.
+// switched resuming off. The tick that takes it up samples once: its one line is the new run's
+// start, whatever the aircraft did while the link was down (here it landed).
 TEST_F(MainTickTest, LoggingResumesWhenTheLinkComesBack) {
     for (const bool resume : {true, false}) {
         t.program.settings.ResumeLogging = resume;
+        t.link.poke<uint16_t>(0x0366, 0);  // airborne
         MainTick(t.program);
         MainTick(t.program);
         ToggleAnimation(t.program);
@@ -278,19 +342,77 @@ TEST_F(MainTickTest, LoggingResumesWhenTheLinkComesBack) {
         MainTick(t.program);
         ASSERT_FALSE(t.program.Connected || t.program.Logging || t.program.Animation);
         t.link.failAfterExchanges = -1;
-        MainTick(t.program);  // connects
+        t.link.poke<uint16_t>(0x0366, 1);  // back, parked
+        MainTick(t.program);               // connects
+        const auto before = SplitLines(ReadFile(t.dataPath("Flightlog.txt")));
+        const auto framesBefore = SplitLines(ReadFile(t.dataPath("Animation.txt")));
         MainTick(t.program);  // reads, and takes up the recording
         EXPECT_EQ(t.program.Logging && t.program.Animation && t.program.Realtime, resume);
         EXPECT_EQ(t.program.mainView.btnSetChase, resume);
-        const std::string log = ReadFile(t.dataPath("Flightlog.txt"));
-        EXPECT_EQ(testing::Count(log, ":SA:"), resume ? 2u : 1u) << log;
+        const auto log = SplitLines(ReadFile(t.dataPath("Flightlog.txt")));
+        const auto frames = SplitLines(ReadFile(t.dataPath("Animation.txt")));
+        ASSERT_EQ(log.size(), before.size() + (resume ? 1 : 0));
+        ASSERT_EQ(frames.size(), framesBefore.size() + (resume ? 1 : 0));
         if (resume) {
+            EXPECT_EQ(testing::Field(log.back(), 6), "SA") << log.back();
+            EXPECT_EQ(testing::Field(log.back(), 13), "-") << log.back();
+            EXPECT_EQ(testing::Field(frames.back(), 6), "SA") << frames.back();
             EXPECT_EQ(t.program.mainView.label7.text, "Logging resumed.");
         }
         StopLogging(t.program);
         ResetLog(t.program, true);
     }
 }
+
+// An event is a change between two readings of one connected run: the first reading after
+// the start, and the first after the link came back, report none, whatever the aircraft shows.
+struct FirstReading {
+    const char* name;
+    std::function<void(testing::OffsetTableLink&)> atStart;
+    std::function<void(testing::OffsetTableLink&)> changed;  // an event within the run
+};
+
+class FirstReadingTest : public ::testing::TestWithParam<FirstReading> {};
+
+TEST_P(FirstReadingTest, ReportsNoEventAtStartNorWhenTheLinkComesBack) {
+    TestProgram t;
+    ASSERT_TRUE(StartUp(t.program, "2.5"));
+    t.program.StatusWindowOpen = true;  // events go to its line, and are counted there
+    GetParam().atStart(t.link);
+    MainTick(t.program);  // connects
+    MainTick(t.program);  // the first reading
+    EXPECT_EQ(t.ui.statusTimerRestarts, 0) << t.program.statusView.lblEvent.text;
+    GetParam().changed(t.link);
+    MainTick(t.program);
+    EXPECT_EQ(t.ui.statusTimerRestarts, 1);
+    t.link.failAfterExchanges = t.link.exchanges;
+    MainTick(t.program);  // the link is lost
+    t.link.failAfterExchanges = -1;
+    GetParam().atStart(t.link);  // and the simulator comes back as it started
+    MainTick(t.program);
+    MainTick(t.program);
+    EXPECT_EQ(t.ui.statusTimerRestarts, 1) << t.program.statusView.lblEvent.text;
+}
+
+void Airborne(testing::OffsetTableLink& link, double feet) {
+    link.poke<uint16_t>(0x0366, 0);
+    link.poke<int64_t>(0x0570, std::llround(feet / 3.28084 * 4294967296.0));
+}
+
+// clang-format off
+using L = testing::OffsetTableLink;
+INSTANTIATE_TEST_SUITE_P(Rows, FirstReadingTest, ::testing::Values(
+    FirstReading{"ParkedAircraftHasNotTouchedDown",
+                 [](L& l) { l.poke<uint16_t>(0x0366, 1); }, [](L& l) { Airborne(l, 500); }},
+    FirstReading{"FlapsAlreadyDown",
+                 [](L& l) { l.poke<int32_t>(0x0BDC, 16383); }, [](L& l) { l.poke<int32_t>(0x0BDC, 0); }},
+    FirstReading{"SpoilersAlreadyOut",
+                 [](L& l) { l.poke<int32_t>(0x0BD0, 16383); }, [](L& l) { l.poke<int32_t>(0x0BD0, 0); }},
+    FirstReading{"NoGlideslopeInRange",
+                 [](L& l) { Airborne(l, 1000); l.poke<uint8_t>(0x0C49, 0); },
+                 [](L& l) { l.poke<uint8_t>(0x0C49, 100); }}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(Connect, FailureShowsTheBoxWithTheResultCode) {
     TestProgram t;

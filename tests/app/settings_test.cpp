@@ -75,15 +75,26 @@ TEST_F(SettingsStoreTest, ReadsWhatHandsAndOtherSystemsWrite) {
     EXPECT_EQ(s.ChaseTilt, 13);
 }
 
-TEST_F(SettingsStoreTest, UnconvertibleValueResetsTheFirst23KeysAndKeepsTheRestReadSoFar) {
-    load("XPlane=True\r\nHDGOffset=7\r\nAltOffset=lots\r\nUpdate=False\r\n");
+// A value that cannot be read costs its own key only, and the message names it.
+TEST_F(SettingsStoreTest, AnUnreadableValueTakesItsKeysDefaultAlone) {
+    load("XPlane=True\r\nHDGOffset=7\r\nVSOffset=nan\r\nChaseTilt=33\r\nUsageReports=True\r\n");
     EXPECT_EQ(t.program.mainView.label7.text,
-              "Unable to load variables, try re-installing the Flenmark.");
-    EXPECT_EQ(t.program.settings.HDGOffset, 2);
-    EXPECT_TRUE(t.program.settings.XPlane);
-    EXPECT_TRUE(t.program.settings.Update);  // never reached
-    load("GNDRange=40000\r\n");  // out of a whole number's range
+              "Offsets.txt: VSOffset=nan cannot be read; the key takes its default.");
+    const Settings& s = t.program.settings;
+    EXPECT_FLOAT_EQ(s.VSOffset, 80);
+    EXPECT_EQ(s.HDGOffset, 7);
+    EXPECT_EQ(s.ChaseTilt, 33);
+    EXPECT_TRUE(s.XPlane && s.UsageReports);
+    load("GNDRange=40000\r\nAltOffset=lots\r\nUpdate=False\r\n");  // beyond a whole number
     EXPECT_EQ(t.program.settings.GNDRange, 400);
+    EXPECT_EQ(t.program.settings.AltOffset, 100);
+    EXPECT_FALSE(t.program.settings.Update);
+    EXPECT_EQ(t.program.mainView.label7.text,
+              "Offsets.txt: GNDRange=40000 cannot be read (nor 1 more); these keys take their "
+              "defaults.");
+    load(std::string(100000, 'x'));  // not a settings file at all
+    EXPECT_EQ(t.program.mainView.label7.text,
+              "Offsets.txt is 100000 bytes long, not a settings file: the defaults apply.");
 }
 
 TEST_F(SettingsStoreTest, CommaSystemWritesFractionsWithCommaAndReadsThemBack) {

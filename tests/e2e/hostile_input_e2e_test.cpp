@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "e2e/e2e_support.h"
+#include "kml/kml_test_support.h"
 #include "support/fakes.h"
 #include "support/simhost_process.h"
 #include "support/vendor_server.h"
@@ -16,14 +17,11 @@ namespace flenmark {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::LogLine;
 using testing::ReadFile;
 using testing::WriteFile;
 
 using testing::RecorderEnvironment;
-
-std::string Redirect(const std::string& to) {
-    return "HTTP/1.1 302 Found\r\nLocation: " + to + "\r\nContent-Length: 0\r\n\r\n";
-}
 
 TEST(HostileHost, RecordingAgainstAReplyClaiming256BytesEndsCleanly) {
     testing::PrivateRuntimeDir runtime;
@@ -55,7 +53,30 @@ TEST(HostileFlightGear, AnEndlessChunkedAnswerNeitherGrowsNorHangsTheBridge) {
     EXPECT_EQ(bridge.waitFor(2000), 0);
 }
 
+// A template file the program cannot use makes the conversion fail, with the reason, and no
+// document is left behind as if it had worked.
+TEST(HostileFiles, ConversionWithATemplateFileItCannotUseFailsAndSaysWhy) {
+    testing::TempFolders folders;
+    const std::string program = folders.programFolder() + "/";
+    fs::copy_file(testing::CliPath(), program + "flenmark-cli");
+    WriteFile(program + "KMLSettings.txt",
+              ReadFile(FLENMARK_RESOURCES_DIR "/KMLSettings.txt") + "PinDot=<a>" +
+                  std::string(1, '\0') + "</a>\r\n");
+    const std::string log = folders.root() + "/Flightlog.txt";
+    WriteFile(log, LogLine("20090712143500", "4.76", "52.3", "15", 1, "SA", "-") + "\r\n");
+    const std::string out = folders.root() + "/flight.kml";
+    const auto r = testing::RunProgram(program + "flenmark-cli", {"convert", log, out},
+                                       RecorderEnvironment(folders));
+    EXPECT_EQ(r.status, 1) << r.errors;
+    EXPECT_NE(r.errors.find("(PinDot=) holds a control character"), std::string::npos) << r.errors;
+    EXPECT_FALSE(fs::exists(out));
+}
+
 #ifdef FLENMARK_UPDATER_PATH
+
+std::string Redirect(const std::string& to) {
+    return "HTTP/1.1 302 Found\r\nLocation: " + to + "\r\nContent-Length: 0\r\n\r\n";
+}
 
 // The updater with a link in its data folder pointing out of it, and a vendor server that
 // sends the report elsewhere: it installs what it may, stays inside, and starts the program again.

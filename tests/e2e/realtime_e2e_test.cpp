@@ -2,6 +2,7 @@
 // valid, following the aircraft.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <set>
@@ -9,6 +10,7 @@
 
 #include "e2e/e2e_support.h"
 #include "kml/kml_values.h"
+#include "support/kml_digest.h"
 
 namespace flenmark {
 namespace {
@@ -24,11 +26,16 @@ std::string AircraftCoordinates(const std::string& kml) {
     return kml.substr(open + 13, close - open - 13);
 }
 
-TEST(RealtimeTracking, DocumentChangesEveryTickIsValidAndFollowsTheAircraft) {
+// flenmark-cli recording the default circuit in lockstep, into a private data folder.
+class RealtimeTracking : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(host.ready()); }
     testing::TempFolders folders;
     testing::PrivateRuntimeDir runtime;
-    testing::SimHostProcess host({"--scenario", "default", "--lockstep"});
-    ASSERT_TRUE(host.ready());
+    testing::SimHostProcess host{{"--scenario", "default", "--lockstep"}};
+};
+
+TEST_F(RealtimeTracking, DocumentChangesEveryTickIsValidAndFollowsTheAircraft) {
     const std::string path = folders.data() + "Realtime.kml";
     testing::BackgroundProgram cli(
         testing::CliPath(),
@@ -56,6 +63,24 @@ TEST(RealtimeTracking, DocumentChangesEveryTickIsValidAndFollowsTheAircraft) {
     EXPECT_EQ(positions.front().rfind("4.7", 0), 0u) << positions.front();
     const std::string camera = ReadFile(folders.data() + "RealtimeLocation.kml");
     EXPECT_NE(camera.find("<LookAt>"), std::string::npos);
+}
+
+// `record --realtime` writes the link a user opens in Google Earth and names it. In a data folder
+// whose name holds "&" and a template word the link is still valid KML and leads to the aircraft.
+TEST_F(RealtimeTracking, RecordWritesTheLinkAndNamesIt) {
+    const std::string root = folders.root() + "/Flights & FILE2";
+    const testing::RunResult cli = testing::RunProgram(
+        testing::CliPath(), {"record", "--ticks", "3", "--tick-ms", "1", "--realtime"},
+        {"XDG_DATA_HOME=" + root, "HOME=" + folders.root()});
+    ASSERT_EQ(cli.status, 0) << cli.errors;
+    const std::string link = root + "/Flenmark/Flenmark Realtime.kml";
+    EXPECT_NE(cli.errors.find("Realtime link for Google Earth: " + link + "\n"), std::string::npos)
+        << cli.errors;
+    EXPECT_EQ(testing::KmlSchemaErrors(link), "");
+    const auto shown = testing::KmlDigest(link);  // followed as Google Earth follows it
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const std::string& line) {
+        return line.rfind("Your aircraft: ", 0) == 0;
+    })) << ReadFile(link);
 }
 
 }  // namespace

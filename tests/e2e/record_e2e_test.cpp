@@ -119,7 +119,7 @@ TEST(RecordDefaultFlight, NoHostMeansExitTwo) {
 
 TEST(RecordDefaultFlight, BadOptionsAreRefused) {
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"record"},
+         std::vector<std::vector<std::string>>{{"record", "--data-folder"},
                                                {"record", "--ticks", "x"},
                                                {"record", "--ticks", "3", "--tcas", "SOME"},
                                                {"record", "--ticks", "3", "--range", "7"},

@@ -46,13 +46,17 @@ TEST_F(FlightExportTest, GpxHasAWaypointPerEventAndASegmentPerRunAndIsValid) {
     EXPECT_EQ(Count(gpx, "<trkseg>"), 2u);
     EXPECT_EQ(Count(gpx, "<trkpt "), 4u);
     EXPECT_NE(gpx.find("lon=\"0.00001\""), std::string::npos);  // never an exponent
-    // With an animation beside the log, a point per frame.
+    // With an animation beside the log, a point per frame, in the same runs; a frame of the
+    // same second as the one before it (the stop) adds no point.
     WriteFile(folders.data() + "Animation.txt",
-              LogLine("20090712235958", "4,76", "52,3", "1000", 0, "", "x") + "\r\n" +
+              LogLine("20090712235958", "4,76", "52,3", "1000", 0, "SA", "") + "\r\n" +
                   LogLine("20090712235959", "4,76", "52,3", "1000", 0, "", "x") + "\r\n" +
-                  LogLine("20090713000000", "4,76", "52,3", "1000", 0, "", "x") + "\r\n");
+                  LogLine("20090712235959", "4,76", "52,3", "1000", 0, "SO", "") + "\r\n" +
+                  LogLine("20090713000500", "4,77", "52,31", "10", 1, "SA", "") + "\r\n" +
+                  LogLine("20090713000501", "4,77", "52,31", "10", 1, "", "x") + "\r\n");
     ASSERT_TRUE(ExportFlight(log, out, "x").exported);
-    EXPECT_EQ(Count(ReadFile(out), "<trkpt "), 3u);
+    EXPECT_EQ(Count(ReadFile(out), "<trkseg>"), 2u);
+    EXPECT_EQ(Count(ReadFile(out), "<trkpt "), 4u);
 }
 
 TEST_F(FlightExportTest, CsvHasAHeaderPointsAsDecimalsAndQuotesWhatNeedsIt) {

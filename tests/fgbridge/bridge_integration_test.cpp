@@ -22,6 +22,7 @@ void ServeFlightGear(testing::VendorServer& fg) {
     fg.serve("/json/position",
              FgNode("position", {FgLeaf("latitude-deg", "21.3"), FgLeaf("longitude-deg", "-157.9"),
                                  FgLeaf("altitude-ft", "2500"), FgLeaf("ground-elev-ft", "12")}));
+    fg.serve("/json/sim/fdm-initialized", FgLeaf("fdm-initialized", "true"));
     fg.serve("/json/orientation", FgNode("orientation", {FgLeaf("heading-deg", "80")}));
     fg.serve("/json/ai/models",
              FgNode("models", {FgAircraft(0, 11, "N172SP", 21.31, -157.9, 2600)}));

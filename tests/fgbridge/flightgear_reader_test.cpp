@@ -7,6 +7,7 @@
 #include "fgbridge/flightgear_address.h"
 #include "fgbridge/flightgear_answers.h"
 #include "fgbridge/json_value.h"
+#include "online/fake_http.h"
 
 namespace flenmark::fgbridge {
 namespace {
@@ -87,13 +88,33 @@ TEST(FlightGearReader, PropertiesIntoTheFlightState) {
     EXPECT_DOUBLE_EQ(s.locNeedle, -63.5);
     EXPECT_DOUBLE_EQ(s.gsNeedle, -119);  // needle up: below the glideslope
     EXPECT_EQ(s.gsAlive, 1);
-    EXPECT_EQ(s.stall, 0);  // no alarms node: no warning
-    EXPECT_DOUBLE_EQ(s.autobrake, 0);
+    EXPECT_EQ(s.stall, 0);             // no alarms node: no warning
+    EXPECT_DOUBLE_EQ(s.autobrake, 1);  // no autobrake: "off", not RTO
     // Traffic nearest first.
     EXPECT_EQ(s.traffic[0].callsign, "NEAR2");
     EXPECT_EQ(s.traffic[1].callsign, "FAR1");
     EXPECT_DOUBLE_EQ(s.traffic[0].verticalSpeedFpm, -600);
     EXPECT_EQ(s.traffic[2].id, 0);
+}
+
+// What the recorder's flaps events count is the flap lever, not the flaps moving to it; and
+// while FlightGear starts, its placeholder aircraft (in the air, heading 90) is not served.
+TEST(FlightGearReader, ServesTheFlapLeverOnceTheFlightModelIsInitialised) {
+    testing::FakeHttp fg;
+    fg.answers["/json/position"] =
+        FgNode("position", {FgLeaf("latitude-deg", "21.3"), FgLeaf("longitude-deg", "-157.9"),
+                            FgLeaf("altitude-ft", "2999")});
+    fg.answers["/json/surface-positions"] =
+        FgNode("surface-positions", {FgLeaf("flap-pos-norm", "0.1")});
+    fg.answers["/json/controls/flight"] = FgNode("flight", {FgLeaf("flaps", "0.333")});
+    fg.answers["/json/sim/fdm-initialized"] = FgLeaf("fdm-initialized", "false");
+    simhost::FlightState s;
+    EXPECT_NE(ReadFlightGear(fg, VendorBaseUrl(), s), FlightGearRead::Read);
+    EXPECT_DOUBLE_EQ(s.altFt, 0);
+    fg.answers["/json/sim/fdm-initialized"] = FgLeaf("fdm-initialized", "true");
+    ASSERT_EQ(ReadFlightGear(fg, VendorBaseUrl(), s), FlightGearRead::Read);
+    EXPECT_DOUBLE_EQ(s.altFt, 2999);
+    EXPECT_DOUBLE_EQ(s.flapsPct, 33.3);
 }
 
 TEST(FlightGearReader, AnyWheelOnTheGroundHoldsTheTouchdownRate) {

@@ -10,9 +10,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!json) return 0;
     const fgbridge::PropertyTree tree(std::move(*json));
     fgbridge::FlightGearTrees trees;
-    for (auto* slot : {&trees.position, &trees.orientation, &trees.velocities, &trees.gear,
-                       &trees.surfaces, &trees.markers, &trees.nav, &trees.airspeed, &trees.alarms,
-                       &trees.autobrake, &trees.tailhook, &trees.ai})
+    for (auto* slot :
+         {&trees.position, &trees.orientation, &trees.velocities, &trees.gear, &trees.surfaces,
+          &trees.controls, &trees.markers, &trees.nav, &trees.airspeed, &trees.alarms,
+          &trees.autobrake, &trees.tailhook, &trees.ai})
         *slot = tree;
     simhost::FlightState state;
     state.latDeg = 21.3;

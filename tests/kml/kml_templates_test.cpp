@@ -28,6 +28,24 @@ TEST(TemplateFiller, FillsThePlacesOfTheWordsInTheTemplateOnce) {
               "<name>ALT1</name><T/>(9AGL? no: ALT 8 7) 1,2");
     EXPECT_THROW(TemplateFiller("no words", {"NAME"}), TemplateError);
     EXPECT_THROW(TemplateFiller("NAME", {"NAME", "NAME"}), TemplateError);
+    // An optional word that is missing is left out with its value.
+    EXPECT_EQ(TemplateFiller("NAME LATX", {"NAME", "DESC", "LATX"}, {"DESC"}).fill({"n", "d", "1"}),
+              "n 1");
+}
+
+// Every word a template may hold, as a value: a callsign or a folder name can be any text.
+TEST(FillTemplate, ValuesHoldingEveryTemplateWordAreNotFilledAgain) {
+    const std::string every =
+        "NAME DESC LATX LONY HDG RANGE TILT LATAC LONAC ALTM KIAS SPDTAS GNDSPD VERTSPEED ALT "
+        "ALTAGL TIME DATE DATETIME ENDDATETIME FILE1 FILE2";
+    const KmlTemplateSet t =
+        ParseKmlTemplates(testing::ReadFile(FLENMARK_RESOURCES_DIR "/KMLSettings.txt"));
+    const std::string link = FillTemplate(t[Kml::Realtime], {{"FILE1", every}, {"FILE2", "2"}});
+    EXPECT_NE(link.find("<href>" + every + "</href>"), std::string::npos) << link;
+    EXPECT_NE(link.find("<href>2</href>"), std::string::npos) << link;
+    const std::string look =
+        FillTemplate("LATX LONY HDG", {{"LATX", every}, {"LONY", "LATX"}, {"HDG", "ALTM"}});
+    EXPECT_EQ(look, every + " LATX ALTM");
 }
 
 TEST(ParseKmlTemplates, KeysAreExactLineStartsAndTheLastOneWins) {

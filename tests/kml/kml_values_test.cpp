@@ -20,5 +20,27 @@ TEST(KmlNumberOf, EqualsTheValueWrittenAnew) {
     EXPECT_THROW(KmlNumberOf("north"), ConversionFault);
 }
 
+// Every reader splits a flight into its recording runs the same way, whether it reads the
+// flight log or the animation log: a run starts with a start line or frame ("SA", with the stamp
+// before it, "-" or, in "Animation.txt", an empty field) or with a line that has no stamp before
+// it.
+TEST(StartsRecordingRun, AtEveryKindOfStartLineOnly) {
+    const struct {
+        const char* line;
+        bool starts;
+    } cases[] = {
+        {"20090712143507:4.7:52.3:10:1:SA:0:0:0:0:0:90:-", true},
+        {"20090712143507:4.7:52.3:10:1:SA:0:0:0:0:0:90:20090712143506", true},  // a later start
+        {"20090712143507:4.7:52.3:10:1:SA:0:0:0:0:0:90:", true},                // a start frame
+        {"20090712143507:4.7:52.3:10:1:SA=1435:0:0:0:0:0:90:20090712143506", true},
+        {"20090712143507:4.7:52.3:10:1:TD=0/0:0:0:0:0:0:90:-", true},  // an old log's start
+        {"20090712143507:4.7:52.3:10:1::0:0:0:0:0:90:20090712143506", false},
+        {"20090712143507:4.7:52.3:10:1:GD:0:0:0:0:0:90:", false},  // an event frame
+        {"20090712143507:4.7:52.3:10:1:SO:0:0:0:0:0:90:20090712143506", false},
+        {"20090712143507:4.7:52.3:10:1:SAX:0:0:0:0:0:90:20090712143506", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(StartsRecordingRun(c.line), c.starts) << c.line;
+}
+
 }  // namespace
 }  // namespace flenmark

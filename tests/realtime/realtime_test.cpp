@@ -109,7 +109,11 @@ TEST_F(RealtimeTest, SectionHasTheAircraftAndItsPredictedPath) {
 
 TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
     t.program.traffic.TCASMode = 4;
-    const char* below[] = {"1", "52.5", "4.25", "1750", "180", "0", "LOW", "0"};
+    // A callsign is any text: one holding every template word is shown as it is.
+    const char* every =
+        "NAME DESC LATX LONY HDG RANGE TILT LATAC LONAC ALTM KIAS SPDTAS GNDSPD VERTSPEED ALT "
+        "ALTAGL TIME DATE DATETIME ENDDATETIME FILE1 FILE2";
+    const char* below[] = {"1", "52.5", "4.25", "1750", "180", "0", every, "0"};
     const char* above[] = {"2", "52.9", "4.25", "3250", "180", "0", "HIGH", "0"};
     const char* damaged[] = {"3", "north", "4.25", "3250", "180", "0", "BAD", "0"};
     for (int c = 0; c < 8; ++c) {
@@ -118,18 +122,24 @@ TEST_F(RealtimeTest, TrafficLinesByClassWithRelativeAltitudes) {
         t.program.traffic.AITraffic.at(3, c) = damaged[c];
     }
     const std::string section = BuildRealtimeSection(SceneOf(t.program), "1");
-    EXPECT_NE(section.find("[red:<name>Predicted Flightpath LOW ;Too close</name> 4.25,52.5,533.4 "
-                           "4.25,52.5,533.4/]"),
+    EXPECT_NE(section.find("[red:<name>Predicted Flightpath " + std::string(every) +
+                           " ;Too close</name> 4.25,52.5,533.4 4.25,52.5,533.4/]"),
               std::string::npos)
         << section;
-    EXPECT_NE(section.find("<name>LOW -3</name>"), std::string::npos);
+    EXPECT_NE(section.find("<name>" + std::string(every) + " -3</name>(EA AI/Online traffic: " +
+                           every + " - 0 - 0 0 1750 - - - 4.25 52.5 533.4)"),
+              std::string::npos)
+        << section;
     // 24 NM away: not shown on the scope, still drawn in blue.
     EXPECT_NE(section.find("[blue:<name>Predicted Flightpath HIGH</name>"), std::string::npos);
     EXPECT_NE(section.find("<name>HIGH +12</name>"), std::string::npos);
     EXPECT_EQ(section.find("BAD"), std::string::npos);
 }
 
+// Logging that tracking switches on is a recording with its start line, like any other.
 TEST_F(RealtimeTest, GenerateLinkStartsLoggingAndWritesTheLinkOnlyWhileConnected) {
+    t.program.telemetry.VSText = "0";
+    t.program.prev.HasReading = true;
     GenerateRealtimeLink(t.program);
     EXPECT_FALSE(t.program.Realtime);
     EXPECT_EQ(t.program.mainView.label7.text, "No open FS connection.");
@@ -142,10 +152,12 @@ TEST_F(RealtimeTest, GenerateLinkStartsLoggingAndWritesTheLinkOnlyWhileConnected
         ReadFile(t.dataPath("Flenmark Realtime.kml")),
         "(NL " + t.dataPath("Realtime.kml") + " " + t.dataPath("RealtimeLocation.kml") + ")\r\n");
     EXPECT_EQ(t.shell.opened, std::vector<std::string>{t.dataPath("Flenmark Realtime.kml")});
-    EXPECT_TRUE(ReadFile(t.dataPath("Flightlog.txt")).empty());  // no start line from this command
+    EXPECT_EQ(Count(ReadFile(t.dataPath("Flightlog.txt")), ":SA:"), 1u);
 }
 
 TEST_F(RealtimeTest, ToggleTwiceLeavesRealtimeOffAndLoggingOn) {
+    t.program.telemetry.VSText = "0";
+    t.program.prev.HasReading = true;
     t.program.Connected = true;
     ToggleRealtime(t.program);
     EXPECT_TRUE(t.program.Realtime);
@@ -155,8 +167,10 @@ TEST_F(RealtimeTest, ToggleTwiceLeavesRealtimeOffAndLoggingOn) {
 }
 
 // Realtime.txt as the recorder keeps it: the log and the current sample. Whatever the cache
-// keeps between ticks, the document must equal one made from scratch.
+// keeps between ticks and puts into the history (here every four lines), the document must equal
+// one made from scratch.
 TEST_F(RealtimeTest, DocumentBuiltTickByTickEqualsOneBuiltAfresh) {
+    t.program.realtime.kml = RealtimeKmlCache(4);
     std::vector<std::string> log;
     for (int i = 0; i < 30; ++i) {
         const std::string stamp =
@@ -181,10 +195,13 @@ TEST_F(RealtimeTest, DocumentBuiltTickByTickEqualsOneBuiltAfresh) {
         EXPECT_EQ(incremental, ReadFile(out)) << "after line " << k;
         if (k % 3 != 1) logText += log[k] + "\r\n";  // some samples are written to the log
     }
-    // A reset log is read again from its start.
+    EXPECT_NE(ReadFile(out).find("<href>RealtimeHistory/Track.kml</href>"), std::string::npos);
+    // A reset log is read again from its start, and the history of the log before goes.
     WriteFile(realtimeTxt, log[0] + "\r\n");
     ASSERT_TRUE(ConvertLogToKml(t.program, realtimeTxt, out, "R", true, t.dataPath("cam.kml")));
     EXPECT_EQ(Count(ReadFile(out), "{F:FlightLog"), 1u);
+    EXPECT_EQ(ReadFile(out).find("RealtimeHistory"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(t.dataPath("RealtimeHistory/Track1.kml")));
 }
 
 TEST_F(RealtimeTest, MissingOrEmptyRealtimeTextKeepsTheOldDocument) {

@@ -94,19 +94,6 @@ TEST(FlightEvents, GearAndFlapsInOneTickShowBothAndCarryTheGearCode) {
     EXPECT_EQ(f.p.recorder.PrevGearText, "0");
 }
 
-TEST(FlightEvents, FirstConnectedTickOnTheGroundReportsTouchdownFlapsAndSpoilers) {
-    testing::TestProgram t;
-    t.program.telemetry.OnGround = 1;
-    t.program.telemetry.FlapsPct = 10;
-    t.program.telemetry.Spoilers = 1;
-    t.program.telemetry.GearText = "1";
-    t.program.telemetry.LastAirVSText = "0";
-    t.program.StatusWindowOpen = true;
-    const std::string code = DetectFlightEvents(t.program, "");
-    EXPECT_EQ(code, "TD=0/0");
-    EXPECT_EQ(t.ui.statusTimerRestarts, 3);  // spoilers, flaps, touchdown; no gear event
-}
-
 TEST(FlightEvents, WarningsColourTheStatusWindow) {
     RecorderFixture f;
     f.p.StatusWindowOpen = true;

@@ -4,7 +4,11 @@
 
 #include <filesystem>
 
+#include "app/conversion_command.h"
+#include "app/kml_template_file.h"
 #include "app/main_tick.h"
+#include "app/program_view.h"
+#include "app/realtime_commands.h"
 #include "app/recording.h"
 #include "recorder/recorder_fixture.h"
 
@@ -39,6 +43,60 @@ TEST_F(LoggingControlTest, StartThenStopGivesAnSaAndAnSoLine) {
     EXPECT_EQ(f.logLines().size(), 2u);
 }
 
+// However often and in whatever order the buttons are pressed, a recording has one start and
+// one stop: a second start, animation or realtime switched on while logging, and a stop
+// without a start write nothing.
+TEST_F(LoggingControlTest, ARecordingHasOneStartAndOneStopWhateverIsPressed) {
+    const struct {
+        const char* name;
+        std::vector<void (*)(Program&)> presses;
+    } cases[] = {
+        {"start twice", {StartLogging, StartLogging, StopLogging, StopLogging}},
+        {"animation while logging", {StartLogging, ToggleAnimation, ToggleAnimation, StopLogging}},
+        {"realtime starts it", {ToggleRealtime, StartLogging, ToggleAnimation, StopLogging}},
+        {"realtime link starts it", {GenerateRealtimeLink, ToggleAnimation, StopLogging}},
+    };
+    for (const auto& c : cases) {
+        ResetLog(f.p, true);
+        for (const auto press : c.presses) press(f.p);
+        const auto lines = f.logLines();
+        ASSERT_EQ(lines.size(), 2u) << c.name;
+        EXPECT_NE(lines[0].find(":SA:"), std::string::npos) << c.name;
+        EXPECT_NE(lines[1].find(":SO:"), std::string::npos) << c.name;
+    }
+}
+
+// Converting the flight ends the recording as "Stop logging" does, with its closing line.
+TEST_F(LoggingControlTest, ConvertingWhileLoggingClosesTheRecording) {
+    ASSERT_TRUE(LoadKmlTemplates(f.p));
+    StartLogging(f.p);
+    f.t.dialogs.textAnswer = "Evening";
+    ConvertFlightLogCommand(f.p);
+    EXPECT_FALSE(f.p.Logging);
+    EXPECT_EQ(f.lastField(6), "SO");
+}
+
+TEST(LoggingButtons, FollowTheConnectionAndTheLogging) {
+    const struct {
+        bool connected, logging;
+        bool start, stop, animation, realtime;
+    } cases[] = {
+        {false, false, false, false, false, false},
+        {true, false, true, false, true, true},
+        {true, true, false, true, true, true},
+    };
+    for (const auto& c : cases) {
+        testing::TestProgram t;
+        t.program.Connected = c.connected;
+        t.program.Logging = c.logging;
+        const MainWindowView v = ViewOf(t.program).main;
+        EXPECT_EQ(v.btnStartLog, c.start) << c.connected << c.logging;
+        EXPECT_EQ(v.btnStopLog, c.stop) << c.connected << c.logging;
+        EXPECT_EQ(v.btnStartAnimate, c.animation) << c.connected << c.logging;
+        EXPECT_EQ(v.btnToggleRealtime, c.realtime) << c.connected << c.logging;
+    }
+}
+
 TEST_F(LoggingControlTest, NotConnectedRefuses) {
     f.p.Connected = false;
     StartLogging(f.p);
@@ -58,9 +116,10 @@ TEST_F(LoggingControlTest, AnimationOnStartsLoggingAndOffKeepsIt) {
     EXPECT_TRUE(f.p.Logging);
     EXPECT_FALSE(f.p.Animation);
     EXPECT_EQ(f.p.mainView.label7.text, "Animation mode disabled.");
+    StopLogging(f.p);
     ToggleAnimation(f.p);
-    StartLogging(f.p);
-    EXPECT_EQ(f.p.mainView.label7.text, "Logging started (animation mode enabled).");
+    EXPECT_EQ(f.p.mainView.label7.text, "Animation mode enabled.");
+    EXPECT_EQ(f.logLines().size(), 3u);  // start, stop, start: one line each
 }
 
 TEST_F(LoggingControlTest, ResetWhileLoggingLeavesExactlyOneSaLine) {
@@ -105,6 +164,17 @@ TEST_F(LoggingControlTest, WriteFailureStopsLoggingAndKeepsWhatWasWritten) {
     EXPECT_FALSE(std::filesystem::exists(f.t.dataPath("RealtimeLocation.KML")));
     EXPECT_EQ(ReadFile(f.t.dataPath("saved.txt")), before);
     MainTick(f.p);  // and the program carries on
+}
+
+// Frames that could not be written leave the recording with gaps: the stop says how many.
+TEST_F(LoggingControlTest, LinesThatCouldNotBeWrittenAreToldAtTheStop) {
+    std::filesystem::create_directory(f.t.dataPath("Animation.txt"));  // no frame reaches it
+    ToggleAnimation(f.p);
+    RecordSample(f.p, "", true);
+    EXPECT_EQ(f.p.mainView.label7.text, "Error in animating flight.");
+    StopLogging(f.p);
+    EXPECT_EQ(f.p.mainView.label7.text,
+              "This recording has gaps: 3 lines could not be written to Animation.txt.");
 }
 
 TEST_F(LoggingControlTest, RealtimeTextIsTheLogPlusTheCurrentSample) {

@@ -33,8 +33,8 @@ struct RecorderFixture {
         s.GSNeedle = 5;
         s.GSState = 1;
         s.GSAlive = true;
-        p.prev = {0, 0,    0, 0,    0,     0,      0,      0,      false,
-                  1, true, 5, "90", "150", "52.3", "4.76", "5000", "0"};
+        p.prev = {0,    0, 0,    0,     0,      0,      0,      0,   false, 1,
+                  true, 5, "90", "150", "52.3", "4.76", "5000", "0", true};
         p.recorder.PrevGearText = "1";
         p.recorder.lastLine = {"90", "150", "5000", "0", "20090712115900"};
         p.PrevTickStamp = "20090712115900";

@@ -4,6 +4,7 @@
 #include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -114,18 +115,38 @@ INSTANTIATE_TEST_SUITE_P(Codes, HostRefusalTest, ::testing::Values(
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
-TEST_F(LinkIntegrationTest, LeftoverSharedMemoryNameIsCode5) {
+// A block under our process id that we did not make was a dead recorder's (ids come round
+// again): it is replaced. Only a block this process holds itself is code 5, said as such.
+TEST_F(LinkIntegrationTest, ABlockLeftUnderOurIdIsReplacedAndOnlyALiveOneIsCode5) {
     SimHostProcess h({});
     ASSERT_TRUE(h.ready());
     const std::string name = "/" + client.sharedMemoryName();
     const int fd = shm_open(name.c_str(), O_CREAT | O_RDWR, 0600);
     ASSERT_GE(fd, 0);
-    int result = -1;
-    EXPECT_FALSE(client.OpenLink(0, result));
-    EXPECT_EQ(result, kLinkMapCreateFailed);
-    EXPECT_TRUE(std::filesystem::exists(OwnSharedMemoryFile()));  // not ours to remove
     close(fd);
-    shm_unlink(name.c_str());
+    int result = -1;
+    ASSERT_TRUE(client.OpenLink(0, result));
+    PosixIpcTransport otherTransport;
+    FsuipcClient other{otherTransport, kQuick};
+    EXPECT_FALSE(other.OpenLink(0, result));
+    EXPECT_EQ(result, kLinkMapCreateFailed);
+    EXPECT_EQ(NoConnectionMessage(result, 10),
+              "The link could not make its shared memory block on this computer (error code 5).");
+    expectNothingLeft();
+}
+
+TEST(SharedBlocks, BlocksOfClientsThatDiedAreClearedWhenAClientStarts) {
+    const pid_t dead = fork();
+    if (dead == 0) _exit(0);
+    waitpid(dead, nullptr, 0);
+    char deadName[64], liveName[64];
+    std::snprintf(deadName, sizeof deadName, "/FSASMLIB:IPC:%X:1", static_cast<unsigned>(dead));
+    std::snprintf(liveName, sizeof liveName, "/FSASMLIB:IPC:%X:1", static_cast<unsigned>(getppid()));
+    for (const char* name : {deadName, liveName}) close(shm_open(name, O_CREAT | O_RDWR, 0600));
+    PosixIpcTransport starting;
+    EXPECT_FALSE(std::filesystem::exists(std::string("/dev/shm") + deadName));
+    EXPECT_TRUE(std::filesystem::exists(std::string("/dev/shm") + liveName));
+    shm_unlink(liveName);
 }
 
 TEST_F(LinkIntegrationTest, HostReplacesAStaleSocketAndRefusesASecondHost) {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <regex>
@@ -16,7 +17,8 @@ namespace {
 using Node = xmlNode*;
 
 bool Is(Node n, const char* name) {
-    return n && n->type == XML_ELEMENT_NODE && std::strcmp(reinterpret_cast<const char*>(n->name), name) == 0;
+    return n && n->type == XML_ELEMENT_NODE &&
+           std::strcmp(reinterpret_cast<const char*>(n->name), name) == 0;
 }
 
 std::string Text(Node n) {
@@ -66,22 +68,85 @@ std::string Span(Node n) {
     return stamp ? ChildText(stamp, "when") : "";
 }
 
+// The digest's lines as they are made. A line placemark that continues the one before it (the
+// same name, time, look and kind of line, beginning where that one ended) is shown as one line
+// with it: a line cut into pieces, in one document or across linked ones, shows the same.
+class DigestLines {
+  public:
+    void add(std::string line) {
+        lines_.push_back(std::move(line));
+        lastPrefix_.clear();
+    }
+    void addLine(const std::string& prefix, std::vector<std::string> points) {
+        if (!lastPrefix_.empty() && prefix == lastPrefix_ && !points.empty() &&
+            !lastPoints_.empty() && points.front() == lastPoints_.back()) {
+            lastPoints_.insert(lastPoints_.end(), points.begin() + 1, points.end());
+            lines_.back() = prefix + Numbers(Join(lastPoints_));
+            return;
+        }
+        lines_.push_back(prefix + Numbers(Join(points)));
+        lastPrefix_ = prefix;
+        lastPoints_ = std::move(points);
+    }
+    std::vector<std::string>& lines() { return lines_; }
+
+  private:
+    static std::string Join(const std::vector<std::string>& points) {
+        std::string out;
+        for (const std::string& p : points) out += p + " ";
+        return out;
+    }
+
+    std::vector<std::string> lines_;
+    std::string lastPrefix_;  // empty when the last line is not a line placemark
+    std::vector<std::string> lastPoints_;
+};
+
+std::vector<std::string> Points(const std::string& coordinates) {
+    std::vector<std::string> points;
+    std::istringstream in(coordinates);
+    for (std::string point; in >> point;) points.push_back(point);
+    return points;
+}
+
+void DigestFile(const std::string& path, const std::string& time, int depth, DigestLines& out);
+
 class Digester {
   public:
-    explicit Digester(Node root) { collect(root); }
+    Digester(Node root, std::string folder, int depth) : folder_(std::move(folder)), depth_(depth) {
+        collect(root);
+    }
 
-    void walk(Node n, const std::string& time, std::vector<std::string>& out) {
+    void walk(Node n, const std::string& time, DigestLines& out) {
         for (Node c = n->children; c; c = c->next) {
             if (Is(c, "Folder") || Is(c, "Document")) {
                 const std::string own = Span(c);
                 walk(c, own.empty() ? time : own, out);
             } else if (Is(c, "Placemark")) {
                 placemark(c, time, out);
+            } else if (Is(c, "NetworkLink")) {
+                follow(c, time, out);
             }
         }
     }
 
   private:
+    // A linked document shows in the place of its link (a local file, as the realtime documents
+    // link theirs).
+    void follow(Node link, const std::string& time, DigestLines& out) const {
+        const Node target = Child(link, "Link") ? Child(link, "Link") : Child(link, "Url");
+        std::string href = ChildText(target, "href");
+        if (href.rfind("file://", 0) == 0) href.erase(0, 7);
+        if (href.empty()) return;
+        const std::string path = std::filesystem::path(href).is_absolute() ? href : folder_ + href;
+        const std::string own = Span(link);
+        if (depth_ >= 8) {
+            out.add("error: links nested too deep: " + path);
+            return;
+        }
+        DigestFile(path, own.empty() ? time : own, depth_ + 1, out);
+    }
+
     void collect(Node n) {
         for (Node c = n->children; c; c = c->next) {
             if ((Is(c, "Style") || Is(c, "StyleMap")) && !Attribute(c, "id").empty())
@@ -124,8 +189,9 @@ class Digester {
         std::string text = "<b>$[name]</b><br/>$[description]";
         if (const Node balloon = style ? Child(style, "BalloonStyle") : nullptr)
             text = ChildText(balloon, "text");
-        std::map<std::string, std::string> values = {{"name", ChildText(placemark, "name")},
-                                                     {"description", ChildText(placemark, "description")}};
+        std::map<std::string, std::string> values = {
+            {"name", ChildText(placemark, "name")},
+            {"description", ChildText(placemark, "description")}};
         if (const Node data = Child(placemark, "ExtendedData"))
             for (Node d = data->children; d; d = d->next)
                 if (Is(d, "Data")) values[Attribute(d, "name")] = ChildText(d, "value");
@@ -146,8 +212,7 @@ class Digester {
     static std::string Geometry(Node p) {
         for (const char* kind : {"Point", "LineString"})
             if (const Node g = Child(p, kind))
-                return std::string(kind) + " " + ChildText(g, "altitudeMode") + " extrude " +
-                       ChildText(g, "extrude") + " | " + Numbers(ChildText(g, "coordinates"));
+                return GeometryKind(kind, g) + Numbers(ChildText(g, "coordinates"));
         if (const Node track = Child(p, "Track")) {
             std::string out = "Track " + ChildText(track, "altitudeMode");
             for (Node c = track->children; c; c = c->next)
@@ -159,34 +224,56 @@ class Digester {
         return "no geometry";
     }
 
-    void placemark(Node p, const std::string& inherited, std::vector<std::string>& out) const {
+    static std::string GeometryKind(const char* kind, Node g) {
+        return std::string(kind) + " " + ChildText(g, "altitudeMode") + " extrude " +
+               ChildText(g, "extrude") + " | ";
+    }
+
+    void placemark(Node p, const std::string& inherited, DigestLines& out) const {
         const std::string own = Span(p);
-        const Node style = Child(p, "Style") ? Child(p, "Style") : resolve(ChildText(p, "styleUrl"));
+        const Node style =
+            Child(p, "Style") ? Child(p, "Style") : resolve(ChildText(p, "styleUrl"));
         std::string view;
         if (const Node at = Child(p, "LookAt"))
-            view = " | view " + Numbers(ChildText(at, "longitude") + " " + ChildText(at, "latitude") +
-                                        " " + ChildText(at, "range") + " " + ChildText(at, "tilt")) +
+            view = " | view " +
+                   Numbers(ChildText(at, "longitude") + " " + ChildText(at, "latitude") + " " +
+                           ChildText(at, "range") + " " + ChildText(at, "tilt")) +
                    " " + ChildText(at, "altitudeMode");
-        out.push_back(ChildText(p, "name") + " | time " + (own.empty() ? inherited : own) +
-                      " | look " + Look(style) + "| balloon " + Balloon(p, style) + view + " | " +
-                      Geometry(p));
+        const std::string prefix = ChildText(p, "name") + " | time " +
+                                   (own.empty() ? inherited : own) + " | look " + Look(style) +
+                                   "| balloon " + Balloon(p, style) + view + " | ";
+        if (const Node line = Child(p, "LineString"))
+            out.addLine(prefix + GeometryKind("LineString", line),
+                        Points(ChildText(line, "coordinates")));
+        else
+            out.add(prefix + Geometry(p));
     }
 
     std::map<std::string, Node> styles_;
+    std::string folder_;  // of the document, where its relative links start
+    int depth_;
 };
+
+void DigestFile(const std::string& path, const std::string& time, int depth, DigestLines& out) {
+    const std::unique_ptr<xmlDoc, void (*)(xmlDoc*)> doc(
+        xmlReadFile(path.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_HUGE),
+        xmlFreeDoc);
+    if (!doc) {
+        out.add("error: not XML: " + path);
+        return;
+    }
+    const Node root = xmlDocGetRootElement(doc.get());
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    Digester digester(root, folder.empty() ? "" : folder + "/", depth);
+    digester.walk(root, time, out);
+}
 
 }  // namespace
 
 std::vector<std::string> KmlDigest(const std::string& path) {
-    const std::unique_ptr<xmlDoc, void (*)(xmlDoc*)> doc(
-        xmlReadFile(path.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_HUGE),
-        xmlFreeDoc);
-    if (!doc) return {"error: not XML: " + path};
-    const Node root = xmlDocGetRootElement(doc.get());
-    Digester digester(root);
-    std::vector<std::string> lines;
-    digester.walk(root, "", lines);
-    return lines;
+    DigestLines lines;
+    DigestFile(path, "", 0, lines);
+    return std::move(lines.lines());
 }
 
 std::string DigestDifference(const std::vector<std::string>& before,
@@ -203,7 +290,8 @@ std::string DigestDifference(const std::vector<std::string>& before,
         auto y = std::sregex_iterator(b.begin(), b.end(), number);
         for (; same && x != std::sregex_iterator() && y != std::sregex_iterator(); ++x, ++y)
             same = std::fabs(std::stod(x->str()) - std::stod(y->str())) <= tolerance;
-        if (!same) return "line " + std::to_string(i + 1) + ":\n  before: " + a + "\n  after:  " + b;
+        if (!same)
+            return "line " + std::to_string(i + 1) + ":\n  before: " + a + "\n  after:  " + b;
     }
     return "";
 }

@@ -144,16 +144,32 @@ RunResult RunProgram(const std::string& path, const std::vector<std::string>& ar
 }
 
 BackgroundProgram::BackgroundProgram(const std::string& path, const std::vector<std::string>& args,
-                                     const std::vector<std::string>& environment)
-    : pid_(Spawn(path, args, environment, -1)) {}
+                                     const std::vector<std::string>& environment, bool keepErrors) {
+    int errorsFd = -1;
+    if (keepErrors) {
+        char name[] = "/tmp/flenmark-stderr-XXXXXX";
+        errorsFd = mkstemp(name);
+        errorsPath_ = name;
+    }
+    pid_ = Spawn(path, args, environment, errorsFd);
+    if (errorsFd >= 0) ::close(errorsFd);
+}
 
 BackgroundProgram::~BackgroundProgram() {
+    if (!errorsPath_.empty()) ::unlink(errorsPath_.c_str());
     if (pid_ <= 0) return;
     terminate();
     if (waitFor(5000) == -2) {
         ::kill(pid_, SIGKILL);  // a program that ignores SIGTERM must not hang the suite
         wait();
     }
+}
+
+std::string BackgroundProgram::errors() const {
+    std::ifstream in(errorsPath_);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
 int BackgroundProgram::waitFor(int timeoutMs) {
@@ -173,7 +189,11 @@ long BackgroundProgram::peakResidentKiB() const {
 }
 
 void BackgroundProgram::terminate() {
-    if (pid_ > 0) ::kill(pid_, SIGTERM);
+    signal(SIGTERM);
+}
+
+void BackgroundProgram::signal(int number) {
+    if (pid_ > 0) ::kill(pid_, number);
 }
 
 bool BackgroundProgram::running() {

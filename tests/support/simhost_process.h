@@ -46,13 +46,18 @@ RunResult RunProgram(const std::string& path, const std::vector<std::string>& ar
 // A program running beside the test; waited for with the object.
 class BackgroundProgram {
   public:
+    // With keepErrors, what it writes to its standard error is kept for errors().
     BackgroundProgram(const std::string& path, const std::vector<std::string>& args,
-                      const std::vector<std::string>& environment);
+                      const std::vector<std::string>& environment, bool keepErrors = false);
     ~BackgroundProgram();
     BackgroundProgram(const BackgroundProgram&) = delete;
     BackgroundProgram& operator=(const BackgroundProgram&) = delete;
     // Asks it to end (SIGTERM).
     void terminate();
+    // Sends it a signal (SIGINT as Ctrl+C does, SIGKILL as a crash would).
+    void signal(int number);
+    // What it wrote to its standard error so far (kept with keepErrors).
+    std::string errors() const;
     // True while it runs.
     bool running();
     // Waits for its end; its exit status.
@@ -65,6 +70,7 @@ class BackgroundProgram {
   private:
     pid_t pid_ = -1;
     int status_ = -1;
+    std::string errorsPath_;
 };
 
 // A flenmark-simhost child process, ended (SIGTERM) with the object.

@@ -51,7 +51,7 @@ TEST(MainWindow, WelcomeMessageIsGoneFiveSecondsLater) {
     EXPECT_EQ(f.text("Label7"), "");
 }
 
-TEST(MainWindow, LoggingButtonsFollowTheConnection) {
+TEST(MainWindow, LoggingButtonsFollowTheConnectionAndTheLogging) {
     WindowFixture f(false);
     f.link.hostPresent = true;
     f.window.tick();  // connects
@@ -61,6 +61,8 @@ TEST(MainWindow, LoggingButtonsFollowTheConnection) {
     QTest::mouseClick(f.window.button("btn_startlog"), Qt::LeftButton);
     EXPECT_EQ(f.text("Label5"), "Logging");
     EXPECT_EQ(f.text("Label7"), "Logging started.");
+    EXPECT_FALSE(f.enabled("btn_startlog"));  // no second start
+    EXPECT_TRUE(f.enabled("btn_stoplog"));
     f.window.tick();
     EXPECT_TRUE(f.enabled("btn_resetlog"));
     EXPECT_TRUE(f.enabled("btn_Convert"));

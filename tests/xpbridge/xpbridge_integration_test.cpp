@@ -20,7 +20,8 @@ using testing::SplitLines;
 using testing::XPlaneMoment;
 
 // An approach at 146 kt heading north: outer marker, gear down, flaps from a quarter to half,
-// touchdown at 250 ft/min eight seconds in, then the roll-out. Two TCAS targets, near and far.
+// autobrake 2, touchdown at 250 ft/min eight seconds in, then the roll-out. Two TCAS targets, near
+// and far.
 XPlaneMoment ShortFlight(double t) {
     XPlaneMoment m;
     const bool air = t < 8;
@@ -35,6 +36,7 @@ XPlaneMoment ShortFlight(double t) {
     d["sim/flightmodel/position/groundspeed"] = 75;
     d["sim/flightmodel2/gear/deploy_ratio[0]"] = t < 4 ? 0 : 1;
     d["sim/flightmodel2/controls/flap1_deploy_ratio"] = t < 5.5 ? 0.25f : 0.5f;
+    d["sim/cockpit2/switches/auto_brake_level"] = 2;
     d["sim/cockpit2/radios/indicators/outer_marker_lit"] = t > 2.5 && t < 3.5;
     const std::string tcas = "sim/cockpit2/tcas/targets/";
     for (int k : {1, 2}) {
@@ -76,7 +78,7 @@ TEST(XPlaneBridge, RecordsAShortFlightWithEventsTouchdownAndTraffic) {
     const auto log = SplitLines(testing::ReadFile(folders.data() + "Flightlog.txt"));
     for (const std::string& line : log)
         if (!Field(line, 6).empty()) codes.push_back(Field(line, 6));
-    for (const char* code : {"SA", "OM", "GD", "FL=50", "TD=-250/0"})
+    for (const char* code : {"SA", "OM", "GD", "FL=50", "TD=-250/2"})
         EXPECT_NE(std::find(codes.begin(), codes.end(), code), codes.end()) << code;
     EXPECT_NEAR(std::stod(Field(log.front(), 3)), 52.3, 0.002);  // the start has a position
     EXPECT_NEAR(std::stod(Field(log.back(), 3)), 52.3 + 0.000674 * 12, 0.003);
@@ -90,6 +92,14 @@ TEST(XPlaneBridge, RecordsAShortFlightWithEventsTouchdownAndTraffic) {
     EXPECT_GE(classes.size(), 2u);
     EXPECT_TRUE(callsigns.count("DLH")) << *callsigns.begin();
     bridge.terminate();
+}
+
+// Nothing answers where X-Plane should: the bridge says so at once.
+TEST(XPlaneBridge, SaysAtOnceWhenXPlaneIsSilent) {
+    testing::PrivateRuntimeDir runtime;
+    const auto run = testing::RunProgram("/usr/bin/timeout",
+                                         {"2", FLENMARK_XPBRIDGE_PATH, "--xplane", "127.0.0.1:9"});
+    EXPECT_NE(run.errors.find("X-Plane is silent"), std::string::npos) << run.errors;
 }
 
 TEST(XPlaneBridge, StrangersAreIgnoredSilenceDropsTheLinkAndTheEndCancels) {

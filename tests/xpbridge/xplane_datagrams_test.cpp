@@ -9,15 +9,19 @@
 namespace flenmark::xpbridge {
 namespace {
 
+template <typename T>
+void Append(std::vector<uint8_t>& d, T value) {
+    const size_t at = d.size();
+    d.resize(at + sizeof value);
+    std::memcpy(d.data() + at, &value, sizeof value);
+}
+
 std::vector<uint8_t> Bytes(const std::string& header, std::initializer_list<float> values) {
     std::vector<uint8_t> d(header.begin(), header.end());
     int32_t index = 0;
     for (float v : values) {
-        const auto* i = reinterpret_cast<const uint8_t*>(&index);
-        const auto* f = reinterpret_cast<const uint8_t*>(&v);
-        d.insert(d.end(), i, i + 4);
-        d.insert(d.end(), f, f + 4);
-        ++index;
+        Append(d, index++);
+        Append(d, v);
     }
     return d;
 }
@@ -51,14 +55,8 @@ TEST(RrefAnswer, AnyFifthByteAndWholePairsOnly) {
 
 TEST(RposAnswer, DoublesForThePlaceAndExactlySixtyNineBytes) {
     std::vector<uint8_t> d = {'R', 'P', 'O', 'S', '4'};
-    for (double v : {4.7612345678, 52.3123456789, 512.5}) {
-        const auto* b = reinterpret_cast<const uint8_t*>(&v);
-        d.insert(d.end(), b, b + 8);
-    }
-    for (float v : {12.5f, 3.0f, 241.0f, -5.0f, 1.0f, 2.0f, 3.0f, 0.0f, 0.0f, 0.0f}) {
-        const auto* b = reinterpret_cast<const uint8_t*>(&v);
-        d.insert(d.end(), b, b + 4);
-    }
+    for (double v : {4.7612345678, 52.3123456789, 512.5}) Append(d, v);
+    for (float v : {12.5f, 3.0f, 241.0f, -5.0f, 1.0f, 2.0f, 3.0f, 0.0f, 0.0f, 0.0f}) Append(d, v);
     const auto fix = ParseRpos(d);
     ASSERT_TRUE(fix);
     EXPECT_EQ(fix->lonDeg, 4.7612345678);

@@ -133,6 +133,7 @@ TEST(ApplyXPlane, MultiplayerPlanesWhenThereAreNoTcasTargetsAndTheTouchdownRateH
     EXPECT_EQ(s.lastAirVerticalSpeedFpm, -240);
     EXPECT_EQ(s.gsAlive, 0);
     EXPECT_EQ(s.locNeedle, 127);  // no localizer: the needle at its stop
+    EXPECT_EQ(s.autobrake, 1);    // no autobrake: "off", not RTO
 }
 
 }  // namespace
