@@ -1,6 +1,7 @@
 #include "win/controls_win.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "base/win_text.h"
 
@@ -15,7 +16,14 @@ void Control::create(HWND parent, int id) {
 
 void Control::setFont(HFONT font) {
     font_ = font;
-    if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (!hwnd_) return;
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    // A text box keeps a quarter of its line height free on either side of its text.
+    if (std::wstring_view(cls_) == L"EDIT") {
+        const int margin = textSize().height / 4;
+        SendMessageW(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(margin, margin));
+    }
 }
 
 void Control::setText(const std::string& utf8) {
@@ -85,7 +93,8 @@ Size Edit::idealSize(int dpi) const {
     GetTextMetricsW(dc, &tm);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
-    return {tm.tmAveCharWidth * chars_ + Scaled(10, dpi), tm.tmHeight + Scaled(8, dpi)};
+    // The text sits at the top of a text box: the box is only as much taller as its frame needs.
+    return {tm.tmAveCharWidth * chars_ + Scaled(10, dpi), tm.tmHeight + Scaled(6, dpi)};
 }
 
 Size GroupBox::idealSize(int dpi) const {

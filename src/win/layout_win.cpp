@@ -12,7 +12,7 @@ class ControlItem final : public LayoutItem {
     void place(int x, int y, int width, int height, int dpi) override {
         const Size ideal = control_.idealSize(dpi);
         const int w = fill_ ? width : std::min(width, ideal.width);
-        const int h = std::min(height, ideal.height);
+        const int h = expand ? height : std::min(height, ideal.height);
         SetWindowPos(control_.hwnd(), nullptr, x, y + (height - h) / 2, w, h,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }

@@ -16,7 +16,8 @@ class LayoutItem {
     virtual Size measure(int dpi) const = 0;
     // Places the item in the rectangle (window pixels).
     virtual void place(int x, int y, int width, int height, int dpi) = 0;
-    // A vertical box gives room it has to spare to the items that expand.
+    // A vertical box gives room it has to spare to the items that expand; an expanding control
+    // fills the height it is given.
     bool expand = false;
 };
 using Item = std::unique_ptr<LayoutItem>;
