@@ -8,6 +8,7 @@
 #include "app/logging_labels.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "base/file_names.h"
 #include "base/text_files.h"
 #include "exports/flight_export.h"
 #include "exports/kmz_package.h"
@@ -50,8 +51,8 @@ void ConvertFlightLogCommand(Program& program) {
     try {
         const std::string data = DataFolder(folders);
         const std::string base = "Flightlog " + *answer + " " + SavedTrackStamp(program);
-        // A name may not leave the saved tracks folder.
-        if (base.find('/') != std::string::npos) throw FolderError("a name with a slash");
+        // A name may not leave the saved tracks folder, nor hold what the system refuses.
+        if (!IsPlainFileName(base)) throw FolderError("not a plain file name");
         const std::string logPath = data + "Flightlog.txt";
         if (!EnsureFileExists(logPath)) throw FolderError("no log");
         // The recording ends here: converted with its closing line.

@@ -41,6 +41,40 @@ struct OptionsValues {
     bool updatesByPackageManager = false;
 };
 
+// The options dialog's frames and check boxes, top to bottom; the X-Plane frame holds the
+// plugins folder and the module version below its box.
+struct OptionsFrame {
+    const char* name;
+    const char* title;
+};
+struct OptionsCheck {
+    int frame;  // index into OptionsFrames()
+    const char* name;
+    const char* caption;
+    const char* tooltip;
+    bool OptionsValues::*value;
+};
+const std::vector<OptionsFrame>& OptionsFrames();
+const std::vector<OptionsCheck>& OptionsChecks();
+inline constexpr int kXPlaneFrame = 1;
+// The other controls' texts.
+struct OptionsTexts {
+    const char* title = "Options";
+    const char* pathTooltip = "The X-Plane plugins folder";
+    const char* browse = "Browse...";
+    const char* browseTooltip = "Click here to locate the X-Plane plugins folder";
+    const char* versionCaption = "Current XPUIPC version:";
+    const char* versionTooltip = "The current XPUIPC version installed";
+    const char* parameters = "Logging parameters...";
+};
+inline constexpr OptionsTexts kOptionsTexts;
+
+// The logging parameters dialog's title and note.
+inline constexpr const char* kParametersTitle = "Logging parameters";
+inline constexpr const char* kParametersNote =
+    "NOTE: Modifying these parameters is NOT easy, please refer to the manual for more "
+    "information!";
+
 // The caption that says why the update boxes are disabled in a packaged copy.
 inline constexpr const char* kPackageManagerUpdates =
     "This copy was installed by the system's package manager, which also updates it.";

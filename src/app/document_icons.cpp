@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "base/text_files.h"
+#include "base/utf8_path.h"
 #include "platform/data_folders.h"
 
 namespace flenmark {
@@ -18,12 +19,12 @@ bool PlaceDocumentIcons(const Folders& folders, const std::string& folder) {
     std::error_code ec;
     const std::string target = folder + "icons/";
     bool ok = true;
-    for (const auto& entry : fs::directory_iterator(ProgramIconsFolder(folders), ec)) {
+    for (const auto& entry : fs::directory_iterator(PathOf(ProgramIconsFolder(folders)), ec)) {
         if (entry.path().extension() != ".png") continue;
-        const std::string copy = target + entry.path().filename().string();
+        const std::string copy = target + TextOf(entry.path().filename());
         std::error_code sizeError;
-        if (fs::file_size(copy, sizeError) == entry.file_size(ec) && !sizeError) continue;
-        ok = CreateFolders(target) && CopyFileReplacing(entry.path().string(), copy) && ok;
+        if (fs::file_size(PathOf(copy), sizeError) == entry.file_size(ec) && !sizeError) continue;
+        ok = CreateFolders(target) && CopyFileReplacing(TextOf(entry.path()), copy) && ok;
     }
     return ok && !ec;
 }

@@ -5,6 +5,7 @@
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/text_files.h"
+#include "base/utf8_path.h"
 #include "kml/kml_template_limits.h"
 #include "kml/kml_templates.h"
 #include "platform/data_folders.h"
@@ -15,7 +16,7 @@ namespace {
 // The template file's text, or what is wrong with it ("" and no text when it is missing).
 std::optional<std::string> ReadTemplateFile(const std::string& path, std::string& problem) {
     std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
+    const auto size = std::filesystem::file_size(PathOf(path), ec);
     if (!ec && size > kKmlTemplateFileLimit) {
         problem = "it is " + std::to_string(size) + " bytes long; a template file may be " +
                   std::to_string(kKmlTemplateFileLimit) + " at most";
@@ -59,7 +60,8 @@ bool LoadKmlTemplates(Program& program) {
         }
         details = "Looked for " + places + ".";
     }
-    program.services.dialogs.message("Unable to load KML data", details + " Application will quit.");
+    program.services.dialogs.message("Unable to load KML data",
+                                     details + " Application will quit.");
     return false;
 }
 

@@ -14,8 +14,11 @@ namespace flenmark {
 void CheckVersion(Program& program, Http& http) {
     try {
         const Services& s = program.services;
-        const VersionCheckPlace place{ProgramFolder(s.folders), DataFolder(s.folders),
-                                      program.AppTitle, s.dialogs, s.shell,
+        const VersionCheckPlace place{ProgramFolder(s.folders),
+                                      DataFolder(s.folders),
+                                      program.AppTitle,
+                                      s.dialogs,
+                                      s.shell,
                                       program.UpdatesByPackageManager};
         if (!CheckVersion(http, program.settings, place)) return;
         program.EndRequested = true;
@@ -42,6 +45,19 @@ void CheckXPlane(Program& program, bool forceYes) {
 
 void CheckXPUIPCVersion(Program& program, Http& http) {
     if (CheckXPUIPCVersion(program.settings, http, program.services.dialogs)) SaveSettings(program);
+}
+
+void ConnectOnlineServices(Program& program, Http& http) {
+    Extensions& e = program.extensions;
+    e.probeVendorOnline = [&http] { return ProbeVendorOnline(http); };
+    e.checkXPlane = [&program] { CheckXPlane(program, false); };
+    e.checkXPUIPCVersion = [&program, &http] { CheckXPUIPCVersion(program, http); };
+    e.checkVersion = [&program, &http] { CheckVersion(program, http); };
+    e.sendUsageReport = [&program, &http] { SendUsageReport(program, http); };
+    e.browseXPlane = [&program, &http] {
+        CheckXPlane(program, true);
+        CheckXPUIPCVersion(program, http);
+    };
 }
 
 }  // namespace flenmark

@@ -17,4 +17,9 @@ void SendUsageReport(Program& program, Http& http);
 void CheckXPlane(Program& program, bool forceYes);
 void CheckXPUIPCVersion(Program& program, Http& http);
 
+// Hands the program its online steps over `http`: the probe, the X-Plane question and module
+// installer, the version check, the usage report and the options' "Browse...". A front end
+// without them (flenmark-cli) leaves them out.
+void ConnectOnlineServices(Program& program, Http& http);
+
 }  // namespace flenmark

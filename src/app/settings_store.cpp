@@ -8,6 +8,7 @@
 #include "base/folder_problem.h"
 #include "base/number_text.h"
 #include "base/text_files.h"
+#include "base/utf8_path.h"
 #include "platform/data_folders.h"
 
 namespace flenmark {
@@ -59,7 +60,7 @@ Settings ParseSettingsText(const std::string& text, std::vector<std::string>& re
 // The file's text; nullopt, and why in `problem`, when it cannot be read or is not ours.
 std::optional<std::string> ReadSettingsText(const std::string& path, std::string& problem) {
     std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
+    const auto size = std::filesystem::file_size(PathOf(path), ec);
     if (!ec && size > kSettingsFileLimit) {
         problem = "Offsets.txt is " + std::to_string(size) +
                   " bytes long, not a settings file: the defaults apply.";

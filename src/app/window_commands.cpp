@@ -1,8 +1,10 @@
 #include "app/window_commands.h"
 
+#include "app/dialog_models.h"
 #include "app/logging_control.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "app/status_window.h"
 #include "online/vendor_address.h"
 #include "platform/data_folders.h"
 
@@ -50,6 +52,35 @@ void AnswerFirstMinimize(Program& program, bool startLogging) {
     program.FirstMinimize = false;
     program.mainView.minimized = true;
     if (due && startLogging) StartLogging(program);
+}
+
+void MainWindowRestored(Program& program) {
+    program.mainView.minimized = false;
+}
+
+void StatusWindowOpened(Program& program) {
+    program.StatusWindowOpen = true;
+    UpdateStatusWindow(program);
+}
+
+void StatusWindowClosed(Program& program) {
+    program.StatusWindowOpen = false;
+}
+
+void TcasWindowOpened(Program& program) {
+    program.TCASWindowOpen = true;
+}
+
+void TcasWindowClosed(Program& program) {
+    program.TCASWindowOpen = false;
+    program.tcasView.targets.clear();
+}
+
+void BrowseForXPlane(Program& program) {
+    if (program.extensions.browseXPlane)
+        program.extensions.browseXPlane();
+    else
+        BrowseXPlaneFolder(program);
 }
 
 }  // namespace flenmark

@@ -20,5 +20,18 @@ bool StartLoggingQuestionDue(const ProgramView& view);
 bool AskStartLogging(Dialogs& dialogs);
 // After the first minimise: no more questions, and logging starts when the answer was Yes.
 void AnswerFirstMinimize(Program& program, bool startLogging);
+// The window is back from the tray (its icon was clicked).
+void MainWindowRestored(Program& program);
+
+// The cockpit windows opened and closed: the status window shows the latest values at once,
+// and a closed TCAS window leaves no targets behind.
+void StatusWindowOpened(Program& program);
+void StatusWindowClosed(Program& program);
+void TcasWindowOpened(Program& program);
+void TcasWindowClosed(Program& program);
+
+// "Browse..." of the options dialog: the X-Plane question and module installer when the online
+// services are there, the folder alone otherwise.
+void BrowseForXPlane(Program& program);
 
 }  // namespace flenmark

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/folder_problem.h"
+#include "base/utf8_path.h"
 
 namespace flenmark {
 
@@ -62,8 +63,8 @@ long WriterOf(const std::string& name) {
 
 void RemoveStaleTemporaries(const std::string& folder) {
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        const long pid = WriterOf(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(PathOf(folder), ec)) {
+        const long pid = WriterOf(TextOf(entry.path().filename()));
         if (pid == 0 || pid == os::ProcessId()) continue;
         // Only a writer that is surely gone.
         if (os::ProcessSurelyGone(pid) && entry.is_regular_file(ec))

@@ -3,17 +3,18 @@
 #include <cctype>
 #include <filesystem>
 
+#include "base/utf8_path.h"
+
 namespace flenmark {
 
 std::optional<os::FileProblem> FolderWriteProblem(const std::string& folder) {
     std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) return os::FileProblem::Missing;
+    if (!std::filesystem::is_directory(PathOf(folder), ec)) return os::FileProblem::Missing;
     const std::string probe = folder + "/.write-probe.tmp" + std::to_string(os::ProcessId());
     const os::File file = os::OpenForWriting(probe);
     if (file == os::kNoFile) return os::LastFileProblem();
     std::optional<os::FileProblem> problem;
-    if (!os::Write(file, std::string(512, ' ')) || !os::Sync(file))
-        problem = os::LastFileProblem();
+    if (!os::Write(file, std::string(512, ' ')) || !os::Sync(file)) problem = os::LastFileProblem();
     os::Close(file);
     os::RemoveFile(probe);
     return problem;

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "base/os_files.h"
+#include "base/utf8_path.h"
 
 namespace flenmark {
 
@@ -30,8 +31,8 @@ bool AppendText(const std::string& path, std::string_view text) {
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::error_code ec;
-    if (fs::is_directory(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
+    if (fs::is_directory(PathOf(path), ec)) return std::nullopt;
+    std::ifstream in(PathOf(path), std::ios::binary);
     if (!in) return std::nullopt;
     std::ostringstream text;
     text << in.rdbuf();
@@ -73,7 +74,7 @@ size_t LineEnds(std::string_view text) {
 
 std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path, size_t maxLines) {
     std::error_code ec;
-    if (fs::is_directory(path, ec)) return std::nullopt;
+    if (fs::is_directory(PathOf(path), ec)) return std::nullopt;
     const os::File file = os::OpenForReading(path);
     if (file == os::kNoFile) return std::nullopt;
     std::string text;
@@ -98,7 +99,7 @@ std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path
 
 std::optional<std::string> ReadLastLine(const std::string& path) {
     std::error_code ec;
-    if (fs::is_directory(path, ec)) return std::nullopt;
+    if (fs::is_directory(PathOf(path), ec)) return std::nullopt;
     const os::File file = os::OpenForReading(path);
     if (file == os::kNoFile) return std::nullopt;
     const uint64_t size = os::RegularFileSize(file).value_or(0);
@@ -137,24 +138,24 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 bool CreateFolders(const std::string& path) {
     std::error_code ec;
-    fs::create_directories(path, ec);
-    return fs::is_directory(path, ec);
+    fs::create_directories(PathOf(path), ec);
+    return fs::is_directory(PathOf(path), ec);
 }
 
 bool FileExists(const std::string& path) {
     std::error_code ec;
-    return fs::exists(path, ec);
+    return fs::exists(PathOf(path), ec);
 }
 
 bool RemoveFile(const std::string& path) {
     std::error_code ec;
-    fs::remove(path, ec);
-    return !ec && !fs::exists(path, ec);
+    fs::remove(PathOf(path), ec);
+    return !ec && !fs::exists(PathOf(path), ec);
 }
 
 bool CopyFileReplacing(const std::string& from, const std::string& to) {
     std::error_code ec;
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+    fs::copy_file(PathOf(from), PathOf(to), fs::copy_options::overwrite_existing, ec);
     return !ec;
 }
 
@@ -164,8 +165,8 @@ void RemoveFileIgnoringCase(const std::string& folder, const std::string& name) 
         return s;
     };
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(folder, ec)) {
-        if (lower(entry.path().filename().string()) == lower(name)) fs::remove(entry.path(), ec);
+    for (const auto& entry : fs::directory_iterator(PathOf(folder), ec)) {
+        if (lower(TextOf(entry.path().filename())) == lower(name)) fs::remove(entry.path(), ec);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "base/command_line_error.h"
 #include "base/data_folder_lock.h"
 #include "base/text_files.h"
+#include "base/utf8_path.h"
 #include "cli/console_services.h"
 #include "cli/file_arguments.h"
 #include "exports/flight_export.h"
@@ -42,11 +43,11 @@ class NoSimulator final : public SimLink {
 // True when the file `path` goes into `folder`.
 bool WritesInto(const std::string& path, const std::string& folder) {
     std::error_code ec;
-    const auto parent =
-        std::filesystem::weakly_canonical(std::filesystem::absolute(path).parent_path(), ec);
+    const auto parent = std::filesystem::weakly_canonical(
+        std::filesystem::absolute(PathOf(path)).parent_path(), ec);
     std::string base = folder;
     while (base.size() > 1 && base.back() == '/') base.pop_back();
-    return !ec && parent == std::filesystem::weakly_canonical(base, ec);
+    return !ec && parent == std::filesystem::weakly_canonical(PathOf(base), ec);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "app/tick_deadline.h"
 #include "base/command_line_error.h"
 #include "base/date_time.h"
+#include "base/utf8_path.h"
 #include "cli/chosen_data_folder.h"
 #include "cli/console_services.h"
 #include "platform/data_folders.h"
@@ -74,7 +75,7 @@ std::string ParseValue(const std::string& a, const std::string& v, RecordOptions
     } else if (a == "--data-folder") {
         if (v.empty()) return named + "the data folder needs a name";
         std::error_code ec;
-        o.dataFolder = std::filesystem::absolute(v, ec).lexically_normal().string();
+        o.dataFolder = TextOf(std::filesystem::absolute(PathOf(v), ec).lexically_normal());
         while (o.dataFolder.size() > 1 && o.dataFolder.back() == '/') o.dataFolder.pop_back();
         if (ec) return named + "the folder cannot be found from here";
     }

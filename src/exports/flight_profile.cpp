@@ -54,12 +54,6 @@ double TimeStep(double span) {
     return 21600;
 }
 
-std::string Num(double v) {
-    char b[32];
-    std::snprintf(b, sizeof b, "%.1f", v);
-    return b;
-}
-
 struct Frame {
     double left = 80, right, top = 40, bottom;
     double t0, t1, altTop, speedTop;
@@ -68,28 +62,28 @@ struct Frame {
     double ySpeed(double s) const { return bottom - s / speedTop * (bottom - top); }
 };
 
-std::string Text(double x, double y, const std::string& text, const char* anchor,
-                 const char* colour, int size = 13) {
-    return "<text x=\"" + Num(x) + "\" y=\"" + Num(y) + "\" text-anchor=\"" + anchor +
-           "\" font-family=\"DejaVu Sans, sans-serif\" font-size=\"" + std::to_string(size) +
-           "\" fill=\"" + colour + "\">" + XmlText(text) + "</text>";
-}
-
-std::string Line(double x1, double y1, double x2, double y2, const char* colour, double width) {
-    return "<line x1=\"" + Num(x1) + "\" y1=\"" + Num(y1) + "\" x2=\"" + Num(x2) + "\" y2=\"" +
-           Num(y2) + "\" stroke=\"" + colour + "\" stroke-width=\"" + Num(width) + "\"/>";
-}
-
 }  // namespace
 
 namespace {
 
 struct Colours {
-    const char *background, *text, *grid, *altitude, *speed, *event, *warning;
+    uint32_t background, text, grid, altitude, speed, event, warning;
 };
 
-const Colours kLight{"#ffffff", "#202020", "#d9d9d9", "#1f5fbf", "#c25e00", "#555555", "#c62828"};
-const Colours kDark{"#1e1e1e", "#e8e8e8", "#454545", "#6cb4ff", "#ffae57", "#bdbdbd", "#ff7070"};
+const Colours kLight{0xffffff, 0x202020, 0xd9d9d9, 0x1f5fbf, 0xc25e00, 0x555555, 0xc62828};
+const Colours kDark{0x1e1e1e, 0xe8e8e8, 0x454545, 0x6cb4ff, 0xffae57, 0xbdbdbd, 0xff7070};
+
+using Anchor = FigureText::Anchor;
+
+void Line(Figure& f, double x1, double y1, double x2, double y2, uint32_t colour, double width,
+          bool dashed = false) {
+    f.shapes.emplace_back(FigureLine{x1, y1, x2, y2, colour, width, dashed});
+}
+
+void Text(Figure& f, double x, double y, const std::string& text, Anchor anchor, uint32_t colour,
+          int size = 13) {
+    f.shapes.emplace_back(FigureText{x, y, text, anchor, colour, size});
+}
 
 Ranges MeasureFlight(FlightPoints& points) {
     Ranges r;
@@ -119,52 +113,53 @@ std::vector<Event> FlightEvents(FlightPoints& points) {
 }
 
 // The grid, the ticks and their labels, and the axis titles.
-void WriteAxes(std::ostream& out, const Frame& fr, double altStep, double speedStep,
-               const Colours& c) {
+void DrawAxes(Figure& out, const Frame& fr, double altStep, double speedStep, const Colours& c) {
     for (double a = 0; a <= fr.altTop + 0.5; a += altStep) {
-        out << Line(fr.left, fr.yAlt(a), fr.right, fr.yAlt(a), c.grid, 1)
-            << Text(fr.left - 8, fr.yAlt(a) + 4, IntText(static_cast<int64_t>(a)), "end", c.altitude);
+        Line(out, fr.left, fr.yAlt(a), fr.right, fr.yAlt(a), c.grid, 1);
+        Text(out, fr.left - 8, fr.yAlt(a) + 4, IntText(static_cast<int64_t>(a)), Anchor::End,
+             c.altitude);
     }
     for (double s = 0; s <= fr.speedTop + 0.5; s += speedStep)
-        out << Text(fr.right + 8, fr.ySpeed(s) + 4, IntText(static_cast<int64_t>(s)), "start", c.speed);
+        Text(out, fr.right + 8, fr.ySpeed(s) + 4, IntText(static_cast<int64_t>(s)), Anchor::Start,
+             c.speed);
     const double step = TimeStep(fr.t1 - fr.t0);
     for (double t = std::ceil(fr.t0 / step) * step; t <= fr.t1; t += step) {
         const int64_t day = static_cast<int64_t>(t) % 86400;
         char hhmm[8];
         std::snprintf(hhmm, sizeof hhmm, "%02d:%02d", static_cast<int>(day / 3600),
                       static_cast<int>(day / 60 % 60));
-        out << Line(fr.x(t), fr.top, fr.x(t), fr.bottom, c.grid, 1)
-            << Text(fr.x(t), fr.bottom + 18, hhmm, "middle", c.text);
+        Line(out, fr.x(t), fr.top, fr.x(t), fr.bottom, c.grid, 1);
+        Text(out, fr.x(t), fr.bottom + 18, hhmm, Anchor::Middle, c.text);
     }
-    out << Line(fr.left, fr.bottom, fr.right, fr.bottom, c.text, 1.5)
-        << Text(fr.left, fr.top - 14, "Altitude (ft)", "start", c.altitude, 14)
-        << Text(fr.right, fr.top - 14, "Ground speed (kt)", "end", c.speed, 14)
-        << Text((fr.left + fr.right) / 2, fr.bottom + 40, "Time (UTC)", "middle", c.text, 14);
+    Line(out, fr.left, fr.bottom, fr.right, fr.bottom, c.text, 1.5);
+    Text(out, fr.left, fr.top - 14, "Altitude (ft)", Anchor::Start, c.altitude, 14);
+    Text(out, fr.right, fr.top - 14, "Ground speed (kt)", Anchor::End, c.speed, 14);
+    Text(out, (fr.left + fr.right) / 2, fr.bottom + 40, "Time (UTC)", Anchor::Middle, c.text, 14);
 }
 
 // A line through the points, leaving out those that would not move it by half a pixel.
-void WriteSeries(std::ostream& out, FlightPoints& points, const Frame& fr, bool altitude,
-                 const char* colour) {
-    out << "<polyline fill=\"none\" stroke=\"" << colour << "\" stroke-width=\"2\" points=\"";
+void DrawSeries(Figure& out, FlightPoints& points, const Frame& fr, bool altitude,
+                uint32_t colour) {
+    FigurePolyline line{{}, colour, 2};
     double lastX = -1, lastY = -1;
-    points.forEachPoint([&](const std::string& line) {
-        const LogFields f(line);
+    points.forEachPoint([&](const std::string& text) {
+        const LogFields f(text);
         const auto t = StampSeconds(f[1]);
         if (!t) return;
         const double x = fr.x(static_cast<double>(*t));
         const double y = altitude ? fr.yAlt(NumericValue(f[4])) : fr.ySpeed(NumericValue(f[11]));
         if (std::abs(x - lastX) < 0.5 && std::abs(y - lastY) < 0.5) return;
-        out << Num(x) << ',' << Num(y) << ' ';
+        line.points.emplace_back(x, y);
         lastX = x;
         lastY = y;
     });
-    out << "\"/>";
+    out.shapes.emplace_back(std::move(line));
 }
 
 // Each event as a dashed line and its label, in the first of four rows where the label does
 // not run into the one before it.
-void WriteEvents(std::ostream& out, const std::vector<Event>& events, const Frame& fr,
-                 double pictureWidth, const Colours& c) {
+void DrawEvents(Figure& out, const std::vector<Event>& events, const Frame& fr, double pictureWidth,
+                const Colours& c) {
     double rowEnd[4] = {-1e9, -1e9, -1e9, -1e9};
     for (const Event& e : events) {
         const double x = fr.x(e.time);
@@ -172,23 +167,22 @@ void WriteEvents(std::ostream& out, const std::vector<Event>& events, const Fram
         int row = 0;
         while (row < 3 && rowEnd[row] > x) ++row;
         rowEnd[row] = x + width;
-        const char* colour = e.warning ? c.warning : c.event;
+        const uint32_t colour = e.warning ? c.warning : c.event;
         const double y = fr.top + 14 + 16 * row;
         // A label that would leave the picture ends at its line instead.
         const bool before = x + width > pictureWidth;
-        out << "<line x1=\"" << Num(x) << "\" y1=\"" << Num(y + 3) << "\" x2=\"" << Num(x)
-            << "\" y2=\"" << Num(fr.bottom) << "\" stroke=\"" << colour
-            << "\" stroke-width=\"1\" stroke-dasharray=\"4 3\"/>"
-            << Text(before ? x - 3 : x + 3, y, e.label, before ? "end" : "start", colour, 12);
+        Line(out, x, y + 3, x, fr.bottom, colour, 1, true);
+        Text(out, before ? x - 3 : x + 3, y, e.label, before ? Anchor::End : Anchor::Start, colour,
+             12);
     }
 }
 
 }  // namespace
 
-bool WriteProfileSvg(FlightPoints& points, const ProfileLook& look, std::ostream& out) {
+std::optional<Figure> DrawProfile(FlightPoints& points, const ProfileLook& look) {
     const Colours& c = look.dark ? kDark : kLight;
     const Ranges r = MeasureFlight(points);
-    if (r.points == 0) return false;
+    if (r.points == 0) return std::nullopt;
     const std::vector<Event> events = FlightEvents(points);
     // Scales of at least 100 ft and 10 kt, so a flight still on the ground reads as such.
     const double altStep = NiceStep(std::max(r.altMax, 100.0), 6);
@@ -201,15 +195,18 @@ bool WriteProfileSvg(FlightPoints& points, const ProfileLook& look, std::ostream
     fr.t1 = std::max(r.t1, r.t0 + 60);
     fr.altTop = std::max(altStep, std::ceil(r.altMax / altStep) * altStep);
     fr.speedTop = std::max(speedStep, std::ceil(r.speedMax / speedStep) * speedStep);
-    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\""
-        << " width=\"" << look.width << "\" height=\"" << look.height << "\" viewBox=\"0 0 "
-        << look.width << ' ' << look.height << "\"><rect width=\"" << look.width << "\" height=\""
-        << look.height << "\" fill=\"" << c.background << "\"/>";
-    WriteAxes(out, fr, altStep, speedStep, c);
-    WriteEvents(out, events, fr, look.width, c);
-    WriteSeries(out, points, fr, false, c.speed);
-    WriteSeries(out, points, fr, true, c.altitude);
-    out << "</svg>\n";
+    Figure figure{look.width, look.height, c.background, {}};
+    DrawAxes(figure, fr, altStep, speedStep, c);
+    DrawEvents(figure, events, fr, look.width, c);
+    DrawSeries(figure, points, fr, false, c.speed);
+    DrawSeries(figure, points, fr, true, c.altitude);
+    return figure;
+}
+
+bool WriteProfileSvg(FlightPoints& points, const ProfileLook& look, std::ostream& out) {
+    const auto figure = DrawProfile(points, look);
+    if (!figure) return false;
+    WriteFigureSvg(*figure, out);
     return true;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 
 #include "exports/flight_points.h"
+#include "exports/profile_figure.h"
 
 namespace flenmark {
 
@@ -13,9 +15,11 @@ struct ProfileLook {
     bool dark = false;
 };
 
-// The flight's profile as an SVG picture: altitude (ft, left axis) and ground speed (kt, right
+// The flight's profile as a picture: altitude (ft, left axis) and ground speed (kt, right
 // axis) over UTC time, with the events marked and labelled: take-off, touchdown with its rate
 // and rating, gear, flaps, warnings and marker beacons. False when the log holds no usable point.
+std::optional<Figure> DrawProfile(FlightPoints& points, const ProfileLook& look);
+// The same as an SVG document.
 bool WriteProfileSvg(FlightPoints& points, const ProfileLook& look, std::ostream& out);
 
 }  // namespace flenmark

@@ -4,6 +4,7 @@
 
 #include "base/number_text.h"
 #include "base/text_files.h"
+#include "base/utf8_path.h"
 #include "kml/kml_values.h"
 
 namespace flenmark {
@@ -46,9 +47,9 @@ UsableLines ReadUsableLines(std::string_view text, LineLayout layout) {
 }
 
 UsableLineReader::UsableLineReader(const std::string& path, LineLayout layout)
-    : in_(path, std::ios::binary), layout_(layout) {
+    : in_(PathOf(path), std::ios::binary), layout_(layout) {
     std::error_code ec;
-    opened_ = in_.is_open() && !std::filesystem::is_directory(path, ec);
+    opened_ = in_.is_open() && !std::filesystem::is_directory(PathOf(path), ec);
     if (opened_) ahead_ = readUsable(aheadLine_);
 }
 

@@ -7,6 +7,7 @@
 
 #include "base/geodesy.h"
 #include "base/number_text.h"
+#include "base/utf8_path.h"
 #include "kml/animated_kml.h"
 #include "kml/kml_values.h"
 #include "kml/log_pass.h"
@@ -25,7 +26,7 @@ std::string FolderOf(const std::string& path) {
 
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
+    return std::filesystem::equivalent(PathOf(a), PathOf(b), ec);
 }
 
 // The smallest box around the flight, for the view the document opens with.

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "base/confined_file.h"
+#include "base/utf8_path.h"
 #include "platform/http.h"
 
 namespace flenmark {
@@ -20,9 +21,9 @@ std::string ReplaceAll(std::string text, const std::string& word, const std::str
 // The path below `folder`, when `path` lies inside it.
 std::optional<std::string> Below(const fs::path& path, const std::string& folder) {
     if (folder.empty()) return std::nullopt;
-    const fs::path relative = path.lexically_relative(fs::path(folder).lexically_normal());
+    const fs::path relative = path.lexically_relative(PathOf(folder).lexically_normal());
     if (relative.empty() || *relative.begin() == ".." || relative == ".") return std::nullopt;
-    return relative.generic_string();
+    return TextOf(relative);
 }
 
 std::string WithSlash(std::string folder) {
@@ -40,7 +41,7 @@ std::optional<DownloadTarget> ResolveDownloadDestination(const std::string& dest
         ReplaceAll(ReplaceAll(destination, "<app>", programFolder), "<user>", userFolder);
     for (char& c : filled)
         if (c == '\\') c = '/';
-    const fs::path path(filled);
+    const fs::path path = PathOf(filled);
     for (const auto& part : path)
         if (part == "..") return std::nullopt;
     const fs::path normal = path.lexically_normal();
@@ -54,7 +55,7 @@ std::optional<DownloadTarget> ResolveDownloadDestination(const std::string& dest
 bool SaveDownload(Http& http, const std::string& url, const DownloadTarget& target, bool executable,
                   int timeoutMs) {
     std::error_code ec;
-    fs::create_directories(target.folder, ec);  // our own folder, made as it always was
+    fs::create_directories(PathOf(target.folder), ec);  // our own folder, made as it always was
     auto file = ConfinedFile::create(target.folder, target.relative);
     if (!file) return false;
     const bool downloaded = http.download(

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "base/utf8_path.h"
+
 namespace flenmark {
 
 std::string DataFolder(const Folders& folders) {
@@ -17,15 +19,15 @@ std::string ProgramFolder(const Folders& folders) {
 }
 
 std::vector<std::string> ResourceFolders(const Folders& folders) {
-    const std::filesystem::path program(folders.programFolder());
-    return {program.string() + "/",
-            (program.parent_path() / "share" / "flenmark").lexically_normal().string() + "/"};
+    const std::filesystem::path program = PathOf(folders.programFolder());
+    return {TextOf(program) + "/",
+            TextOf((program.parent_path() / "share" / "flenmark").lexically_normal()) + "/"};
 }
 
 std::optional<std::string> FindResource(const Folders& folders, const std::string& name) {
     for (const std::string& folder : ResourceFolders(folders)) {
         std::error_code ec;
-        if (std::filesystem::exists(folder + name, ec)) return folder + name;
+        if (std::filesystem::exists(PathOf(folder + name), ec)) return folder + name;
     }
     return std::nullopt;
 }
@@ -33,8 +35,8 @@ std::optional<std::string> FindResource(const Folders& folders, const std::strin
 bool InstalledAsPackage(const Folders& folders) {
     const std::vector<std::string> places = ResourceFolders(folders);
     std::error_code ec;
-    return !std::filesystem::exists(places[0] + "KMLSettings.txt", ec) &&
-           std::filesystem::exists(places[1] + "KMLSettings.txt", ec);
+    return !std::filesystem::exists(PathOf(places[0] + "KMLSettings.txt"), ec) &&
+           std::filesystem::exists(PathOf(places[1] + "KMLSettings.txt"), ec);
 }
 
 std::string ResourcePlaces(const Folders& folders, const std::string& name) {

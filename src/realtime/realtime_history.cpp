@@ -6,6 +6,7 @@
 #include "base/data_folder_lock.h"
 #include "base/number_text.h"
 #include "base/text_files.h"
+#include "base/utf8_path.h"
 
 namespace flenmark {
 namespace {
@@ -42,10 +43,11 @@ void RealtimeHistory::start(const KmlTemplateSet& t, const std::string& folder) 
     pieces_ = {};
     changed_ = {};
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (!std::filesystem::is_directory(folder, ec)) throw ConversionFault("cannot make " + folder);
+    std::filesystem::create_directories(PathOf(folder), ec);
+    if (!std::filesystem::is_directory(PathOf(folder), ec))
+        throw ConversionFault("cannot make " + folder);
     // An earlier history's documents would be listed by no index: they go.
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+    for (const auto& entry : std::filesystem::directory_iterator(PathOf(folder), ec))
         if (entry.path().extension() == ".kml" && entry.is_regular_file(ec))
             std::filesystem::remove(entry.path(), ec);
     RemoveStaleTemporaries(folder);

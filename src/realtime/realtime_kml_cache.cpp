@@ -5,13 +5,14 @@
 #include <fstream>
 
 #include "base/number_text.h"
+#include "base/utf8_path.h"
 #include "kml/log_lines.h"
 
 namespace flenmark {
 namespace {
 
 std::string ReadRange(const std::string& path, uint64_t from, uint64_t size) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathOf(path), std::ios::binary);
     if (!in) throw ConversionFault("cannot read " + path);
     in.seekg(static_cast<std::streamoff>(from));
     std::string bytes(size, '\0');

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "base/text_files.h"
+#include "base/utf8_path.h"
 
 namespace flenmark {
 namespace {
@@ -21,7 +22,7 @@ bool HoldsText(const std::vector<std::string>& firstLines, const std::string& pa
     for (const std::string& line : firstLines)
         if (!line.empty()) return true;
     std::error_code ec;
-    return firstLines.size() >= kLinesToName && fs::file_size(path, ec) > 2 * kLinesToName;
+    return firstLines.size() >= kLinesToName && fs::file_size(PathOf(path), ec) > 2 * kLinesToName;
 }
 
 // "2009-07-12 14.35" of the first of the lines with a stamp; "" when none has one.
@@ -55,13 +56,13 @@ KeptFlight KeepOldFlight(const std::string& dataFolder, const std::string& files
     const std::string base = "Unsaved flight" + (stamp.empty() ? "" : " " + stamp);
     KeptFlight kept{KeptFlight::Result::Failed, base};
     std::error_code ec;
-    for (int n = 2; fs::exists(filesFolder + kept.name, ec); ++n)
+    for (int n = 2; fs::exists(PathOf(filesFolder + kept.name), ec); ++n)
         kept.name = base + " (" + std::to_string(n) + ")";
-    const fs::path folder = filesFolder + kept.name;
+    const fs::path folder = PathOf(filesFolder + kept.name);
     fs::create_directories(folder, ec);
     if (ec) return kept;
     for (const char* name : {"Flightlog.txt", "Animation.txt", "Traffic.txt"}) {
-        const fs::path from = dataFolder + name;
+        const fs::path from = PathOf(dataFolder + name);
         if (fs::exists(from, ec) && !Move(from, folder / name)) return kept;
     }
     kept.result = KeptFlight::Result::Kept;

@@ -3,16 +3,12 @@
 #include <QApplication>
 #include <string>
 
+#include "app/command_lines.h"
 #include "app/online_steps.h"
 #include "app/program.h"
 #include "app/program_port.h"
 #include "app/startup.h"
-#include "base/command_line_error.h"
-#include "base/help_and_version.h"
 #include "online/embedded_version.h"
-#include "online/usage_report.h"
-#include "online/version_check.h"
-#include "online/xplane_module.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_http.h"
 #include "platform/qt/qt_shell.h"
@@ -24,47 +20,11 @@
 
 FLENMARK_EMBED_VERSION()
 
-namespace {
-
-// The online services, which the headless front end goes without.
-void ConnectOnlineServices(flenmark::Program& program, flenmark::Http& http) {
-    flenmark::Extensions& e = program.extensions;
-    e.probeVendorOnline = [&http] { return flenmark::ProbeVendorOnline(http); };
-    e.checkXPlane = [&program] { flenmark::CheckXPlane(program, false); };
-    e.checkXPUIPCVersion = [&program, &http] { flenmark::CheckXPUIPCVersion(program, http); };
-    e.checkVersion = [&program, &http] { flenmark::CheckVersion(program, http); };
-    e.sendUsageReport = [&program, &http] { flenmark::SendUsageReport(program, http); };
-    e.browseXPlane = [&program, &http] {
-        flenmark::CheckXPlane(program, true);
-        flenmark::CheckXPUIPCVersion(program, http);
-    };
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    if (const auto done = flenmark::AnswerHelpOrVersion(
-            argc, argv, "flenmark",
-            "Usage: flenmark [--start-logging]\n"
-            "  or:  flenmark --help | --version\n"
-            "The flight recorder with its main window: connects to the simulator through FSUIPC,\n"
-            "logs the flight and converts it for Google Earth.\n"
-            "\n"
-            "Options:\n"
-            "  --start-logging  start logging as soon as the simulator answers\n"
-            "  --help           print this help and exit\n"
-            "  --version        print the version and exit\n"))
-        return *done;
+    if (const auto done = flenmark::AnswerMainHelpOrVersion(argc, argv)) return *done;
     QApplication app(argc, argv);  // takes Qt's own options (-platform, ...) out of argv
     bool startLogging = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) != "--start-logging") {
-            flenmark::ReportCommandLineError("flenmark",
-                                             std::string(argv[i]) + ": not an option of flenmark");
-            return 2;
-        }
-        startLogging = true;
-    }
+    if (const auto done = flenmark::ReadMainOptions(argc, argv, startLogging)) return *done;
     QApplication::setApplicationName("Flenmark");
     QApplication::setQuitOnLastWindowClosed(false);
     flenmark::SystemClock clock;
@@ -78,7 +38,7 @@ int main(int argc, char** argv) {
     flenmark::ui::MainWindow window;
     dialogs.setParent(&window);
     flenmark::Program program(flenmark::Services{clock, folders, dialogs, shell, window, link});
-    ConnectOnlineServices(program, http);
+    flenmark::ConnectOnlineServices(program, http);
     if (!flenmark::StartUp(program, flenmark::SystemFormatOfTwoAndAHalf())) return 1;
     program.StartLoggingOnConnect = startLogging;
     // From here on the ticks run on a thread of their own; the window shows what each

@@ -7,14 +7,10 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-#include "app/connection.h"
-#include "app/conversion_command.h"
-#include "app/logging_control.h"
-#include "app/main_tick.h"
 #include "app/messages.h"
 #include "app/program.h"
-#include "app/realtime_commands.h"
 #include "app/window_commands.h"
+#include "app/window_layouts.h"
 #include "platform/qt/app_icon.h"
 #include "platform/qt/gui_thread.h"
 #include "ui/options_dialog.h"
@@ -58,26 +54,29 @@ void MainWindow::attach(ProgramPort& port, Dialogs& dialogs) {
     render();
 }
 
-QPushButton* MainWindow::addButton(const QString& name, const QString& caption,
-                                   const QString& tooltip, void (*action)(Program&)) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    if (!tooltip.isEmpty()) b->setToolTip(tooltip);
-    b->setEnabled(action != nullptr);
-    b->setProperty("available", action != nullptr);
-    if (action) connect(b, &QPushButton::clicked, this, [this, action] { run(action); });
-    buttons_[name] = b;
-    return b;
-}
-
-QPushButton* MainWindow::addWindowButton(const QString& name, const QString& caption,
-                                         const QString& tooltip, void (MainWindow::*open)()) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    if (!tooltip.isEmpty()) b->setToolTip(tooltip);
-    b->setProperty("available", true);
-    connect(b, &QPushButton::clicked, this, [this, open] { (this->*open)(); });
-    buttons_[name] = b;
+QPushButton* MainWindow::addButton(const ButtonSpec& spec) {
+    auto* b = new QPushButton(spec.caption);
+    b->setObjectName(spec.name);
+    if (*spec.tooltip) b->setToolTip(spec.tooltip);
+    void (*command)(Program&) = spec.command;
+    switch (spec.opens) {
+        case WindowToOpen::None:
+            connect(b, &QPushButton::clicked, this, [this, command] { run(command); });
+            break;
+        case WindowToOpen::Status:
+            connect(b, &QPushButton::clicked, this, &MainWindow::openStatusWindow);
+            break;
+        case WindowToOpen::Tcas:
+            connect(b, &QPushButton::clicked, this, &MainWindow::openTcasWindow);
+            break;
+        case WindowToOpen::Options:
+            connect(b, &QPushButton::clicked, this, &MainWindow::openOptions);
+            break;
+        case WindowToOpen::Profile:
+            connect(b, &QPushButton::clicked, this, &MainWindow::openProfileWindow);
+            break;
+    }
+    buttons_[spec.name] = b;
     return b;
 }
 
@@ -117,79 +116,25 @@ QLabel* MainWindow::addLabel(const QString& name) {
 void MainWindow::buildLayout() {
     auto* central = new QWidget;
     auto* column = new QVBoxLayout(central);
+    QList<QWidget*> status;
+    for (const LabelSpec& spec : MainStatusLabels()) {
+        QLabel* label = addLabel(spec.name);
+        if (*spec.tooltip) label->setToolTip(spec.tooltip);
+        status << label;
+    }
+    QLabel* clock = labels_["Label9"];
     QFont clockFont = font();
     clockFont.setPointSize(clockFont.pointSize() + 4);
     clockFont.setBold(true);
-    QLabel* clock = addLabel("Label9");
     clock->setFont(clockFont);
-    clock->setToolTip("UTC time");
     clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    column->addWidget(Group("Status",
-                            {addLabel("lblConnect"), addLabel("Label5"), addLabel("Label13"),
-                             addLabel("Label6"), clock},
-                            5));
-    column->addWidget(Group("Connection",
-                            {addButton("Command1", "(Re) Connect", "Click here to (re)connect.",
-                                       [](Program& p) { Connect(p); })},
-                            1));
-    column->addWidget(
-        Group("Logging",
-              {addButton("btn_startlog", "Start logging", "", [](Program& p) { StartLogging(p); }),
-               addButton("btn_stoplog", "Stop logging", "", [](Program& p) { StopLogging(p); }),
-               addButton("btn_startAnimate", "Toggle animation mode", "",
-                         [](Program& p) { ToggleAnimation(p); }),
-               addButton("btn_resetlog", "Reset log", "", [](Program& p) { ResetLog(p, false); })},
-              2));
-    column->addWidget(
-        Group("Realtime and views",
-              {addButton("btn_ToggleRealtime", "Toggle realtime logging",
-                         "Toggle realtime logging (enables you to see yourself flying realtime in "
-                         "Google Earth, make sure you already generated the Google Earth link "
-                         "before, click button below)",
-                         [](Program& p) { ToggleRealtime(p); }),
-               addButton("btn_InitiateRealtime", "Generate Google Earth realtime link",
-                         "Click here to generate the Google Earth link for realtime logging, "
-                         "Google Earth will open. Save the file to your My Places folder.",
-                         [](Program& p) { GenerateRealtimeLink(p); }),
-               addButton("btn_setChase", "Chase", "Set the realtime view mode to chase",
-                         [](Program& p) { SetChaseView(p); }),
-               addButton("btn_setOverview", "Overview", "Set the realtime view mode to overview",
-                         [](Program& p) { SetOverviewView(p); }),
-               addButton("btn_setLeft", "Left", "Switch the realtime view to the left",
-                         [](Program& p) { SetViewFromLeft(p); }),
-               addButton("btn_setRight", "Right", "Switch the realtime view to the right",
-                         [](Program& p) { SetViewFromRight(p); })},
-              2));
-    column->addWidget(Group("Output",
-                            {addButton("btn_Convert", "View flight in Google Earth",
-                                       "Convert your flight to see it in Google Earth!",
-                                       [](Program& p) { ConvertFlightLogCommand(p); }),
-                             addButton("btn_Export", "Export GPX/CSV...",
-                                       "Save your flight for other programs: GPX for maps and "
-                                       "GPS tools, CSV for spreadsheets",
-                                       [](Program& p) { ExportFlightCommand(p); }),
-                             addWindowButton("btn_Profile", "Flight profile",
-                                             "Altitude and ground speed of this flight over "
-                                             "time, with its events",
-                                             &MainWindow::openProfileWindow),
-                             addButton("btn_savedlogs", "Open SavedLogs folder",
-                                       "Open the folder where your saved logs are saved",
-                                       [](Program& p) { OpenSavedTracksFolder(p); })},
-                            2));
-    column->addWidget(
-        Group("Windows and options",
-              {addWindowButton("btn_indicator", "Open indicator",
-                               "Open the aircraft status indicator window",
-                               &MainWindow::openStatusWindow),
-               addWindowButton("btn_TCAS", "Open TCAS", "Open the TCAS window",
-                               &MainWindow::openTcasWindow),
-               addWindowButton("btn_Options", "Options...", "", &MainWindow::openOptions),
-               addButton("btn_ToggleOnTop", "Toggle always on top", "",
-                         [](Program& p) { ToggleMainOnTop(p); }),
-               addButton("btn_Manual", "Open manual", "", [](Program& p) { OpenManual(p); }),
-               addButton("btn_Website", "Open website", "", [](Program& p) { OpenWebsite(p); })},
-              3));
-    QLabel* message = addLabel("Label7");
+    column->addWidget(Group(kMainStatusTitle, status, static_cast<int>(status.size())));
+    for (const ButtonGroupSpec& group : MainButtonGroups()) {
+        QList<QWidget*> buttons;
+        for (const ButtonSpec& spec : group.buttons) buttons << addButton(spec);
+        column->addWidget(Group(group.title, buttons, group.columns));
+    }
+    QLabel* message = addLabel(kMessageLineName);
     message->setFrameShape(QFrame::StyledPanel);
     message->setMinimumHeight(message->sizeHint().height() + 8);
     column->addWidget(message);
@@ -208,21 +153,8 @@ void MainWindow::render() {
     ShowStatusLabel(labels_["Label6"], v.label6);
     ShowStatusLabel(labels_["Label7"], v.label7);
     ShowStatusLabel(labels_["Label9"], v.label9);
-    const std::pair<const char*, bool> states[] = {{"btn_startlog", v.btnStartLog},
-                                                   {"btn_stoplog", v.btnStopLog},
-                                                   {"btn_startAnimate", v.btnStartAnimate},
-                                                   {"btn_ToggleRealtime", v.btnToggleRealtime},
-                                                   {"btn_resetlog", v.btnResetLog},
-                                                   {"btn_Convert", v.btnConvert},
-                                                   {"btn_Export", v.btnConvert},
-                                                   {"btn_setChase", v.btnSetChase},
-                                                   {"btn_setLeft", v.btnSetLeft},
-                                                   {"btn_setRight", v.btnSetRight},
-                                                   {"btn_setOverview", v.btnSetOverview}};
-    for (const auto& [name, enabled] : states) {
-        QPushButton* b = buttons_.value(name);
-        b->setEnabled(enabled && b->property("available").toBool());
-    }
+    for (const auto& [name, enabled] : MainButtonStates(v))
+        buttons_.value(name)->setEnabled(enabled);
     setOnTop(view.mainOnTop);
 }
 
@@ -276,7 +208,7 @@ void MainWindow::restoreFromTray() {
     // Called from a tick, the program's view is already being changed there; from the tray
     // icon, the window tells the program.
     if (QThread::currentThread() == thread() && port_)
-        port_->post([](Program& p) { p.mainView.minimized = false; });
+        port_->post([](Program& p) { MainWindowRestored(p); });
 }
 
 void MainWindow::setOnTop(bool onTop) {

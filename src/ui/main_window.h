@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/program_port.h"
+#include "app/window_layouts.h"
 #include "platform/dialogs.h"
 #include "platform/ui_hooks.h"
 #include "ui/profile_window.h"
@@ -61,10 +62,7 @@ class MainWindow final : public QMainWindow, public UiHooks {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QPushButton* addButton(const QString& name, const QString& caption, const QString& tooltip,
-                           void (*action)(Program&));
-    QPushButton* addWindowButton(const QString& name, const QString& caption,
-                                 const QString& tooltip, void (MainWindow::*open)());
+    QPushButton* addButton(const ButtonSpec& spec);
     QLabel* addLabel(const QString& name);
     void buildLayout();
     void run(void (*action)(Program&));

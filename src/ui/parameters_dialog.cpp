@@ -14,11 +14,9 @@ namespace flenmark::ui {
 ParametersDialog::ParametersDialog(ProgramPort& port, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), port_(port), dialogs_(dialogs) {
     setObjectName("frmOffsets");
-    setWindowTitle("Logging parameters");
+    setWindowTitle(kParametersTitle);
     auto* column = new QVBoxLayout(this);
-    auto* note = new QLabel(
-        "NOTE: Modifying these parameters is NOT easy, please refer to the manual for more "
-        "information!");
+    auto* note = new QLabel(kParametersNote);
     note->setWordWrap(true);
     column->addWidget(note);
     auto* form = new QFormLayout;

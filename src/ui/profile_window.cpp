@@ -3,45 +3,35 @@
 #include <QPainter>
 #include <QPalette>
 #include <QSvgRenderer>
-#include <sstream>
 
-#include "base/number_text.h"
-#include "exports/flight_profile.h"
+#include "app/profile_view.h"
+#include "app/window_layouts.h"
 
 namespace flenmark::ui {
 
 ProfileWindow::ProfileWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
     setObjectName("frmProfile");
-    setWindowTitle("Flight profile");
+    setWindowTitle(kProfileTitle);
     setWindowIcon(icon);
-    setMinimumSize(600, 300);
+    setMinimumSize(kProfileMinWidth, kProfileMinHeight);
     resize(1200, 600);
-    timer_.setInterval(5000);
+    timer_.setInterval(kProfileRefreshMs);
     connect(&timer_, &QTimer::timeout, this, [this] { refresh(); });
     timer_.start();
     refresh();
 }
 
 void ProfileWindow::refresh() {
-    ProfileLook look;
-    look.width = std::max(width(), 600);
-    look.height = std::max(height(), 300);
-    look.dark = palette().color(QPalette::Window).lightness() < 128;
-    FlightPoints points{port_.view().flightLogPath};
-    std::ostringstream svg;
-    bool drawn = false;
-    try {
-        drawn = WriteProfileSvg(points, look, svg);
-    } catch (const ConversionFault&) {
-    }
-    svg_ = drawn ? QByteArray::fromStdString(svg.str()) : QByteArray();
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    const auto svg = ProfileSvgOf(port_.view(), width(), height(), dark);
+    svg_ = svg ? QByteArray::fromStdString(*svg) : QByteArray();
     update();
 }
 
 void ProfileWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (svg_.isEmpty()) {
-        painter.drawText(rect(), Qt::AlignCenter, "No flight logged yet.");
+        painter.drawText(rect(), Qt::AlignCenter, kProfileEmpty);
         return;
     }
     QSvgRenderer(svg_).render(&painter, rect());

@@ -8,6 +8,7 @@
 
 #include "app/logging_control.h"
 #include "app/main_tick.h"
+#include "app/picture_recording.h"
 #include "app/program.h"
 #include "app/program_port.h"
 #include "app/startup.h"
@@ -70,19 +71,11 @@ int main(int argc, char** argv) {
     window.attach(port, dialogs);
     window.show();
     flenmark::FinishStartUp(program);
-    for (int i = 0; i < 50 && !program.Connected; ++i) {
-        QThread::msleep(100);
-        window.tick();
-    }
-    if (!program.Connected) {
-        std::cerr << "no simulator answered\n";
+    if (!flenmark::StartPictureRecording(
+            program, [&window] { window.tick(); }, [] { QThread::msleep(100); }, 50))
         return 2;
-    }
-    window.tick();
-    flenmark::StartLogging(program);
     window.openTcasWindow();
     window.openStatusWindow();
-    for (int i = 0; i < 4; ++i) flenmark::CycleTCASMode(program);  // ALL
     window.tcasWindow()->tick();
     window.tick();
     bool ok = Save(window, dir, "main-window.png");

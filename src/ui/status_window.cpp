@@ -6,7 +6,8 @@
 
 #include "app/messages.h"
 #include "app/program.h"
-#include "app/status_window.h"
+#include "app/window_commands.h"
+#include "app/window_layouts.h"
 #include "ui/readable_colours.h"
 #include "ui/window_flags.h"
 
@@ -14,48 +15,38 @@ namespace flenmark::ui {
 
 StatusWindow::StatusWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
     setObjectName("frmACStatus");
-    setWindowTitle("Aircraft indicator");
+    setWindowTitle(kStatusTitle);
     setWindowIcon(icon);
     auto* column = new QVBoxLayout(this);
     QFont large = font();
     large.setPointSize(large.pointSize() * 2);
     large.setBold(true);
-    const std::pair<const char*, const char*> values[] = {
-        {"Label1", "Ground speed in knots (nautical miles per hour)"},
-        {"Label12", ""},
-        {"Label2", "True heading in degrees"},
-        {"Label3", "True altitude in feet"},
-        {"Label4", "Vertical speed in feet per minute"},
-        {"Label8", "Altitude above ground level in feet"}};
-    for (const auto& [name, tip] : values) {
+    for (const LabelSpec& spec : StatusValueLabels()) {
         auto* l = new QLabel;
-        l->setObjectName(name);
+        l->setObjectName(spec.name);
         l->setFont(large);
-        l->setToolTip(tip);
+        l->setToolTip(spec.tooltip);
         l->setMinimumWidth(260);
         column->addWidget(l);
-        labels_[name] = l;
+        labels_[spec.name] = l;
     }
     auto* event = new QLabel;
-    event->setObjectName("lblEvent");
+    event->setObjectName(kStatusEventName);
     event->setWordWrap(true);
     event->setMinimumHeight(event->sizeHint().height() * 2);
     column->addWidget(event);
-    labels_["lblEvent"] = event;
-    auto* onTop = new QPushButton("Toggle always on top");
-    onTop->setObjectName("Command1");
-    onTop->setToolTip("Toggle always on top for this window");
-    connect(onTop, &QPushButton::clicked, this,
-            [this] { port_.post([](Program& p) { ToggleStatusOnTop(p); }); });
+    labels_[kStatusEventName] = event;
+    const ButtonSpec& spec = StatusOnTopButton();
+    auto* onTop = new QPushButton(spec.caption);
+    onTop->setObjectName(spec.name);
+    onTop->setToolTip(spec.tooltip);
+    connect(onTop, &QPushButton::clicked, this, [this, &spec] { port_.post(spec.command); });
     column->addWidget(onTop);
     tmrMSG_.setInterval(5000);
     tmrMSG_.setSingleShot(true);
     connect(&tmrMSG_, &QTimer::timeout, this,
             [this] { port_.post([](Program& p) { ClearStatusEventLine(p); }); });
-    port_.post([](Program& p) {
-        p.StatusWindowOpen = true;
-        UpdateStatusWindow(p);
-    });
+    port_.post([](Program& p) { StatusWindowOpened(p); });
     render();
 }
 
@@ -74,7 +65,7 @@ void StatusWindow::render() {
 
 void StatusWindow::closeEvent(QCloseEvent* event) {
     tmrMSG_.stop();
-    port_.post([](Program& p) { p.StatusWindowOpen = false; });
+    port_.post([](Program& p) { StatusWindowClosed(p); });
     event->accept();
 }
 

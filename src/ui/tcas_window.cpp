@@ -10,30 +10,25 @@
 #include "app/program.h"
 #include "app/tcas_display.h"
 #include "app/tcas_labels.h"
+#include "app/tcas_scope_look.h"
+#include "app/window_commands.h"
+#include "app/window_layouts.h"
 #include "ui/window_flags.h"
 
 namespace flenmark::ui {
 namespace {
 
-// The four symbol looks: hollow black; white, yellow and red with a black outline.
-QBrush SymbolFill(int16_t traffic) {
-    switch (traffic) {
-        case 2:
-            return QBrush(Qt::white);
-        case 3:
-            return QBrush(QColor(255, 215, 0));
-        case 4:
-            return QBrush(QColor(230, 0, 0));
-        default:
-            return Qt::NoBrush;
-    }
+QColor Q(Rgb c) {
+    return QColor(c.r, c.g, c.b);
 }
 
 void DrawDiamond(QPainter& p, int cx, int cy, int16_t traffic) {
+    const int h = kTcasScopeLook.symbolHalfSize;
     QPolygon diamond(
-        {QPoint(cx, cy - 4), QPoint(cx + 4, cy), QPoint(cx, cy + 4), QPoint(cx - 4, cy)});
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(SymbolFill(traffic));
+        {QPoint(cx, cy - h), QPoint(cx + h, cy), QPoint(cx, cy + h), QPoint(cx - h, cy)});
+    p.setPen(QPen(Q(kTcasScopeLook.symbolOutline), 1));
+    const auto fill = TcasSymbolFill(traffic);
+    p.setBrush(fill ? QBrush(Q(*fill)) : QBrush(Qt::NoBrush));
     p.drawPolygon(diamond);
 }
 
@@ -47,50 +42,50 @@ ScopeWidget::ScopeWidget(const ProgramPort& port, QWidget* parent) : QWidget(par
 void ScopeWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    const TcasScopeLook& look = kTcasScopeLook;
     const int c = kScopeSize / 2;
-    p.setPen(QPen(QColor(90, 110, 90), 1));
-    p.setBrush(QColor(205, 218, 200));
+    p.setPen(QPen(Q(look.discEdge), 1));
+    p.setBrush(Q(look.disc));
     p.drawEllipse(QPoint(c, c), c - 1, c - 1);
-    p.setPen(QPen(QColor(120, 140, 120), 1, Qt::DashLine));
+    p.setPen(QPen(Q(look.halfRangeRing), 1, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPoint(c, c), c / 2, c / 2);  // half the range
-    QFont font("Arial Rounded MT Bold");
-    font.setPixelSize(9);
+    QFont font(look.captionFont);
+    font.setPixelSize(look.captionPixels);
     p.setFont(font);
     const auto& targets = port_.view().tcas.targets;
     const QFontMetrics metrics = p.fontMetrics();
     const std::vector<LabelBox> labels = PlaceTcasLabels(
         targets,
         [&](const std::string& text) {
-            return metrics.horizontalAdvance(QString::fromStdString(text)) + 2;
+            return metrics.horizontalAdvance(QString::fromStdString(text)) + look.captionPadding;
         },
         metrics.height());
     for (size_t i = 0; i < targets.size(); ++i) {
         const TcasTarget& t = targets[i];
         DrawDiamond(p, t.x, t.y, t.traffic);
         const LabelBox& b = labels[i];
-        p.setPen(Qt::black);
+        p.setPen(Q(look.caption));
         p.drawText(QRect(b.x, b.y, b.width, b.height), Qt::AlignCenter,
                    QString::fromStdString(t.caption));
     }
     // The own aircraft, nose up, over everything: a close target never hides it.
     QPainterPath own;
-    own.moveTo(c, c - 7);
-    own.lineTo(c + 5, c + 6);
-    own.lineTo(c, c + 3);
-    own.lineTo(c - 5, c + 6);
+    const auto outline = OwnAircraftOutline(c);
+    own.moveTo(outline[0].x, outline[0].y);
+    for (size_t i = 1; i < outline.size(); ++i) own.lineTo(outline[i].x, outline[i].y);
     own.closeSubpath();
-    p.setPen(QPen(Qt::white, 1));
-    p.setBrush(QColor(20, 60, 140));
+    p.setPen(QPen(Q(look.ownOutline), 1));
+    p.setBrush(Q(look.ownFill));
     p.drawPath(own);
 }
 
 TcasWindow::TcasWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
     setObjectName("frmTCAS");
-    setWindowTitle("TCAS");
+    setWindowTitle(kTcasTitle);
     setWindowIcon(icon);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    auto* frame = new QGroupBox("TCAS and TCAS operations");
+    auto* frame = new QGroupBox(kTcasFrameTitle);
     frame->setObjectName("Frame3");
     auto* grid = new QGridLayout(frame);
     scope_ = new ScopeWidget(port_);
@@ -101,29 +96,22 @@ TcasWindow::TcasWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
     range_->setObjectName("Label10");
     grid->addWidget(mode_, 1, 0);
     grid->addWidget(range_, 1, 1, Qt::AlignRight);
-    auto add = [&](const char* name, const char* caption, const char* tip, void (*action)(Program&),
-                   int row, int col) {
-        auto* b = new QPushButton(caption);
-        b->setObjectName(name);
-        b->setToolTip(tip);
-        connect(b, &QPushButton::clicked, this, [this, action] { run(action); });
+    int row = 2, col = 0;
+    for (const ButtonSpec& spec : TcasButtons()) {
+        auto* b = new QPushButton(spec.caption);
+        b->setObjectName(spec.name);
+        b->setToolTip(spec.tooltip);
+        void (*command)(Program&) = spec.command;
+        connect(b, &QPushButton::clicked, this, [this, command] { run(command); });
         grid->addWidget(b, row, col);
-    };
-    add(
-        "btn_ToggleTCAS", "Cycle TCAS modes", "Cycle TCAS modes (OFF, ABV, BLW, NRM, ALL)",
-        [](Program& p) { CycleTCASMode(p); }, 2, 0);
-    add(
-        "Command1", "Toggle always on top", "Toggle always on top for this window",
-        [](Program& p) { ToggleTCASOnTop(p); }, 2, 1);
-    add(
-        "btn_zoomin", "Zoom in", "Zoom in on the TCAS", [](Program& p) { ZoomIn(p); }, 3, 0);
-    add(
-        "btn_zoomout", "Zoom out", "Zoom out on the TCAS", [](Program& p) { ZoomOut(p); }, 3, 1);
+        row += col;
+        col = 1 - col;
+    }
     auto* outer = new QHBoxLayout(this);
     outer->addWidget(frame);
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
-    port_.post([](Program& p) { p.TCASWindowOpen = true; });
+    port_.post([](Program& p) { TcasWindowOpened(p); });
     timer_.start();
     render();
 }
@@ -146,10 +134,7 @@ void TcasWindow::render() {
 
 void TcasWindow::closeEvent(QCloseEvent* event) {
     timer_.stop();
-    port_.post([](Program& p) {
-        p.TCASWindowOpen = false;
-        p.tcasView.targets.clear();
-    });
+    port_.post([](Program& p) { TcasWindowClosed(p); });
     event->accept();
 }
 

@@ -5,20 +5,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <string>
 
-#include "app/settings_store.h"
-#include "base/command_line_error.h"
-#include "base/help_and_version.h"
-#include "base/installation_id.h"
+#include "app/command_lines.h"
+#include "app/updater_setup.h"
 #include "online/embedded_version.h"
 #include "online/updater_run.h"
-#include "platform/data_folders.h"
 #include "platform/qt/app_icon.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_http.h"
 #include "platform/qt/qt_shell.h"
-#include "platform/system_info.h"
 #include "platform/system_services.h"
 
 FLENMARK_EMBED_VERSION()
@@ -36,23 +31,11 @@ QLabel* AddLabel(QVBoxLayout* column, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (const auto done = flenmark::AnswerHelpOrVersion(
-            argc, argv, "flenmark-updater",
-            "Usage: flenmark-updater\n"
-            "  or:  flenmark-updater --help | --version\n"
-            "Installs the newer Flenmark files from the vendor's server beside the program and in\n"
-            "the data folder, then starts flenmark again. Started by flenmark when an update is "
-            "due.\n"))
-        return *done;
-    if (argc > 1) {
-        flenmark::ReportCommandLineError(
-            "flenmark-updater", std::string(argv[1]) + ": flenmark-updater takes no options");
-        return 2;
-    }
+    if (const auto done = flenmark::AnswerUpdaterCommandLine(argc, argv)) return *done;
     QApplication app(argc, argv);
     QWidget window;
     window.setObjectName("Form1");
-    window.setWindowTitle("Flenmark Updater");
+    window.setWindowTitle(flenmark::kUpdaterTitle);
     window.setWindowIcon(flenmark::AppIcon());
     auto* column = new QVBoxLayout(&window);
     QLabel* status = AddLabel(column, "lblStatus");
@@ -63,27 +46,14 @@ int main(int argc, char** argv) {
     column->addWidget(cancel);
 
     const auto ownFolders = flenmark::MakeFolders();
-    flenmark::Folders& folders = *ownFolders;
-    flenmark::UpdaterFolders where;
-    try {
-        where = {flenmark::ProgramFolder(folders), folders.applicationDataRoot() + "/Zolt/"};
-    } catch (const flenmark::FolderError&) {
-        return 1;
-    }
+    const auto setup = flenmark::UpdaterSetupOf(*ownFolders);
+    if (!setup) return 1;
     flenmark::QtHttp http;
     flenmark::QtShell shell;
     flenmark::QtDialogs dialogs;
     dialogs.setParent(&window);
     flenmark::UpdaterRun* current = nullptr;
-    // The report carries the installation's id, and only when the user allows usage reports.
-    std::string reporter;
-    try {
-        const std::string data = flenmark::DataFolder(folders);
-        if (flenmark::ReadSettingsFile(data + "Offsets.txt").UsageReports)
-            reporter = flenmark::InstallationId(data);
-    } catch (const flenmark::FolderError&) {
-    }
-    flenmark::UpdaterRun run(http, shell, dialogs, where, reporter, [&] {
+    flenmark::UpdaterRun run(http, shell, dialogs, setup->folders, setup->reporter, [&] {
         if (!current) return;
         status->setText(QString::fromStdString(current->view().status));
         file->setText(QString::fromStdString(current->view().file));

@@ -6,7 +6,7 @@ set -euo pipefail
 script="$1"
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
-mkdir -p "$tree"/src/{base,platform,simlink,recorder,kml,app,simhost}
+mkdir -p "$tree"/src/{base,platform,simlink,recorder,kml,app,simhost,ui,win}
 printf '#include <string>\n#include "base/a.h"\n' > "$tree/src/base/b.h"
 printf '#include "base/a.h"\n' > "$tree/src/platform/p.h"
 printf '#include "platform/p.h"\n#include "base/a.h"\n' > "$tree/src/simlink/s.cpp"
@@ -25,4 +25,5 @@ check_refused base/b.h '#include "app/program.h"' "src/base/b.h:3: base may not 
 check_refused simlink/s.cpp '#include "recorder/r.h"' "src/simlink/s.cpp:3: simlink may not include recorder/r.h"
 check_refused kml/k.cpp '#include "recorder/flight_log.h"' "src/kml/k.cpp:1: kml may not include recorder/flight_log.h"
 check_refused simhost/h.cpp '#include "simlink/s.h"' "src/simhost/h.cpp:3: simhost may not include simlink/s.h"
-echo "check-layers: layered tree passed, 4 planted includes refused"
+check_refused win/w.cpp '#include "ui/main_window.h"' "src/win/w.cpp:1: win may not include ui/main_window.h"
+echo "check-layers: layered tree passed, 5 planted includes refused"

@@ -1,8 +1,7 @@
 // The FSUIPC client over the Windows transport against the host window, both in this process:
 // the host runs on a thread of its own with its message loop, as a simulator's window does.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <atomic>
 #include <thread>
@@ -10,6 +9,7 @@
 #include "platform/win_ipc_transport.h"
 #include "simhost/host_server.h"
 #include "simlink/fsuipc_client.h"
+#include "windows/host_thread.h"
 
 namespace flenmark {
 namespace {
@@ -17,34 +17,12 @@ namespace {
 // Short waits and a single send, so that a silent host costs a fraction of a second.
 const FsuipcTiming kQuick{200, 10, 1, 10};
 
-class HostThread {
-  public:
-    explicit HostThread(simhost::HostFaults faults = {}) : thread_([this, faults] { run(faults); }) {
-        while (!ready_) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    ~HostThread() { stop(); }
-    void stop() {
-        stop_ = true;
-        if (thread_.joinable()) thread_.join();
-    }
-    bool started() const { return started_; }
-
-  private:
-    void run(simhost::HostFaults faults) {
-        simhost::OffsetTable table;
-        table.poke<uint32_t>(0x0BEC, 16383);  // gear down
-        simhost::HostServer server(table, faults);
-        server.setIdentity(0x19980005, 0xFADE0008);
-        std::string error;
-        started_ = server.start("UIPCMAIN", error);
-        ready_ = true;
-        while (started_ && !stop_) server.poll(10);
-        server.stop();
-    }
-
-    std::atomic<bool> ready_{false}, started_{false}, stop_{false};
-    std::thread thread_;
-};
+// The host with its gear down.
+testing::HostThread::Prepare GearDown() {
+    return [](simhost::OffsetTable& table, simhost::HostServer&) {
+        table.poke<uint32_t>(0x0BEC, 16383);
+    };
+}
 
 uint32_t ReadGear(FsuipcClient& client, int& result) {
     uint32_t gear = 0;
@@ -53,7 +31,7 @@ uint32_t ReadGear(FsuipcClient& client, int& result) {
 }
 
 TEST(WindowsLink, HandshakeAndAReadThroughTheHostWindow) {
-    HostThread host;
+    testing::HostThread host(GearDown());
     ASSERT_TRUE(host.started());
     WinIpcTransport transport;
     FsuipcClient client(transport, kQuick);
@@ -70,9 +48,9 @@ TEST(WindowsLink, NoHostIsCode2AndASecondHostOfTheClassIsRefused) {
     int result = -1;
     EXPECT_FALSE(client.OpenLink(0, result));
     EXPECT_EQ(result, kLinkNoHost);
-    HostThread first;
+    testing::HostThread first(GearDown());
     ASSERT_TRUE(first.started());
-    HostThread second;
+    testing::HostThread second(GearDown());
     EXPECT_FALSE(second.started());
 }
 
@@ -88,7 +66,7 @@ class WindowsHostFaultTest : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(WindowsHostFaultTest, GivesItsCode) {
     const FaultCase& c = GetParam();
-    HostThread host(c.faults);
+    testing::HostThread host(GearDown(), c.faults);
     ASSERT_TRUE(host.started());
     WinIpcTransport transport;
     FsuipcClient client(transport, kQuick);
@@ -111,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, WindowsHostFaultTest, ::testing::Values(
 // clang-format on
 
 TEST(WindowsLink, AHostWindowGoneBetweenFindAndSendFailsTheSend) {
-    HostThread host;
+    testing::HostThread host(GearDown());
     ASSERT_TRUE(host.started());
     WinIpcTransport transport;
     ASSERT_TRUE(transport.findHost("UIPCMAIN"));
@@ -122,7 +100,7 @@ TEST(WindowsLink, AHostWindowGoneBetweenFindAndSendFailsTheSend) {
 }
 
 TEST(WindowsLink, AMappingNameAlreadyTakenIsCode5) {
-    HostThread host;
+    testing::HostThread host(GearDown());
     ASSERT_TRUE(host.started());
     WinIpcTransport transport;
     FsuipcClient client(transport, kQuick);

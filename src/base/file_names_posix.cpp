@@ -1,0 +1,10 @@
+#include "base/file_names.h"
+
+namespace flenmark {
+
+bool IsPlainFileName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
+}  // namespace flenmark
