@@ -137,6 +137,8 @@ std::unique_ptr<Logbook> Logbook::Open(const std::string& path) {
     }
     // Readers (the windows, flenmark-cli) never block the recorder's writes, nor it theirs.
     Exec(db->handle, "PRAGMA journal_mode=WAL");
+    // An index of the kept logs: a write lost to a power cut is made again by a rebuild.
+    Exec(db->handle, "PRAGMA synchronous=NORMAL");
     if (madeAnew) Exec(db->handle, kSchema);
     return std::unique_ptr<Logbook>(new Logbook(std::move(db), madeAnew));
 }
