@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <tuple>
 
@@ -50,28 +51,21 @@ bool Matches(const LogbookEntry& e, const FlightRow& r, const std::string& needl
     return false;
 }
 
-// Compares two flights by a column's value, then by their start.
-bool Before(const FlightSummary& a, const FlightSummary& b, FlightColumn column) {
-    const auto rate = [](const FlightSummary& f) { return f.landingRateFpm.value_or(-1000000); };
-    switch (column) {
-        case FlightColumn::Date:
-            break;
-        case FlightColumn::From:
-            return std::tie(a.departure, a.startUtc) < std::tie(b.departure, b.startUtc);
-        case FlightColumn::To:
-            return std::tie(a.arrival, a.startUtc) < std::tie(b.arrival, b.startUtc);
-        case FlightColumn::Aircraft:
-            return std::tie(a.aircraft, a.startUtc) < std::tie(b.aircraft, b.startUtc);
-        case FlightColumn::BlockTime:
-            return std::tie(a.blockTimeS, a.startUtc) < std::tie(b.blockTimeS, b.startUtc);
-        case FlightColumn::AirTime:
-            return std::tie(a.airTimeS, a.startUtc) < std::tie(b.airTimeS, b.startUtc);
-        case FlightColumn::Distance:
-            return std::tie(a.distanceNm, a.startUtc) < std::tie(b.distanceNm, b.startUtc);
-        case FlightColumn::Landing:
-            return std::make_tuple(rate(a), a.startUtc) < std::make_tuple(rate(b), b.startUtc);
-    }
-    return a.startUtc < b.startUtc;
+// The value a column sorts by, text or number; flights without a touchdown sort before the
+// hardest landing.
+using SortKey = std::tuple<std::string, double, std::string>;
+SortKey KeyOf(const FlightSummary& f, FlightColumn column) {
+    const double rate = f.landingRateFpm ? static_cast<double>(*f.landingRateFpm) : -1e18;
+    const std::pair<std::string, double> keys[] = {{"", 0},
+                                                   {f.departure, 0},
+                                                   {f.arrival, 0},
+                                                   {f.aircraft, 0},
+                                                   {"", static_cast<double>(f.blockTimeS)},
+                                                   {"", static_cast<double>(f.airTimeS)},
+                                                   {"", f.distanceNm},
+                                                   {"", rate}};
+    const auto& [text, number] = keys[static_cast<size_t>(column)];
+    return {text, number, f.startUtc};
 }
 
 }  // namespace
@@ -97,12 +91,15 @@ FlightsView MakeFlightsView(const std::vector<LogbookEntry>& entries, const std:
         view.totals.landings += f.touchdowns;
         view.rows.push_back(std::move(row));
     }
-    std::stable_sort(view.rows.begin(), view.rows.end(),
-                     [&](const FlightRow& a, const FlightRow& b) {
-                         const FlightSummary& fa = entries[a.entry].flight;
-                         const FlightSummary& fb = entries[b.entry].flight;
-                         return ascending ? Before(fa, fb, column) : Before(fb, fa, column);
-                     });
+    std::vector<std::pair<SortKey, FlightRow>> keyed;
+    keyed.reserve(view.rows.size());
+    for (FlightRow& row : view.rows)
+        keyed.emplace_back(KeyOf(entries[row.entry].flight, column), std::move(row));
+    std::stable_sort(keyed.begin(), keyed.end(), [ascending](const auto& a, const auto& b) {
+        return ascending ? a.first < b.first : b.first < a.first;
+    });
+    view.rows.clear();
+    for (auto& [key, row] : keyed) view.rows.push_back(std::move(row));
     view.totals.flights = view.rows.size();
     view.totals.blockHours = HoursMinutes(block);
     view.totals.airHours = HoursMinutes(air);

@@ -25,15 +25,6 @@ int32_t CellKey(int latCell, int lonCell) {
     return (latCell + 90) * kLonCells + (lonCell + 180);
 }
 
-std::vector<std::string_view> SplitTabs(std::string_view line) {
-    std::vector<std::string_view> fields;
-    size_t start = 0;
-    for (size_t tab; (tab = line.find('\t', start)) != std::string_view::npos; start = tab + 1)
-        fields.push_back(line.substr(start, tab - start));
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 std::optional<double> Degrees(std::string_view text, double limit) {
     try {
         size_t used = 0;
@@ -48,7 +39,7 @@ std::optional<double> Degrees(std::string_view text, double limit) {
 std::optional<Airport> ParseLine(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line.front() == '#') return std::nullopt;
-    const auto f = SplitTabs(line);
+    const auto f = SplitFields(line, '\t');
     if (f.size() != 5 || f[0].empty() || f[1].size() != 1) return std::nullopt;
     const auto lat = Degrees(f[2], 90);
     const auto lon = Degrees(f[3], 180);

@@ -8,9 +8,7 @@ namespace flenmark {
 
 // Where the data folder's three logs ended when a flight began: the flight is what follows.
 struct FlightStart {
-    uintmax_t log = 0;
-    uintmax_t animation = 0;
-    uintmax_t traffic = 0;
+    uintmax_t log = 0, animation = 0, traffic = 0;  // bytes
 };
 
 // The present lengths of "Flightlog.txt", "Animation.txt" and "Traffic.txt" (0 when missing).

@@ -7,20 +7,12 @@
 #include "base/date_time.h"
 #include "base/geodesy.h"
 #include "base/number_text.h"
+#include "base/text_files.h"
 #include "kml/event_table.h"
 #include "kml/log_lines.h"
 
 namespace flenmark {
 namespace {
-
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> f;
-    size_t start = 0;
-    for (size_t c; (c = line.find(':', start)) != std::string_view::npos; start = c + 1)
-        f.push_back(line.substr(start, c - start));
-    f.push_back(line.substr(start));
-    return f;
-}
 
 int Digits(std::string_view s, size_t at, size_t n) {
     int v = 0;
@@ -56,7 +48,7 @@ std::string UtcText(int64_t epochS) {
 void FlightTracker::add(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (!IsUsableLine(line, LineLayout::Log)) return;
-    const auto f = Fields(line);
+    const auto f = SplitFields(line, ':');
     const int64_t s = StampSeconds(f[0]);
     const auto lon = ParseNumber(f[1]);
     const auto lat = ParseNumber(f[2]);

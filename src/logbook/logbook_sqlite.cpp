@@ -42,6 +42,18 @@ class Statement {
     }
     void bind(int i, int64_t v) { sqlite3_bind_int64(s_, i, v); }
     void bind(int i, double v) { sqlite3_bind_double(s_, i, v); }
+    void bind(int i, const std::optional<int64_t>& v) {
+        if (v)
+            bind(i, *v);
+        else
+            sqlite3_bind_null(s_, i);
+    }
+    // Binds the values to ?1, ?2... in their order.
+    template <class... Values>
+    void bindAll(const Values&... values) {
+        int i = 0;
+        (bind(++i, values), ...);
+    }
     std::string text(int i) const {
         const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s_, i));
         return t ? t : "";
@@ -157,21 +169,9 @@ bool Logbook::put(const LogbookEntry& entry) {
                         .c_str());
     if (!s.ok()) return false;
     const FlightSummary& f = entry.flight;
-    s.bind(1, entry.folder);
-    s.bind(2, f.startUtc);
-    s.bind(3, f.endUtc);
-    s.bind(4, f.blockTimeS);
-    s.bind(5, f.airTimeS);
-    s.bind(6, f.departure);
-    s.bind(7, f.departureName);
-    s.bind(8, f.arrival);
-    s.bind(9, f.arrivalName);
-    s.bind(10, f.aircraft);
-    s.bind(11, f.distanceNm);
-    s.bind(12, f.maxAltitudeFt);
-    if (f.landingRateFpm) s.bind(13, *f.landingRateFpm);
-    s.bind(14, f.landingRating);
-    s.bind(15, f.touchdowns);
+    s.bindAll(entry.folder, f.startUtc, f.endUtc, f.blockTimeS, f.airTimeS, f.departure,
+              f.departureName, f.arrival, f.arrivalName, f.aircraft, f.distanceNm, f.maxAltitudeFt,
+              f.landingRateFpm, f.landingRating, f.touchdowns);
     return sqlite3_step(s.get()) == SQLITE_DONE;
 }
 
