@@ -33,12 +33,14 @@ void FillFirstSampleDefaults(Program& program) {
         if (s->empty()) *s = "0";
 }
 
-// The summary shows the flight being recorded, or the one that ended last until another begins.
+// The summary shows the flight being recorded, or the one that ended last (as it ended) until
+// another begins.
 void UpdateFlightSummary(Program& program) {
     const FlightTracker& flight = program.flight.tracker;
-    program.mainView.flight = SummaryViewOf(
-        flight, flight.empty() ? nullptr : Airports(program),
-        ToEpochSeconds(program.services.clock.utcNow()));
+    const int64_t now =
+        program.flight.open ? ToEpochSeconds(program.services.clock.utcNow()) : flight.lastEpochS();
+    program.mainView.flight =
+        SummaryViewOf(flight, flight.empty() ? nullptr : Airports(program), now);
 }
 
 // Steps of a tick in which the link was up at its start. False when the link was lost.

@@ -38,6 +38,8 @@ class FlightTracker {
 
     // Seconds since 1970 (UTC) of the first take-off, when there was one.
     std::optional<int64_t> takeoffEpochS() const { return takeoffS_; }
+    // ... of its last line.
+    int64_t lastEpochS() const { return lastS_; }
     // The first position on the ground, latitude and longitude in degrees.
     std::optional<std::pair<double, double>> firstGround() const { return firstGround_; }
 
