@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Flenmark the way a Linux desktop program is installed, and packing it as a .deb.
 #   bin/                          the programs
-#   share/flenmark/               the KML templates, the manual and the document icons
+#   share/flenmark/               the KML templates, the manual, the document icons, the airports
 #   share/applications/           the desktop entry
 #   share/icons/hicolor/          the application icon (scalable and sizes)
 #   share/metainfo/               the AppStream description
@@ -24,7 +24,8 @@ endif()
 install(TARGETS ${FLENMARK_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(FLENMARK_SHARE ${CMAKE_INSTALL_DATADIR}/flenmark)
-install(FILES resources/KMLSettings.txt resources/Manual.pdf DESTINATION ${FLENMARK_SHARE})
+install(FILES resources/KMLSettings.txt resources/Manual.pdf resources/Airports.txt
+        DESTINATION ${FLENMARK_SHARE})
 install(FILES ${FLENMARK_ICONS} DESTINATION ${FLENMARK_SHARE}/icons)
 
 if(FLENMARK_BUILD_GUI AND NOT WIN32)

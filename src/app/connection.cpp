@@ -107,6 +107,8 @@ void TryAutoConnect(Program& program) {
 void HandleConnectionLost(Program& program, LostDuring during) {
     if (program.Logging && program.settings.ResumeLogging)
         program.resume = {true, program.Animation, program.Realtime};
+    // Kept as it stands; when logging resumes, the flight goes on.
+    if (program.Logging) EndFlight(program, program.resume.pending);
     program.services.link.CloseLink();
     program.Connected = false;
     if (program.StatusWindowOpen) {

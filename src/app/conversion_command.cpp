@@ -18,6 +18,7 @@ namespace flenmark {
 namespace {
 
 void EndRecording(Program& program) {
+    if (program.Logging) EndFlight(program, false);
     program.Logging = false;
     program.Animation = false;
     UpdateLoggingLabels(program, false, false, false);

@@ -1,5 +1,6 @@
 #include "app/logging_control.h"
 
+#include "app/flight_keeping.h"
 #include "app/logging_labels.h"
 #include "app/messages.h"
 #include "app/program.h"
@@ -51,6 +52,7 @@ void BeginLogging(Program& program, bool animation, const std::string& message) 
         program.AnimationOnConnect = program.Animation || animation;
         return;
     }
+    program.flight.open = false;  // a new recording is a new flight
     program.Logging = true;
     program.Animation = program.Animation || animation;
     program.lostLinesAtStart = program.lostLines;
@@ -95,6 +97,7 @@ std::optional<std::string> BeginLoggingWithThisReading(Program& program) {
         return "Logging resumed.";
     }
     if (!start) return std::nullopt;
+    program.flight.open = false;  // a new recording is a new flight
     program.lostLinesAtStart = program.lostLines;
     program.Logging = true;
     program.Animation = program.AnimationOnConnect;
@@ -107,6 +110,7 @@ void StopLogging(Program& program) {
     program.Realtime = false;
     DisableViewButtons(program);
     RecordSample(program, "SO", false);
+    EndFlight(program, false);
     program.Animation = false;
     UpdateLoggingLabels(program, false, false, false);
     // The realtime files show the final state; without tracking there is nothing to show, and
@@ -127,6 +131,8 @@ void ResetLog(Program& program, bool skipConfirmation) {
             "Warning, proceeding will delete your current flightlog until now!\r\nAre you sure "
             "you want to proceed?"))
         return;
+    // The run so far is a flight of its own; the log goes on as a new one.
+    EndFlight(program, false);
     bool ok = false;
     try {
         const std::string folder = DataFolder(program.services.folders);

@@ -12,6 +12,7 @@
 #include "app/recording.h"
 #include "app/status_window.h"
 #include "app/tick_deadline.h"
+#include "base/date_time.h"
 #include "base/utc_time.h"
 #include "recorder/flight_log.h"
 
@@ -30,6 +31,16 @@ void FillFirstSampleDefaults(Program& program) {
     for (std::string* s : {&program.recorder.lastLine.HDG, &program.recorder.lastLine.VS,
                            &program.recorder.lastLine.GndSpd, &program.recorder.lastLine.Alt})
         if (s->empty()) *s = "0";
+}
+
+// The summary shows the flight being recorded, or the one that ended last (as it ended) until
+// another begins.
+void UpdateFlightSummary(Program& program) {
+    const FlightTracker& flight = program.flight.tracker;
+    const int64_t now =
+        program.flight.open ? ToEpochSeconds(program.services.clock.utcNow()) : flight.lastEpochS();
+    program.mainView.flight =
+        SummaryViewOf(flight, flight.empty() ? nullptr : Airports(program), now);
 }
 
 // Steps of a tick in which the link was up at its start. False when the link was lost.
@@ -83,8 +94,10 @@ void MainTick(Program& program) {
     if (!program.Connected) {
         TryAutoConnect(program);
     } else if (!ConnectedTick(program)) {
+        UpdateFlightSummary(program);
         return;  // the link was lost during the read: the rest of the tick is skipped
     }
+    UpdateFlightSummary(program);
     if (!program.Connected) {
         program.traffic.TCASMode = 0;
         view.lblConnect = {"Not connected", TextColour::Red};

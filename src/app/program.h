@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "app/flight_keeping.h"
 #include "app/lost_lines.h"
 #include "app/tcas_display.h"
 #include "app/view_models.h"
@@ -98,6 +100,10 @@ struct Program {
     bool UpdatesByPackageManager = false;
     // This program's hold on its data folder, from start-up on.
     std::optional<DataFolderLock> dataFolderLock;
+
+    // The flight being recorded, and the airports that name its departure and arrival.
+    FlightInProgress flight;
+    std::shared_ptr<const AirportIndex> airports;
 
     TrafficState traffic;
     KmlTemplateSet kmlTemplates;

@@ -1,5 +1,6 @@
 #include "app/recording.h"
 
+#include "app/flight_keeping.h"
 #include "app/logging_labels.h"
 #include "app/messages.h"
 #include "app/program.h"
@@ -25,6 +26,7 @@ void StopAfterWriteFailure(Program& program) {
     program.Animation = false;
     program.Realtime = false;
     program.WriteFailed = true;
+    EndFlight(program, false);
     program.resume.pending = false;
     MainWindowView& v = program.mainView;
     v.btnSetChase = v.btnSetLeft = v.btnSetRight = v.btnSetOverview = false;
@@ -64,8 +66,10 @@ SampleContext SampleContextOf(Program& p) {
 void RecordSample(Program& program, const std::string& code, bool force) {
     try {
         const bool wasWritten = program.recorder.LineWrittenThisTick;
+        if (program.Logging && !program.flight.open) BeginFlight(program);
         SampleContext context = SampleContextOf(program);
         const SampleOutcome outcome = RecordSample(context, code, force);
+        if (!outcome.line.empty()) TakeFlightLine(program, outcome.line);
         LostLines& lost = program.lostLines;
         lost.flightLog += outcome.logLineLost ? 1 : 0;
         lost.animation += outcome.framesLost;

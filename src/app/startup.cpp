@@ -13,6 +13,7 @@
 #include "kml/kml_templates.h"
 #include "platform/data_folders.h"
 #include "recorder/flight_archive.h"
+#include "app/flight_keeping.h"
 #include "recorder/flight_log.h"
 
 namespace flenmark {
@@ -51,6 +52,7 @@ std::string KeepAndResetOldLog(Program& program, const std::string& dataFolder) 
         return "Unable to keep your last flight, so the flight log was not emptied.";
     ResetLog(program, true);
     if (kept.result == KeptFlight::Result::NothingToKeep) return {};
+    IndexKeptFlight(program, kept.name);
     return "Your last flight is kept in the saved tracks folder as \"" + kept.name + "\".";
 }
 
@@ -98,6 +100,7 @@ bool StartUp(Program& program, const std::string& systemTwoAndAHalf) {
     const std::string settingsTrouble = program.mainView.label7.text;
     if (!LoadKmlTemplates(program)) return false;
     EnsureFileExists(program.FlightLogPath);
+    CheckLogbook(program);
     std::string keptMessage;
     if (!LogIsRecent(program.FlightLogPath, program.services.clock))
         keptMessage = KeepAndResetOldLog(program, dataFolder);

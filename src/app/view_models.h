@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/flight_summary_view.h"
+
 namespace flenmark {
 
 enum class TextColour { Black, Red, Green };
@@ -31,6 +33,7 @@ struct MainWindowView {
     bool btnSetRight = false;
     bool btnSetOverview = false;
     bool minimized = false;  // the window is minimised or in the tray
+    FlightSummaryView flight;  // the flight being recorded, updated each tick
 };
 
 // What the aircraft status window shows.

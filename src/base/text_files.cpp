@@ -123,6 +123,15 @@ std::optional<std::string> ReadLastLine(const std::string& path) {
     return last;
 }
 
+std::vector<std::string_view> SplitFields(std::string_view line, char separator) {
+    std::vector<std::string_view> fields;
+    size_t start = 0;
+    for (size_t at; (at = line.find(separator, start)) != std::string_view::npos; start = at + 1)
+        fields.push_back(line.substr(start, at - start));
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     size_t start = 0;

@@ -50,6 +50,10 @@ std::optional<std::string> ReadLastLine(const std::string& path);
 // Lines of a text with CR LF, LF or CR line ends; a final line end adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// The fields of a line between its `separator`s (one more than there are separators), as views
+// into it.
+std::vector<std::string_view> SplitFields(std::string_view line, char separator);
+
 // Creates a folder with all its missing parents; true when it exists afterwards.
 bool CreateFolders(const std::string& path);
 

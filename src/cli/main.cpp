@@ -7,6 +7,7 @@
 #include "base/command_line_error.h"
 #include "base/help_and_version.h"
 #include "cli/convert_command.h"
+#include "cli/flights_command.h"
 #include "cli/profile_command.h"
 #include "cli/record_command.h"
 
@@ -17,6 +18,7 @@ const char* kUsage =
     "  or:  flenmark-cli convert LOG OUT.kml|OUT.kmz [--name NAME] [--compact]\n"
     "  or:  flenmark-cli export LOG OUT.gpx|OUT.csv [--name NAME]\n"
     "  or:  flenmark-cli profile LOG OUT.svg|OUT.png [--dark]\n"
+    "  or:  flenmark-cli flights [--json] | flenmark-cli flights --rebuild\n"
     "  or:  flenmark-cli --help | --version\n"
     "The flight recorder without windows, for scripts.\n"
     "\n"
@@ -26,6 +28,8 @@ const char* kUsage =
     "  convert  turn a flight log into a Google Earth document (KML, or KMZ with its icons)\n"
     "  export   turn a flight log into GPX (events as waypoints) or CSV (a row per point)\n"
     "  profile  draw the flight's height and speed over time as SVG or PNG\n"
+    "  flights  list the logbook: every recorded flight with its airports, times, distance,\n"
+    "           highest altitude and last landing\n"
     "\n"
     "Options of record:\n"
     "  --ticks N       ticks to record, one a second (default: until stopped, or until the\n"
@@ -45,6 +49,12 @@ const char* kUsage =
     "                  setting)\n"
     "Options of profile:\n"
     "  --dark          light lines on a dark background\n"
+    "Options of flights:\n"
+    "  --json          a JSON array of objects (start_utc, end_utc, departure, arrival,\n"
+    "                  aircraft, air_time_s, distance_nm, max_altitude_ft, landing_rate_fpm,\n"
+    "                  touchdowns, folder and more)\n"
+    "  --rebuild       make the logbook again from the flights kept in the saved tracks\n"
+    "                  folder, the older \"Unsaved flight\" folders included\n"
     "\n"
     "Exit status: 0 done, 1 wrong command line or nothing written, 2 no simulator,\n"
     "3 the recording ended early or has a gap (a log line could not be written).\n";
@@ -60,8 +70,9 @@ int main(int argc, char** argv) {
     if (command == "convert") return flenmark::cli::RunConvertCommand(args);
     if (command == "export") return flenmark::cli::RunExportCommand(args);
     if (command == "profile") return flenmark::cli::RunProfileCommand(args);
+    if (command == "flights") return flenmark::cli::RunFlightsCommand(args);
     flenmark::ReportCommandLineError(
-        "flenmark-cli", command.empty() ? "a command is needed: record, convert, export or profile"
+        "flenmark-cli", command.empty() ? "a command is needed: record, convert, export, profile or flights"
                                         : command + ": not a command of flenmark-cli");
     return 1;
 }

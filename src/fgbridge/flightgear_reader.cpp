@@ -166,6 +166,8 @@ void ApplyFlightGear(const FlightGearTrees& t, simhost::FlightState& s) {
     s.gsNeedle = -Clamp(num(t.nav, "gs-needle-deflection-norm", 0), -1, 1) * 119;
     s.gsAlive = flag(t.nav, "gs-in-range") ? 1 : 0;
     s.autobrake = Within(num(t.autobrake, "step", kAutobrakeOff), 0, 255, kAutobrakeOff);
+    // The aircraft's name as FlightGear describes it ("Cessna 172P Skyhawk (1982 model)").
+    if (t.description) s.aircraftTitle = t.description->text("").substr(0, 255);
     if (t.ai) ApplyTraffic(*t.ai, s);
 }
 
@@ -210,6 +212,7 @@ FlightGearRead ReadFlightGear(Http& http, const std::string& baseUrl, simhost::F
     t.alarms = get("/sim/alarms", 1);
     t.autobrake = get("/autopilot/autobrake", 1);
     t.tailhook = get("/gear/tailhook", 1);
+    t.description = get("/sim/description", 0);
     ApplyFlightGear(t, state);
     return FlightGearRead::Read;
 }

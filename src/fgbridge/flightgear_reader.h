@@ -48,7 +48,7 @@ FlightGearRead ReadFlightGearTraffic(Http& http, const std::string& baseUrl,
 // The same from property trees already fetched (tests, and the readers above).
 struct FlightGearTrees {
     std::optional<PropertyTree> position, orientation, velocities, gear, surfaces, controls,
-        markers, nav, airspeed, alarms, autobrake, tailhook, ai;
+        markers, nav, airspeed, alarms, autobrake, tailhook, ai, description;
 };
 void ApplyFlightGear(const FlightGearTrees& trees, simhost::FlightState& state);
 

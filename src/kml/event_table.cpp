@@ -107,13 +107,29 @@ std::optional<EventInfo> LookUpEvent(const std::string& code, bool onGround) {
     return std::nullopt;
 }
 
+namespace {
+
+// 0 too hard, 1 hard, 2 nice, 3 kiss.
+int TouchdownClass(double vs) {
+    if (vs < -600) return 0;
+    if (vs < -300) return 1;
+    if (vs < -180) return 2;
+    return 3;
+}
+
+}  // namespace
+
 std::string TouchdownRating(double vs) {
-    if (vs < -600)
-        return "This touchdown was too hard, please practice your landings a bit more...";
-    if (vs < -300)
-        return "This was a pretty hard touchdown, the gear probably sustained some damage.";
-    if (vs < -180) return "Nice touchdown!";
-    return "Now this is what you can call a 'kiss' touchdown, you're good!";
+    static const char* const kRatings[] = {
+        "This touchdown was too hard, please practice your landings a bit more...",
+        "This was a pretty hard touchdown, the gear probably sustained some damage.",
+        "Nice touchdown!", "Now this is what you can call a 'kiss' touchdown, you're good!"};
+    return kRatings[TouchdownClass(vs)];
+}
+
+std::string TouchdownGrade(double vs) {
+    static const char* const kGrades[] = {"Too hard", "Hard", "Nice", "Kiss"};
+    return kGrades[TouchdownClass(vs)];
 }
 
 std::string AutobrakeText(const std::string& value) {

@@ -19,6 +19,8 @@ std::optional<EventInfo> LookUpEvent(const std::string& code, bool onGround);
 
 // The touchdown rating of a vertical speed in feet per minute (negative downwards).
 std::string TouchdownRating(double verticalSpeedFpm);
+// The same rating in a word: "Too hard", "Hard", "Nice" or "Kiss".
+std::string TouchdownGrade(double verticalSpeedFpm);
 
 // The autobrake setting written in "TO=" and "TD=" codes as the cockpit names it.
 std::string AutobrakeText(const std::string& value);

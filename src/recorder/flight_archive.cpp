@@ -6,9 +6,9 @@
 #include "base/utf8_path.h"
 
 namespace flenmark {
-namespace {
-
 namespace fs = std::filesystem;
+
+namespace {
 
 bool IsStamp(const std::string& s) {
     return s.size() == 14 && s.find_first_not_of("0123456789") == std::string::npos;
@@ -25,17 +25,6 @@ bool HoldsText(const std::vector<std::string>& firstLines, const std::string& pa
     return firstLines.size() >= kLinesToName && fs::file_size(PathOf(path), ec) > 2 * kLinesToName;
 }
 
-// "2009-07-12 14.35" of the first of the lines with a stamp; "" when none has one.
-std::string FirstStampName(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        const std::string stamp = line.substr(0, line.find(':'));
-        if (IsStamp(stamp))
-            return stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2) + " " +
-                   stamp.substr(8, 2) + "." + stamp.substr(10, 2);
-    }
-    return {};
-}
-
 // Renames, or copies and removes where the two folders lie on different file systems.
 bool Move(const fs::path& from, const fs::path& to) {
     std::error_code ec;
@@ -48,16 +37,32 @@ bool Move(const fs::path& from, const fs::path& to) {
 
 }  // namespace
 
+std::string FirstStampName(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        const std::string stamp = line.substr(0, line.find(':'));
+        if (IsStamp(stamp))
+            return stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2) + " " +
+                   stamp.substr(8, 2) + "." + stamp.substr(10, 2);
+    }
+    return {};
+}
+
+std::string FreeName(const std::string& folder, const std::string& base) {
+    std::string name = base;
+    std::error_code ec;
+    for (int n = 2; fs::exists(PathOf(folder + name), ec); ++n)
+        name = base + " (" + std::to_string(n) + ")";
+    return name;
+}
+
 KeptFlight KeepOldFlight(const std::string& dataFolder, const std::string& filesFolder) {
     // The log's beginning names the flight; its length plays no part.
     const auto lines = ReadLeadingLines(dataFolder + "Flightlog.txt", kLinesToName);
     if (!lines || !HoldsText(*lines, dataFolder + "Flightlog.txt")) return {};
     std::string stamp = FirstStampName(*lines);
     const std::string base = "Unsaved flight" + (stamp.empty() ? "" : " " + stamp);
-    KeptFlight kept{KeptFlight::Result::Failed, base};
+    KeptFlight kept{KeptFlight::Result::Failed, FreeName(filesFolder, base)};
     std::error_code ec;
-    for (int n = 2; fs::exists(PathOf(filesFolder + kept.name), ec); ++n)
-        kept.name = base + " (" + std::to_string(n) + ")";
     const fs::path folder = PathOf(filesFolder + kept.name);
     fs::create_directories(folder, ec);
     if (ec) return kept;

@@ -38,6 +38,7 @@ void WriteSample(SampleContext& c, const std::string& callerCode, bool write,
         if (!AppendLogLine(c.flightLogPath, line)) throw WriteFailure("log");
         const TelemetrySnapshot& t = c.telemetry;
         c.state.lastLine = {t.HDGText, t.GndSpdText, t.AltText, t.VSText, stamp};
+        outcome.line = line;
     }
     outcome.logLineLost = false;
     if (c.realtime && c.Logging &&

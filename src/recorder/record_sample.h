@@ -16,6 +16,7 @@ struct SampleOutcome {
     bool logLineLost = false;
     size_t framesLost = 0;
     size_t trafficLinesLost = 0;
+    std::string line;  // the line appended to the log, when one was
 };
 
 // One sample: decides whether the tick is written, detects the flight events, builds the log

@@ -15,6 +15,7 @@ at 0 set gear 1
 at 0 set hdg 150
 at 0 set loc 100
 at 0 set autobrake 0
+at 0 aircraft Flenmark Trainer 172
 # Traffic: close, near, around, in range, out of range, and one crossing
 at 0 traffic 0 id=1001 lat=52.3167 lon=4.76 alt=400 hdg=90 gs=0 vs=0 callsign=KLM1234
 at 0 traffic 1 id=1002 lat=52.25 lon=4.76 alt=1000 hdg=240 gs=0 vs=0 callsign=TRA 5X

@@ -90,6 +90,9 @@ void FlightState::writeTo(OffsetTable& table) const {
     table.poke<uint8_t>(0x0C49, SignedByte(gsNeedle));
     table.poke<uint8_t>(0x0C4C, Byte(gsAlive));
     table.poke<uint8_t>(0x2F80, Byte(autobrake));
+    std::array<uint8_t, 256> title{};  // zero-ended
+    std::memcpy(title.data(), aircraftTitle.data(), std::min<size_t>(aircraftTitle.size(), 255));
+    table.write(0x3D00, title.size(), title.data());
     for (int slot = 0; slot < 40; ++slot) WriteTrafficSlot(table, slot, traffic[slot]);
 }
 

@@ -50,6 +50,7 @@ struct FlightState {
     double autobrake = 0;
     double lastAirVerticalSpeedFpm = 0;  // frozen on the ground
     double referenceHeightFt = 5;        // reference point above the ground when standing
+    std::string aircraftTitle;           // at most 255 characters
 
     std::array<TrafficAircraft, 40> traffic{};
 

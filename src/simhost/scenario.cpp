@@ -145,6 +145,13 @@ bool ParseCommand(std::istringstream& in, const std::string& command, ScenarioEv
         e.kind = K::End;
         return true;
     }
+    if (command == "aircraft") {
+        e.kind = K::Aircraft;
+        std::getline(in, e.title);
+        e.title = Trim(e.title);
+        if (e.title.size() > 255) return error = "aircraft titles hold 255 characters", false;
+        return true;
+    }
     if (command == "traffic") {
         e.kind = K::Traffic;
         return ParseTraffic(in, e, error);
@@ -222,6 +229,9 @@ void ScenarioPlayer::apply(const ScenarioEvent& e) {
             break;
         case K::Traffic:
             state_.traffic[e.slot] = e.aircraft;
+            break;
+        case K::Aircraft:
+            state_.aircraftTitle = e.title;
             break;
         case K::End:
             endReached_ = true;

@@ -11,12 +11,14 @@ namespace flenmark::simhost {
 
 // One timed command of a scenario.
 struct ScenarioEvent {
-    enum class Kind { Poke, Traffic, End, Set, Ramp };
+    enum class Kind { Poke, Traffic, End, Set, Ramp, Aircraft };
     double atSeconds = 0;
     Kind kind = Kind::Set;
     // Poke
     uint32_t offset = 0;
     std::vector<uint8_t> bytes;
+    // Aircraft: the title the simulator gives its aircraft
+    std::string title;
     // Traffic
     int slot = 0;
     TrafficAircraft aircraft;

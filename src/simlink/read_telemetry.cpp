@@ -102,6 +102,20 @@ const std::array<Field, 24> kFields = {{
     {0x2F80, 1, [](const TelemetryRead& p, const Raw& r) { T(p).Autobrake = r.as<uint8_t>(); }},
 }};
 
+// The aircraft's title: up to 256 bytes, ended by a zero byte; what cannot be shown is left out.
+constexpr uint32_t kAircraftTitleOffset = 0x3D00;
+constexpr size_t kAircraftTitleBytes = 256;
+
+std::string TitleText(const std::array<uint8_t, kAircraftTitleBytes>& bytes) {
+    std::string title;
+    for (uint8_t b : bytes) {
+        if (b == 0) break;
+        if (b >= 0x20 && b != 0x7F) title += static_cast<char>(b);
+    }
+    const size_t end = title.find_last_not_of(' ');
+    return end == std::string::npos ? "" : title.substr(0, end + 1);
+}
+
 }  // namespace
 
 LinkRead ReadTelemetry(SimLink& link, const TelemetryRead& read) {
@@ -112,7 +126,11 @@ LinkRead ReadTelemetry(SimLink& link, const TelemetryRead& read) {
     for (size_t i = 0; i < kFields.size(); ++i)
         queued[i] = link.QueueRead(kFields[i].offset, kFields[i].size, raw[i].bytes.data(), result);
     if (std::find(queued.begin(), queued.end(), true) == queued.end()) return LinkRead::Done;
+    std::array<uint8_t, kAircraftTitleBytes> title{};
+    const bool titleQueued =
+        link.QueueRead(kAircraftTitleOffset, kAircraftTitleBytes, title.data(), result);
     if (!link.ProcessRequests(result)) return LinkRead::Lost;
+    if (titleQueued) read.telemetry.AircraftTitle = TitleText(title);
     for (size_t i = 0; i < kFields.size(); ++i) {
         if (!queued[i]) continue;  // the field keeps its previous value
         try {

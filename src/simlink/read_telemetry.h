@@ -16,7 +16,8 @@ struct TelemetryRead {
     char separator;         // the system's decimal separator
 };
 
-// Reads the 24 telemetry values from the simulator, one exchange each, into the snapshot.
+// Reads the 24 telemetry values and the aircraft title (0x3D00) from the simulator, one exchange
+// each, into the snapshot.
 // Lost: an exchange failed (the rest keep their values); Fault: a value could not be converted
 // (the fields not yet converted keep theirs).
 LinkRead ReadTelemetry(SimLink& link, const TelemetryRead& read);

@@ -34,6 +34,7 @@ struct TelemetrySnapshot {
     bool GSAlive = false;
     int16_t Autobrake = 0;
     float GroundOffset = 0;  // feet: reference point above the ground while standing on it
+    std::string AircraftTitle{};  // the simulator's name of the aircraft, "" when it gives none
 };
 
 // The snapshot fields as they were at the end of the previous connected tick.

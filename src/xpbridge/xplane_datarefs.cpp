@@ -34,6 +34,12 @@ std::vector<Dataref> OwnDatarefs() {
     };
 }
 
+void AddTitle(std::vector<Dataref>& all) {
+    for (int c = 0; c < kTitleBytes; ++c)
+        all.push_back({kTitleBase + c,
+                       "sim/aircraft/view/acf_ui_name[" + std::to_string(c) + "]", 0, 255});
+}
+
 void AddTraffic(std::vector<Dataref>& all) {
     const std::string tcas = "sim/cockpit2/tcas/targets/";
     for (int k = 1; k <= kTcasTargets; ++k) {
@@ -78,6 +84,7 @@ int32_t PlaneIndex(int plane, int field) {
 const std::vector<Dataref>& Datarefs() {
     static const std::vector<Dataref> all = [] {
         std::vector<Dataref> d = OwnDatarefs();
+        AddTitle(d);
         AddTraffic(d);
         return d;
     }();
@@ -92,8 +99,10 @@ bool XPlaneValues::take(const RrefValue& v) {
     const auto& all = Datarefs();
     if (v.index < kOwnCount)
         row = &all[static_cast<size_t>(v.index)];
+    else if (v.index >= kTitleBase && v.index < kTitleBase + kTitleBytes)
+        row = &all[static_cast<size_t>(kOwnCount + v.index - kTitleBase)];
     else if (v.index >= kTcasBase)
-        row = &all[static_cast<size_t>(kOwnCount + v.index - kTcasBase)];
+        row = &all[static_cast<size_t>(kOwnCount + kTitleBytes + v.index - kTcasBase)];
     if (!row || row->index != v.index) return false;
     if (!Finite(v.value) || v.value < row->low || v.value > row->high) return false;
     values_[static_cast<size_t>(v.index)] = v.value;

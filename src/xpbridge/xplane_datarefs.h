@@ -58,9 +58,14 @@ enum PlaneField : int32_t {
     kPlaneSouth,
     kPlaneFields
 };
+// The first bytes of the aircraft's name (sim/aircraft/view/acf_ui_name), one index each.
+inline constexpr int32_t kTitleBase = 40;
+inline constexpr int kTitleBytes = 48;
+static_assert(kOwnCount <= kTitleBase);
 inline constexpr int kTcasTargets = 40;
 inline constexpr int kMultiplayerPlanes = 19;
 inline constexpr int32_t kTcasBase = 100;
+static_assert(kTitleBase + kTitleBytes <= kTcasBase);
 inline constexpr int32_t kPlaneBase = kTcasBase + kTcasTargets * kTcasFields;
 int32_t TcasIndex(int target, int field);  // target 1..40
 int32_t PlaneIndex(int plane, int field);  // plane 1..19

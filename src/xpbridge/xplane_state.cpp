@@ -41,6 +41,17 @@ std::vector<simhost::TrafficAircraft> TcasTraffic(const XPlaneValues& v) {
     return seen;
 }
 
+// The aircraft's name, up to its first byte that is not a letter (its zero end).
+std::string AircraftTitle(const XPlaneValues& v) {
+    std::string title;
+    for (int c = 0; c < kTitleBytes; ++c) {
+        const float byte = v.get(kTitleBase + c).value_or(0);
+        if (byte < 32 || byte > 126) break;
+        title += static_cast<char>(byte);
+    }
+    return title;
+}
+
 // X-Plane 11's multiplayer planes: no id, no name; one at 0,0 is not there.
 std::vector<simhost::TrafficAircraft> MultiplayerTraffic(const XPlaneValues& v) {
     std::vector<simhost::TrafficAircraft> seen;
@@ -99,6 +110,7 @@ void ApplyXPlane(const XPlaneValues& v, simhost::FlightState& s) {
     s.overspeed = value(kOverspeed, 0) >= 0.5 ? 1 : 0;
     s.stall = value(kStall, 0) >= 0.5 ? 1 : 0;
     s.autobrake = std::round(value(kAutobrake, kAutobrakeOff));
+    s.aircraftTitle = AircraftTitle(v);
     s.outerMarker = value(kOuterMarker, 0) >= 0.5 ? 1 : 0;
     s.middleMarker = value(kMiddleMarker, 0) >= 0.5 ? 1 : 0;
     s.innerMarker = value(kInnerMarker, 0) >= 0.5 ? 1 : 0;

@@ -324,6 +324,10 @@ TEST_F(MainTickTest, StartLoggingOnConnectOpensTheLogWithTheFirstReading) {
     const std::string log = ReadFile(t.dataPath("Flightlog.txt"));
     EXPECT_EQ(testing::Count(log, "\r\n"), 1u) << log;
     EXPECT_EQ(testing::Count(log, ":SA:"), 1u) << log;
+    // The main window's summary shows the flight from its first line on.
+    const FlightSummaryView summary = ViewOf(t.program).main.flight;
+    EXPECT_EQ(summary.distance, "0.0 NM");
+    EXPECT_EQ(summary.sinceTakeoff, "\u2014");
 }
 
 // Logging that a lost link stopped comes back with the link, modes and all, unless the user

@@ -63,6 +63,16 @@ TEST(LostFlight, ASimulatorRestartedParkedStartsANewRunWithoutATouchdown) {
     ASSERT_EQ(exported.status, 0) << exported.errors;
     EXPECT_EQ(testing::Count(ReadFile(gpx), "<trkseg>"), 2u);
     EXPECT_EQ(testing::GpxSchemaErrors(gpx), "");
+    // Both runs are one flight of the logbook, kept whole in one folder.
+    const auto flights = testing::RunProgram(testing::CliPath(), {"flights", "--json"},
+                                             RecorderEnvironment(folders));
+    ASSERT_EQ(flights.status, 0) << flights.errors;
+    EXPECT_EQ(testing::Count(flights.output, "\"start_utc\""), 1u) << flights.output;
+    const auto kept = flights.output.find("\"folder\": \"");
+    ASSERT_NE(kept, std::string::npos);
+    const size_t from = kept + 11;
+    const std::string folder = flights.output.substr(from, flights.output.find('"', from) - from);
+    EXPECT_EQ(ReadFile(folder + "Flightlog.txt"), text);
 }
 
 // Recording without --ticks goes on until Ctrl+C or SIGTERM, which stop it as "Stop logging"

@@ -1,10 +1,12 @@
 // The default scenario flown by flenmark-simhost and recorded by flenmark-cli.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <set>
 
 #include "e2e/e2e_support.h"
+#include "logbook/logbook.h"
 
 namespace flenmark {
 namespace {
@@ -95,6 +97,64 @@ TEST(RecordDefaultFlight, LogAnimationAndTraffic) {
         EXPECT_NE(kml.find("<name>T/D VS: -312ft/m</name>"), std::string::npos);
         EXPECT_NE(kml.find("<name>Animated AI/Online traffic</name>"), std::string::npos);
         EXPECT_NE(kml.find("Too close"), std::string::npos);
+    }
+}
+
+// The recorded circuit is one flight of the logbook: from the stand-in's field (EHAM) back to
+// it, its one touchdown, and the aircraft the stand-in names.
+TEST(RecordDefaultFlight, IsOneFlightOfTheLogbook) {
+    const auto& r = DefaultFlightRecording::Get();
+    ASSERT_EQ(r.cli.status, 0) << r.cli.errors;
+    const auto flights =
+        testing::RunProgram(testing::CliPath(), {"flights", "--json"}, r.environment());
+    ASSERT_EQ(flights.status, 0) << flights.errors;
+    const std::string& json = flights.output;
+    EXPECT_EQ(testing::Count(json, "\"start_utc\""), 1u) << json;
+    for (const char* field :
+         {"\"departure\": \"EHAM\"", "\"arrival\": \"EHAM\"", "\"landing_rate_fpm\": -312",
+          "\"touchdowns\": 1,", "\"aircraft\": \"Flenmark Trainer 172\"",
+          "\"landing_rating\": \"Hard\""})
+        EXPECT_NE(json.find(field), std::string::npos) << field << "\n" << json;
+    EXPECT_NE(json.find("/Flenmark files/Flight "), std::string::npos) << json;
+}
+
+// The logbook is an index: a recording whose logbook cannot be written (read-only, not a
+// database, held by another program) records all the same and keeps its flight.
+TEST(RecordDefaultFlight, AnUnwritableLogbookDoesNotStopTheRecording) {
+    enum class Spoil { ReadOnly, NotAFile, Held };
+    for (const Spoil spoil : {Spoil::ReadOnly, Spoil::NotAFile, Spoil::Held}) {
+        SCOPED_TRACE(static_cast<int>(spoil));
+        testing::TempFolders folders;
+        testing::PrivateRuntimeDir runtime;
+        const std::string db = folders.data() + "Logbook.sqlite";
+        std::filesystem::create_directories(folders.data());
+        sqlite3* holder = nullptr;
+        if (spoil == Spoil::NotAFile) {
+            std::filesystem::create_directories(db);
+        } else {
+            Logbook::Open(db);
+            if (spoil == Spoil::ReadOnly)
+                std::filesystem::permissions(db, std::filesystem::perms::owner_read);
+            if (spoil == Spoil::Held) {
+                sqlite3_open(db.c_str(), &holder);
+                sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+            }
+        }
+        testing::SimHostProcess host({"--scenario", "default", "--lockstep"});
+        ASSERT_TRUE(host.ready());
+        const auto cli =
+            testing::RunProgram(testing::CliPath(), {"record", "--ticks", "20", "--tick-ms", "1"},
+                                RecorderEnvironment(folders));
+        sqlite3_close(holder);
+        EXPECT_EQ(cli.status, 0) << cli.errors;
+        const std::string log = ReadFile(folders.data() + "Flightlog.txt");
+        EXPECT_EQ(testing::Count(log, ":SA:"), 1u) << log;
+        EXPECT_EQ(testing::Count(log, ":SO:"), 1u) << log;
+        size_t kept = 0;
+        for (const auto& f :
+             std::filesystem::directory_iterator(folders.root() + "/Documents/Flenmark files"))
+            kept += ReadFile(f.path().string() + "/Flightlog.txt") == log;
+        EXPECT_EQ(kept, 1u);
     }
 }
 

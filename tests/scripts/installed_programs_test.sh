@@ -36,7 +36,7 @@ usr="$work/root/usr"
 
 for f in bin/flenmark bin/flenmark-cli bin/flenmark-simhost bin/flenmark-fgbridge \
          bin/flenmark-updater share/flenmark/KMLSettings.txt share/flenmark/Manual.pdf \
-         share/flenmark/icons/aircraft.png share/icons/hicolor/scalable/apps/flenmark.svg \
+         share/flenmark/icons/aircraft.png share/flenmark/Airports.txt share/icons/hicolor/scalable/apps/flenmark.svg \
          share/icons/hicolor/256x256/apps/flenmark.png \
          share/bash-completion/completions/flenmark-cli share/doc/flenmark/copyright \
          share/doc/flenmark/changelog.gz; do

@@ -74,9 +74,15 @@ pid_t Spawn(const std::string& path, const std::vector<std::string>& args,
     std::vector<char*> argv;
     for (auto& a : all) argv.push_back(a.data());
     argv.push_back(nullptr);
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) env.emplace_back(*e);
-    env.insert(env.end(), environment.begin(), environment.end());
+    // The given variables replace the test's own of the same name (the first one wins).
+    std::vector<std::string> env(environment.begin(), environment.end());
+    for (char** e = environ; *e; ++e) {
+        const std::string entry = *e;
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        bool given = false;
+        for (const std::string& g : environment) given = given || g.rfind(name, 0) == 0;
+        if (!given) env.push_back(entry);
+    }
     std::vector<char*> envp;
     for (auto& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);

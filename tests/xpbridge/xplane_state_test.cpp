@@ -8,6 +8,19 @@
 namespace flenmark::xpbridge {
 namespace {
 
+// The aircraft's name comes byte by byte and ends at its zero.
+TEST(XPlaneValues, TheAircraftTitleEndsAtItsZero) {
+    XPlaneValues v;
+    const std::string name = "Cessna 172";
+    for (size_t c = 0; c < name.size(); ++c)
+        v.take({kTitleBase + static_cast<int32_t>(c), static_cast<float>(name[c])});
+    v.take({kTitleBase + static_cast<int32_t>(name.size()), 0});
+    v.take({kTitleBase + static_cast<int32_t>(name.size()) + 1, 'X'});
+    simhost::FlightState state;
+    ApplyXPlane(v, state);
+    EXPECT_EQ(state.aircraftTitle, name);
+}
+
 TEST(XPlaneValues, TakeOnlyKnownFiniteValuesWithinRange) {
     XPlaneValues v;
     const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -20,7 +33,8 @@ TEST(XPlaneValues, TakeOnlyKnownFiniteValuesWithinRange) {
         {{kGear, 1.5f}, false},
         {{kGear, nan}, false},
         {{kVerticalFpm, inf}, false},
-        {{50, 1.0f}, false},
+        {{kTitleBase + kTitleBytes, 1.0f}, false},  // between the blocks
+        {{kTitleBase, 300}, false},
         {{-1, 1.0f}, false},
         {{100000, 1.0f}, false},
         {{TcasIndex(40, kTcasId), 7}, true},
