@@ -195,7 +195,8 @@ std::optional<Figure> DrawProfile(FlightPoints& points, const ProfileLook& look)
     fr.t1 = std::max(r.t1, r.t0 + 60);
     fr.altTop = std::max(altStep, std::ceil(r.altMax / altStep) * altStep);
     fr.speedTop = std::max(speedStep, std::ceil(r.speedMax / speedStep) * speedStep);
-    Figure figure{look.width, look.height, c.background, {}};
+    Figure figure{look.width, look.height, c.background, {}, {}};
+    figure.plot = {fr.left, fr.top, fr.right - fr.left, fr.bottom - fr.top};
     DrawAxes(figure, fr, altStep, speedStep, c);
     DrawEvents(figure, events, fr, look.width, c);
     DrawSeries(figure, points, fr, false, c.speed);
