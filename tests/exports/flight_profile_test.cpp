@@ -73,7 +73,7 @@ TEST(FlightProfile, LabelsNeitherOverlapAnyTextNorLeaveThePlot) {
           {40, 0, 1, "TD=-920/1"},
           {60, 0, 1, "TD=-10/1"},
           {80, 0, 1, "TD=-400/1"}},
-         {600, 300, true}},
+         {600, 300, true, "", ""}},
     };
     for (const Flight& flight : flights) {
         testing::TempFolders folders;
@@ -95,6 +95,20 @@ TEST(FlightProfile, LabelsNeitherOverlapAnyTextNorLeaveThePlot) {
                     << flight.name << ": " << texts[i].text << " and " << texts[k].text;
         }
     }
+}
+
+// A flight at a steady 30,000 ft stays clear of the top border; the title names the flight,
+// its day and, when given, its airports.
+TEST(FlightProfile, LeavesHeadroomAboveTheHighestPointAndHasATitle) {
+    testing::TempFolders folders;
+    const std::string log = folders.data() + "Flightlog.txt";
+    testing::WriteFile(log, LogOf({{0, 30000, 0, "SA"}, {3600, 30000, 0, "-"}}));
+    FlightPoints points{log};
+    const auto figure = DrawProfile(points, {1200, 600, false, "", "EHAM - EGLL"});
+    ASSERT_TRUE(figure);
+    const auto& altitude = std::get<FigurePolyline>(figure->shapes.back());
+    EXPECT_GT(altitude.points.front().second, figure->plot.y + figure->plot.height / 20);
+    EXPECT_EQ(Texts(*figure).front().text, "Flightlog \u00b7 2009-07-12 \u00b7 EHAM - EGLL");
 }
 
 }  // namespace
