@@ -9,14 +9,23 @@ namespace {
 
 constexpr double kGap = 3;           // between a label and its line
 constexpr size_t kShortestKept = 4;  // characters a shortened label keeps at least
+constexpr double kApart = 4;         // between two labels in a row
 
+// The spots taken so far; while `clearOfLines`, a spot that another event's line crosses is
+// not free either.
 struct Spots {
     const FigureBox& plot;
     const std::vector<FigureBox>& taken;
+    const std::vector<double>& lines;
+    bool clearOfLines = true;
     bool Free(const FigureText& t) const {
         const FigureBox box = TextBox(t);
-        return BoxInside(box, plot) && std::none_of(taken.begin(), taken.end(),
-                                                    [&](auto& o) { return BoxesOverlap(box, o); });
+        const FigureBox apart{box.x - kApart, box.y, box.width + 2 * kApart, box.height};
+        const auto crosses = [&](double x) { return x > box.x && x < box.x + box.width; };
+        return BoxInside(box, plot) &&
+               std::none_of(taken.begin(), taken.end(),
+                            [&](auto& o) { return BoxesOverlap(apart, o); }) &&
+               !(clearOfLines && std::any_of(lines.begin(), lines.end(), crosses));
     }
 };
 
@@ -57,10 +66,15 @@ std::vector<FigureText> PlaceProfileLabels(const std::vector<FigureText>& labels
                                            const FigureBox& plot) {
     std::vector<FigureText> placed;
     std::vector<FigureBox> taken;
-    const Spots spots{plot, taken};
+    std::vector<double> lines;
+    for (const FigureText& label : labels) lines.push_back(label.x);
+    Spots spots{plot, taken, lines};
     for (const FigureText& label : labels) {
         const int rows = std::max(1, static_cast<int>(plot.height / 2 / (label.sizePixels + 3)));
+        spots.clearOfLines = true;
         auto spot = FirstFree(label, spots, rows);
+        spots.clearOfLines = false;
+        if (!spot) spot = FirstFree(label, spots, rows);
         if (!spot) spot = Shortened(label, spots, rows);
         if (!spot) {
             placed.push_back(label);
