@@ -7,6 +7,7 @@
 
 #include "base/number_text.h"
 #include "base/utc_time.h"
+#include "exports/profile_labels.h"
 #include "kml/event_table.h"
 #include "kml/kml_values.h"
 
@@ -22,6 +23,7 @@ struct Event {
 struct Ranges {
     double t0 = 0, t1 = 0, altMax = 0, speedMax = 0;
     size_t points = 0;
+    std::string firstStamp;  // yyyymmddhhmmss
 };
 
 // The label of an event the profile shows, or "" for one it leaves out.
@@ -91,7 +93,7 @@ Ranges MeasureFlight(FlightPoints& points) {
         const LogFields f(line);
         const auto t = StampSeconds(f[1]);
         if (!t) return;
-        if (r.points++ == 0) r.t0 = static_cast<double>(*t);
+        if (r.points++ == 0) r.t0 = static_cast<double>(*t), r.firstStamp = f[1];
         r.t1 = std::max(r.t1, static_cast<double>(*t));
         r.altMax = std::max(r.altMax, NumericValue(f[4]));
         r.speedMax = std::max(r.speedMax, NumericValue(f[11]));
@@ -156,25 +158,48 @@ void DrawSeries(Figure& out, FlightPoints& points, const Frame& fr, bool altitud
     out.shapes.emplace_back(std::move(line));
 }
 
-// Each event as a dashed line and its label, in the first of four rows where the label does
-// not run into the one before it.
-void DrawEvents(Figure& out, const std::vector<Event>& events, const Frame& fr, double pictureWidth,
-                const Colours& c) {
-    double rowEnd[4] = {-1e9, -1e9, -1e9, -1e9};
-    for (const Event& e : events) {
-        const double x = fr.x(e.time);
-        const double width = 7.0 * static_cast<double>(e.label.size()) + 8;
-        int row = 0;
-        while (row < 3 && rowEnd[row] > x) ++row;
-        rowEnd[row] = x + width;
-        const uint32_t colour = e.warning ? c.warning : c.event;
-        const double y = fr.top + 14 + 16 * row;
-        // A label that would leave the picture ends at its line instead.
-        const bool before = x + width > pictureWidth;
-        Line(out, x, y + 3, x, fr.bottom, colour, 1, true);
-        Text(out, before ? x - 3 : x + 3, y, e.label, before ? Anchor::End : Anchor::Start, colour,
-             12);
+// The event labels where they neither overlap nor leave the plot, and each event's dashed line
+// from its label (or the plot's top, when the label found no room) down to the time axis.
+std::vector<FigureText> PlaceEvents(const std::vector<Event>& events, const Frame& fr,
+                                    const Colours& c) {
+    std::vector<FigureText> labels;
+    for (const Event& e : events)
+        labels.push_back(
+            {fr.x(e.time), 0, e.label, Anchor::Start, e.warning ? c.warning : c.event, 12});
+    return PlaceProfileLabels(labels, {fr.left, fr.top, fr.right - fr.left, fr.bottom - fr.top});
+}
+
+void DrawEvents(Figure& out, const std::vector<Event>& events,
+                const std::vector<FigureText>& labels, const Frame& fr, const Colours& c) {
+    for (size_t i = 0; i < events.size(); ++i) {
+        const double x = fr.x(events[i].time);
+        const double top = labels[i].text.empty() ? fr.top : TextBox(labels[i]).y;
+        Line(out, x, top, x, fr.bottom, events[i].warning ? c.warning : c.event, 1, true);
+        if (!labels[i].text.empty()) out.shapes.emplace_back(labels[i]);
     }
+}
+
+// How far the scale reaches: a whole number of steps above the highest value, leaving the
+// part `room` of the plot's height (the labels' rows, and a tenth at least) free above it.
+std::pair<double, double> Scale(double highest, double smallest, double room) {
+    const double top = std::max(highest, smallest) / (1 - room);
+    const double step = NiceStep(top, 6);
+    return {step, std::max(step, std::ceil(top / step) * step)};
+}
+
+// "Flightlog · 2009-07-12 · EHAM - EGLL": the flight's name, its first day and its airports.
+std::string Title(FlightPoints& points, const ProfileLook& look, const std::string& stamp) {
+    std::string name = look.name;
+    if (name.empty()) {
+        name = points.logPath.substr(points.logPath.find_last_of("/\\") + 1);
+        name = name.substr(0, name.rfind('.'));
+    }
+    std::string title = name;
+    if (stamp.size() >= 8)
+        title +=
+            " \u00b7 " + stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2);
+    if (!look.airports.empty()) title += " \u00b7 " + look.airports;
+    return title;
 }
 
 }  // namespace
@@ -184,20 +209,28 @@ std::optional<Figure> DrawProfile(FlightPoints& points, const ProfileLook& look)
     const Ranges r = MeasureFlight(points);
     if (r.points == 0) return std::nullopt;
     const std::vector<Event> events = FlightEvents(points);
-    // Scales of at least 100 ft and 10 kt, so a flight still on the ground reads as such.
-    const double altStep = NiceStep(std::max(r.altMax, 100.0), 6);
-    const double speedStep = NiceStep(std::max(r.speedMax, 10.0), 6);
     Frame fr;
     fr.right = look.width - 80;
     fr.bottom = look.height - 60;
-    fr.top = 100;  // room for the rows of event labels
+    fr.top = 64;  // room for the title and the axes' titles
     fr.t0 = r.t0;
     fr.t1 = std::max(r.t1, r.t0 + 60);
-    fr.altTop = std::max(altStep, std::ceil(r.altMax / altStep) * altStep);
-    fr.speedTop = std::max(speedStep, std::ceil(r.speedMax / speedStep) * speedStep);
-    Figure figure{look.width, look.height, c.background, {}};
+    const std::vector<FigureText> labels = PlaceEvents(events, fr, c);
+    double labelsBottom = fr.top;
+    for (const FigureText& label : labels)
+        labelsBottom = std::max(labelsBottom, TextBox(label).y + TextBox(label).height + 4);
+    const double room = std::max(0.1, (labelsBottom - fr.top) / (fr.bottom - fr.top));
+    // Scales of at least 100 ft and 10 kt, so a flight still on the ground reads as such.
+    const auto [altStep, altTop] = Scale(r.altMax, 100, room);
+    const auto [speedStep, speedTop] = Scale(r.speedMax, 10, room);
+    fr.altTop = altTop;
+    fr.speedTop = speedTop;
+    Figure figure{look.width, look.height, c.background, {}, {}};
+    figure.plot = {fr.left, fr.top, fr.right - fr.left, fr.bottom - fr.top};
+    Text(figure, look.width / 2.0, 26, Title(points, look, r.firstStamp), Anchor::Middle, c.text,
+         16);
     DrawAxes(figure, fr, altStep, speedStep, c);
-    DrawEvents(figure, events, fr, look.width, c);
+    DrawEvents(figure, events, labels, fr, c);
     DrawSeries(figure, points, fr, false, c.speed);
     DrawSeries(figure, points, fr, true, c.altitude);
     return figure;

@@ -1,6 +1,7 @@
 #include "exports/profile_figure.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "kml/kml_values.h"
 
@@ -52,7 +53,39 @@ struct SvgShape {
     }
 };
 
+// A character's width in ems, rounded up from a common sans-serif font's; the bytes that continue
+// a UTF-8 character add nothing, the character counting as wide.
+double CharWidth(unsigned char ch) {
+    if ((ch & 0xc0) == 0x80) return 0;
+    if (ch >= 0x80 || std::strchr("mwMW%@", ch)) return 1.0;
+    if (std::strchr(" .,:;'!|ijlft()[]-/", ch)) return 0.4;
+    if (ch >= 'A' && ch <= 'Z') return 0.8;
+    return 0.64;
+}
+
 }  // namespace
+
+FigureBox TextBox(const FigureText& t) {
+    double ems = 0;
+    for (const char ch : t.text) ems += CharWidth(static_cast<unsigned char>(ch));
+    const double size = t.sizePixels;
+    const double width = ems * size;
+    const double left = t.anchor == FigureText::Anchor::Start    ? t.x
+                        : t.anchor == FigureText::Anchor::Middle ? t.x - width / 2
+                                                                 : t.x - width;
+    return {left, t.y - 0.8 * size, width, 1.05 * size};  // ascent and descent
+}
+
+bool BoxesOverlap(const FigureBox& a, const FigureBox& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
+}
+
+bool BoxInside(const FigureBox& inner, const FigureBox& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y &&
+           inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
 
 void WriteFigureSvg(const Figure& f, std::ostream& out) {
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\""

@@ -31,12 +31,26 @@ struct FigurePolyline {
 };
 using FigureShape = std::variant<FigureLine, FigureText, FigurePolyline>;
 
+// A rectangle of the figure: its top left and size in pixels.
+struct FigureBox {
+    double x = 0, y = 0, width = 0, height = 0;
+};
+
 struct Figure {
     int width = 0;
     int height = 0;
     uint32_t background = 0xffffff;
     std::vector<FigureShape> shapes;
+    FigureBox plot;  // the area inside the axes where the data is drawn
 };
+
+// The room a text takes, estimated from its characters and size so that every output (the SVG,
+// both windows) places texts alike: a little wider than a sans-serif font draws it.
+FigureBox TextBox(const FigureText& text);
+// Whether two boxes share more than an edge.
+bool BoxesOverlap(const FigureBox& a, const FigureBox& b);
+// Whether `inner` lies wholly inside `outer`.
+bool BoxInside(const FigureBox& inner, const FigureBox& outer);
 
 // The figure as an SVG document.
 void WriteFigureSvg(const Figure& figure, std::ostream& out);

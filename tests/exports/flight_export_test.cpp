@@ -86,7 +86,7 @@ TEST_F(FlightExportTest, CsvHasAHeaderPointsAsDecimalsAndQuotesWhatNeedsIt) {
 TEST_F(FlightExportTest, ProfileMarksTheEventsItShowsAndScalesToTheFlight) {
     FlightPoints points{log};
     std::ostringstream svg;
-    ASSERT_TRUE(WriteProfileSvg(points, {1200, 600, true}, svg));
+    ASSERT_TRUE(WriteProfileSvg(points, {1200, 600, true, "", ""}, svg));
     const std::string text = svg.str();
     EXPECT_EQ(testing::Count(text, "<polyline"), 2u);  // altitude and ground speed
     EXPECT_NE(text.find(">T/D VS: -312ft/m (This was a pretty hard touchdown)</text>"),
