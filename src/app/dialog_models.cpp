@@ -59,6 +59,10 @@ const std::vector<OptionsCheck>& OptionsChecks() {
          "Check this box to have \"View flight in Google Earth\" save one KMZ file, easy to mail "
          "or share, instead of a KML document with its icons beside it",
          &OptionsValues::saveAsKmz},
+        {2, "chkCompactReplay", "Compact replay",
+         "Check this box to replay the other traffic in converted flights as time tracks only, "
+         "not as a placemark per second: much smaller documents",
+         &OptionsValues::compactReplay},
         {2, "chkUsageReports", "Send anonymous usage reports",
          "Check this box to tell the vendor once per start which version runs with which "
          "simulator, under a random id of this installation (never your name)",
@@ -69,8 +73,15 @@ const std::vector<OptionsCheck>& OptionsChecks() {
 OptionsValues LoadOptions(const ProgramView& view) {
     const Settings& s = view.settings;
     const bool packaged = view.updatesByPackageManager;
-    return {s.XPlane, s.MinUpdate && !packaged, s.Update && !packaged, s.XPlanePath,
-            s.XPUIPC, s.ResumeLogging,          s.SaveAsKMZ,           s.UsageReports,
+    return {s.XPlane,
+            s.MinUpdate && !packaged,
+            s.Update && !packaged,
+            s.XPlanePath,
+            s.XPUIPC,
+            s.ResumeLogging,
+            s.SaveAsKMZ,
+            s.UsageReports,
+            s.CompactReplay,
             packaged};
 }
 
@@ -86,6 +97,7 @@ void ApplyOptions(Program& program, const OptionsValues& v) {
     s.ResumeLogging = v.resumeLogging;
     s.SaveAsKMZ = v.saveAsKmz;
     s.UsageReports = v.usageReports;
+    s.CompactReplay = v.compactReplay;
     SaveSettings(program);
 }
 

@@ -26,7 +26,7 @@ void ApplyParameterBoxes(Program& program, const std::vector<ParameterBox>& boxe
 // Reset asks first.
 bool ConfirmParameterReset(Dialogs& dialogs);
 
-// The options dialog's five settings.
+// The options dialog's settings.
 struct OptionsValues {
     bool xplane = false;
     bool minUpdate = true;
@@ -36,6 +36,7 @@ struct OptionsValues {
     bool resumeLogging = true;
     bool saveAsKmz = false;
     bool usageReports = false;
+    bool compactReplay = false;
     // Shown, not set: a packaged copy leaves its updates to the package manager, and the
     // update boxes are off and disabled.
     bool updatesByPackageManager = false;

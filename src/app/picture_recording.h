@@ -13,4 +13,8 @@ struct Program;
 bool StartPictureRecording(Program& program, const std::function<void()>& tick,
                            const std::function<void()>& pause, int tries);
 
+// Sets the TCAS scope to the smallest range that still shows every closeness class among the
+// traffic, so the closest targets stand clear of the own aircraft at the centre.
+void ZoomToEveryTrafficClass(Program& program);
+
 }  // namespace flenmark

@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
         return 2;
     window.openTcasWindow();
     window.openStatusWindow();
+    flenmark::ZoomToEveryTrafficClass(program);
     window.tcasWindow()->tick();
     window.tick();
     bool ok = Save(window, dir, "main-window.png");

@@ -3,6 +3,7 @@
 #include "app/profile_view.h"
 #include "app/window_layouts.h"
 #include "base/win_text.h"
+#include "win/font_family_win.h"
 #include "win/gdiplus_win.h"
 
 namespace flenmark::win {
@@ -94,9 +95,8 @@ void ProfileWindow::paint(HWND canvas) {
     PaintBuffered(canvas, [&](Graphics& g, int width, int height) {
         g.Clear(ColourOf(WindowBackground()));
         if (!figure_) {
-            FontFamily family(L"Arial");
-            Font font(family.IsAvailable() ? &family : FontFamily::GenericSansSerif(),
-                      static_cast<REAL>(px(13)), FontStyleRegular, UnitPixel);
+            const auto family = AvailableFontFamily({L"Arial"});
+            Font font(family.get(), static_cast<REAL>(px(13)), FontStyleRegular, UnitPixel);
             StringFormat centred;
             centred.SetAlignment(StringAlignmentCenter);
             centred.SetLineAlignment(StringAlignmentCenter);
@@ -113,10 +113,8 @@ void ProfileWindow::paint(HWND canvas) {
         g.ScaleTransform(scale, scale);
         SolidBrush background(ColourOf(figure_->background));
         g.FillRectangle(&background, 0, 0, figure_->width, figure_->height);
-        FontFamily dejaVu(L"DejaVu Sans");
-        FontFamily arial(L"Arial");
-        FontFamily& family = dejaVu.IsAvailable() ? dejaVu : arial;
-        for (const FigureShape& shape : figure_->shapes) std::visit(DrawShape{g, family}, shape);
+        const auto family = AvailableFontFamily({L"DejaVu Sans", L"Arial"});
+        for (const FigureShape& shape : figure_->shapes) std::visit(DrawShape{g, *family}, shape);
     });
 }
 

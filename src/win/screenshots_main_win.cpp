@@ -105,6 +105,7 @@ int main(int argc, char** argv) {
         window.tick();
         Pump(100);
     }
+    flenmark::ZoomToEveryTrafficClass(program);
     window.tcasWindow()->tick();
     window.openProfileWindow();
     for (HWND w : {window.tcasWindow()->hwnd(), window.statusWindow()->hwnd(),

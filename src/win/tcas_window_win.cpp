@@ -7,6 +7,7 @@
 #include "app/window_commands.h"
 #include "app/window_layouts.h"
 #include "base/win_text.h"
+#include "win/font_family_win.h"
 #include "win/gdiplus_win.h"
 
 namespace flenmark::win {
@@ -112,10 +113,8 @@ void TcasWindow::paintScope(HWND scope) {
         Pen ring(ColourOf(look.halfRangeRing), 1);
         ring.SetDashStyle(DashStyleDash);
         g.DrawEllipse(&ring, c - c / 2, c - c / 2, c, c);  // half the range
-        FontFamily family(Widen(look.captionFont).c_str());
-        const bool found = family.IsAvailable();
-        Font font(found ? &family : FontFamily::GenericSansSerif(),
-                  static_cast<REAL>(look.captionPixels), FontStyleBold, UnitPixel);
+        const auto family = AvailableFontFamily({Widen(look.captionFont).c_str()});
+        Font font(family.get(), static_cast<REAL>(look.captionPixels), FontStyleBold, UnitPixel);
         StringFormat centred;
         centred.SetAlignment(StringAlignmentCenter);
         centred.SetLineAlignment(StringAlignmentCenter);
@@ -128,14 +127,17 @@ void TcasWindow::paintScope(HWND scope) {
         const int lineHeight = static_cast<int>(font.GetHeight(&g) + 0.5f);
         const std::vector<LabelBox> labels = PlaceTcasLabels(targets, measure, lineHeight);
         SolidBrush ink(ColourOf(look.caption));
+        labelsDrawn_ = 0;
         for (size_t i = 0; i < targets.size(); ++i) {
             DrawDiamond(g, targets[i]);
             const LabelBox& b = labels[i];
             const std::wstring caption = Widen(targets[i].caption);
-            g.DrawString(caption.c_str(), -1, &font,
-                         RectF(static_cast<REAL>(b.x), static_cast<REAL>(b.y),
-                               static_cast<REAL>(b.width), static_cast<REAL>(b.height)),
-                         &centred, &ink);
+            const Status drawn =
+                g.DrawString(caption.c_str(), -1, &font,
+                             RectF(static_cast<REAL>(b.x), static_cast<REAL>(b.y),
+                                   static_cast<REAL>(b.width), static_cast<REAL>(b.height)),
+                             &centred, &ink);
+            if (drawn == Ok) ++labelsDrawn_;
         }
         // The own aircraft over everything: a close target never hides it.
         DrawOwnAircraft(g, c);

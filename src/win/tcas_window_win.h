@@ -14,8 +14,9 @@ class TcasWindow final : public Window {
     void render();
     // One tick of the window's timer.
     void tick();
-    // The scope's targets as last drawn, for tests.
+    // The scope's targets and their captions as last drawn, for tests.
     size_t drawnTargets() const { return drawn_; }
+    size_t drawnLabels() const { return labelsDrawn_; }
 
   protected:
     LRESULT onMessage(UINT message, WPARAM w, LPARAM l) override;
@@ -30,6 +31,7 @@ class TcasWindow final : public Window {
     Label* mode_ = nullptr;
     Label* range_ = nullptr;
     size_t drawn_ = 0;
+    size_t labelsDrawn_ = 0;
 };
 
 }  // namespace flenmark::win

@@ -181,6 +181,7 @@ TEST(WindowsGui, RecordsTheCircuitThroughTheWindows) {
         }
         EXPECT_GE(classes.size(), 3u) << "closeness classes seen on the scope";
         EXPECT_GT(tcas->drawnTargets(), 0u);
+        EXPECT_EQ(tcas->drawnLabels(), tcas->drawnTargets()) << "captions drawn on the scope";
         EXPECT_EQ(d.text(g.window.statusWindow()->label("Label3")->hwnd()).rfind("ALT: ", 0), 0u);
 
         // Options: Cancel keeps the settings file as it was, OK stores the change.
