@@ -11,18 +11,18 @@
 
 namespace flenmark {
 
-const std::vector<LabelSpec>& MainStatusLabels() {
-    static const std::vector<LabelSpec> labels{{"lblConnect", ""},
-                                               {"Label5", ""},
-                                               {"Label13", ""},
-                                               {"Label6", ""},
-                                               {"Label9", "UTC time"}};
+const std::vector<LabelLayout>& MainStatusLabels() {
+    static const std::vector<LabelLayout> labels{{"lblConnect", ""},
+                                                 {"Label5", ""},
+                                                 {"Label13", ""},
+                                                 {"Label6", ""},
+                                                 {"Label9", "UTC time"}};
     return labels;
 }
 
-const std::vector<ButtonGroupSpec>& MainButtonGroups() {
+const std::vector<ButtonGroupLayout>& MainButtonGroups() {
     using W = WindowToOpen;
-    static const std::vector<ButtonGroupSpec> groups{
+    static const std::vector<ButtonGroupLayout> groups{
         {"Connection",
          1,
          {{"Command1", "(Re) Connect", "Click here to (re)connect.",
@@ -91,8 +91,8 @@ std::vector<std::pair<const char*, bool>> MainButtonStates(const MainWindowView&
             {"btn_setOverview", v.btnSetOverview}};
 }
 
-const std::vector<ButtonSpec>& TcasButtons() {
-    static const std::vector<ButtonSpec> buttons{
+const std::vector<ButtonLayout>& TcasButtons() {
+    static const std::vector<ButtonLayout> buttons{
         {"btn_ToggleTCAS", "Cycle TCAS modes", "Cycle TCAS modes (OFF, ABV, BLW, NRM, ALL)",
          [](Program& p) { CycleTCASMode(p); }},
         {"Command1", "Toggle always on top", "Toggle always on top for this window",
@@ -102,8 +102,8 @@ const std::vector<ButtonSpec>& TcasButtons() {
     return buttons;
 }
 
-const std::vector<LabelSpec>& StatusValueLabels() {
-    static const std::vector<LabelSpec> labels{
+const std::vector<LabelLayout>& StatusValueLabels() {
+    static const std::vector<LabelLayout> labels{
         {"Label1", "Ground speed in knots (nautical miles per hour)"},
         {"Label12", ""},
         {"Label2", "True heading in degrees"},
@@ -113,10 +113,10 @@ const std::vector<LabelSpec>& StatusValueLabels() {
     return labels;
 }
 
-const ButtonSpec& StatusOnTopButton() {
-    static const ButtonSpec button{"Command1", "Toggle always on top",
-                                   "Toggle always on top for this window",
-                                   [](Program& p) { ToggleStatusOnTop(p); }};
+const ButtonLayout& StatusOnTopButton() {
+    static const ButtonLayout button{"Command1", "Toggle always on top",
+                                     "Toggle always on top for this window",
+                                     [](Program& p) { ToggleStatusOnTop(p); }};
     return button;
 }
 

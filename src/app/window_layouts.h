@@ -15,7 +15,7 @@ struct Program;
 // The other window a main-window button opens; the front end opens it.
 enum class WindowToOpen { None, Status, Tcas, Options, Profile };
 
-struct ButtonSpec {
+struct ButtonLayout {
     const char* name;
     const char* caption;
     const char* tooltip;  // "" for none
@@ -23,13 +23,13 @@ struct ButtonSpec {
     WindowToOpen opens = WindowToOpen::None;
 };
 
-struct ButtonGroupSpec {
+struct ButtonGroupLayout {
     const char* title;
     int columns;
-    std::vector<ButtonSpec> buttons;
+    std::vector<ButtonLayout> buttons;
 };
 
-struct LabelSpec {
+struct LabelLayout {
     const char* name;
     const char* tooltip;  // "" for none
 };
@@ -37,8 +37,8 @@ struct LabelSpec {
 // The main window's status row (connection, logging, animation, realtime, then the UTC clock),
 // its groups of buttons from top to bottom, and the message line below them.
 inline constexpr const char* kMainStatusTitle = "Status";
-const std::vector<LabelSpec>& MainStatusLabels();
-const std::vector<ButtonGroupSpec>& MainButtonGroups();
+const std::vector<LabelLayout>& MainStatusLabels();
+const std::vector<ButtonGroupLayout>& MainButtonGroups();
 inline constexpr const char* kMessageLineName = "Label7";
 // Whether each button that follows the program's state is enabled now.
 std::vector<std::pair<const char*, bool>> MainButtonStates(const MainWindowView& view);
@@ -46,13 +46,13 @@ std::vector<std::pair<const char*, bool>> MainButtonStates(const MainWindowView&
 // The TCAS window: its frame, and its buttons in rows of two.
 inline constexpr const char* kTcasTitle = "TCAS";
 inline constexpr const char* kTcasFrameTitle = "TCAS and TCAS operations";
-const std::vector<ButtonSpec>& TcasButtons();
+const std::vector<ButtonLayout>& TcasButtons();
 
 // The aircraft status window: the six values in large print, the event line and its button.
 inline constexpr const char* kStatusTitle = "Aircraft indicator";
-const std::vector<LabelSpec>& StatusValueLabels();
+const std::vector<LabelLayout>& StatusValueLabels();
 inline constexpr const char* kStatusEventName = "lblEvent";
-const ButtonSpec& StatusOnTopButton();
+const ButtonLayout& StatusOnTopButton();
 
 // The flight profile window.
 inline constexpr const char* kProfileTitle = "Flight profile";

@@ -61,6 +61,19 @@ bool WriteFileAtomically(const std::string& path, const std::vector<std::string_
 namespace {
 
 // Line ends in a text, CR LF counted once.
+// Reads the file on into `text` until `enough` holds of it or the file ends; false on a read
+// error.
+template <typename Enough>
+bool ReadOn(os::File file, std::string& text, Enough enough) {
+    char buffer[4096];
+    while (!enough(text)) {
+        const long n = os::Read(file, buffer, sizeof buffer);
+        if (n <= 0) return n == 0;
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    return true;
+}
+
 size_t LineEnds(std::string_view text) {
     size_t n = 0;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -78,18 +91,11 @@ std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path
     const os::File file = os::OpenForReading(path);
     if (file == os::kNoFile) return std::nullopt;
     std::string text;
-    char buffer[4096];
-    bool ok = true;
     // Longer lines are damaged: what is read of them is enough to tell.
     const size_t bound = (maxLines + 1) * kLongestLogLine;
-    while (LineEnds(text) < maxLines && text.size() < bound) {
-        const long n = os::Read(file, buffer, sizeof buffer);
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        text.append(buffer, static_cast<size_t>(n));
-    }
+    const bool ok = ReadOn(file, text, [&](const std::string& t) {
+        return LineEnds(t) >= maxLines || t.size() >= bound;
+    });
     os::Close(file);
     if (!ok) return std::nullopt;
     std::vector<std::string> lines = SplitLines(text);
@@ -105,16 +111,8 @@ std::optional<std::string> ReadLastLine(const std::string& path) {
     const uint64_t size = os::RegularFileSize(file).value_or(0);
     const uint64_t window = 2 * kLongestLogLine + 2;
     std::string text;
-    bool ok = size <= window || os::Seek(file, size - window);
-    char buffer[4096];
-    while (ok && text.size() < window) {
-        const long n = os::Read(file, buffer, sizeof buffer);
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        text.append(buffer, static_cast<size_t>(n));
-    }
+    const bool ok = (size <= window || os::Seek(file, size - window)) &&
+                    ReadOn(file, text, [&](const std::string& t) { return t.size() >= window; });
     os::Close(file);
     if (!ok) return std::nullopt;
     std::string last;

@@ -54,12 +54,12 @@ void MainWindow::attach(ProgramPort& port, Dialogs& dialogs) {
     render();
 }
 
-QPushButton* MainWindow::addButton(const ButtonSpec& spec) {
-    auto* b = new QPushButton(spec.caption);
-    b->setObjectName(spec.name);
-    if (*spec.tooltip) b->setToolTip(spec.tooltip);
-    void (*command)(Program&) = spec.command;
-    switch (spec.opens) {
+QPushButton* MainWindow::addButton(const ButtonLayout& item) {
+    auto* b = new QPushButton(item.caption);
+    b->setObjectName(item.name);
+    if (*item.tooltip) b->setToolTip(item.tooltip);
+    void (*command)(Program&) = item.command;
+    switch (item.opens) {
         case WindowToOpen::None:
             connect(b, &QPushButton::clicked, this, [this, command] { run(command); });
             break;
@@ -76,7 +76,7 @@ QPushButton* MainWindow::addButton(const ButtonSpec& spec) {
             connect(b, &QPushButton::clicked, this, &MainWindow::openProfileWindow);
             break;
     }
-    buttons_[spec.name] = b;
+    buttons_[item.name] = b;
     return b;
 }
 
@@ -117,9 +117,9 @@ void MainWindow::buildLayout() {
     auto* central = new QWidget;
     auto* column = new QVBoxLayout(central);
     QList<QWidget*> status;
-    for (const LabelSpec& spec : MainStatusLabels()) {
-        QLabel* label = addLabel(spec.name);
-        if (*spec.tooltip) label->setToolTip(spec.tooltip);
+    for (const LabelLayout& item : MainStatusLabels()) {
+        QLabel* label = addLabel(item.name);
+        if (*item.tooltip) label->setToolTip(item.tooltip);
         status << label;
     }
     QLabel* clock = labels_["Label9"];
@@ -129,9 +129,9 @@ void MainWindow::buildLayout() {
     clock->setFont(clockFont);
     clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     column->addWidget(Group(kMainStatusTitle, status, static_cast<int>(status.size())));
-    for (const ButtonGroupSpec& group : MainButtonGroups()) {
+    for (const ButtonGroupLayout& group : MainButtonGroups()) {
         QList<QWidget*> buttons;
-        for (const ButtonSpec& spec : group.buttons) buttons << addButton(spec);
+        for (const ButtonLayout& item : group.buttons) buttons << addButton(item);
         column->addWidget(Group(group.title, buttons, group.columns));
     }
     QLabel* message = addLabel(kMessageLineName);

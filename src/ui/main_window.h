@@ -62,7 +62,7 @@ class MainWindow final : public QMainWindow, public UiHooks {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QPushButton* addButton(const ButtonSpec& spec);
+    QPushButton* addButton(const ButtonLayout& item);
     QLabel* addLabel(const QString& name);
     void buildLayout();
     void run(void (*action)(Program&));

@@ -21,14 +21,14 @@ StatusWindow::StatusWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
     QFont large = font();
     large.setPointSize(large.pointSize() * 2);
     large.setBold(true);
-    for (const LabelSpec& spec : StatusValueLabels()) {
+    for (const LabelLayout& item : StatusValueLabels()) {
         auto* l = new QLabel;
-        l->setObjectName(spec.name);
+        l->setObjectName(item.name);
         l->setFont(large);
-        l->setToolTip(spec.tooltip);
+        l->setToolTip(item.tooltip);
         l->setMinimumWidth(260);
         column->addWidget(l);
-        labels_[spec.name] = l;
+        labels_[item.name] = l;
     }
     auto* event = new QLabel;
     event->setObjectName(kStatusEventName);
@@ -36,11 +36,11 @@ StatusWindow::StatusWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
     event->setMinimumHeight(event->sizeHint().height() * 2);
     column->addWidget(event);
     labels_[kStatusEventName] = event;
-    const ButtonSpec& spec = StatusOnTopButton();
-    auto* onTop = new QPushButton(spec.caption);
-    onTop->setObjectName(spec.name);
-    onTop->setToolTip(spec.tooltip);
-    connect(onTop, &QPushButton::clicked, this, [this, &spec] { port_.post(spec.command); });
+    const ButtonLayout& item = StatusOnTopButton();
+    auto* onTop = new QPushButton(item.caption);
+    onTop->setObjectName(item.name);
+    onTop->setToolTip(item.tooltip);
+    connect(onTop, &QPushButton::clicked, this, [this, &item] { port_.post(item.command); });
     column->addWidget(onTop);
     tmrMSG_.setInterval(5000);
     tmrMSG_.setSingleShot(true);

@@ -97,11 +97,11 @@ TcasWindow::TcasWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
     grid->addWidget(mode_, 1, 0);
     grid->addWidget(range_, 1, 1, Qt::AlignRight);
     int row = 2, col = 0;
-    for (const ButtonSpec& spec : TcasButtons()) {
-        auto* b = new QPushButton(spec.caption);
-        b->setObjectName(spec.name);
-        b->setToolTip(spec.tooltip);
-        void (*command)(Program&) = spec.command;
+    for (const ButtonLayout& item : TcasButtons()) {
+        auto* b = new QPushButton(item.caption);
+        b->setObjectName(item.name);
+        b->setToolTip(item.tooltip);
+        void (*command)(Program&) = item.command;
         connect(b, &QPushButton::clicked, this, [this, command] { run(command); });
         grid->addWidget(b, row, col);
         row += col;

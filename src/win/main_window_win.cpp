@@ -41,13 +41,13 @@ void MainWindow::attach(ProgramPort& port, Dialogs& dialogs) {
 
 void MainWindow::build() {
     std::vector<Item> status;
-    for (const LabelSpec& spec : MainStatusLabels()) {
+    for (const LabelLayout& item : MainStatusLabels()) {
         auto label = std::make_unique<Label>();
-        label->name = spec.name;
-        label->tooltip = spec.tooltip;
+        label->name = item.name;
+        label->tooltip = item.tooltip;
         label->minWidth = 80;
         Label& l = add(std::move(label));
-        labels_[spec.name] = &l;
+        labels_[item.name] = &l;
         status.push_back(Ctl(l));
     }
     labels_["Label9"]->font = FontRole::Bold;
@@ -56,23 +56,23 @@ void MainWindow::build() {
     auto statusBox = std::make_unique<GroupBox>();
     statusBox->setText(kMainStatusTitle);
     column.push_back(Group(add(std::move(statusBox)), Grid(5, std::move(status))));
-    for (const ButtonGroupSpec& group : MainButtonGroups()) {
+    for (const ButtonGroupLayout& group : MainButtonGroups()) {
         auto box = std::make_unique<GroupBox>();
         box->setText(group.title);
         GroupBox& frame = add(std::move(box));
         std::vector<Item> cells;
-        for (const ButtonSpec& spec : group.buttons) {
+        for (const ButtonLayout& item : group.buttons) {
             auto button = std::make_unique<Button>();
-            button->name = spec.name;
-            button->tooltip = spec.tooltip;
-            button->setText(spec.caption);
+            button->name = item.name;
+            button->tooltip = item.tooltip;
+            button->setText(item.caption);
             Button& b = add(std::move(button));
-            buttons_[spec.name] = &b;
-            if (spec.opens != WindowToOpen::None) {
-                const WindowToOpen which = spec.opens;
+            buttons_[item.name] = &b;
+            if (item.opens != WindowToOpen::None) {
+                const WindowToOpen which = item.opens;
                 onClick(b, [this, which] { open(which); });
             } else {
-                void (*command)(Program&) = spec.command;
+                void (*command)(Program&) = item.command;
                 onClick(b, [this, command] { port_->post(command); });
             }
             cells.push_back(Ctl(b));

@@ -15,14 +15,14 @@ constexpr UINT_PTR kEventTimer = 1;
 StatusWindow::StatusWindow(ProgramPort& port) : port_(port) {
     createWindow(kStatusTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, nullptr);
     std::vector<Item> column;
-    for (const LabelSpec& spec : StatusValueLabels()) {
+    for (const LabelLayout& item : StatusValueLabels()) {
         auto label = std::make_unique<Label>();
-        label->name = spec.name;
-        label->tooltip = spec.tooltip;
+        label->name = item.name;
+        label->tooltip = item.tooltip;
         label->font = FontRole::Large;
         label->minWidth = 260;
         Label& l = add(std::move(label));
-        labels_[spec.name] = &l;
+        labels_[item.name] = &l;
         column.push_back(Ctl(l));
     }
     auto event = std::make_unique<Label>(260);
@@ -31,13 +31,13 @@ StatusWindow::StatusWindow(ProgramPort& port) : port_(port) {
     Label& e = add(std::move(event));
     labels_[kStatusEventName] = &e;
     column.push_back(Ctl(e));
-    const ButtonSpec& spec = StatusOnTopButton();
+    const ButtonLayout& item = StatusOnTopButton();
     auto button = std::make_unique<Button>();
-    button->name = spec.name;
-    button->tooltip = spec.tooltip;
-    button->setText(spec.caption);
+    button->name = item.name;
+    button->tooltip = item.tooltip;
+    button->setText(item.caption);
     Button& onTop = add(std::move(button));
-    onClick(onTop, [this, &spec] { port_.post(spec.command); });
+    onClick(onTop, [this, &item] { port_.post(item.command); });
     column.push_back(Ctl(onTop));
     setLayout(Padding(11, VBox(std::move(column))));
     fitToLayout();

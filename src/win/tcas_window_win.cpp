@@ -61,13 +61,13 @@ TcasWindow::TcasWindow(ProgramPort& port) : port_(port) {
     range->name = "Label10";
     range_ = &add(std::move(range));
     std::vector<Item> buttons;
-    for (const ButtonSpec& spec : TcasButtons()) {
+    for (const ButtonLayout& item : TcasButtons()) {
         auto button = std::make_unique<Button>();
-        button->name = spec.name;
-        button->tooltip = spec.tooltip;
-        button->setText(spec.caption);
+        button->name = item.name;
+        button->tooltip = item.tooltip;
+        button->setText(item.caption);
         Button& b = add(std::move(button));
-        void (*command)(Program&) = spec.command;
+        void (*command)(Program&) = item.command;
         onClick(b, [this, command] { port_.post(command); });
         buttons.push_back(Ctl(b));
     }

@@ -77,10 +77,11 @@ struct SaveRequest {
 void PrepareSave(IFileSaveDialog* d, const void* what) {
     const auto& r = *static_cast<const SaveRequest*>(what);
     d->SetTitle(r.title.c_str());
-    std::vector<COMDLG_FILTERSPEC> specs;
-    for (const auto& [name, patterns] : r.types) specs.push_back({name.c_str(), patterns.c_str()});
-    if (!specs.empty()) {
-        d->SetFileTypes(static_cast<UINT>(specs.size()), specs.data());
+    std::vector<COMDLG_FILTERSPEC> filters;
+    for (const auto& [name, patterns] : r.types)
+        filters.push_back({name.c_str(), patterns.c_str()});
+    if (!filters.empty()) {
+        d->SetFileTypes(static_cast<UINT>(filters.size()), filters.data());
         const std::wstring& first = r.types.front().second;
         const size_t dot = first.find(L'.');
         if (dot != std::wstring::npos)
