@@ -77,7 +77,7 @@ bool MakeJunction(const fs::path& link, const fs::path& target) {
                     FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     // The mount point's reparse data: tag, sizes, then the NT path and an empty print name.
-    const std::wstring name = L"\\??\\" + target.wstring();
+    const std::wstring name = L"\\??\\" + fs::path(target).make_preferred().wstring();
     const WORD nameBytes = static_cast<WORD>(name.size() * sizeof(wchar_t));
     std::vector<WORD> data(8 + name.size() + 2);
     const DWORD tag = IO_REPARSE_TAG_MOUNT_POINT;
