@@ -19,6 +19,24 @@ bool IsLink(const fs::path& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
+// How long a file in use may keep the new one from taking its place.
+constexpr int kInUseWaitMs = 10000;
+constexpr int kInUseRetryMs = 100;
+
+// Moves the new file over the old one. A program's file cannot be replaced while the program
+// runs, and the main program starts the updater and then ends: the move is tried again until
+// the file is free or the wait is over.
+bool MoveOver(const std::string& from, const std::string& to) {
+    for (int waitedMs = 0;; waitedMs += kInUseRetryMs) {
+        if (os::RenameReplacing(from, to)) return true;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) ||
+            waitedMs >= kInUseWaitMs)
+            return false;
+        Sleep(kInUseRetryMs);
+    }
+}
+
 }  // namespace
 
 std::optional<ConfinedFile> ConfinedFile::create(const std::string& base,
@@ -37,9 +55,8 @@ std::optional<ConfinedFile> ConfinedFile::create(const std::string& base,
     if (IsLink(file) || (fs::exists(file, ec) && !fs::is_regular_file(file, ec)))
         return std::nullopt;
     const std::string target = Narrow(file.wstring());
-    const std::string temp = Narrow((folder / Widen("." + parts->back() + ".tmp" +
-                                                    std::to_string(os::ProcessId())))
-                                        .wstring());
+    const std::string temp = Narrow(
+        (folder / Widen("." + parts->back() + ".tmp" + std::to_string(os::ProcessId()))).wstring());
     os::RemoveFile(temp);  // left by a run that died
     const os::File out = os::OpenForWriting(temp);
     if (out == os::kNoFile) return std::nullopt;
@@ -66,7 +83,7 @@ bool ConfinedFile::commit(bool) {
     bool ok = os::Sync(fd_);
     ok = os::Close(fd_) && ok;
     fd_ = -1;
-    ok = ok && os::RenameReplacing(temp_, name_);
+    ok = ok && MoveOver(temp_, name_);
     if (!ok) os::RemoveFile(temp_);
     discard();
     return ok;
