@@ -14,10 +14,7 @@ include(GNUInstallDirs)
 # Debian's name for the documentation folder: the package's, in lower case.
 set(FLENMARK_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/flenmark)
 
-set(FLENMARK_PROGRAMS flenmark-cli flenmark-simhost)
-if(NOT WIN32)
-  list(APPEND FLENMARK_PROGRAMS flenmark-fgbridge flenmark-xpbridge)
-endif()
+set(FLENMARK_PROGRAMS flenmark-cli flenmark-simhost flenmark-fgbridge flenmark-xpbridge)
 if(FLENMARK_BUILD_GUI)
   list(APPEND FLENMARK_PROGRAMS flenmark flenmark-updater)
 endif()

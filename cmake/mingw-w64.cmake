@@ -14,3 +14,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # pkg-config looks at the Windows libraries only, never at the build machine's.
 set(ENV{PKG_CONFIG_LIBDIR} "${CMAKE_FIND_ROOT_PATH}/lib/pkgconfig")
+# zlib (libz-mingw-w64-dev) is linked in too, never its DLL.
+set(ZLIB_USE_STATIC_LIBS ON)

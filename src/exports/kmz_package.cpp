@@ -3,10 +3,10 @@
 #include <zip.h>
 
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
 
 #include "base/os_files.h"
+#include "base/utf8_path.h"
 #include "exports/flight_export.h"
 
 namespace flenmark {
@@ -34,23 +34,23 @@ bool PackKmz(const std::string& kmlPath, const std::string& iconsFolder,
     if (!archive) return false;
     bool ok = AddFile(archive, kmlPath, "doc.kml");
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(iconsFolder, ec)) {
+    for (const auto& entry : fs::directory_iterator(PathOf(iconsFolder), ec)) {
         if (!ok || entry.path().extension() != ".png") continue;
-        ok = AddFile(archive, entry.path().string(), "icons/" + entry.path().filename().string());
+        ok = AddFile(archive, TextOf(entry.path()), "icons/" + TextOf(entry.path().filename()));
     }
     if (!ok || ec) {
         zip_discard(archive);
-        std::remove(temp.c_str());
+        os::RemoveFile(temp);
         return false;
     }
     // The files are read when the archive is closed: only then is it complete.
     if (zip_close(archive) != 0) {
         zip_discard(archive);
-        std::remove(temp.c_str());
+        os::RemoveFile(temp);
         return false;
     }
-    if (std::rename(temp.c_str(), kmzPath.c_str()) != 0) {
-        std::remove(temp.c_str());
+    if (!os::RenameReplacing(temp, kmzPath)) {
+        os::RemoveFile(temp);
         return false;
     }
     return true;

@@ -1,5 +1,5 @@
-// A build without libzip (the Windows cross build) writes no KMZ: the conversion says it could
-// not convert, and KML files are written as ever.
+// A build without libzip (a Windows cross build made without scripts/windows-libzip) writes no
+// KMZ: the conversion says it could not convert, and KML files are written as ever.
 #include "exports/kmz_package.h"
 
 namespace flenmark {

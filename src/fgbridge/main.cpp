@@ -11,7 +11,7 @@
 #include "fgbridge/flightgear_address.h"
 #include "fgbridge/flightgear_feed.h"
 #include "fgbridge/flightgear_reader.h"
-#include "platform/posix_http.h"
+#include "platform/socket_http.h"
 #include "simhost/answer_report.h"
 #include "simhost/host_server.h"
 
@@ -106,14 +106,12 @@ int main(int argc, char** argv) {
         std::cerr << "flenmark-fgbridge: " << error << "\n";
         return 1;
     }
-    struct sigaction action {};
-    action.sa_handler = OnSignal;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
     std::cerr << "flenmark-fgbridge: FlightGear at " << fgUrl << ", serving " << windowClass
               << "\n";
     // A client each: the aircraft is read while a large traffic answer is on its way.
-    flenmark::PosixHttp aircraftHttp(1500, 8 << 20), trafficHttp(1500, 8 << 20);
+    flenmark::SocketHttp aircraftHttp(1500, 8 << 20), trafficHttp(1500, 8 << 20);
     flenmark::fgbridge::FlightGearFeed feed(
         {[&](flenmark::simhost::FlightState& s) {
              return flenmark::fgbridge::ReadFlightGear(aircraftHttp, fgUrl, s);

@@ -119,10 +119,8 @@ int main(int argc, char** argv) {
         std::cerr << "flenmark-xpbridge: " << error << "\n";
         return 1;
     }
-    struct sigaction action {};
-    action.sa_handler = OnSignal;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
     std::cerr << "flenmark-xpbridge: X-Plane at " << o.host << ":" << o.port << ", serving "
               << o.windowClass << "\n";
     flenmark::xpbridge::XPlaneFeed feed(peer, o.rate);

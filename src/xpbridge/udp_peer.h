@@ -1,11 +1,11 @@
 #pragma once
 
-#include <netinet/in.h>
-
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "platform/sockets.h"
 
 namespace flenmark::xpbridge {
 
@@ -28,8 +28,8 @@ class UdpPeer {
     long strangers() const { return strangers_; }
 
   private:
-    int fd_ = -1;
-    sockaddr_in peer_{};
+    net::Socket socket_ = net::kNoSocket;
+    net::Endpoint peer_{};
     long strangers_ = 0;
     std::vector<uint8_t> buffer_ = std::vector<uint8_t>(65536);  // reused: polled every 10 ms
 };

@@ -9,6 +9,7 @@
 #include "e2e/e2e_support.h"
 #include "platform/posix_ipc_transport.h"
 #include "simlink/fsuipc_client.h"
+#include "support/xplane_flight.h"
 #include "support/xplane_standin.h"
 #include "xpbridge/xplane_datarefs.h"
 
@@ -17,40 +18,6 @@ namespace {
 
 using testing::Field;
 using testing::SplitLines;
-using testing::XPlaneMoment;
-
-// An approach at 146 kt heading north: outer marker, gear down, flaps from a quarter to half,
-// autobrake 2, touchdown at 250 ft/min eight seconds in, then the roll-out. Two TCAS targets, near
-// and far.
-XPlaneMoment ShortFlight(double t) {
-    XPlaneMoment m;
-    const bool air = t < 8;
-    m.latDeg = 52.3 + 0.000674 * t;
-    m.lonDeg = 4.76;
-    m.aglM = air ? static_cast<float>(40 - 5 * t) : 0;
-    m.elevationM = 3 + m.aglM;
-    auto& d = m.datarefs;
-    d["sim/flightmodel/failures/onground_any"] = air ? 0 : 1;
-    d["sim/flightmodel/position/vh_ind_fpm"] = air ? -250 : 0;
-    d["sim/flightmodel/position/indicated_airspeed"] = 140;
-    d["sim/flightmodel/position/groundspeed"] = 75;
-    d["sim/flightmodel2/gear/deploy_ratio[0]"] = t < 4 ? 0 : 1;
-    d["sim/flightmodel2/controls/flap1_deploy_ratio"] = t < 5.5 ? 0.25f : 0.5f;
-    d["sim/cockpit2/switches/auto_brake_level"] = 2;
-    d["sim/cockpit2/radios/indicators/outer_marker_lit"] = t > 2.5 && t < 3.5;
-    const std::string tcas = "sim/cockpit2/tcas/targets/";
-    for (int k : {1, 2}) {
-        const std::string at = "[" + std::to_string(k) + "]";
-        d[tcas + "modeS_id" + at] = static_cast<float>(0xA0 + k);
-        d[tcas + "position/lat" + at] = static_cast<float>(m.latDeg + (k == 1 ? 0.005 : 0.1));
-        d[tcas + "position/lon" + at] = 4.76f;
-        d[tcas + "position/ele" + at] = static_cast<float>(m.elevationM + (k == 1 ? 60 : 1000));
-    }
-    d[tcas + "flight_id[8]"] = 'D';
-    d[tcas + "flight_id[9]"] = 'L';
-    d[tcas + "flight_id[10]"] = 'H';
-    return m;
-}
 
 // Waits until the bridge serves the link (X-Plane answered).
 bool WaitForTheLink() {
@@ -64,7 +31,7 @@ bool WaitForTheLink() {
 TEST(XPlaneBridge, RecordsAShortFlightWithEventsTouchdownAndTraffic) {
     testing::TempFolders folders;
     testing::PrivateRuntimeDir runtime;
-    testing::XPlaneStandIn xplane(ShortFlight, std::string("RREF\0", 5), "RPOS4");
+    testing::XPlaneStandIn xplane(testing::ShortXPlaneFlight, std::string("RREF\0", 5), "RPOS4");
     testing::BackgroundProgram bridge(FLENMARK_XPBRIDGE_PATH,
                                       {"--xplane", xplane.address(), "--rate", "20"}, {});
     ASSERT_TRUE(WaitForTheLink());
@@ -104,7 +71,7 @@ TEST(XPlaneBridge, SaysAtOnceWhenXPlaneIsSilent) {
 
 TEST(XPlaneBridge, StrangersAreIgnoredSilenceDropsTheLinkAndTheEndCancels) {
     testing::PrivateRuntimeDir runtime;
-    testing::XPlaneStandIn xplane(ShortFlight);
+    testing::XPlaneStandIn xplane(testing::ShortXPlaneFlight);
     testing::BackgroundProgram bridge(FLENMARK_XPBRIDGE_PATH, {"--xplane", xplane.address()}, {});
     ASSERT_TRUE(WaitForTheLink());
     PosixIpcTransport transport;

@@ -4,11 +4,12 @@
 
 namespace flenmark {
 
-// HTTP/1.0 GET over a plain socket, for "http://host:port/path" addresses (no TLS), with a
-// time-out for the whole request. For programs without an event loop. Follows no redirect.
-class PosixHttp final : public Http {
+// HTTP/1.0 GET over a plain socket (BSD sockets or Winsock), for "http://host:port/path"
+// addresses (no TLS), with a time-out for the whole request. For programs without an event
+// loop. Follows no redirect.
+class SocketHttp final : public Http {
   public:
-    explicit PosixHttp(int timeoutMs = 2000, uint64_t maxAnswerBytes = kMaxTextAnswerBytes)
+    explicit SocketHttp(int timeoutMs = 2000, uint64_t maxAnswerBytes = kMaxTextAnswerBytes)
         : timeoutMs_(timeoutMs), maxAnswerBytes_(maxAnswerBytes) {}
 
   protected:

@@ -1,4 +1,4 @@
-#include "platform/posix_http.h"
+#include "platform/socket_http.h"
 
 #include <gtest/gtest.h>
 
@@ -62,11 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"NotHttp", "SSH-2.0-OpenSSH\r\n\r\n", nullptr}),
     [](const auto& info) { return info.param.name; });
 
-TEST(PosixHttp, PlainChunkedAndRefusedAnswers) {
+TEST(SocketHttp, PlainChunkedAndRefusedAnswers) {
     testing::VendorServer server;
     server.serve("/json/position", "{\"name\":\"position\",\"value\":21.3}");
     server.serveRaw("/spin", kChunked + "2\r\nab\r\n-6\r\n0\r\n\r\n");
-    PosixHttp http(1000, 64);
+    SocketHttp http(1000, 64);
     EXPECT_EQ(http.fetch(server.baseUrl() + "/json/position?d=1").value_or("?"),
               "{\"name\":\"position\",\"value\":21.3}");
     server.setChunked(true);
