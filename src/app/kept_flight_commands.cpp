@@ -9,7 +9,6 @@
 #include "app/messages.h"
 #include "app/program.h"
 #include "base/utf8_path.h"
-#include "exports/flight_export.h"
 #include "logbook/flight_folder_name.h"
 #include "logbook/logbook.h"
 #include "platform/data_folders.h"
@@ -106,18 +105,7 @@ void ViewKeptFlightInGoogleEarth(Program& program, const std::string& folder) {
 }
 
 void ExportKeptFlight(Program& program, const std::string& folder) {
-    const std::string name = NameOf(folder);
-    const auto path = program.services.dialogs.chooseSaveFile(
-        "Export flight", folder + name + ".gpx", "GPX (*.gpx);;CSV (*.csv)");
-    if (!path) return;
-    const std::string out = IsExportPath(*path) ? *path : *path + ".gpx";
-    const ExportResult r = ExportFlight(folder + "Flightlog.txt", out, name);
-    if (!r.exported) return ShowMessage(program, "Not able to export flightlog");
-    ShowMessage(program, r.damagedLines == 0
-                             ? "Flight exported."
-                             : "Flight exported; " + std::to_string(r.damagedLines) +
-                                   " damaged line" + (r.damagedLines == 1 ? "" : "s") +
-                                   " left out.");
+    ExportLogAsked(program, folder + "Flightlog.txt", folder, NameOf(folder));
 }
 
 void OpenKeptFlightFolder(Program& program, const std::string& folder) {

@@ -9,35 +9,19 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/percent_encoding.h"
+
 namespace flenmark {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The path as the "Path" key holds it: every byte but the unreserved ones and "/" escaped.
-std::string EscapedPath(const std::string& path) {
-    static const char* const kHex = "0123456789ABCDEF";
-    std::string out;
-    for (const unsigned char c : path) {
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                           (c >= '0' && c <= '9') ||
-                           std::string_view("-_.~/").find(c) != std::string_view::npos;
-        if (plain) {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
-}
-
 std::string InfoText(const std::string& absolutePath, const DateTime& t) {
     char date[32];
     std::snprintf(date, sizeof date, "%04d-%02d-%02dT%02d:%02d:%02d", t.year % 10000, t.month,
                   t.day, t.hour, t.minute, t.second);
-    return "[Trash Info]\nPath=" + EscapedPath(absolutePath) + "\nDeletionDate=" + date + "\n";
+    return "[Trash Info]\nPath=" + PercentEncode(absolutePath, "/") + "\nDeletionDate=" + date +
+           "\n";
 }
 
 bool MakePrivateFolder(const std::string& path) {

@@ -17,11 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::WriteFile;
 
-std::string LogOf(const std::string& day) {
-    return day + "143500:4,76:52,30:15:1:SA:0:0:0:0:0:150:-\r\n" + day +
-           "144000:4,76:52,30:15:1:SO:0:0:0:0:0:150:" + day + "143500\r\n";
-}
-
 class KeptFlightCommands : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -29,7 +24,7 @@ class KeptFlightCommands : public ::testing::Test {
         for (const char* day : {"20090712", "20090713"}) {
             const std::string folder = files + "Flight " + day + "/";
             fs::create_directories(folder);
-            WriteFile(folder + "Flightlog.txt", LogOf(day));
+            WriteFile(folder + "Flightlog.txt", testing::ParkedFlightLog(day));
         }
         // The trash of this test's own desktop.
         const char* old = std::getenv("XDG_DATA_HOME");

@@ -16,12 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Keep(const std::string& folder, const std::string& day, const char* field) {
+void Keep(const std::string& folder, const std::string& day, const char* position) {
     fs::create_directories(folder);
     flenmark::testing::WriteFile(folder + "Flightlog.txt",
-                                 day + "143500:" + field + ":15:1:SA:0:0:0:0:0:150:-\r\n" + day +
-                                     "144000:" + field + ":15:1:SO:0:0:0:0:0:150:" + day +
-                                     "143500\r\n");
+                                 flenmark::testing::ParkedFlightLog(day, position));
 }
 
 TEST(FlightsWindow, ListsSortsFiltersAndActsOnTheChosenFlight) {
