@@ -85,22 +85,27 @@ void ConvertFlightLogCommand(Program& program) {
     }
 }
 
+void ExportLogAsked(Program& program, const std::string& logPath, const std::string& folder,
+                    const std::string& name) {
+    auto path = program.services.dialogs.chooseSaveFile("Export flight", folder + name + ".gpx",
+                                                        "GPX (*.gpx);;CSV (*.csv)");
+    if (!path) return;
+    if (!IsExportPath(*path)) *path += ".gpx";
+    const ExportResult r = ExportFlight(logPath, *path, name);
+    if (!r.exported) return ShowMessage(program, "Not able to export flightlog");
+    ShowMessage(program, r.damagedLines == 0
+                             ? "Flight exported."
+                             : "Flight exported; " + std::to_string(r.damagedLines) +
+                                   " damaged line" + (r.damagedLines == 1 ? "" : "s") +
+                                   " left out.");
+}
+
 void ExportFlightCommand(Program& program) {
     const Folders& folders = program.services.folders;
     try {
         CreateFolders(FilesFolder(folders));
         const std::string name = "Flightlog " + SavedTrackStamp(program);
-        auto path = program.services.dialogs.chooseSaveFile(
-            "Export flight", FilesFolder(folders) + name + ".gpx", "GPX (*.gpx);;CSV (*.csv)");
-        if (!path) return;
-        if (!IsExportPath(*path)) *path += ".gpx";
-        const ExportResult r = ExportFlight(DataFolder(folders) + "Flightlog.txt", *path, name);
-        if (!r.exported) return ShowMessage(program, "Not able to export flightlog");
-        ShowMessage(program, r.damagedLines == 0
-                                 ? "Flight exported."
-                                 : "Flight exported; " + std::to_string(r.damagedLines) +
-                                       " damaged line" + (r.damagedLines == 1 ? "" : "s") +
-                                       " left out.");
+        ExportLogAsked(program, DataFolder(folders) + "Flightlog.txt", FilesFolder(folders), name);
     } catch (const FolderError&) {
         ShowMessage(program, "Not able to export flightlog");
     }

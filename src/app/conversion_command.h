@@ -13,6 +13,11 @@ void ConvertFlightLogCommand(Program& program);
 // "Export GPX/CSV...": the flight in the data folder as GPX or CSV, where the user chooses.
 void ExportFlightCommand(Program& program);
 
+// Asks where (starting in `folder` with `name`), then exports the log there as GPX or CSV by
+// the chosen file's type, named `name`; the message line says how it went.
+void ExportLogAsked(Program& program, const std::string& logPath, const std::string& folder,
+                    const std::string& name);
+
 // "Open SavedLogs folder".
 void OpenSavedTracksFolder(Program& program);
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/date_time.h"
+#include "base/percent_encoding.h"
 #include "online/embedded_version.h"
 #include "online/vendor_address.h"
 #include "online/version_file.h"
@@ -18,21 +19,6 @@ bool ProbeVendorOnline(Http& http) {
 
 std::string getOSV() {
     return "Unknown";
-}
-
-std::string PercentEncode(const std::string& value) {
-    static const char* const kHex = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : value) {
-        if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~') {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
 }
 
 std::string UsageReportQuery(const std::string& app, const std::string& user,

@@ -13,9 +13,6 @@ bool ProbeVendorOnline(Http& http);
 // The operating system for the usage report; "Unknown" on Linux, as for every non-Windows system.
 std::string getOSV();
 
-// Percent-encodes a query value, so blanks and "&" arrive whole and cannot add keys.
-std::string PercentEncode(const std::string& value);
-
 // "/Submit.asp?App=...&User=...&TimeDate=...&Version=...&OS=...&Extra=...", values encoded.
 std::string UsageReportQuery(const std::string& app, const std::string& user,
                              const std::string& timeDate, const std::string& version,

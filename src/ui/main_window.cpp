@@ -4,9 +4,11 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QThread>
 #include <QVBoxLayout>
 
+#include "app/flight_summary_view.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "app/window_commands.h"
@@ -61,7 +63,7 @@ QPushButton* MainWindow::addButton(const ButtonLayout& item) {
     void (*command)(Program&) = item.command;
     switch (item.opens) {
         case WindowToOpen::None:
-            connect(b, &QPushButton::clicked, this, [this, command] { run(command); });
+            if (command) connect(b, &QPushButton::clicked, this, [this, command] { run(command); });
             break;
         case WindowToOpen::Status:
             connect(b, &QPushButton::clicked, this, &MainWindow::openStatusWindow);
@@ -99,6 +101,15 @@ void MainWindow::openProfileWindow() {
     profile_->show();
 }
 
+void MainWindow::openFlightsWindow() {
+    if (!port_) return;
+    if (!flights_ || !flights_->isVisible())
+        flights_ = std::make_unique<FlightsWindow>(*port_, windowIcon());
+    flights_->show();
+    flights_->raise();
+    flights_->activateWindow();
+}
+
 void MainWindow::openOptions() {
     if (!port_) return;
     OptionsDialog options(*port_, *dialogs_, this);
@@ -132,15 +143,63 @@ void MainWindow::buildLayout() {
     for (const ButtonGroupLayout& group : MainButtonGroups()) {
         QList<QWidget*> buttons;
         for (const ButtonLayout& item : group.buttons) buttons << addButton(item);
+        if (QString(group.title) == kFlightsButtonGroup) {
+            QPushButton* flights = addButton(kFlightsButton);
+            connect(flights, &QPushButton::clicked, this, &MainWindow::openFlightsWindow);
+            buttons << flights;
+        }
         column->addWidget(Group(group.title, buttons, group.columns));
     }
     QLabel* message = addLabel(kMessageLineName);
     message->setFrameShape(QFrame::StyledPanel);
     message->setMinimumHeight(message->sizeHint().height() + 8);
     column->addWidget(message);
-    column->setSizeConstraint(QLayout::SetMinimumSize);
-    setCentralWidget(central);
+    auto* page = new QWidget;
+    auto* row = new QHBoxLayout(page);
+    // One edge around the controls and the summary alike.
+    row->setContentsMargins(column->contentsMargins());
+    column->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(central, 1);
+    row->addWidget(buildFlightSummary(), 0);
+    row->setSizeConstraint(QLayout::SetMinimumSize);
+    setCentralWidget(page);
     resize(sizeHint().expandedTo(QSize(480, 0)));
+}
+
+// The flight beside the controls: captions in the window's own colours, values in bold, so
+// that both read in a light and a dark theme.
+QWidget* MainWindow::buildFlightSummary() {
+    auto* box = new QGroupBox(kFlightSummaryTitle);
+    box->setObjectName("fraFlight");
+    auto* form = new QVBoxLayout(box);
+    QFont bold = font();
+    bold.setBold(true);
+    QFont large = bold;
+    large.setPointSize(large.pointSize() + 3);
+    for (const auto& [caption, value] : FlightSummaryRows({})) {
+        auto* name = new QLabel(caption);
+        auto* shown = new QLabel(QString::fromStdString(value));
+        shown->setFont(summaryValues_.isEmpty() ? large : bold);
+        shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Long airport names go on to a second line rather than widen the window.
+        shown->setWordWrap(true);
+        shown->setFixedWidth(QFontMetrics(bold).horizontalAdvance("-1234 ft/min, Too hard"));
+        form->addWidget(name);
+        form->addWidget(shown);
+        form->addSpacing(4);
+        summaryValues_ << shown;
+    }
+    form->addStretch(1);
+    return box;
+}
+
+void MainWindow::renderFlightSummary(const FlightSummaryView& flight) {
+    const auto rows = FlightSummaryRows(flight);
+    for (qsizetype i = 0; i < summaryValues_.size(); ++i) {
+        const std::string& text = rows[static_cast<size_t>(i)].second;
+        summaryValues_[i]->setText(QString::fromStdString(text));
+        summaryValues_[i]->setToolTip(QString::fromStdString(text));
+    }
 }
 
 void MainWindow::render() {
@@ -155,6 +214,7 @@ void MainWindow::render() {
     ShowStatusLabel(labels_["Label9"], v.label9);
     for (const auto& [name, enabled] : MainButtonStates(v))
         buttons_.value(name)->setEnabled(enabled);
+    renderFlightSummary(v.flight);
     setOnTop(view.mainOnTop);
 }
 
@@ -170,6 +230,7 @@ void MainWindow::renderAll() {
     render();
     if (status_ && status_->isVisible()) status_->render();
     if (tcas_ && tcas_->isVisible()) tcas_->render();
+    if (flights_ && flights_->isVisible()) flights_->render();
     emit viewChanged();
 }
 
@@ -256,6 +317,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     tray_.hide();
     if (tcas_) tcas_->close();
     if (status_) status_->close();
+    if (flights_) flights_->close();
     event->accept();
     QApplication::quit();
 }

@@ -12,6 +12,7 @@
 #include "app/window_layouts.h"
 #include "platform/dialogs.h"
 #include "platform/ui_hooks.h"
+#include "ui/flights_window.h"
 #include "ui/profile_window.h"
 #include "ui/status_window.h"
 #include "ui/tcas_window.h"
@@ -45,10 +46,12 @@ class MainWindow final : public QMainWindow, public UiHooks {
     TcasWindow* tcasWindow() const { return tcas_.get(); }
     StatusWindow* statusWindow() const { return status_.get(); }
     ProfileWindow* profileWindow() const { return profile_.get(); }
+    FlightsWindow* flightsWindow() const { return flights_.get(); }
     // The buttons that open the other windows.
     void openTcasWindow();
     void openStatusWindow();
     void openProfileWindow();
+    void openFlightsWindow();
     void openOptions();
     QTimer& timer1() { return timer1_; }
     QTimer& timer2() { return timer2_; }
@@ -65,6 +68,8 @@ class MainWindow final : public QMainWindow, public UiHooks {
     QPushButton* addButton(const ButtonLayout& item);
     QLabel* addLabel(const QString& name);
     void buildLayout();
+    QWidget* buildFlightSummary();
+    void renderFlightSummary(const FlightSummaryView& flight);
     void run(void (*action)(Program&));
     void onMinimized();
     void showProgramInTray();
@@ -82,6 +87,8 @@ class MainWindow final : public QMainWindow, public UiHooks {
     std::unique_ptr<TcasWindow> tcas_;
     std::unique_ptr<StatusWindow> status_;
     std::unique_ptr<ProfileWindow> profile_;
+    std::unique_ptr<FlightsWindow> flights_;
+    QList<QLabel*> summaryValues_;
 };
 
 }  // namespace flenmark::ui

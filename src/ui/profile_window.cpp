@@ -21,9 +21,18 @@ ProfileWindow::ProfileWindow(ProgramPort& port, const QIcon& icon) : port_(port)
     refresh();
 }
 
+ProfileWindow::ProfileWindow(ProgramPort& port, const QIcon& icon, ProfileSource keptFlight)
+    : ProfileWindow(port, icon) {
+    timer_.stop();
+    keptFlight_ = std::move(keptFlight);
+    setWindowTitle(QString(kProfileTitle) + " - " + QString::fromStdString(keptFlight_->name));
+    refresh();
+}
+
 void ProfileWindow::refresh() {
     const bool dark = palette().color(QPalette::Window).lightness() < 128;
-    const auto svg = ProfileSvgOf(port_.view(), width(), height(), dark);
+    const auto svg = keptFlight_ ? ProfileSvgOf(*keptFlight_, width(), height(), dark)
+                                 : ProfileSvgOf(port_.view(), width(), height(), dark);
     svg_ = svg ? QByteArray::fromStdString(*svg) : QByteArray();
     update();
 }

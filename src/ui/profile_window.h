@@ -4,7 +4,9 @@
 #include <QIcon>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
+#include "app/profile_view.h"
 #include "app/program_port.h"
 
 namespace flenmark::ui {
@@ -15,6 +17,8 @@ namespace flenmark::ui {
 class ProfileWindow final : public QWidget {
   public:
     ProfileWindow(ProgramPort& port, const QIcon& icon);
+    // A kept flight's profile, drawn once: its log no longer grows.
+    ProfileWindow(ProgramPort& port, const QIcon& icon, ProfileSource keptFlight);
     // Reads the log again and redraws.
     void refresh();
     QTimer& timer() { return timer_; }
@@ -26,6 +30,7 @@ class ProfileWindow final : public QWidget {
   private:
     ProgramPort& port_;
     QTimer timer_;
+    std::optional<ProfileSource> keptFlight_;
     QByteArray svg_;
 };
 

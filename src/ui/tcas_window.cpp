@@ -36,12 +36,17 @@ void DrawDiamond(QPainter& p, int cx, int cy, int16_t traffic) {
 
 ScopeWidget::ScopeWidget(const ProgramPort& port, QWidget* parent) : QWidget(parent), port_(port) {
     setObjectName("imgTCASTable");
-    setFixedSize(kScopeSize, kScopeSize);
+    setMinimumSize(kScopeSize, kScopeSize);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void ScopeWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn in scope pixels, scaled to the window: targets and captions keep their places.
+    const ScopeFit fit = FitScope(width(), height(), kScopeSize);
+    p.translate(fit.x, fit.y);
+    p.scale(fit.scale, fit.scale);
     const TcasScopeLook& look = kTcasScopeLook;
     const int c = kScopeSize / 2;
     p.setPen(QPen(Q(look.discEdge), 1));
@@ -89,7 +94,8 @@ TcasWindow::TcasWindow(ProgramPort& port, const QIcon& icon) : port_(port) {
     frame->setObjectName("Frame3");
     auto* grid = new QGridLayout(frame);
     scope_ = new ScopeWidget(port_);
-    grid->addWidget(scope_, 0, 0, 1, 2, Qt::AlignCenter);
+    grid->addWidget(scope_, 0, 0, 1, 2);
+    grid->setRowStretch(0, 1);
     mode_ = new QLabel;
     mode_->setObjectName("Label11");
     range_ = new QLabel;

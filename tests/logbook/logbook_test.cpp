@@ -13,20 +13,15 @@ namespace {
 namespace fs = std::filesystem;
 using testing::WriteFile;
 
-std::string LogOf(const std::string& day) {
-    return day + "143500:4,76:52,30:15:1:SA:0:0:0:0:0:150:-\r\n" + day +
-           "144000:4,76:52,30:15:1:SO:0:0:0:0:0:150:" + day + "143500\r\n";
-}
-
 class LogbookTest : public ::testing::Test {
   protected:
     void SetUp() override {
         files = folders.root() + "/files/";
-        keep("Flight 2009-07-12 14.35", LogOf("20090712"));
-        keep("Flight 2009-07-13 14.35", LogOf("20090713"));
+        keep("Flight 2009-07-12 14.35", testing::ParkedFlightLog("20090712"));
+        keep("Flight 2009-07-13 14.35", testing::ParkedFlightLog("20090713"));
         // An older unsaved log holding the first flight again, and one of its own.
-        keep("Unsaved flight 2009-07-12 14.35", LogOf("20090712"));
-        keep("Unsaved flight 2009-07-01 14.35", LogOf("20090701"));
+        keep("Unsaved flight 2009-07-12 14.35", testing::ParkedFlightLog("20090712"));
+        keep("Unsaved flight 2009-07-01 14.35", testing::ParkedFlightLog("20090701"));
         fs::create_directories(files + "Not a flight");
     }
     void keep(const std::string& name, const std::string& log) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/online_steps.h"
+#include "base/percent_encoding.h"
 #include "online/fake_http.h"
 #include "online/updater_run.h"
 #include "online/usage_report.h"

@@ -26,4 +26,12 @@ inline void WriteFile(const std::string& path, const std::string& content) {
     out << content;
 }
 
+// A flight log of a parked aircraft on `day` ("20090712"): started at 14:35, stopped at 14:40,
+// at `position` ("longitude:latitude" with comma decimals).
+inline std::string ParkedFlightLog(const std::string& day,
+                                   const std::string& position = "4,76:52,30") {
+    return day + "143500:" + position + ":15:1:SA:0:0:0:0:0:150:-\r\n" + day +
+           "144000:" + position + ":15:1:SO:0:0:0:0:0:150:" + day + "143500\r\n";
+}
+
 }  // namespace flenmark::testing
