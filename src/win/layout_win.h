@@ -37,12 +37,17 @@ Item VBox(std::vector<Item> items, int gap = 6);
 Item HBox(std::vector<Item> items, int gap = 6);
 // Items in rows of `columns`, every column as wide as the widest item.
 Item Grid(int columns, std::vector<Item> items, int gap = 6);
+// Items in rows of `columns`, each column as wide as its widest item.
+Item Table(int columns, std::vector<Item> items, int gap = 6);
 // An item inside a group box's frame, below its caption.
 Item Group(GroupBox& box, Item inside);
 // An item with a margin all round.
 Item Padding(int margin, Item inside);
 // An item pushed to the right of its cell at its ideal width.
 Item Right(Item inside);
+// A control kept square, as large as its cell allows and centred in it; it takes up the room
+// a vertical box has to spare.
+Item Square(Control& control);
 // Room that takes up what a box has to spare.
 Item Stretch();
 
