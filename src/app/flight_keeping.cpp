@@ -1,5 +1,6 @@
 #include "app/flight_keeping.h"
 
+#include "app/kept_flight_commands.h"
 #include "app/program.h"
 #include "logbook/logbook.h"
 #include "platform/data_folders.h"
@@ -12,6 +13,14 @@ std::unique_ptr<Logbook> OpenLogbook(const std::string& dataFolder) {
 }
 
 }  // namespace
+
+std::unique_ptr<Logbook> OpenLogbook(Program& program) {
+    try {
+        return OpenLogbook(DataFolder(program.services.folders));
+    } catch (const FolderError&) {
+        return nullptr;
+    }
+}
 
 const AirportIndex* Airports(Program& program) {
     if (!program.airports) {
@@ -63,6 +72,7 @@ void IndexKeptFlight(Program& program, const std::string& folderName) {
         if (const auto logbook = OpenLogbook(DataFolder(folders))) logbook->put(*entry);
     } catch (const FolderError&) {
     }
+    ReloadLogbook(program);
 }
 
 void CheckLogbook(Program& program) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "logbook/airports.h"
 #include "logbook/flight_folder.h"
 #include "logbook/flight_summary.h"
+#include "logbook/logbook.h"
 
 namespace flenmark {
 
@@ -34,6 +36,9 @@ void EndFlight(Program& program, bool mayResume);
 void IndexKeptFlight(Program& program, const std::string& folderName);
 // At start-up: a logbook that is missing or damaged is made again from the kept flights.
 void CheckLogbook(Program& program);
+
+// "Logbook.sqlite" of the data folder; nullptr when it cannot be opened.
+std::unique_ptr<Logbook> OpenLogbook(Program& program);
 
 // The airports, read once from "Airports.txt"; nullptr when it is missing.
 const AirportIndex* Airports(Program& program);

@@ -21,6 +21,15 @@ std::string Elapsed(int64_t seconds) {
 
 }  // namespace
 
+std::vector<std::pair<const char*, std::string>> FlightSummaryRows(const FlightSummaryView& v) {
+    const auto shown = [](const std::string& s) { return s.empty() ? std::string(kNone) : s; };
+    return {{"Since take-off", shown(v.sinceTakeoff)},
+            {"Distance flown", shown(v.distance)},
+            {"Highest altitude", shown(v.highestAltitude)},
+            {"Last landing", shown(v.lastLanding)},
+            {"Departure", shown(v.departure)}};
+}
+
 FlightSummaryView SummaryViewOf(const FlightTracker& flight, const AirportIndex* airports,
                                 int64_t nowEpochS) {
     if (flight.empty()) return {};

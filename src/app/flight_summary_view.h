@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace flenmark {
 
@@ -17,6 +19,11 @@ struct FlightSummaryView {
     std::string lastLanding;      // "-312 ft/min, Hard", "—" before the first touchdown
     std::string departure;        // "EHAM Amsterdam Airport Schiphol", "—" when not at one
 };
+
+// The summary's title and rows (caption, value) as the main window shows them; "—" for each
+// value while nothing is recorded.
+inline constexpr const char* kFlightSummaryTitle = "This flight";
+std::vector<std::pair<const char*, std::string>> FlightSummaryRows(const FlightSummaryView& view);
 
 // The summary of the flight so far at `nowEpochS` (seconds since 1970, UTC).
 FlightSummaryView SummaryViewOf(const FlightTracker& flight, const AirportIndex* airports,

@@ -15,11 +15,6 @@ std::string Lower(std::string s) {
     return s;
 }
 
-std::string DateText(const std::string& utc) {
-    // "2009-07-12T14:35:07Z" -> "2009-07-12 14:35"
-    return utc.size() >= 16 ? utc.substr(0, 10) + " " + utc.substr(11, 5) : utc;
-}
-
 std::string Distance(double nm) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.1f NM", nm);
@@ -29,7 +24,7 @@ std::string Distance(double nm) {
 FlightRow RowOf(const LogbookEntry& e, size_t index) {
     const FlightSummary& f = e.flight;
     FlightRow r{index,
-                DateText(f.startUtc),
+                FlightDateText(f.startUtc),
                 f.departure,
                 f.arrival,
                 f.aircraft,
@@ -75,6 +70,16 @@ std::string HoursMinutes(long long seconds) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%lld:%02lld", minutes / 60, minutes % 60);
     return buffer;
+}
+
+std::string FlightDateText(const std::string& utc) {
+    return utc.size() >= 16 ? utc.substr(0, 10) + " " + utc.substr(11, 5) : utc;
+}
+
+std::string TotalsText(const FlightTotals& t) {
+    return std::to_string(t.flights) + (t.flights == 1 ? " flight, " : " flights, ") +
+           t.blockHours + " block hours, " + t.airHours + " air hours, " +
+           std::to_string(t.landings) + (t.landings == 1 ? " landing" : " landings");
 }
 
 FlightsView MakeFlightsView(const std::vector<LogbookEntry>& entries, const std::string& filter,

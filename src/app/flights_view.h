@@ -42,6 +42,12 @@ struct FlightsView {
 FlightsView MakeFlightsView(const std::vector<LogbookEntry>& entries, const std::string& filter,
                             FlightColumn column, bool ascending);
 
+// "3 flights, 2:45 block hours, 2:15 air hours, 3 landings".
+std::string TotalsText(const FlightTotals& totals);
+
+// "2009-07-12 14:35" of "2009-07-12T14:35:07Z".
+std::string FlightDateText(const std::string& startUtc);
+
 // "1:05" of seconds: hours and minutes.
 std::string HoursMinutes(long long seconds);
 

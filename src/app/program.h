@@ -68,6 +68,7 @@ struct Program {
     bool VendorOnline = false;
     bool StatusWindowOpen = false;
     bool TCASWindowOpen = false;
+    bool FlightsWindowOpen = false;
     bool EndRequested = false;  // the updater took over: no more ticks
     bool MainOnTop = false;
     bool StatusOnTop = false;
@@ -104,6 +105,8 @@ struct Program {
     // The flight being recorded, and the airports that name its departure and arrival.
     FlightInProgress flight;
     std::shared_ptr<const AirportIndex> airports;
+    // The logbook as the flights window shows it, while that is open.
+    std::shared_ptr<const std::vector<LogbookEntry>> logbookEntries;
 
     TrafficState traffic;
     KmlTemplateSet kmlTemplates;

@@ -34,6 +34,7 @@ ProgramView ViewOf(const Program& p) {
     v.settings = p.settings;
     v.updatesByPackageManager = p.UpdatesByPackageManager;
     v.flightLogPath = p.FlightLogPath;
+    v.logbook = p.logbookEntries;
     return v;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/tcas_display.h"
 #include "app/view_models.h"
 #include "base/settings.h"
+#include "logbook/kept_flights.h"
 
 namespace flenmark {
 
@@ -29,6 +32,8 @@ struct ProgramView {
     Settings settings;
     bool updatesByPackageManager = false;
     std::string flightLogPath;
+    // The kept flights, while the flights window is open (see FlightsWindowOpened).
+    std::shared_ptr<const std::vector<LogbookEntry>> logbook;
 };
 
 ProgramView ViewOf(const Program& program);

@@ -1,5 +1,7 @@
 #include "app/tcas_scope_look.h"
 
+#include <algorithm>
+
 namespace flenmark {
 
 std::optional<Rgb> TcasSymbolFill(int16_t traffic) {
@@ -13,6 +15,11 @@ std::optional<Rgb> TcasSymbolFill(int16_t traffic) {
         default:
             return std::nullopt;
     }
+}
+
+ScopeFit FitScope(int width, int height, int scopeSize) {
+    const int side = std::max(1, std::min(width, height));
+    return {(width - side) / 2, (height - side) / 2, static_cast<double>(side) / scopeSize};
 }
 
 std::array<ScopePoint, 4> OwnAircraftOutline(int c) {

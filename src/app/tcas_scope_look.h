@@ -33,6 +33,15 @@ struct ScopePoint {
     int x;
     int y;
 };
+// Where the scope goes in a window's drawing area of `width` x `height` pixels: as large as
+// fits, centred, `scale` window pixels to a scope pixel (targets and captions keep their places).
+struct ScopeFit {
+    int x = 0;
+    int y = 0;
+    double scale = 1;
+};
+ScopeFit FitScope(int width, int height, int scopeSize);
+
 // The own aircraft, nose up, around the scope's centre.
 std::array<ScopePoint, 4> OwnAircraftOutline(int centre);
 

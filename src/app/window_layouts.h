@@ -40,6 +40,11 @@ inline constexpr const char* kMainStatusTitle = "Status";
 const std::vector<LabelLayout>& MainStatusLabels();
 const std::vector<ButtonGroupLayout>& MainButtonGroups();
 inline constexpr const char* kMessageLineName = "Label7";
+// "Flights...": opens the flights window (see flights_window.h); each front end puts it at the
+// end of the group titled kFlightsButtonGroup.
+inline constexpr ButtonLayout kFlightsButton{
+    "btn_Flights", "Flights...", "Every flight recorded: find, view, export, rename or delete it"};
+inline constexpr const char* kFlightsButtonGroup = "Windows and options";
 // Whether each button that follows the program's state is enabled now.
 std::vector<std::pair<const char*, bool>> MainButtonStates(const MainWindowView& view);
 

@@ -66,8 +66,7 @@ void PrintTable(const std::vector<LogbookEntry>& entries) {
         std::printf("%-16s  %-6s  %-6s  %6s  %6s  %10s  %s  %s\n", r.date.c_str(), r.from.c_str(),
                     r.to.c_str(), r.blockTime.c_str(), r.airTime.c_str(), r.distance.c_str(),
                     r.landing.empty() ? "-" : r.landing.c_str(), r.aircraft.c_str());
-    std::printf("%zu flights, %s block hours, %s air hours, %lld landings\n", view.totals.flights,
-                view.totals.blockHours.c_str(), view.totals.airHours.c_str(), view.totals.landings);
+    std::printf("%s\n", TotalsText(view.totals).c_str());
 }
 
 }  // namespace

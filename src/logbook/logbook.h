@@ -28,6 +28,10 @@ class Logbook {
     // Adds the flight or replaces the entry of the same folder. A flight that begins when one
     // in another folder began (the same run kept twice, as an unsaved flight too) is not added.
     bool put(const LogbookEntry& entry);
+    // Takes the flight kept in `folder` out; true as well when it was not in.
+    bool remove(const std::string& folder);
+    // The flight kept in `from` is now in `to` (both full paths ending with "/").
+    bool move(const std::string& from, const std::string& to);
     // Every flight, the earliest first; nullopt when the database cannot be read.
     std::optional<std::vector<LogbookEntry>> list() const;
     // Empties the logbook and adds each flight kept under `filesFolder` (each of its folders

@@ -13,6 +13,12 @@ std::unique_ptr<Logbook> Logbook::Open(const std::string&) {
 bool Logbook::put(const LogbookEntry&) {
     return false;
 }
+bool Logbook::remove(const std::string&) {
+    return false;
+}
+bool Logbook::move(const std::string&, const std::string&) {
+    return false;
+}
 std::optional<std::vector<LogbookEntry>> Logbook::list() const {
     return std::nullopt;
 }

@@ -175,6 +175,20 @@ bool Logbook::put(const LogbookEntry& entry) {
     return sqlite3_step(s.get()) == SQLITE_DONE;
 }
 
+bool Logbook::remove(const std::string& folder) {
+    Statement s(db_->handle, "DELETE FROM flights WHERE folder = ?1");
+    if (!s.ok()) return false;
+    s.bind(1, folder);
+    return sqlite3_step(s.get()) == SQLITE_DONE;
+}
+
+bool Logbook::move(const std::string& from, const std::string& to) {
+    Statement s(db_->handle, "UPDATE flights SET folder = ?2 WHERE folder = ?1");
+    if (!s.ok()) return false;
+    s.bindAll(from, to);
+    return sqlite3_step(s.get()) == SQLITE_DONE;
+}
+
 std::optional<std::vector<LogbookEntry>> Logbook::list() const {
     Statement s(
         db_->handle,
