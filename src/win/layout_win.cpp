@@ -78,8 +78,7 @@ class GridItem final : public LayoutItem {
         int height = 0;
         for (size_t r = 0; r < rows(); ++r) height += rowHeight(r, dpi);
         const int g = Scaled(gap_, dpi);
-        return {width + g * (columns_ - 1),
-                height + g * std::max(0, static_cast<int>(rows()) - 1)};
+        return {width + g * (columns_ - 1), height + g * std::max(0, static_cast<int>(rows()) - 1)};
     }
     void place(int x, int y, int width, int, int dpi) override {
         const int g = Scaled(gap_, dpi);
@@ -179,20 +178,6 @@ class RightItem final : public LayoutItem {
     Item inside_;
 };
 
-class SquareItem final : public LayoutItem {
-  public:
-    explicit SquareItem(Control& c) : control_(c) { expand = true; }
-    Size measure(int dpi) const override { return control_.idealSize(dpi); }
-    void place(int x, int y, int width, int height, int) override {
-        const int side = std::max(0, std::min(width, height));
-        SetWindowPos(control_.hwnd(), nullptr, x + (width - side) / 2, y + (height - side) / 2,
-                     side, side, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-
-  private:
-    Control& control_;
-};
-
 class StretchItem final : public LayoutItem {
   public:
     StretchItem() { expand = true; }
@@ -225,9 +210,6 @@ Item Padding(int margin, Item inside) {
 }
 Item Right(Item inside) {
     return std::make_unique<RightItem>(std::move(inside));
-}
-Item Square(Control& control) {
-    return std::make_unique<SquareItem>(control);
 }
 Item Stretch() {
     return std::make_unique<StretchItem>();

@@ -45,9 +45,6 @@ Item Group(GroupBox& box, Item inside);
 Item Padding(int margin, Item inside);
 // An item pushed to the right of its cell at its ideal width.
 Item Right(Item inside);
-// A control kept square, as large as its cell allows and centred in it; it takes up the room
-// a vertical box has to spare.
-Item Square(Control& control);
 // Room that takes up what a box has to spare.
 Item Stretch();
 

@@ -44,12 +44,13 @@ ParametersDialog::ParametersDialog(ProgramPort& port, Dialogs& dialogs, HWND own
     Button& ok = button("btnOK", "OK", true);
     Button& cancel = button("btnCancel", "Cancel", false);
     Button& reset = button("btnReset", "Reset", false);
-    setLayout(Padding(11, VBox(Items(Ctl(noteLabel),
-                                     HBox(Items(Table(3, std::move(halves[0]), 4),
-                                                Table(3, std::move(halves[1]), 4)),
-                                          24),
-                                     Right(HBox(Items(Ctl(ok), Ctl(cancel), Ctl(reset))))),
-                               10)));
+    setLayout(Padding(
+        11,
+        VBox(Items(Ctl(noteLabel),
+                   HBox(Items(Table(3, std::move(halves[0]), 4), Table(3, std::move(halves[1]), 4)),
+                        24),
+                   Right(HBox(Items(Ctl(ok), Ctl(cancel), Ctl(reset))))),
+             10)));
     onClick(ok, [this] {
         std::vector<ParameterBox> values;
         for (const auto& [key, edit] : boxes_) values.push_back({key, edit->text()});
