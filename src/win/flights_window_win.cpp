@@ -34,12 +34,8 @@ FlightsWindow::FlightsWindow(ProgramPort& port,
     totals_ = &add(std::move(totals));
     std::vector<Item> buttons;
     for (const FlightActionLayout& action : FlightActions()) {
-        auto button = std::make_unique<Button>();
-        button->name = action.name;
-        button->tooltip = action.tooltip;
-        button->setText(action.caption);
-        Button& b = add(std::move(button));
-        onClick(b, [this, &action] { act(action); });
+        Button& b = addButton(action.name, action.caption, action.tooltip,
+                              [this, &action] { act(action); });
         actions_.push_back(&b);
         buttons.push_back(Ctl(b, false));
     }

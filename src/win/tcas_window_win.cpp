@@ -66,13 +66,9 @@ TcasWindow::TcasWindow(ProgramPort& port) : port_(port) {
     range_ = &add(std::move(range));
     std::vector<Item> buttons;
     for (const ButtonLayout& item : TcasButtons()) {
-        auto button = std::make_unique<Button>();
-        button->name = item.name;
-        button->tooltip = item.tooltip;
-        button->setText(item.caption);
-        Button& b = add(std::move(button));
         void (*command)(Program&) = item.command;
-        onClick(b, [this, command] { port_.post(command); });
+        Button& b = addButton(item.name, item.caption, item.tooltip,
+                              [this, command] { port_.post(command); });
         buttons.push_back(Ctl(b));
     }
     Item scopeItem = Ctl(*scope_);
