@@ -10,7 +10,17 @@ namespace flenmark {
 
 namespace {
 
-std::optional<Figure> FigureOf(const ProfileSource& source, int width, int height, bool dark) {
+std::optional<std::string> SvgOf(const std::optional<Figure>& figure) {
+    if (!figure) return std::nullopt;
+    std::ostringstream svg;
+    WriteFigureSvg(*figure, svg);
+    return svg.str();
+}
+
+}  // namespace
+
+std::optional<Figure> ProfileFigureOf(const ProfileSource& source, int width, int height,
+                                      bool dark) {
     ProfileLook look;
     look.width = std::max(width, kProfileMinWidth);
     look.height = std::max(height, kProfileMinHeight);
@@ -25,15 +35,6 @@ std::optional<Figure> FigureOf(const ProfileSource& source, int width, int heigh
     }
 }
 
-std::optional<std::string> SvgOf(const std::optional<Figure>& figure) {
-    if (!figure) return std::nullopt;
-    std::ostringstream svg;
-    WriteFigureSvg(*figure, svg);
-    return svg.str();
-}
-
-}  // namespace
-
 ProfileSource KeptFlightProfile(const LogbookEntry& entry) {
     std::string name = entry.folder;
     while (!name.empty() && name.back() == '/') name.pop_back();
@@ -46,11 +47,11 @@ ProfileSource KeptFlightProfile(const LogbookEntry& entry) {
 
 std::optional<std::string> ProfileSvgOf(const ProfileSource& source, int width, int height,
                                         bool dark) {
-    return SvgOf(FigureOf(source, width, height, dark));
+    return SvgOf(ProfileFigureOf(source, width, height, dark));
 }
 
 std::optional<Figure> ProfileFigureOf(const ProgramView& view, int width, int height, bool dark) {
-    return FigureOf({view.flightLogPath, "", ""}, width, height, dark);
+    return ProfileFigureOf({view.flightLogPath, "", ""}, width, height, dark);
 }
 
 std::optional<std::string> ProfileSvgOf(const ProgramView& view, int width, int height, bool dark) {

@@ -22,6 +22,8 @@ struct ProfileSource {
 };
 // A kept flight's log, titled with its folder's name and its airports ("EHAM - EGLL").
 ProfileSource KeptFlightProfile(const LogbookEntry& entry);
+std::optional<Figure> ProfileFigureOf(const ProfileSource& source, int width, int height,
+                                      bool dark);
 std::optional<std::string> ProfileSvgOf(const ProfileSource& source, int width, int height,
                                         bool dark);
 

@@ -53,7 +53,8 @@ FlightRename RenameFlightFolder(const std::string& folder, const std::string& ne
         return FlightRename::Taken;
     fs::rename(from, to, ec);
     if (ec) return FlightRename::Failed;
-    renamed = TextOf(to) + "/";
+    // Named as the folder was, with "/" (a path joined on Windows would hold a "\\").
+    renamed = TextOf(from.parent_path()) + "/" + std::string(name) + "/";
     return FlightRename::Renamed;
 }
 

@@ -2,11 +2,12 @@
 
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/parameter_labels.h"
 #include "app/program.h"
 
 namespace flenmark::ui {
@@ -19,16 +20,34 @@ ParametersDialog::ParametersDialog(ProgramPort& port, Dialogs& dialogs, QWidget*
     auto* note = new QLabel(kParametersNote);
     note->setWordWrap(true);
     column->addWidget(note);
-    auto* form = new QFormLayout;
+    // Each value in words, its box and its unit; the first half of them on the left, the
+    // rest on the right.
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setColumnMinimumWidth(3, 16);
     const Settings settings = port_.view().settings;
-    for (const ParameterBox& b : LoadParameterBoxes(settings)) {
+    const std::vector<ParameterBox> loaded = LoadParameterBoxes(settings);
+    const int perHalf = static_cast<int>((loaded.size() + 1) / 2);
+    for (const ParameterBox& b : loaded) {
+        const ParameterLabel label = ParameterLabelOf(*b.key);
+        const int i = static_cast<int>(boxes_.size()), row = i % perHalf,
+                  left = i < perHalf ? 0 : 4;
+        auto* words = new QLabel(label.words);
+        words->setWordWrap(true);
+        words->setMinimumWidth(220);
+        words->setToolTip(b.key->key);
         auto* edit = new QLineEdit;
         edit->setObjectName(QString("txt") + b.key->key);
+        edit->setToolTip(b.key->key);
+        edit->setMaximumWidth(80);
         edit->installEventFilter(this);
-        form->addRow(QString(b.key->key), edit);
+        words->setBuddy(edit);
+        grid->addWidget(words, row, left);
+        grid->addWidget(edit, row, left + 1);
+        grid->addWidget(new QLabel(label.unit), row, left + 2);
         boxes_.emplace_back(b.key, edit);
     }
-    column->addLayout(form);
+    column->addLayout(grid);
     auto* buttons = new QDialogButtonBox;
     auto* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
     ok->setObjectName("btnOK");

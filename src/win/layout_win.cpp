@@ -66,35 +66,51 @@ class BoxItem final : public LayoutItem {
     int gap_;
 };
 
+// Rows of `columns` cells: with `uniform` every column as wide as the widest cell, otherwise
+// each as wide as its own widest cell, with the room to spare shared out evenly.
 class GridItem final : public LayoutItem {
   public:
-    GridItem(int columns, std::vector<Item> items, int gap)
-        : columns_(columns), items_(std::move(items)), gap_(gap) {}
+    GridItem(int columns, std::vector<Item> items, int gap, bool uniform)
+        : columns_(columns), items_(std::move(items)), gap_(gap), uniform_(uniform) {}
     Size measure(int dpi) const override {
-        int cell = 0;
-        for (const Item& i : items_) cell = std::max(cell, i->measure(dpi).width);
+        int width = 0;
+        for (const int w : columnWidths(dpi)) width += w;
         int height = 0;
         for (size_t r = 0; r < rows(); ++r) height += rowHeight(r, dpi);
         const int g = Scaled(gap_, dpi);
-        return {cell * columns_ + g * (columns_ - 1),
-                height + g * std::max(0, static_cast<int>(rows()) - 1)};
+        return {width + g * (columns_ - 1), height + g * std::max(0, static_cast<int>(rows()) - 1)};
     }
     void place(int x, int y, int width, int, int dpi) override {
         const int g = Scaled(gap_, dpi);
-        const int cell = (width - g * (columns_ - 1)) / columns_;
+        std::vector<int> widths = columnWidths(dpi);
+        const int spare = std::max(0, width - measure(dpi).width) / columns_;
+        for (int& w : widths) w += spare;
         int top = y;
         for (size_t r = 0; r < rows(); ++r) {
             const int h = rowHeight(r, dpi);
+            int left = x;
             for (size_t c = 0; c < static_cast<size_t>(columns_); ++c) {
                 const size_t i = r * static_cast<size_t>(columns_) + c;
-                if (i < items_.size())
-                    items_[i]->place(x + static_cast<int>(c) * (cell + g), top, cell, h, dpi);
+                if (i < items_.size()) items_[i]->place(left, top, widths[c], h, dpi);
+                left += widths[c] + g;
             }
             top += h + g;
         }
     }
 
   private:
+    std::vector<int> columnWidths(int dpi) const {
+        std::vector<int> widths(static_cast<size_t>(columns_), 0);
+        for (size_t i = 0; i < items_.size(); ++i) {
+            int& w = widths[i % widths.size()];
+            w = std::max(w, items_[i]->measure(dpi).width);
+        }
+        if (uniform_) {
+            const int widest = *std::max_element(widths.begin(), widths.end());
+            std::fill(widths.begin(), widths.end(), widest);
+        }
+        return widths;
+    }
     size_t rows() const {
         return (items_.size() + static_cast<size_t>(columns_) - 1) / static_cast<size_t>(columns_);
     }
@@ -109,6 +125,7 @@ class GridItem final : public LayoutItem {
     int columns_;
     std::vector<Item> items_;
     int gap_;
+    bool uniform_;
 };
 
 class GroupItem final : public LayoutItem {
@@ -180,7 +197,10 @@ Item HBox(std::vector<Item> items, int gap) {
     return std::make_unique<BoxItem>(false, std::move(items), gap);
 }
 Item Grid(int columns, std::vector<Item> items, int gap) {
-    return std::make_unique<GridItem>(columns, std::move(items), gap);
+    return std::make_unique<GridItem>(columns, std::move(items), gap, true);
+}
+Item Table(int columns, std::vector<Item> items, int gap) {
+    return std::make_unique<GridItem>(columns, std::move(items), gap, false);
 }
 Item Group(GroupBox& box, Item inside) {
     return std::make_unique<GroupItem>(box, std::move(inside));

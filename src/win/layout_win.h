@@ -37,6 +37,8 @@ Item VBox(std::vector<Item> items, int gap = 6);
 Item HBox(std::vector<Item> items, int gap = 6);
 // Items in rows of `columns`, every column as wide as the widest item.
 Item Grid(int columns, std::vector<Item> items, int gap = 6);
+// Items in rows of `columns`, each column as wide as its widest item.
+Item Table(int columns, std::vector<Item> items, int gap = 6);
 // An item inside a group box's frame, below its caption.
 Item Group(GroupBox& box, Item inside);
 // An item with a margin all round.

@@ -1,5 +1,8 @@
 #include "win/main_window_win.h"
 
+#include <string_view>
+
+#include "app/flight_summary_view.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "app/window_commands.h"
@@ -61,14 +64,18 @@ void MainWindow::build() {
         box->setText(group.title);
         GroupBox& frame = add(std::move(box));
         std::vector<Item> cells;
-        for (const ButtonLayout& item : group.buttons) {
+        std::vector<ButtonLayout> items = group.buttons;
+        if (std::string_view(group.title) == kFlightsButtonGroup) items.push_back(kFlightsButton);
+        for (const ButtonLayout& item : items) {
             auto button = std::make_unique<Button>();
             button->name = item.name;
             button->tooltip = item.tooltip;
             button->setText(item.caption);
             Button& b = add(std::move(button));
             buttons_[item.name] = &b;
-            if (item.opens != WindowToOpen::None) {
+            if (std::string_view(item.name) == kFlightsButton.name) {
+                onClick(b, [this] { openFlightsWindow(); });
+            } else if (item.opens != WindowToOpen::None) {
                 const WindowToOpen which = item.opens;
                 onClick(b, [this, which] { open(which); });
             } else {
@@ -85,8 +92,34 @@ void MainWindow::build() {
     Label& line = add(std::move(message));
     labels_[kMessageLineName] = &line;
     column.push_back(Ctl(line));
-    setLayout(Padding(11, VBox(std::move(column), 8)));
+    setLayout(Padding(
+        11,
+        HBox(Items(VBox(std::move(column), 8), VBox(Items(buildSummary(), Stretch()), 8)), 12)));
     fitToLayout();
+}
+
+// The flight beside the controls: a caption above each value, the values in bold (the first
+// larger), in the window's own colours so that they read in a light and a dark theme.
+Item MainWindow::buildSummary() {
+    auto frame = std::make_unique<GroupBox>();
+    frame->name = "fraFlight";
+    frame->setText(kFlightSummaryTitle);
+    GroupBox& box = add(std::move(frame));
+    std::vector<Item> rows;
+    for (const auto& [caption, value] : FlightSummaryRows({})) {
+        auto name = std::make_unique<Label>();
+        name->setText(caption);
+        rows.push_back(Ctl(add(std::move(name))));
+        auto shown = std::make_unique<Label>(200);
+        shown->name = "lblFlight" + std::to_string(summary_.size());
+        shown->minWidth = 200;
+        shown->font = summary_.empty() ? FontRole::Large : FontRole::Bold;
+        shown->setText(value);
+        Label& l = add(std::move(shown));
+        summary_.push_back(&l);
+        rows.push_back(Ctl(l));
+    }
+    return Group(box, VBox(std::move(rows), 2));
 }
 
 void MainWindow::open(WindowToOpen which) {
@@ -114,6 +147,14 @@ void MainWindow::render() {
     showLabel(*labels_["Label6"], v.label6);
     showLabel(*labels_[kMessageLineName], v.label7);
     showLabel(*labels_["Label9"], v.label9);
+    const auto rows = FlightSummaryRows(v.flight);
+    bool longer = false;
+    for (size_t i = 0; i < summary_.size() && i < rows.size(); ++i) {
+        const int before = summary_[i]->idealSize(dpi()).height;
+        summary_[i]->setText(rows[i].second);
+        longer = longer || summary_[i]->idealSize(dpi()).height > before;
+    }
+    if (longer) fitToLayout(true);  // an airport's long name wraps onto another line
     for (const auto& [name, enabled] : MainButtonStates(v)) buttons_[name]->setEnabled(enabled);
     setOnTop(view.mainOnTop);
 }
@@ -122,6 +163,7 @@ void MainWindow::renderAll() {
     render();
     if (status_ && status_->isOpen()) status_->render();
     if (tcas_ && tcas_->isOpen()) tcas_->render();
+    if (flights_ && flights_->isOpen()) flights_->render();
     if (OptionsDialog* options = OptionsDialog::open()) options->viewChanged();
 }
 
@@ -154,6 +196,22 @@ void MainWindow::openProfileWindow() {
     if (profile_ && profile_->isOpen()) return profile_->refresh();
     profile_ = std::make_unique<ProfileWindow>(*port_);
     profile_->show();
+}
+
+void MainWindow::openFlightsWindow() {
+    if (!port_) return;
+    if (flights_ && flights_->isOpen()) {
+        SetForegroundWindow(flights_->hwnd());
+        return;
+    }
+    flights_ = std::make_unique<FlightsWindow>(
+        *port_, [this](const LogbookEntry& flight) { openKeptProfile(flight); });
+    flights_->show();
+}
+
+void MainWindow::openKeptProfile(const LogbookEntry& flight) {
+    keptProfile_ = std::make_unique<ProfileWindow>(*port_, KeptFlightProfile(flight));
+    keptProfile_->show();
 }
 
 void MainWindow::openOptions() {
@@ -228,6 +286,8 @@ void MainWindow::onClose() {
     if (tcas_) tcas_.reset();
     if (status_) status_.reset();
     if (profile_) profile_.reset();
+    keptProfile_.reset();
+    flights_.reset();
     DestroyWindow(hwnd());
 }
 

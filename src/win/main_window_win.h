@@ -6,12 +6,14 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "app/program_port.h"
 #include "app/window_layouts.h"
 #include "platform/dialogs.h"
 #include "platform/ui_hooks.h"
 #include "platform/win/gui_thread.h"
+#include "win/flights_window_win.h"
 #include "win/profile_window_win.h"
 #include "win/status_window_win.h"
 #include "win/tcas_window_win.h"
@@ -47,6 +49,8 @@ class MainWindow final : public Window, public UiHooks {
     void openStatusWindow();
     void openProfileWindow();
     void openOptions();
+    void openFlightsWindow();
+    FlightsWindow* flightsWindow() const { return flights_.get(); }
     TcasWindow* tcasWindow() const { return tcas_.get(); }
     StatusWindow* statusWindow() const { return status_.get(); }
     ProfileWindow* profileWindow() const { return profile_.get(); }
@@ -57,6 +61,8 @@ class MainWindow final : public Window, public UiHooks {
 
   private:
     void build();
+    Item buildSummary();
+    void openKeptProfile(const LogbookEntry& flight);
     void open(WindowToOpen which);
     void onMinimized();
     void showInTray(bool shown);
@@ -72,6 +78,9 @@ class MainWindow final : public Window, public UiHooks {
     std::unique_ptr<TcasWindow> tcas_;
     std::unique_ptr<StatusWindow> status_;
     std::unique_ptr<ProfileWindow> profile_;
+    std::unique_ptr<ProfileWindow> keptProfile_;
+    std::unique_ptr<FlightsWindow> flights_;
+    std::vector<Label*> summary_;  // the flight's values, in the order of FlightSummaryRows
 };
 
 }  // namespace flenmark::win

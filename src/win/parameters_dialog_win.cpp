@@ -1,5 +1,6 @@
 #include "win/parameters_dialog_win.h"
 
+#include "app/parameter_labels.h"
 #include "app/program.h"
 
 namespace flenmark::win {
@@ -10,18 +11,29 @@ ParametersDialog::ParametersDialog(ProgramPort& port, Dialogs& dialogs, HWND own
     auto note = std::make_unique<Label>(420);
     note->setText(kParametersNote);
     Label& noteLabel = add(std::move(note));
-    std::vector<Item> rows;
+    // Each value in words, its box and its unit; the first half of them on the left, the
+    // rest on the right.
+    std::vector<Item> halves[2];
     const Settings settings = port_.view().settings;
-    for (const ParameterBox& b : LoadParameterBoxes(settings)) {
-        auto caption = std::make_unique<Label>();
-        caption->setText(b.key->key);
+    const std::vector<ParameterBox> loaded = LoadParameterBoxes(settings);
+    for (const ParameterBox& b : loaded) {
+        const ParameterLabel label = ParameterLabelOf(*b.key);
+        auto caption = std::make_unique<Label>(230);
+        caption->setText(label.words);
+        caption->tooltip = b.key->key;
         Label& c = add(std::move(caption));
-        auto edit = std::make_unique<Edit>(8);
+        auto edit = std::make_unique<Edit>(6);
         edit->name = std::string("txt") + b.key->key;
+        edit->tooltip = b.key->key;
         Edit& e = add(std::move(edit));
+        auto unit = std::make_unique<Label>();
+        unit->setText(label.unit);
+        Label& u = add(std::move(unit));
+        std::vector<Item>& half = halves[boxes_.size() < (loaded.size() + 1) / 2 ? 0 : 1];
         boxes_.emplace_back(b.key, &e);
-        rows.push_back(Ctl(c));
-        rows.push_back(Ctl(e));
+        half.push_back(Ctl(c));
+        half.push_back(Ctl(e));
+        half.push_back(Ctl(u));
     }
     auto button = [this](const char* name, const char* caption, bool isDefault) -> Button& {
         auto b = std::make_unique<Button>(isDefault);
@@ -32,10 +44,13 @@ ParametersDialog::ParametersDialog(ProgramPort& port, Dialogs& dialogs, HWND own
     Button& ok = button("btnOK", "OK", true);
     Button& cancel = button("btnCancel", "Cancel", false);
     Button& reset = button("btnReset", "Reset", false);
-    // Two keys a row: caption, box, caption, box.
-    setLayout(Padding(11, VBox(Items(Ctl(noteLabel), Grid(4, std::move(rows), 4),
-                                     Right(HBox(Items(Ctl(ok), Ctl(cancel), Ctl(reset))))),
-                               10)));
+    setLayout(Padding(
+        11,
+        VBox(Items(Ctl(noteLabel),
+                   HBox(Items(Table(3, std::move(halves[0]), 4), Table(3, std::move(halves[1]), 4)),
+                        24),
+                   Right(HBox(Items(Ctl(ok), Ctl(cancel), Ctl(reset))))),
+             10)));
     onClick(ok, [this] {
         std::vector<ParameterBox> values;
         for (const auto& [key, edit] : boxes_) values.push_back({key, edit->text()});

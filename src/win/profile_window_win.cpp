@@ -55,7 +55,8 @@ struct DrawShape {
 
 }  // namespace
 
-ProfileWindow::ProfileWindow(ProgramPort& port) : port_(port) {
+ProfileWindow::ProfileWindow(ProgramPort& port, std::optional<ProfileSource> kept)
+    : port_(port), kept_(std::move(kept)) {
     RegisterCanvasClass(kCanvasClass, &ProfileWindow::CanvasProc);
     createWindow(kProfileTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, nullptr);
     auto canvas = std::make_unique<Canvas>(kCanvasClass, Size{kProfileMinWidth, kProfileMinHeight});
@@ -86,8 +87,9 @@ void ProfileWindow::refresh() {
     RECT r{};
     GetClientRect(canvas_->hwnd(), &r);
     // The figure is made in pixels at 96 dots per inch and drawn at the window's scale.
-    figure_ = ProfileFigureOf(port_.view(), MulDiv(r.right, 96, dpi()), MulDiv(r.bottom, 96, dpi()),
-                              false);
+    const int width = MulDiv(r.right, 96, dpi()), height = MulDiv(r.bottom, 96, dpi());
+    figure_ = kept_ ? ProfileFigureOf(*kept_, width, height, false)
+                    : ProfileFigureOf(port_.view(), width, height, false);
     InvalidateRect(canvas_->hwnd(), nullptr, FALSE);
 }
 

@@ -2,18 +2,19 @@
 
 #include <optional>
 
+#include "app/profile_view.h"
 #include "app/program_port.h"
 #include "exports/profile_figure.h"
 #include "win/window_win.h"
 
 namespace flenmark::win {
 
-// "Flight profile": the altitude and ground speed of the current log over time with its
-// events, the same figure as the SVG picture, drawn with GDI+ and read again every five
-// seconds while it is open.
+// "Flight profile": the altitude and ground speed of the current log (or of a kept flight's)
+// over time with its events, the same figure as the SVG picture, drawn with GDI+ and read again
+// every five seconds while it is open.
 class ProfileWindow final : public Window {
   public:
-    explicit ProfileWindow(ProgramPort& port);
+    explicit ProfileWindow(ProgramPort& port, std::optional<ProfileSource> kept = std::nullopt);
     ~ProfileWindow() override;
     // Reads the log again and redraws.
     void refresh();
@@ -29,6 +30,7 @@ class ProfileWindow final : public Window {
 
     ProgramPort& port_;
     Canvas* canvas_ = nullptr;
+    std::optional<ProfileSource> kept_;
     std::optional<Figure> figure_;
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// flenmark-screenshots.exe DIR: the windows of a recording in progress, one at a time, for a
-// camera outside the program. For each picture NAME it writes DIR\NAME.ready with the
-// window's place on the screen ("x y width height") and waits for DIR\NAME.taken. Needs a
-// simulator (flenmark-simhost.exe) serving the link.
+// flenmark-screenshots.exe DIR: the windows of a recording in progress, one at a time, then
+// the flights window with the flight kept, for a camera outside the program. For each picture NAME
+// it writes DIR\NAME.ready with the window's place on the screen ("x y width height") and waits for
+// DIR\NAME.taken. Needs a simulator (flenmark-simhost.exe) serving the link.
 #include <windows.h>
 // The system's other headers need the types of windows.h.
 #include <commctrl.h>
@@ -123,6 +123,12 @@ int main(int argc, char** argv) {
         flenmark::win::ParametersDialog parameters(port, dialogs, nullptr);
         ok = Picture(parameters.hwnd(), dir, "logging-parameters") && ok;
     }
+    // The flight just recorded, kept and entered in the logbook, in the flights window.
     flenmark::StopLogging(program);
+    window.openFlightsWindow();
+    flenmark::win::FlightsWindow* flights = window.flightsWindow();
+    for (int i = 0; i < 50 && flights->table().rowCount() == 0; ++i) Pump(100);
+    flights->table().select(0);
+    ok = Picture(flights->hwnd(), dir, "flights") && ok;
     return ok ? 0 : 1;
 }

@@ -45,7 +45,11 @@ void DrawDiamond(Graphics& g, const TcasTarget& t) {
 
 TcasWindow::TcasWindow(ProgramPort& port) : port_(port) {
     RegisterCanvasClass(kScopeClass, &TcasWindow::ScopeProc);
-    createWindow(kTcasTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, nullptr);
+    // The scope grows with the window.
+    createWindow(
+        kTcasTitle,
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME,
+        nullptr);
     auto frame = std::make_unique<GroupBox>();
     frame->name = "Frame3";
     frame->setText(kTcasFrameTitle);
@@ -62,17 +66,15 @@ TcasWindow::TcasWindow(ProgramPort& port) : port_(port) {
     range_ = &add(std::move(range));
     std::vector<Item> buttons;
     for (const ButtonLayout& item : TcasButtons()) {
-        auto button = std::make_unique<Button>();
-        button->name = item.name;
-        button->tooltip = item.tooltip;
-        button->setText(item.caption);
-        Button& b = add(std::move(button));
         void (*command)(Program&) = item.command;
-        onClick(b, [this, command] { port_.post(command); });
+        Button& b = addButton(item.name, item.caption, item.tooltip,
+                              [this, command] { port_.post(command); });
         buttons.push_back(Ctl(b));
     }
+    Item scopeItem = Ctl(*scope_);
+    scopeItem->expand = true;  // it takes the room a larger window has
     setLayout(
-        Padding(8, Group(box, VBox(Items(HBox(Items(Stretch(), Ctl(*scope_, false), Stretch())),
+        Padding(8, Group(box, VBox(Items(std::move(scopeItem),
                                          Grid(2, Items(Ctl(*mode_), Right(Ctl(*range_, false)))),
                                          Grid(2, std::move(buttons)))))));
     fitToLayout();
@@ -99,11 +101,12 @@ void TcasWindow::render() {
 
 void TcasWindow::paintScope(HWND scope) {
     const auto targets = port_.view().tcas.targets;
-    PaintBuffered(scope, [&](Graphics& g, int width, int) {
+    PaintBuffered(scope, [&](Graphics& g, int width, int height) {
         g.Clear(ColourOf(WindowBackground()));
-        // Everything is placed in scope pixels; the window's scale makes them screen pixels.
-        const REAL scale = static_cast<REAL>(width) / kScopeSize;
-        g.ScaleTransform(scale, scale);
+        // Everything is placed in scope pixels; the scope as large as fits, centred.
+        const ScopeFit fit = FitScope(width, height, kScopeSize);
+        g.TranslateTransform(static_cast<REAL>(fit.x), static_cast<REAL>(fit.y));
+        g.ScaleTransform(static_cast<REAL>(fit.scale), static_cast<REAL>(fit.scale));
         const TcasScopeLook& look = kTcasScopeLook;
         const int c = kScopeSize / 2;
         SolidBrush disc(ColourOf(look.disc));

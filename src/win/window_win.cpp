@@ -92,6 +92,17 @@ void Window::addControl(std::unique_ptr<Control> control) {
     controls_.push_back(std::move(control));
 }
 
+Button& Window::addButton(const char* name, const char* caption, const char* tooltip,
+                          std::function<void()> action) {
+    auto button = std::make_unique<Button>();
+    button->name = name;
+    button->tooltip = tooltip;
+    button->setText(caption);
+    Button& b = add(std::move(button));
+    onClick(b, std::move(action));
+    return b;
+}
+
 void Window::addTooltip(const Control& c) {
     const std::wstring tip = Widen(c.tooltip);
     TTTOOLINFOW info{};

@@ -47,6 +47,9 @@ class Window {
         return c;
     }
     void onClick(const Control& c, std::function<void()> action);
+    // A button with its name, caption and tool tip ("" for none) that runs `action` when clicked.
+    Button& addButton(const char* name, const char* caption, const char* tooltip,
+                      std::function<void()> action);
     // Shows a status label in its colour, readable on the window's background.
     void showLabel(Label& label, const LabelView& view);
     void setLayout(Item root);

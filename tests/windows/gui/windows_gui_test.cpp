@@ -10,10 +10,12 @@
 #include <filesystem>
 #include <set>
 #include <thread>
+#include <utility>
 
 #include "app/program.h"
 #include "app/program_port.h"
 #include "app/startup.h"
+#include "app/window_layouts.h"
 #include "base/text_files.h"
 #include "base/utf8_path.h"
 #include "platform/system_clock.h"
@@ -24,6 +26,7 @@
 #include "simhost/scenario.h"
 #include "simlink/fsuipc_client.h"
 #include "support/fakes.h"
+#include "win/flights_window_win.h"
 #include "win/gdiplus_win.h"
 #include "win/main_window_win.h"
 #include "win/options_dialog_win.h"
@@ -46,9 +49,9 @@ class UnicodeFolders final : public Folders {
         fs::remove_all(PathOf(root_), ec);  // what a run that was stopped left
         for (const char* sub : {"/data/Flenmark", "/docs", "/program/icons"})
             fs::create_directories(PathOf(root_ + sub));
-        fs::copy_file(PathOf(FLENMARK_RESOURCES_DIR "/KMLSettings.txt"),
-                      PathOf(root_ + "/program/KMLSettings.txt"),
-                      fs::copy_options::overwrite_existing);
+        for (const char* file : {"KMLSettings.txt", "Airports.txt"})
+            fs::copy_file(PathOf(std::string(FLENMARK_RESOURCES_DIR "/") + file),
+                          PathOf(root_ + "/program/" + file), fs::copy_options::overwrite_existing);
     }
     ~UnicodeFolders() override {
         std::error_code ec;
@@ -160,6 +163,17 @@ TEST(WindowsGui, RecordsTheCircuitThroughTheWindows) {
         ASSERT_TRUE(tcas && tcas->isOpen());
         auto tcasText = [&](const char* name) { return d.text(tcas->control(name)->hwnd()); };
         EXPECT_EQ(tcasText("Label11"), "OFF");
+        // The scope grows with its window.
+        auto scopeSize = [&] {
+            RECT r{};
+            GetClientRect(tcas->control("imgTCASTable")->hwnd(), &r);
+            return std::pair{r.right, r.bottom};
+        };
+        const auto small = scopeSize();
+        SetWindowPos(tcas->hwnd(), nullptr, 0, 0, 900, 1100, SWP_NOMOVE | SWP_NOZORDER);
+        const auto large = scopeSize();
+        EXPECT_GT(large.first, small.first + 300);
+        EXPECT_GT(large.second, small.second + 300);
         for (int i = 0; i < 4; ++i) d.click(tcas->control("btn_ToggleTCAS")->hwnd());
         for (int i = 0; i < 5; ++i) d.click(tcas->control("btn_zoomin")->hwnd());
         g.settle();
@@ -183,6 +197,9 @@ TEST(WindowsGui, RecordsTheCircuitThroughTheWindows) {
         EXPECT_GT(tcas->drawnTargets(), 0u);
         EXPECT_EQ(tcas->drawnLabels(), tcas->drawnTargets()) << "captions drawn on the scope";
         EXPECT_EQ(d.text(g.window.statusWindow()->label("Label3")->hwnd()).rfind("ALT: ", 0), 0u);
+        // The summary beside the controls: the time aloft, and the field the circuit began at.
+        EXPECT_EQ(g.text("lblFlight0").find(':'), 1u) << g.text("lblFlight0");
+        EXPECT_EQ(g.text("lblFlight4").rfind("EHAM ", 0), 0u) << g.text("lblFlight4");
 
         // Options: Cancel keeps the settings file as it was, OK stores the change.
         for (const char* end : {"btnCancel", "btnOK"}) {
@@ -204,6 +221,33 @@ TEST(WindowsGui, RecordsTheCircuitThroughTheWindows) {
         d.click(g.control("btn_stoplog"));
         g.settle();
         EXPECT_EQ(g.text("Label5"), "No logging");
+
+        // The flight just kept, in the flights window; the filter hides what does not match.
+        d.click(g.control(kFlightsButton.name));
+        win::FlightsWindow* flights = g.window.flightsWindow();
+        ASSERT_TRUE(flights && flights->isOpen());
+        g.settle();
+        win::ListView& table = flights->table();
+        ASSERT_EQ(table.rowCount(), 1u);
+        // Stopped aloft: it left EHAM and arrived nowhere.
+        EXPECT_EQ(table.cell(0, 1), "EHAM");
+        EXPECT_EQ(table.cell(0, 2), "");
+        EXPECT_EQ(d.text(flights->control("lblFlightsTotals")->hwnd()).rfind("1 flight,", 0), 0u);
+        d.setText(flights->control("txtFlightsFilter")->hwnd(), "EGLL");
+        EXPECT_EQ(table.rowCount(), 0u);
+        d.setText(flights->control("txtFlightsFilter")->hwnd(), "eham");
+        ASSERT_EQ(table.rowCount(), 1u);
+        const std::string folder = g.runner->view().logbook->front().folder;
+        ASSERT_TRUE(fs::is_directory(PathOf(folder)));
+        // Deleting asks first, then the folder goes to the Recycle Bin and the row goes.
+        table.select(0);
+        d.clickLater(flights->control("btn_FlightDelete")->hwnd());
+        HWND question = d.waitForWindow("Delete flight");
+        ASSERT_TRUE(question);
+        d.click(GetDlgItem(question, IDYES));
+        g.settle();
+        EXPECT_FALSE(fs::exists(PathOf(folder)));
+        EXPECT_EQ(table.rowCount(), 0u);
 
         // The track saved under a name outside ASCII, asked for by the text question.
         d.clickLater(g.control("btn_Convert"));
