@@ -98,6 +98,11 @@ LRESULT FlightsWindow::onMessage(UINT message, WPARAM w, LPARAM l) {
             fill();
             return 0;
         }
+        // A double click views the flight in Google Earth, the first of the actions.
+        if (note->hwndFrom == table_->hwnd() && note->code == NM_DBLCLK) {
+            act(FlightActions().front());
+            return 0;
+        }
         if (note->hwndFrom == table_->hwnd() && note->code == LVN_ITEMCHANGED && !filling_) {
             const auto* change = reinterpret_cast<const NMLISTVIEW*>(l);
             if ((change->uChanged & LVIF_STATE) &&

@@ -239,6 +239,16 @@ TEST(WindowsGui, RecordsTheCircuitThroughTheWindows) {
         ASSERT_EQ(table.rowCount(), 1u);
         const std::string folder = g.runner->view().logbook->front().folder;
         ASSERT_TRUE(fs::is_directory(PathOf(folder)));
+        // A double click on the row converts the flight in its folder and opens it.
+        table.select(0);
+        NMITEMACTIVATE dbl{};
+        dbl.hdr = {table.hwnd(), 0, static_cast<UINT>(NM_DBLCLK)};
+        SendMessageW(flights->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&dbl));
+        g.settle();
+        ASSERT_EQ(g.shell.opened.size(), 1u);
+        EXPECT_EQ(g.shell.opened[0].rfind(folder, 0), 0u) << g.shell.opened[0];
+        EXPECT_NE(ReadAll(g.shell.opened[0]).find("<kml"), std::string::npos);
+        g.shell.opened.clear();
         // Deleting asks first, then the folder goes to the Recycle Bin and the row goes.
         table.select(0);
         d.clickLater(flights->control("btn_FlightDelete")->hwnd());
