@@ -56,9 +56,12 @@ FlightsWindow::~FlightsWindow() {
 void FlightsWindow::render() {
     auto entries = port_.view().logbook;
     if (entries == shown_) return;
+    // The logbook arrives after the window was sized for its headers: the first rows widen it.
+    const bool first = !shown_ && entries && !entries->empty();
     shown_ = entries;
     model_.show(std::move(entries));
     fill();
+    if (first) fitToLayout(true);
 }
 
 // The rows of the model, the chosen one chosen, the header's arrow on the sorted column.
